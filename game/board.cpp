@@ -1,0 +1,28 @@
+#include "board.h"
+
+#include <cmath>
+
+namespace game {
+
+double roundHalfEven(double x)
+{
+    const double f = std::floor(x);
+    const double frac = x - f;
+    if (frac > 0.5)
+        return f + 1;
+    if (frac < 0.5)
+        return f;
+    return std::fmod(f, 2.0) == 0 ? f : f + 1;
+}
+
+int poolPosition(double r)
+{
+    const double p = roundHalfEven(r * static_cast<double>(kLetterPool.size()));
+    // A source outside [0, 1) would index past the pool; treat it as a draw
+    // that must be repeated rather than read out of bounds.
+    if (!(p >= 1 && p <= static_cast<double>(kLetterPool.size())))
+        return 0;
+    return static_cast<int>(p);
+}
+
+} // namespace game

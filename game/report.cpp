@@ -1,0 +1,78 @@
+#include "report.h"
+
+#include <algorithm>
+
+namespace game {
+
+namespace {
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+char upperAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
+std::string lowerCase(std::string_view s)
+{
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), lowerAscii);
+    return out;
+}
+
+std::string upperCase(std::string_view s)
+{
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), upperAscii);
+    return out;
+}
+
+std::string awardLines(std::string_view longestword, std::string_view acceptedwords, int score)
+{
+    std::string out;
+    auto add = [&out](std::string_view line) {
+        out += line;
+        out += "\r\n";
+    };
+    if (longestword.size() >= 7)
+        add("Found a with 7 letters or more!");
+    else if (longestword.size() >= 5)
+        add("Found a word 5 letters or more!");
+    const std::string upper = upperCase(acceptedwords);
+    if (upper.find('Q') != std::string::npos)
+        add("Used a Q!");
+    if (upper.find('Z') != std::string::npos)
+        add("Used a Z!");
+    if (score > 50)
+        add("Massive score over 50!");
+    if (score > 40)
+        add("Nice scored over 40!");
+    if (score > 30)
+        add("scored over 30!");
+    return out;
+}
+
+std::string letterMostUsed(const std::array<std::string, 16>& board, std::string_view acceptedwords)
+{
+    int highest = 0;
+    std::string letter;
+    for (const auto& caption : board) {
+        // Only one-letter captions can match a single character of a word.
+        const int count = caption.size() == 1
+            ? static_cast<int>(std::count(acceptedwords.begin(), acceptedwords.end(), caption[0]))
+            : 0;
+        // Ties go to the later cell; a count of 0 means the letter was not used.
+        if (count > 0 && count >= highest) {
+            highest = count;
+            letter = caption;
+        }
+    }
+    return letter;
+}
+
+} // namespace game

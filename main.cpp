@@ -1,0 +1,23 @@
+// Go LEXORB: spell words on a 4x4 board of letters against the clock.
+
+#include "application.h"
+#include "mainfrm.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    golexorb::setupApplication();
+
+    MainFrm mainfrm;
+    try {
+        mainfrm.Form_Load();
+    } catch (const game::StartupError& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Go LEXORB"), QString::fromLocal8Bit(e.what()));
+        return 1;
+    }
+    mainfrm.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,40 @@
+#include "loadingfrm.h"
+#include "ui_loadingfrm.h"
+
+#include "application.h"
+
+#include <QScreen>
+
+LoadingFrm::LoadingFrm(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::loadingfrm>())
+{
+    ui->setupUi(this);
+    // A splash-style window: no frame, no task-bar entry.
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_StyledBackground);
+    golexorb::applyDesignFontSizes(this);
+}
+
+LoadingFrm::~LoadingFrm() = default;
+
+void LoadingFrm::Form_Load()
+{
+    // The window has no frame, so its outer size is the shape's rectangle and
+    // the shape's border runs along its edges. Read at run time so the window
+    // follows the shape's design.
+    setFixedSize(ui->Shape1->width(), ui->Shape1->height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void LoadingFrm::showEvent(QShowEvent* event)
+{
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    QWidget::showEvent(event);
+}

@@ -1,0 +1,359 @@
+#include "mainfrm.h"
+#include "ui_mainfrm.h"
+
+#include "application.h"
+#include "clicklabel.h"
+#include "loadingfrm.h"
+#include "resultsfrm.h"
+
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <stdexcept>
+
+namespace {
+
+QColor toQColor(game::Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+// The word list and the captions are single-byte text.
+QString qs(const std::string& s)
+{
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+std::string toStd(const QString& s)
+{
+    return s.toLatin1().toStdString();
+}
+
+void setCaption(QLabel* label, const std::string& caption)
+{
+    const QString text = qs(caption);
+    if (label->text() != text)
+        label->setText(text);
+}
+
+} // namespace
+
+MainFrm::MainFrm(QWidget* parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::mainfrm>())
+    , form_(*this)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    golexorb::applyDesignFontSizes(this);
+    ui->Combo1->setCurrentIndex(-1);
+    // The frame is drawn over the time band but must not catch its clicks.
+    ui->Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    for (int n = 0; n < game::kCells; ++n) {
+        ClickLabel* label = findChild<ClickLabel*>(QStringLiteral("l_%1").arg(n));
+        Q_ASSERT(label);
+        l_[static_cast<std::size_t>(n)] = label;
+        connect(label, &ClickLabel::mouseDown, this,
+                [this, n](int button, int shift, float x, float y) { l_MouseDown(n, button, shift, x, y); });
+    }
+
+    sectimer_ = new QTimer(this);
+    sectimer_->setObjectName(QStringLiteral("sectimer"));
+    sectimer_->setInterval(1000);
+    connect(sectimer_, &QTimer::timeout, this, &MainFrm::sectimer_Timer);
+
+    connect(ui->Combo1, &QComboBox::activated, this, &MainFrm::Combo1_Click);
+    connect(ui->startbtn, &ClickLabel::clicked, this, &MainFrm::startbtn_Click);
+    connect(ui->endbtn, &ClickLabel::clicked, this, &MainFrm::endbtn_Click);
+    connect(ui->oneplayerbtn, &ClickLabel::clicked, this, &MainFrm::oneplayerbtn_Click);
+    connect(ui->multiplaybtn, &ClickLabel::clicked, this, &MainFrm::multiplaybtn_Click);
+    connect(ui->Cancelbtn, &ClickLabel::clicked, this, &MainFrm::Cancelbtn_Click);
+    connect(ui->Addbtn, &ClickLabel::clicked, this, &MainFrm::Addbtn_Click);
+    connect(ui->scoretxt, &ClickLabel::clicked, this, &MainFrm::scoretxt_Click);
+    connect(ui->searchtxt, &QLineEdit::textEdited, this, &MainFrm::searchtxt_Change);
+    ui->searchtxt->installEventFilter(this);
+
+    loadingfrm_ = new LoadingFrm(this);
+
+    setFixedSize(350, (form_.outerHeightTwips - game::MainForm::kFrameHeight) / game::kTwipsPerPixel);
+    placeCentred();
+    sync();
+}
+
+MainFrm::~MainFrm() = default;
+
+void MainFrm::placeCentred()
+{
+    // Centre the window with its frame, taking the designed frame of 3 px at
+    // the sides and bottom and 29 px at the top.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const int outerW = width() + 6;
+    const int outerH = game::MainForm::kOneplayerHeight / game::kTwipsPerPixel;
+    move(area.x() + (area.width() - outerW) / 2 + 3, area.y() + (area.height() - outerH) / 2 + 29);
+}
+
+// ---------------------------------------------------------------- platform
+
+void MainFrm::randomize()
+{
+    random_.randomize();
+}
+
+double MainFrm::rnd()
+{
+    return scriptedRandom_ ? scriptedRandom_() : random_.next();
+}
+
+void MainFrm::msgBox(std::string_view text)
+{
+    sync();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Go LEXORB"),
+                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void MainFrm::doEvents()
+{
+    sync();
+    // A window just shown is painted only once the window system has mapped
+    // it; give it a moment so the loading notice really appears.
+    if (loadingfrm_->isVisible() && loadingfrm_->windowHandle()) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!loadingfrm_->windowHandle()->isExposed() && waited.elapsed() < 500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        loadingfrm_->repaint();
+    }
+    QCoreApplication::processEvents();
+}
+
+std::string MainFrm::loadResData(std::string_view type, std::string_view name)
+{
+    const QString path = QStringLiteral(":/%1/%2")
+                             .arg(QString::fromLatin1(type.data(), static_cast<qsizetype>(type.size())),
+                                  QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("resource " + path.toStdString() + " not found");
+    const QByteArray bytes = file.readAll();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// ---------------------------------------------------------------- state to widgets
+
+void MainFrm::sync()
+{
+    for (int n = 0; n < game::kCells; ++n) {
+        ClickLabel* label = l_[static_cast<std::size_t>(n)];
+        const auto& cell = form_.l[static_cast<std::size_t>(n)];
+        setCaption(label, cell.caption);
+        const QColor color = toQColor(cell.color);
+        if (label->palette().color(QPalette::WindowText) != color) {
+            QPalette p = label->palette();
+            p.setColor(QPalette::WindowText, color);
+            label->setPalette(p);
+        }
+    }
+    setCaption(ui->wordtxt, form_.wordtxt.caption);
+    setCaption(ui->seconds, form_.seconds.caption);
+    setCaption(ui->scoretxt, form_.scoretxt.caption);
+    ui->scoretxt->setVisible(form_.scoretxt.visible);
+    ui->startbtn->setEnabled(form_.startbtn.enabled);
+    ui->endbtn->setEnabled(form_.endbtn.enabled);
+    ui->Combo1->setEnabled(form_.combo1Enabled);
+    setCaption(ui->predictiontxt, form_.predictiontxt.caption);
+    ui->predictiontxt->setVisible(form_.predictiontxt.visible);
+
+    auto& box = form_.searchtxt;
+    const QString boxText = qs(box.text);
+    if (ui->searchtxt->text() != boxText)
+        ui->searchtxt->setText(boxText); // setText raises no textEdited: the logic has already searched
+    QFont font = ui->searchtxt->font();
+    if (font.family() != qs(box.fontName) || font.bold() != box.bold) {
+        font.setFamily(qs(box.fontName));
+        font.setBold(box.bold);
+        ui->searchtxt->setFont(font);
+    }
+    ui->searchtxt->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(box.color).name()));
+    ui->searchtxt->setVisible(box.visible);
+
+    syncWordList();
+
+    if (form_.sectimerEnabled && !sectimer_->isActive())
+        sectimer_->start();
+    else if (!form_.sectimerEnabled && sectimer_->isActive())
+        sectimer_->stop();
+
+    const int clientHeight = (form_.outerHeightTwips - game::MainForm::kFrameHeight) / game::kTwipsPerPixel;
+    if (height() != clientHeight)
+        setFixedSize(width(), clientHeight);
+
+    if (form_.loadingfrmVisible != loadingfrm_->isVisible())
+        loadingfrm_->setVisible(form_.loadingfrmVisible);
+
+    update();
+}
+
+void MainFrm::syncWordList()
+{
+    QListWidget* list = ui->wordlst;
+    const auto& words = form_.wordlst;
+    const int shown = list->count();
+    bool prefixMatches = static_cast<std::size_t>(shown) <= words.size();
+    for (int i = 0; prefixMatches && i < shown; ++i)
+        prefixMatches = list->item(i)->text() == qs(words[static_cast<std::size_t>(i)]);
+    if (!prefixMatches) {
+        list->clear();
+    }
+    for (auto i = static_cast<std::size_t>(list->count()); i < words.size(); ++i)
+        list->addItem(qs(words[i]));
+}
+
+void MainFrm::paintEvent(QPaintEvent*)
+{
+    golexorb::paintBackground(this);
+    QPainter painter(this);
+    for (const auto& s : form_.surface.lines) {
+        painter.setPen(QPen(toQColor(s.color), 1));
+        painter.drawLine(QLineF(s.x1 / game::kTwipsPerPixel, s.y1 / game::kTwipsPerPixel,
+                                s.x2 / game::kTwipsPerPixel, s.y2 / game::kTwipsPerPixel));
+    }
+    painter.setPen(palette().color(QPalette::ButtonText));
+    for (const auto& t : form_.surface.texts) {
+        const QFontMetrics fm(font());
+        painter.drawText(QPointF(t.x / game::kTwipsPerPixel, t.y / game::kTwipsPerPixel + fm.ascent()), qs(t.text));
+    }
+}
+
+// ---------------------------------------------------------------- handlers
+
+void MainFrm::Form_Load()
+{
+    struct SyncOnExit {
+        MainFrm* w;
+        ~SyncOnExit() { w->sync(); }
+    } syncOnExit{this};
+    form_.Form_Load();
+}
+
+void MainFrm::closeEvent(QCloseEvent* event)
+{
+    if (unloading_) {
+        event->accept();
+        return;
+    }
+    unloading_ = true;
+    form_.Form_Unload();
+    sync();
+    if (resultsfrm_)
+        resultsfrm_->close();
+    loadingfrm_->close();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainFrm::Combo1_Click(int index)
+{
+    form_.combo1Text = index >= 0 ? toStd(ui->Combo1->itemText(index)) : std::string();
+    form_.Combo1_Click();
+    sync();
+}
+
+void MainFrm::startbtn_Click()
+{
+    form_.startbtn_Click();
+    sync();
+}
+
+void MainFrm::endbtn_Click()
+{
+    form_.endbtn_Click();
+    sync();
+}
+
+void MainFrm::sectimer_Timer()
+{
+    form_.sectimer_Timer();
+    sync();
+}
+
+void MainFrm::oneplayerbtn_Click()
+{
+    form_.oneplayerbtn_Click();
+    sync();
+}
+
+void MainFrm::multiplaybtn_Click()
+{
+    form_.multiplaybtn_Click();
+    sync();
+}
+
+void MainFrm::l_MouseDown(int index, int button, int shift, float x, float y)
+{
+    form_.l_MouseDown(index, button, shift, x, y);
+    sync();
+}
+
+void MainFrm::Cancelbtn_Click()
+{
+    form_.Cancelbtn_Click();
+    sync();
+}
+
+void MainFrm::Addbtn_Click()
+{
+    form_.Addbtn_Click();
+    sync();
+}
+
+void MainFrm::scoretxt_Click()
+{
+    const game::Report report = form_.scoretxt_Click();
+    sync();
+    ResultsFrm results(this);
+    resultsfrm_ = &results;
+    results.fill(report);
+    results.exec();
+}
+
+void MainFrm::searchtxt_Change(const QString& text)
+{
+    form_.searchtxt.text = toStd(text);
+    form_.searchtxt_Change();
+    sync();
+}
+
+void MainFrm::searchtxt_GotFocus()
+{
+    form_.searchtxt_GotFocus();
+    sync();
+}
+
+void MainFrm::searchtxt_LostFocus()
+{
+    form_.searchtxt_LostFocus();
+    sync();
+}
+
+bool MainFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->searchtxt) {
+        if (event->type() == QEvent::FocusIn)
+            searchtxt_GotFocus();
+        else if (event->type() == QEvent::FocusOut)
+            searchtxt_LostFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,86 @@
+#pragma once
+// The main window. Each slot forwards to the handler of the same name in the
+// game logic, then brings the widgets in line with the logic's state.
+
+#include "mainform.h"
+#include "clockrandom.h"
+#include "resultsfrm.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class ClickLabel;
+class LoadingFrm;
+
+class QTimer;
+
+namespace Ui {
+class mainfrm;
+}
+
+class MainFrm : public QWidget, private game::Platform {
+    Q_OBJECT
+public:
+    explicit MainFrm(QWidget* parent = nullptr);
+    ~MainFrm() override;
+
+    // Start-up: shows the loading window, prepares the word list, leaves the
+    // window idle. Throws game::StartupError with a message for the player.
+    void Form_Load();
+
+    game::MainForm& form() { return form_; }
+    const game::MainForm& form() const { return form_; }
+    ClickLabel* letter(int n) const { return l_[static_cast<std::size_t>(n)]; }
+    QTimer* sectimer() const { return sectimer_; }
+    LoadingFrm* loadingfrm() const { return loadingfrm_; }
+    ResultsFrm* resultsfrm() const { return resultsfrm_; }
+
+    // Replaces the clock-seeded source, so tests can script the board.
+    void setRandomSource(std::function<double()> source) { scriptedRandom_ = std::move(source); }
+
+public slots:
+    void Combo1_Click(int index);
+    void startbtn_Click();
+    void endbtn_Click();
+    void sectimer_Timer();
+    void oneplayerbtn_Click();
+    void multiplaybtn_Click();
+    void l_MouseDown(int index, int button, int shift, float x, float y);
+    void Cancelbtn_Click();
+    void Addbtn_Click();
+    void scoretxt_Click();
+    void searchtxt_Change(const QString& text);
+    void searchtxt_GotFocus();
+    void searchtxt_LostFocus();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // game::Platform
+    void randomize() override;
+    double rnd() override;
+    void msgBox(std::string_view text) override;
+    void doEvents() override;
+    std::string loadResData(std::string_view type, std::string_view name) override;
+
+    void sync();
+    void syncWordList();
+    void placeCentred();
+
+    std::unique_ptr<Ui::mainfrm> ui;
+    game::MainForm form_;
+    game::ClockRandom random_;
+    std::function<double()> scriptedRandom_;
+    std::array<ClickLabel*, game::kCells> l_{};
+    QTimer* sectimer_ = nullptr;
+    LoadingFrm* loadingfrm_ = nullptr;
+    QPointer<ResultsFrm> resultsfrm_;
+    bool unloading_ = false;
+};

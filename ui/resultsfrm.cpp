@@ -1,0 +1,98 @@
+#include "resultsfrm.h"
+#include "ui_resultsfrm.h"
+
+#include "application.h"
+
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+QString qs(const std::string& s)
+{
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The records end each word with CR LF; a text box shows lines split on LF.
+QString lines(const std::string& s)
+{
+    QString text = qs(s);
+    text.remove(QLatin1Char('\r'));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+void tell(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Go LEXORB"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+ResultsFrm::ResultsFrm(QWidget* parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::resultsfrm>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    golexorb::applyDesignFontSizes(this);
+    setModal(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(255, 255, 255));
+    setPalette(p);
+    // Placed by its client area, whatever the main window's position.
+    setGeometry(QRect(kClientPos, QSize(233, 481)));
+    setFixedSize(233, 481);
+    connect(ui->Label8, &ClickLabel::clicked, this, &ResultsFrm::Label8_Click);
+    ui->acceptedtxt->setFocus();
+}
+
+ResultsFrm::~ResultsFrm() = default;
+
+void ResultsFrm::fill(const game::Report& r)
+{
+    ui->acceptedtxt->setPlainText(lines(r.acceptedtxt));
+    ui->rejectedtxt->setPlainText(lines(r.rejectedtxt));
+    ui->longestwordtxt->setText(qs(r.longestwordtxt));
+    ui->scoretxt->setText(qs(r.scoretxt));
+    for (int k = 0; k < 16; ++k) {
+        if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k)))
+            d->setText(qs(r.d[static_cast<std::size_t>(k)]));
+    }
+    ui->lettermostusedtxt->setText(qs(r.lettermostusedtxt));
+    ui->desctxt->setText(qs(r.desctxt));
+    ui->awardstxt->setPlainText(lines(r.awardstxt));
+}
+
+void ResultsFrm::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), QColor(255, 255, 255));
+    golexorb::paintBackground(this);
+}
+
+void ResultsFrm::Label8_Click()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        tell(this, QStringLiteral("No printer is available, so the results were not printed."));
+        return;
+    }
+    const QPixmap image = grab();
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Go LEXORB results"));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        tell(this, QStringLiteral("The results could not be printed on %1.").arg(info.printerName()));
+        return;
+    }
+    // As large as the page allows, proportions kept.
+    const QRect page = painter.viewport();
+    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(QPoint(0, 0), size), image);
+    painter.end();
+}
