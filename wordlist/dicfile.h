@@ -37,6 +37,7 @@ public:
 private:
     std::filesystem::path folder_;
     std::filesystem::path path_;
+    bool removed_ = false;
 };
 
 } // namespace mdlList
