@@ -79,7 +79,7 @@ public:
     // ---- Round state ----
     bool running = false;
     std::array<int, kCells> used{};
-    int lastcell = 0; // start-up makes it kNoCell
+    int lastcell = kNoCell;
     int prevcell = 0;
     float lastx = 0, lasty = 0;
     std::array<std::string, kCells> letters;

@@ -1,0 +1,68 @@
+#pragma once
+// A platform whose random draws, message boxes, yields and resource the test
+// controls and records.
+
+#include "dfsenc.h"
+#include "mainform.h"
+
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct ScriptedPlatform : game::Platform {
+    std::deque<double> draws;          // used first
+    std::function<double()> fallback;  // then this; 0.5 when unset
+    int randomizes = 0;
+    std::vector<std::string> boxes;
+    int yields = 0;
+    std::function<void()> onYield;
+    std::string resource;
+    bool resourceMissing = false;
+
+    void randomize() override { ++randomizes; }
+    double rnd() override
+    {
+        if (!draws.empty()) {
+            const double r = draws.front();
+            draws.pop_front();
+            return r;
+        }
+        return fallback ? fallback() : 0.5;
+    }
+    void msgBox(std::string_view text) override { boxes.emplace_back(text); }
+    void doEvents() override
+    {
+        ++yields;
+        if (onYield)
+            onYield();
+    }
+    std::string loadResData(std::string_view type, std::string_view name) override
+    {
+        if (resourceMissing || type != "DIC" || name != "BIN")
+            throw std::runtime_error("no such resource");
+        return resource;
+    }
+};
+
+// The framing the game ships its list in: scrambled CR LF lines.
+inline std::string scrambledList(const std::vector<std::string>& words)
+{
+    std::string out;
+    for (const auto& w : words)
+        out += dfsenc::encodeline(w) + "\r\n";
+    return out;
+}
+
+// Letters for each cell as draws: the fraction that lands in the middle of
+// the letter's first position in the pool.
+inline std::deque<double> drawsFor(const std::string& board)
+{
+    std::deque<double> out;
+    for (char c : board) {
+        const auto pos = game::kLetterPool.find(c);
+        out.push_back((static_cast<double>(pos) + 1.0) / 102.0);
+    }
+    return out;
+}

@@ -1,0 +1,255 @@
+#include "mainform.h"
+#include "scriptedplatform.h"
+
+#include <QTest>
+
+#include <sstream>
+
+using namespace game;
+
+// The board of every test here:
+//   C A T S
+//   D O G E
+//   X Y Z Q
+//   R E A D
+static const std::string kBoard = "CATSDOGEXYZQREAD";
+
+namespace {
+
+struct Game {
+    ScriptedPlatform platform;
+    MainForm form{platform};
+
+    Game()
+    {
+        std::vector<std::string> list = {"", "dogs", "Cat", "cat", "cats", "dog", "read", "CAT", "oxy"};
+        list.resize(200001);
+        form.setWordList(std::move(list));
+        platform.draws = drawsFor(kBoard);
+        form.startbtn_Click();
+    }
+
+    // "p5" presses cell 5 at (300, 300) twips, "p5@10,20" at (10, 20),
+    // "A" adds, "C" cancels, "S" starts a new round with the same board.
+    void play(const QString& script)
+    {
+        for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "A") {
+                form.Addbtn_Click();
+            } else if (step == "C") {
+                form.Cancelbtn_Click();
+            } else if (step == "S") {
+                platform.draws = drawsFor(kBoard);
+                form.startbtn_Click();
+            } else if (step.startsWith('p')) {
+                const QStringList parts = step.mid(1).split('@');
+                float x = 300, y = 300;
+                if (parts.size() == 2) {
+                    x = parts[1].section(',', 0, 0).toFloat();
+                    y = parts[1].section(',', 1, 1).toFloat();
+                }
+                form.l_MouseDown(parts[0].toInt(), 1, 0, x, y);
+            }
+        }
+    }
+
+    bool selectionClear() const
+    {
+        for (int n = 0; n < kCells; ++n)
+            if (form.used[n] != 0 || form.l[n].color != kPaleYellow)
+                return false;
+        return form.wordtxt.caption.empty() && form.lastcell == kNoCell && form.surface.lines.empty()
+            && form.lastx == 0 && form.lasty == 0;
+    }
+};
+
+QString lines(const std::vector<std::string>& v)
+{
+    QStringList out;
+    for (const auto& s : v)
+        out << QString::fromStdString(s);
+    return out.join('|');
+}
+
+} // namespace
+
+class TestPlay : public QObject {
+    Q_OBJECT
+private slots:
+    void boardIsScripted();
+    void presses_data();
+    void presses();
+    void segmentsJoinPressPoints();
+    void anyButtonOrModifierPresses();
+    void pressesWithoutRoundChangeNothing();
+    void cancelClearsSelection();
+    void submissions_data();
+    void submissions();
+    void addWithoutRoundOnlyClears();
+    void wordAcceptedAgainNextRound();
+};
+
+void TestPlay::boardIsScripted()
+{
+    Game g;
+    for (int n = 0; n < kCells; ++n)
+        QCOMPARE(g.form.l[n].caption, std::string(1, kBoard[n]));
+}
+
+void TestPlay::presses_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("segments");
+    QTest::newRow("first press on any cell, no segment") << "p10" << "Z" << 0;
+    QTest::newRow("touching press adds a letter and a segment") << "p0 p5" << "CO" << 1;
+    QTest::newRow("cell already in the word is ignored") << "p0 p1 p0" << "CA" << 1;
+    QTest::newRow("non-touching press changes nothing") << "p0 p10" << "C" << 0;
+    QTest::newRow("a rejected press does not block the cell") << "p0 p10 p5 p10" << "COZ" << 2;
+    QTest::newRow("16 letters along a path of all cells")
+        << "p0 p1 p2 p3 p7 p6 p5 p4 p8 p9 p10 p11 p15 p14 p13 p12" << "CATSEGODXYZQDAER" << 15;
+    QTest::newRow("corners do not touch across the board") << "p3 p12" << "S" << 0;
+}
+
+void TestPlay::presses()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, word);
+    QFETCH(int, segments);
+    Game g;
+    g.play(script);
+    QCOMPARE(QString::fromStdString(g.form.wordtxt.caption), word);
+    QCOMPARE(int(g.form.surface.lines.size()), segments);
+    int black = 0;
+    for (int n = 0; n < kCells; ++n) {
+        QCOMPARE(g.form.used[n] == 1, g.form.l[n].color == kBlack);
+        black += g.form.used[n];
+    }
+    QCOMPARE(black, int(word.size()));
+}
+
+void TestPlay::segmentsJoinPressPoints()
+{
+    Game g;
+    // A press on the very corner of a label (0, 0) still anchors the next segment.
+    g.play("p0@0,0 p5@30,45 p10@749,1");
+    QCOMPARE(g.form.surface.lines.size(), std::size_t(2));
+    QCOMPARE(g.form.surface.lines[0], (Segment{2280, 2160, 3000 + 30, 2880 + 45, kRed}));
+    QCOMPARE(g.form.surface.lines[1], (Segment{3000 + 30, 2880 + 45, 3720 + 749, 3600 + 1, kRed}));
+    QCOMPARE(g.form.lastcell, 10);
+    QCOMPARE(g.form.lastx, 749.0f);
+}
+
+void TestPlay::anyButtonOrModifierPresses()
+{
+    Game g;
+    g.form.l_MouseDown(0, 2, 0, 100, 100); // right button
+    g.form.l_MouseDown(1, 4, 0, 100, 100); // middle button
+    g.form.l_MouseDown(2, 1, 1, 100, 100); // Shift
+    g.form.l_MouseDown(3, 2, 7, 100, 100); // right with Shift, Ctrl and Alt
+    QCOMPARE(g.form.wordtxt.caption, std::string("CATS"));
+    QCOMPARE(g.form.surface.lines.size(), std::size_t(3));
+}
+
+void TestPlay::pressesWithoutRoundChangeNothing()
+{
+    Game g;
+    g.play("p0 p1");
+    g.form.endbtn_Click();
+    g.form.wordtxt.caption = "LEFT";
+    g.play("p5 p6 C");
+    QCOMPARE(g.form.wordtxt.caption, std::string("LEFT"));
+    for (int n = 0; n < kCells; ++n)
+        QCOMPARE(g.form.used[n], 0);
+    QVERIFY(g.form.surface.lines.empty());
+}
+
+void TestPlay::cancelClearsSelection()
+{
+    Game g;
+    g.play("p0 p1 p2 C");
+    QVERIFY(g.selectionClear());
+    g.play("p15");
+    QCOMPARE(g.form.wordtxt.caption, std::string("D"));
+}
+
+void TestPlay::submissions_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("accepted");
+    QTest::addColumn<QString>("rejected");
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("boxes");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QString>("longest");
+    QTest::addColumn<QString>("prediction");
+
+    const QString again = "You have already entered that word!";
+    const QString tooShort = "Words must be bigger than 2 letters!";
+    QTest::newRow("found word scores its length, shown as the list spells it")
+        << "p0 p1 p2 A" << "CAT\r\n" << "" << "CAT" << "" << 3 << "CAT" << "Cat";
+    QTest::newRow("word not in the list is rejected and listed")
+        << "p0 p1 p4 A" << "" << "CAD\r\n" << "CAD" << "" << 0 << "CAD" << "......";
+    QTest::newRow("accepted word again") << "p0 p1 p2 A p0 p1 p2 A" << "CAT\r\n" << "" << "CAT" << again << 3
+                                         << "CAT" << "Cat";
+    QTest::newRow("rejected word again") << "p0 p1 p4 A p0 p1 p4 A" << "" << "CAD\r\n" << "CAD" << again << 0
+                                         << "CAD" << "......";
+    QTest::newRow("two letters") << "p0 p1 A" << "" << "" << "" << tooShort << 0 << "" << "......";
+    QTest::newRow("empty word") << "A" << "" << "" << "" << tooShort << 0 << "" << "......";
+    QTest::newRow("equal length keeps the first longest")
+        << "p4 p5 p6 p3 A p0 p1 p2 p3 A" << "DOGS\r\nCATS\r\n" << "" << "DOGS|CATS" << "" << 8 << "DOGS" << "cats";
+    QTest::newRow("longer rejected word becomes the longest")
+        << "p0 p1 p2 A p4 p5 p6 p7 p11 A" << "CAT\r\n" << "DOGEQ\r\n" << "CAT|DOGEQ" << "" << 3 << "DOGEQ" << "Cat";
+    QTest::newRow("scores add up over several words")
+        << "p4 p5 p6 A p12 p13 p14 p15 A p4 p5 p6 p3 A p5 p8 p9 A" << "DOG\r\nREAD\r\nDOGS\r\nOXY\r\n" << ""
+        << "DOG|READ|DOGS|OXY" << "" << 14 << "READ" << "oxy";
+}
+
+void TestPlay::submissions()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, accepted);
+    QFETCH(QString, rejected);
+    QFETCH(QString, listed);
+    QFETCH(QString, boxes);
+    QFETCH(int, score);
+    QFETCH(QString, longest);
+    QFETCH(QString, prediction);
+    Game g;
+    g.play(script);
+    QCOMPARE(QString::fromStdString(g.form.acceptedwords), accepted);
+    QCOMPARE(QString::fromStdString(g.form.rejectedwords), rejected);
+    QCOMPARE(lines(g.form.wordlst), listed);
+    QCOMPARE(lines(g.platform.boxes), boxes);
+    QCOMPARE(g.form.score, score);
+    QCOMPARE(QString::fromStdString(g.form.longestword), longest);
+    QCOMPARE(QString::fromStdString(g.form.predictiontxt.caption), prediction);
+    QVERIFY(g.selectionClear());
+}
+
+void TestPlay::addWithoutRoundOnlyClears()
+{
+    Game g;
+    g.play("p0 p1 p2");
+    g.form.running = false; // as if the round had just finished underneath
+    g.form.Addbtn_Click();
+    QVERIFY(g.platform.boxes.empty());
+    QVERIFY(g.form.wordlst.empty());
+    QVERIFY(g.selectionClear());
+}
+
+void TestPlay::wordAcceptedAgainNextRound()
+{
+    Game g;
+    g.play("p0 p1 p2 A");
+    g.form.endbtn_Click();
+    QCOMPARE(g.form.scoretxt.caption, std::string("Your Score: 3"));
+    QCOMPARE(lines(g.form.wordlst), QString("CAT")); // stays listed until the next start
+    g.play("S p0 p1 p2 A");
+    QVERIFY(g.platform.boxes.empty());
+    QCOMPARE(g.form.acceptedwords, std::string("CAT\r\n"));
+    QCOMPARE(g.form.score, 3);
+}
+
+QTEST_APPLESS_MAIN(TestPlay)
+#include "tst_play.moc"
