@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QIcon>
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
@@ -16,8 +18,14 @@ void setupApplication()
     QApplication::setApplicationName(QStringLiteral("Go LEXORB"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationVersion(QStringLiteral(GOLEXORB_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/golexorb.ico")));
-    for (const char* file : {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf", "small_fonts.ttf"})
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/golexorb.png").arg(size));
+    QApplication::setWindowIcon(icon);
+    // No bold Tahoma is registered on purpose: the bold face of the free
+    // Tahoma draws its outlines as thin as the regular one at the sizes the
+    // windows use, so Qt's own emboldening of the regular face looks right.
+    for (const char* file : {"tahoma.ttf", "ms_sans_serif.ttf", "small_fonts.ttf"})
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
 }
 
@@ -35,6 +43,17 @@ void applyDesignFontSizes(QWidget* root)
     if (f.pointSizeF() > 0) {
         f.setPixelSize(static_cast<int>(std::lround(f.pointSizeF() * 96.0 / 72.0)));
         root->setFont(f);
+    }
+}
+
+void tightenToFit(QLabel* label)
+{
+    QFont f = label->font();
+    const QString text = label->text();
+    const qreal excess = QFontMetricsF(f).horizontalAdvance(text) - label->contentsRect().width();
+    if (excess > 0 && text.size() > 1) {
+        f.setLetterSpacing(QFont::AbsoluteSpacing, -excess / (text.size() - 1));
+        label->setFont(f);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+class QLabel;
 class QWidget;
 
 namespace golexorb {
@@ -11,6 +12,10 @@ void setupApplication();
 // The designs give sizes in points at 96 dots per inch; fix every widget's
 // font to that many pixels so the windows look the same at any resolution.
 void applyDesignFontSizes(QWidget* root);
+
+// The free Small Fonts has one size only, a little larger than the design's,
+// so a one-word caption may not fit its label; draw it slightly tighter then.
+void tightenToFit(QLabel* label);
 
 // Draws the shared background picture unscaled at the top-left corner.
 void paintBackground(QWidget* window);

@@ -53,6 +53,8 @@ MainFrm::MainFrm(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     golexorb::applyDesignFontSizes(this);
+    golexorb::tightenToFit(ui->oneplayerbtn);
+    golexorb::tightenToFit(ui->multiplaybtn);
     ui->Combo1->setCurrentIndex(-1);
     // The frame is drawn over the time band but must not catch its clicks.
     ui->Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
