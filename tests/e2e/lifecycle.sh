@@ -1,0 +1,96 @@
+#!/bin/sh
+# Runs the real game in a real X window (Xvfb with a window manager) and checks
+# what a player and the file system see of its start-up and shutdown:
+#  - closing the window ends the program with status 0;
+#  - the temporary copy of the word list and its folder are gone afterwards;
+#  - a file named dic.bin in the working directory is left untouched;
+#  - two copies can run from one folder at once;
+#  - with an unusable temporary folder an error window shows and the status is not 0.
+# Usage: lifecycle.sh GAME_BINARY
+set -u
+game=$(realpath "$1")
+for tool in Xvfb openbox xdotool wmctrl xdpyinfo; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=""
+cleanup() {
+    for p in $pids; do kill "$p" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+d=200
+while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
+export DISPLAY=:$d
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids="$pids $!"
+i=0; until xdpyinfo >/dev/null 2>&1; do i=$((i + 1)); [ $i -gt 100 ] && fail "Xvfb did not start"; sleep 0.1; done
+openbox >/dev/null 2>&1 & pids="$pids $!"
+export XDG_RUNTIME_DIR="$work/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+# Waits until N visible windows have the title; prints their ids.
+windows() {
+    i=0
+    while :; do
+        ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)
+        [ "$(printf '%s\n' $ids | grep -c .)" -ge "$2" ] && { echo "$ids"; return 0; }
+        i=$((i + 1)); [ $i -gt 300 ] && return 1
+        sleep 0.1
+    done
+}
+
+# Asks the window manager to close window $1 as a player would, again and
+# again until the window manager has taken it on and process $2 has ended.
+close_window() {
+    i=0
+    while kill -0 "$2" 2>/dev/null && [ $i -lt 50 ]; do
+        wmctrl -i -c "$1" 2>/dev/null
+        i=$((i + 1)); sleep 0.2
+    done
+}
+
+# Waits for a process to end (bounded); sets st to its exit status.
+status_of() {
+    i=0
+    while kill -0 "$1" 2>/dev/null; do i=$((i + 1)); [ $i -gt 200 ] && { st="still running"; return; }; sleep 0.1; done
+    wait "$1"; st=$?
+}
+
+mkdir "$work/cwd" "$work/tmp"
+printf 'a file of the player'"'"'s\r\n' > "$work/cwd/dic.bin"
+cp "$work/cwd/dic.bin" "$work/dic.bin.before"
+
+echo "start and close"
+(cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game") & app=$!; pids="$pids $app"
+id=$(windows "Go LEXORB" 1) || fail "no window 'Go LEXORB' appeared"
+copies=$(find "$work/tmp" -name dic.bin | wc -l)
+[ "$copies" -eq 1 ] || fail "expected one temporary dic.bin, found $copies"
+[ "$(stat -c %a "$(dirname "$(find "$work/tmp" -name dic.bin)")")" = 700 ] || fail "temporary folder is not private"
+close_window "$id" $app
+status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
+[ -z "$(ls -A "$work/tmp")" ] || fail "left behind in the temporary folder: $(ls -A "$work/tmp")"
+cmp -s "$work/cwd/dic.bin" "$work/dic.bin.before" || fail "dic.bin in the working directory changed"
+
+echo "two copies from one folder"
+(cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game") & a=$!; pids="$pids $a"
+(cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game") & b=$!; pids="$pids $b"
+ids=$(windows "Go LEXORB" 2) || fail "two copies did not both open"
+set -- $ids
+close_window "$1" $a & close_window "$2" $b
+status_of $a; sa=$st; status_of $b; sb=$st
+[ "$sa" = 0 ] && [ "$sb" = 0 ] || fail "exit statuses $sa and $sb"
+[ -z "$(ls -A "$work/tmp")" ] || fail "two copies left files behind"
+
+echo "unusable temporary folder"
+: > "$work/plain-file"
+(cd "$work/cwd" && TMPDIR="$work/plain-file" exec "$game") & bad=$!; pids="$pids $bad"
+id=$(windows "Go LEXORB" 1) || fail "no error window appeared"
+close_window "$id" $bad
+status_of $bad; [ "$st" != 0 ] && [ "$st" != "still running" ] || fail "exit status $st with an unusable temporary folder"
+
+cmp -s "$work/cwd/dic.bin" "$work/dic.bin.before" || fail "dic.bin in the working directory changed"
+echo "1 passed, 0 failed"

@@ -1,0 +1,255 @@
+// Start-up, the message boxes, the loading and the results windows, on the
+// real widgets with the embedded word list.
+
+#include "clicklabel.h"
+#include "loadingfrm.h"
+#include "mainfrm.h"
+#include "resultsfrm.h"
+#include "uitest.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <filesystem>
+
+namespace {
+
+// A board that spells CAT, DOG and READ (and QUIZ, which is a word too).
+const QString kBoard = "CATSDOGEQUIZREAD";
+
+std::function<double()> boardSource(const QString& board)
+{
+    auto next = std::make_shared<int>(0);
+    return [board, next] {
+        const auto pos = game::kLetterPool.find(board.at(*next % 16).toLatin1());
+        ++*next;
+        return (static_cast<double>(pos) + 1.0) / 102.0;
+    };
+}
+
+void press(MainFrm& w, std::initializer_list<int> cells)
+{
+    for (int n : cells) {
+        QTest::mousePress(w.letter(n), Qt::LeftButton, {}, QPoint(25, 25));
+        QTest::mouseRelease(w.letter(n), Qt::LeftButton, {}, QPoint(25, 25));
+    }
+}
+
+void click(QWidget* window, const char* name)
+{
+    auto* label = window->findChild<ClickLabel*>(name);
+    QVERIFY(label);
+    QTest::mouseClick(label, Qt::LeftButton);
+}
+
+QStringList texts(QWidget* results, const char* prefix)
+{
+    QStringList out;
+    for (int k = 0; k < 16; ++k)
+        out << results->findChild<QLabel*>(QString("%1%2").arg(prefix).arg(k))->text();
+    return out;
+}
+
+} // namespace
+
+class TestWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpLeavesIdleWindow();
+    void loadingWindowTakesShapeSize();
+    void messageBoxes_data();
+    void messageBoxes();
+    void resultsWindow();
+    void resultsWindowDesign();
+
+private:
+    PrivateTmp tmp_;
+};
+
+void TestWindows::startUpLeavesIdleWindow()
+{
+    MainFrm w;
+    w.Form_Load();
+    QCOMPARE(w.form().diclist.size(), std::size_t(200001));
+    QVERIFY(std::filesystem::exists(w.form().dicPath()));
+    QVERIFY(!w.loadingfrm()->isVisible());
+    QVERIFY(w.findChild<QLabel*>("scoretxt")->isHidden());
+    QCOMPARE(w.findChild<QLabel*>("seconds")->text(), QString("0"));
+    const std::filesystem::path file = w.form().dicPath();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.close();
+    QVERIFY(!std::filesystem::exists(file));
+    QVERIFY(!std::filesystem::exists(file.parent_path()));
+}
+
+void TestWindows::loadingWindowTakesShapeSize()
+{
+    LoadingFrm loading;
+    QCOMPARE(loading.size(), QSize(313, 113)); // as designed
+    loading.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&loading));
+    QCOMPARE(loading.size(), QSize(313, 81)); // its frame shape's size
+    auto* shape = loading.findChild<QWidget*>("Shape1");
+    QCOMPARE(shape->geometry(), loading.rect()); // the frame line lies on the edges
+    QVERIFY(loading.windowFlags() & Qt::FramelessWindowHint);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(loading.geometry().center(), screen.center());
+    QStringList captions;
+    for (const char* name : {"Label1", "Label2", "Label3"})
+        captions << loading.findChild<QLabel*>(name)->text();
+    QCOMPARE(captions.mid(0, 2), QStringList({"Loading...", "Go LEXORB"}));
+    QVERIFY(!captions[2].isEmpty());
+}
+
+void TestWindows::messageBoxes_data()
+{
+    QTest::addColumn<QList<int>>("cells");
+    QTest::addColumn<bool>("twice");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nothing chosen") << QList<int>{} << false << "Words must be bigger than 2 letters!";
+    QTest::newRow("two letters") << QList<int>{0, 1} << false << "Words must be bigger than 2 letters!";
+    QTest::newRow("same word twice") << QList<int>{0, 1, 2} << true << "You have already entered that word!";
+}
+
+void TestWindows::messageBoxes()
+{
+    QFETCH(QList<int>, cells);
+    QFETCH(bool, twice);
+    QFETCH(QString, message);
+    MainFrm w;
+    w.Form_Load();
+    w.setRandomSource(boardSource(kBoard));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    click(&w, "startbtn");
+    if (twice) {
+        for (int n : cells)
+            w.l_MouseDown(n, 1, 0, 100, 100);
+        click(&w, "Addbtn");
+    }
+    for (int n : cells)
+        w.l_MouseDown(n, 1, 0, 100, 100);
+    QString text, title;
+    bool hasIcon = true;
+    int buttons = 0;
+    answerNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        text = box->text();
+        title = box->windowTitle();
+        hasIcon = box->icon() != QMessageBox::NoIcon;
+        buttons = int(box->buttons().size());
+        // The word is cleared only after the box is gone.
+        QVERIFY(cells.isEmpty() || !w.form().wordtxt.caption.empty());
+    });
+    click(&w, "Addbtn");
+    QCOMPARE(text, message);
+    QCOMPARE(title, QString("Go LEXORB"));
+    QVERIFY(!hasIcon);
+    QCOMPARE(buttons, 1);
+    QVERIFY(w.form().wordtxt.caption.empty());
+    QCOMPARE(w.findChild<QListWidget*>("wordlst")->count(), twice ? 1 : 0);
+    w.close();
+}
+
+void TestWindows::resultsWindow()
+{
+    MainFrm w;
+    w.Form_Load();
+    w.setRandomSource(boardSource(kBoard));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    click(&w, "startbtn");
+    press(w, {0, 1, 2}); // CAT
+    click(&w, "Addbtn");
+    press(w, {4, 5, 6}); // DOG
+    click(&w, "Addbtn");
+    press(w, {8, 9, 10, 11}); // QUIZ
+    click(&w, "Addbtn");
+    press(w, {12, 13, 14, 15, 11}); // READZ: not a word
+    click(&w, "Addbtn");
+    click(&w, "endbtn");
+    QCOMPARE(w.findChild<QLabel*>("scoretxt")->text(), QString("Your Score: 10"));
+
+    QList<QStringList> seen;
+    for (int open = 0; open < 2; ++open) {
+        answerNextModal([&](QWidget* modal) {
+            auto* r = qobject_cast<ResultsFrm*>(modal);
+            QVERIFY(r);
+            QVERIFY(QTest::qWaitForWindowExposed(r));
+            QCOMPARE(r->objectName(), QString("resultsfrm"));
+            QCOMPARE(r->windowTitle(), QString("Results"));
+            QCOMPARE(r->geometry(), QRect(699, 153, 233, 481));
+            QVERIFY(r->isModal());
+            QStringList all;
+            for (const char* box : {"acceptedtxt", "rejectedtxt", "awardstxt"})
+                all << r->findChild<QPlainTextEdit*>(box)->toPlainText();
+            for (const char* label : {"longestwordtxt", "scoretxt", "lettermostusedtxt", "desctxt"})
+                all << r->findChild<QLabel*>(label)->text();
+            all << texts(r, "d_").join("");
+            seen << all;
+        });
+        click(&w, "scoretxt");
+        QTRY_COMPARE(seen.size(), open + 1);
+    }
+    QCOMPARE(seen[0], seen[1]);
+    QCOMPARE(seen[0], (QStringList{"cat\ndog\nquiz", "readz", "Found a word 5 letters or more!\nUsed a Q!\nUsed a Z!",
+                                   "READZ", "10", "D", "The results below are to show how well you did Go LEXORB",
+                                   kBoard}));
+    w.close();
+}
+
+void TestWindows::resultsWindowDesign()
+{
+    ResultsFrm r;
+    QCOMPARE(r.size(), QSize(233, 481));
+    QCOMPARE(r.minimumSize(), r.maximumSize());
+    struct Expect {
+        const char* name;
+        QRect twips;
+        const char* caption;
+    };
+    const Expect labels[] = {
+        {"Label8", {2520, 6720, 735, 255}, "Print"},
+        {"desctxt", {120, 960, 3135, 495}, "The below results are for"},
+        {"Label7", {120, 5640, 615, 255}, "Puzzle:"},
+        {"scoretxt", {1920, 4200, 1335, 255}, "SCORE"},
+        {"longestwordtxt", {1920, 3840, 1335, 255}, "LONGEST WORD"},
+        {"lettermostusedtxt", {1920, 3480, 1335, 255}, "LETTER"},
+        {"Label6", {0, 4200, 1455, 255}, "Score:"},
+        {"Label5", {120, 4560, 615, 255}, "Awards:"},
+        {"Label4", {0, 3840, 1455, 255}, "Longest Word:"},
+        {"Label3", {0, 3480, 1455, 255}, "Letter Most Used:"},
+        {"Label2", {1920, 1560, 1335, 255}, "Rejected Words:"},
+        {"Label1", {120, 1560, 1335, 255}, "Accepted Words:"},
+    };
+    for (const auto& e : labels) {
+        auto* label = r.findChild<QLabel*>(e.name);
+        QVERIFY2(label, e.name);
+        QCOMPARE(label->geometry(), QRect(e.twips.x() / 15, e.twips.y() / 15, e.twips.width() / 15, e.twips.height() / 15));
+        QCOMPARE(label->text(), QString(e.caption));
+        QVERIFY2(QFontMetricsF(label->font()).horizontalAdvance(label->text()) <= label->width(), e.name);
+    }
+    for (const auto& [name, twips] : {std::pair{"awardstxt", QRect(120, 4800, 3135, 735)},
+                                     std::pair{"rejectedtxt", QRect(1920, 1800, 1335, 1455)},
+                                     std::pair{"acceptedtxt", QRect(120, 1800, 1335, 1455)}}) {
+        auto* box = r.findChild<QPlainTextEdit*>(name);
+        QVERIFY2(box, name);
+        QCOMPARE(box->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+    // The board copy: 17 px boxes on a 16 px pitch, so neighbours share a line.
+    for (int k = 0; k < 16; ++k) {
+        auto* d = r.findChild<QLabel*>(QString("d_%1").arg(k));
+        QCOMPARE(d->geometry(), QRect(8 + 16 * (k % 4), 400 + 16 * (k / 4), 17, 17));
+        QVERIFY(d->text().isEmpty());
+    }
+    QCOMPARE(r.focusWidget() ? r.focusWidget()->objectName() : QString("acceptedtxt"), QString("acceptedtxt"));
+}
+
+GOLEXORB_UI_TEST_MAIN(TestWindows)
+#include "tst_windows.moc"
