@@ -187,7 +187,9 @@ void MainFrm::sync()
         font.setBold(box.bold);
         ui->searchtxt->setFont(font);
     }
-    ui->searchtxt->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(box.color).name()));
+    const QString boxStyle = QStringLiteral("color: %1;").arg(toQColor(box.color).name());
+    if (ui->searchtxt->styleSheet() != boxStyle)
+        ui->searchtxt->setStyleSheet(boxStyle);
     ui->searchtxt->setVisible(box.visible);
 
     syncWordList();

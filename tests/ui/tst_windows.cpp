@@ -69,10 +69,25 @@ private:
     PrivateTmp tmp_;
 };
 
+namespace {
+// Counts the paint events a widget gets.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+} // namespace
+
 void TestWindows::startUpLeavesIdleWindow()
 {
     MainFrm w;
+    PaintCounter counter;
+    w.loadingfrm()->installEventFilter(&counter);
     w.Form_Load();
+    QVERIFY(counter.paints > 0); // the notice really showed while loading
     QCOMPARE(w.form().diclist.size(), std::size_t(200001));
     QVERIFY(std::filesystem::exists(w.form().dicPath()));
     QVERIFY(!w.loadingfrm()->isVisible());
