@@ -45,6 +45,16 @@ void click(QWidget* window, const char* name)
     QTest::mouseClick(label, Qt::LeftButton);
 }
 
+// Loads the word list, shows the window and starts a round on kBoard.
+void startRound(MainFrm& w)
+{
+    w.Form_Load();
+    w.setRandomSource(boardSource(kBoard));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    click(&w, "startbtn");
+}
+
 QStringList texts(QWidget* results, const char* prefix)
 {
     QStringList out;
@@ -136,11 +146,7 @@ void TestWindows::messageBoxes()
     QFETCH(bool, twice);
     QFETCH(QString, message);
     MainFrm w;
-    w.Form_Load();
-    w.setRandomSource(boardSource(kBoard));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    click(&w, "startbtn");
+    startRound(w);
     if (twice) {
         for (int n : cells)
             w.l_MouseDown(n, 1, 0, 100, 100);
@@ -174,11 +180,7 @@ void TestWindows::messageBoxes()
 void TestWindows::resultsWindow()
 {
     MainFrm w;
-    w.Form_Load();
-    w.setRandomSource(boardSource(kBoard));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    click(&w, "startbtn");
+    startRound(w);
     press(w, {0, 1, 2}); // CAT
     click(&w, "Addbtn");
     press(w, {4, 5, 6}); // DOG
