@@ -70,6 +70,7 @@ MainFrm::MainFrm(QWidget* parent)
     sectimer_ = new QTimer(this);
     sectimer_->setObjectName(QStringLiteral("sectimer"));
     sectimer_->setInterval(1000);
+    sectimer_->setTimerType(Qt::PreciseTimer); // it is the round's clock
     connect(sectimer_, &QTimer::timeout, this, &MainFrm::sectimer_Timer);
 
     connect(ui->Combo1, &QComboBox::activated, this, &MainFrm::Combo1_Click);
@@ -244,11 +245,15 @@ void MainFrm::paintEvent(QPaintEvent*)
 
 void MainFrm::Form_Load()
 {
-    struct SyncOnExit {
-        MainFrm* w;
-        ~SyncOnExit() { w->sync(); }
-    } syncOnExit{this};
-    form_.Form_Load();
+    try {
+        form_.Form_Load();
+    } catch (...) {
+        // The error window takes the loading notice's place.
+        form_.loadingfrmVisible = false;
+        sync();
+        throw;
+    }
+    sync();
 }
 
 void MainFrm::closeEvent(QCloseEvent* event)
