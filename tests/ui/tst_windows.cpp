@@ -124,8 +124,11 @@ void TestWindows::loadingWindowTakesShapeSize()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(loading.geometry().center(), screen.center());
     QStringList captions;
-    for (const char* name : {"Label1", "Label2", "Label3"})
-        captions << loading.findChild<QLabel*>(name)->text();
+    for (const char* name : {"Label1", "Label2", "Label3"}) {
+        auto* label = loading.findChild<QLabel*>(name);
+        captions << label->text();
+        QVERIFY2(QFontMetricsF(label->font()).horizontalAdvance(label->text()) <= label->width(), name);
+    }
     QCOMPARE(captions.mid(0, 2), QStringList({"Loading...", "Go LEXORB"}));
     QVERIFY(!captions[2].isEmpty());
 }
