@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
@@ -31,7 +32,9 @@ void setupApplication()
 
 void applyDesignFontSizes(QWidget* root)
 {
-    const auto widgets = root->findChildren<QWidget*>();
+    // Children first: each gets its resolved font before the window's changes.
+    auto widgets = root->findChildren<QWidget*>();
+    widgets.append(root);
     for (QWidget* w : widgets) {
         QFont f = w->font();
         if (f.pointSizeF() > 0) {
@@ -39,11 +42,17 @@ void applyDesignFontSizes(QWidget* root)
             w->setFont(f);
         }
     }
-    QFont f = root->font();
-    if (f.pointSizeF() > 0) {
-        f.setPixelSize(static_cast<int>(std::lround(f.pointSizeF() * 96.0 / 72.0)));
-        root->setFont(f);
-    }
+}
+
+QString fromLatin1(std::string_view s)
+{
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void messageBox(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Go LEXORB"), text, QMessageBox::Ok, parent);
+    box.exec();
 }
 
 void tightenToFit(QLabel* label)

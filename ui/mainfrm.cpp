@@ -9,7 +9,6 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -24,11 +23,7 @@ QColor toQColor(game::Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
-// The word list and the captions are single-byte text.
-QString qs(const std::string& s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
+using golexorb::fromLatin1;
 
 std::string toStd(const QString& s)
 {
@@ -37,7 +32,7 @@ std::string toStd(const QString& s)
 
 void setCaption(QLabel* label, const std::string& caption)
 {
-    const QString text = qs(caption);
+    const QString text = fromLatin1(caption);
     if (label->text() != text)
         label->setText(text);
 }
@@ -86,12 +81,17 @@ MainFrm::MainFrm(QWidget* parent)
 
     loadingfrm_ = new LoadingFrm(this);
 
-    setFixedSize(350, (form_.outerHeightTwips - game::MainForm::kFrameHeight) / game::kTwipsPerPixel);
+    setFixedSize(350, clientHeight());
     placeCentred();
     sync();
 }
 
 MainFrm::~MainFrm() = default;
+
+int MainFrm::clientHeight() const
+{
+    return (form_.outerHeightTwips - game::MainForm::kFrameHeight) / game::kTwipsPerPixel;
+}
 
 void MainFrm::placeCentred()
 {
@@ -121,9 +121,7 @@ double MainFrm::rnd()
 void MainFrm::msgBox(std::string_view text)
 {
     sync();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Go LEXORB"),
-                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
-    box.exec();
+    golexorb::messageBox(this, fromLatin1(text));
 }
 
 void MainFrm::doEvents()
@@ -179,12 +177,12 @@ void MainFrm::sync()
     ui->predictiontxt->setVisible(form_.predictiontxt.visible);
 
     auto& box = form_.searchtxt;
-    const QString boxText = qs(box.text);
+    const QString boxText = fromLatin1(box.text);
     if (ui->searchtxt->text() != boxText)
         ui->searchtxt->setText(boxText); // setText raises no textEdited: the logic has already searched
     QFont font = ui->searchtxt->font();
-    if (font.family() != qs(box.fontName) || font.bold() != box.bold) {
-        font.setFamily(qs(box.fontName));
+    if (font.family() != fromLatin1(box.fontName) || font.bold() != box.bold) {
+        font.setFamily(fromLatin1(box.fontName));
         font.setBold(box.bold);
         ui->searchtxt->setFont(font);
     }
@@ -200,9 +198,8 @@ void MainFrm::sync()
     else if (!form_.sectimerEnabled && sectimer_->isActive())
         sectimer_->stop();
 
-    const int clientHeight = (form_.outerHeightTwips - game::MainForm::kFrameHeight) / game::kTwipsPerPixel;
-    if (height() != clientHeight)
-        setFixedSize(width(), clientHeight);
+    if (height() != clientHeight())
+        setFixedSize(width(), clientHeight());
 
     if (form_.loadingfrmVisible != loadingfrm_->isVisible())
         loadingfrm_->setVisible(form_.loadingfrmVisible);
@@ -217,12 +214,12 @@ void MainFrm::syncWordList()
     const int shown = list->count();
     bool prefixMatches = static_cast<std::size_t>(shown) <= words.size();
     for (int i = 0; prefixMatches && i < shown; ++i)
-        prefixMatches = list->item(i)->text() == qs(words[static_cast<std::size_t>(i)]);
+        prefixMatches = list->item(i)->text() == fromLatin1(words[static_cast<std::size_t>(i)]);
     if (!prefixMatches) {
         list->clear();
     }
     for (auto i = static_cast<std::size_t>(list->count()); i < words.size(); ++i)
-        list->addItem(qs(words[i]));
+        list->addItem(fromLatin1(words[i]));
 }
 
 void MainFrm::paintEvent(QPaintEvent*)
@@ -235,9 +232,9 @@ void MainFrm::paintEvent(QPaintEvent*)
                                 s.x2 / game::kTwipsPerPixel, s.y2 / game::kTwipsPerPixel));
     }
     painter.setPen(palette().color(QPalette::ButtonText));
+    const QFontMetrics fm(font());
     for (const auto& t : form_.surface.texts) {
-        const QFontMetrics fm(font());
-        painter.drawText(QPointF(t.x / game::kTwipsPerPixel, t.y / game::kTwipsPerPixel + fm.ascent()), qs(t.text));
+        painter.drawText(QPointF(t.x / game::kTwipsPerPixel, t.y / game::kTwipsPerPixel + fm.ascent()), fromLatin1(t.text));
     }
 }
 

@@ -73,6 +73,7 @@ private:
     void sync();
     void syncWordList();
     void placeCentred();
+    int clientHeight() const; // pixels, from the logic's outer height
 
     std::unique_ptr<Ui::mainfrm> ui;
     game::MainForm form_;

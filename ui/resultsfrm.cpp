@@ -3,32 +3,22 @@
 
 #include "application.h"
 
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 namespace {
 
-QString qs(const std::string& s)
-{
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
+using golexorb::fromLatin1;
 
 // The records end each word with CR LF; a text box shows lines split on LF.
 QString lines(const std::string& s)
 {
-    QString text = qs(s);
+    QString text = fromLatin1(s);
     text.remove(QLatin1Char('\r'));
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     return text;
-}
-
-void tell(QWidget* parent, const QString& text)
-{
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Go LEXORB"), text, QMessageBox::Ok, parent);
-    box.exec();
 }
 
 } // namespace
@@ -58,14 +48,14 @@ void ResultsFrm::fill(const game::Report& r)
 {
     ui->acceptedtxt->setPlainText(lines(r.acceptedtxt));
     ui->rejectedtxt->setPlainText(lines(r.rejectedtxt));
-    ui->longestwordtxt->setText(qs(r.longestwordtxt));
-    ui->scoretxt->setText(qs(r.scoretxt));
+    ui->longestwordtxt->setText(fromLatin1(r.longestwordtxt));
+    ui->scoretxt->setText(fromLatin1(r.scoretxt));
     for (int k = 0; k < 16; ++k) {
         if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k)))
-            d->setText(qs(r.d[static_cast<std::size_t>(k)]));
+            d->setText(fromLatin1(r.d[static_cast<std::size_t>(k)]));
     }
-    ui->lettermostusedtxt->setText(qs(r.lettermostusedtxt));
-    ui->desctxt->setText(qs(r.desctxt));
+    ui->lettermostusedtxt->setText(fromLatin1(r.lettermostusedtxt));
+    ui->desctxt->setText(fromLatin1(r.desctxt));
     ui->awardstxt->setPlainText(lines(r.awardstxt));
 }
 
@@ -79,7 +69,7 @@ void ResultsFrm::Label8_Click()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        tell(this, QStringLiteral("No printer is available, so the results were not printed."));
+        golexorb::messageBox(this, QStringLiteral("No printer is available, so the results were not printed."));
         return;
     }
     const QPixmap image = grab();
@@ -87,7 +77,7 @@ void ResultsFrm::Label8_Click()
     printer.setDocName(QStringLiteral("Go LEXORB results"));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        tell(this, QStringLiteral("The results could not be printed on %1.").arg(info.printerName()));
+        golexorb::messageBox(this, QStringLiteral("The results could not be printed on %1.").arg(info.printerName()));
         return;
     }
     // As large as the page allows, proportions kept.
