@@ -9,7 +9,7 @@
 # Usage: lifecycle.sh GAME_BINARY
 set -u
 game=$(realpath "$1")
-for tool in Xvfb openbox xdotool wmctrl xdpyinfo; do
+for tool in Xvfb openbox xdotool wmctrl; do
     command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -20,14 +20,37 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { echo "FAIL: $*"; diagnose; exit 1; }
 
-d=200
-while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
-export DISPLAY=:$d
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids="$pids $!"
-i=0; until xdpyinfo >/dev/null 2>&1; do i=$((i + 1)); [ $i -gt 100 ] && fail "Xvfb did not start"; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids="$pids $!"
+# What was on the screen and in the logs when a check failed, so that a
+# failure on another machine can be understood from its output alone.
+watched=""
+diagnose() {
+    echo "--- window manager: $(wmctrl -m 2>&1 | head -n 1)"
+    echo "--- windows:"
+    for w in $(xdotool search --name . 2>/dev/null); do
+        echo "  $w '$(xdotool getwindowname "$w" 2>/dev/null)'"
+    done
+    for p in $watched; do
+        kill -0 "$p" 2>/dev/null || continue
+        echo "--- process $p: $(grep '^State' /proc/"$p"/status 2>/dev/null)"
+        command -v gdb >/dev/null 2>&1 &&
+            timeout 30 gdb -batch -nx -p "$p" -ex 'thread apply all bt 15' 2>/dev/null | grep -E '^(Thread|#)'
+    done
+    for f in "$work"/*.log; do
+        [ -s "$f" ] && { echo "--- $(basename "$f"):"; tail -n 20 "$f"; }
+    done
+}
+
+# Xvfb picks a free display itself and writes its number once it accepts
+# clients. -noreset: by default the server resets when its last client
+# leaves, and a client that connects during that reset is refused.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 & pids="$pids $!"
+i=0; until [ -s "$work/display" ]; do i=$((i + 1)); [ $i -gt 100 ] && fail "Xvfb did not start"; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+openbox >"$work/openbox.log" 2>&1 & pids="$pids $!"
+# A close request reaches the game only through the window manager.
+i=0; until wmctrl -m >/dev/null 2>&1; do i=$((i + 1)); [ $i -gt 100 ] && fail "the window manager did not start"; sleep 0.1; done
 export XDG_RUNTIME_DIR="$work/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
@@ -65,7 +88,7 @@ printf 'a file of the player'"'"'s\r\n' > "$work/cwd/dic.bin"
 cp "$work/cwd/dic.bin" "$work/dic.bin.before"
 
 echo "start and close"
-(cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game") & app=$!; pids="$pids $app"
+(cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game" 2>"$work/game.log") & app=$!; pids="$pids $app"; watched=$app
 id=$(windows "Go LEXORB" 1) || fail "no window 'Go LEXORB' appeared"
 copies=$(find "$work/tmp" -name dic.bin | wc -l)
 [ "$copies" -eq 1 ] || fail "expected one temporary dic.bin, found $copies"
@@ -76,8 +99,8 @@ status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
 cmp -s "$work/cwd/dic.bin" "$work/dic.bin.before" || fail "dic.bin in the working directory changed"
 
 echo "two copies from one folder"
-(cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game") & a=$!; pids="$pids $a"
-(cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game") & b=$!; pids="$pids $b"
+(cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game" 2>"$work/game-a.log") & a=$!; pids="$pids $a"
+(cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game" 2>"$work/game-b.log") & b=$!; pids="$pids $b"; watched="$a $b"
 ids=$(windows "Go LEXORB" 2) || fail "two copies did not both open"
 set -- $ids
 close_window "$1" $a & close_window "$2" $b
@@ -87,7 +110,7 @@ status_of $a; sa=$st; status_of $b; sb=$st
 
 echo "unusable temporary folder"
 : > "$work/plain-file"
-(cd "$work/cwd" && TMPDIR="$work/plain-file" exec "$game") & bad=$!; pids="$pids $bad"
+(cd "$work/cwd" && TMPDIR="$work/plain-file" exec "$game" 2>"$work/game-bad.log") & bad=$!; pids="$pids $bad"; watched=$bad
 id=$(windows "Go LEXORB" 1) || fail "no error window appeared"
 close_window "$id" $bad
 status_of $bad; [ "$st" != 0 ] && [ "$st" != "still running" ] || fail "exit status $st with an unusable temporary folder"
