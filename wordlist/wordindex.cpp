@@ -127,6 +127,21 @@ std::optional<std::size_t> WordIndex::find(std::string_view word) const
     return *it;
 }
 
+bool WordIndex::hasUpperPrefix(std::string_view prefix) const
+{
+    if (!list_)
+        return false;
+    const auto& list = *list_;
+    // The first entry not below the prefix begins with it, if any entry does.
+    const auto it = std::partition_point(byUpper_.begin(), byUpper_.end(), [&](std::uint32_t e) {
+        return compareUpper(list[e], prefix) < 0;
+    });
+    if (it == byUpper_.end())
+        return false;
+    const std::string_view entry = list[*it];
+    return entry.size() >= prefix.size() && compareUpper(entry.substr(0, prefix.size()), prefix) == 0;
+}
+
 std::optional<std::size_t> WordIndex::firstWithPrefix(std::string_view prefix) const
 {
     if (!list_ || prefix.empty())

@@ -22,6 +22,11 @@ public:
     // `word` upper-cased. An empty entry equals only an empty word.
     std::optional<std::size_t> find(std::string_view word) const;
 
+    // Whether some entry, upper-cased, begins with `prefix` upper-cased: the
+    // test that lets a search of the board drop a path no word goes on from.
+    // An empty prefix is begun by any entry, so it holds when the list is not empty.
+    bool hasUpperPrefix(std::string_view prefix) const;
+
     // Smallest entry number i whose text begins with `prefix` (exact,
     // case-sensitive, byte by byte). An empty prefix finds nothing.
     std::optional<std::size_t> firstWithPrefix(std::string_view prefix) const;

@@ -38,6 +38,15 @@ Entry scanFind(const std::vector<std::string>& list, const std::string& word)
     return std::nullopt;
 }
 
+bool scanUpperPrefix(const std::vector<std::string>& list, const std::string& prefix)
+{
+    const std::string p = upper(prefix);
+    for (const std::string& e : list)
+        if (upper(e).compare(0, p.size(), p) == 0)
+            return true;
+    return false;
+}
+
 Entry scanPrefix(const std::vector<std::string>& list, const std::string& prefix)
 {
     if (prefix.empty())
@@ -176,6 +185,7 @@ void TestWordIndex::defaultIndexFindsNothing()
     QVERIFY(!index.find("a"));
     QVERIFY(!index.find(""));
     QVERIFY(!index.firstWithPrefix("a"));
+    QVERIFY(!index.hasUpperPrefix(""));
 }
 
 void TestWordIndex::againstScan_data()
@@ -242,6 +252,10 @@ void TestWordIndex::againstScan()
         if (gotFind != wantFind)
             QFAIL(qPrintable(QStringLiteral("seed %1: find(\"%2\") gave %3, the scan %4")
                                  .arg(seed_).arg(show(word), show(gotFind), show(wantFind))));
+        const std::string upperPrefix = flipCase(prefix);
+        if (index.hasUpperPrefix(upperPrefix) != scanUpperPrefix(list, upperPrefix))
+            QFAIL(qPrintable(QStringLiteral("seed %1: hasUpperPrefix(\"%2\") disagrees with the scan")
+                                 .arg(seed_).arg(show(upperPrefix))));
         const Entry gotPrefix = index.firstWithPrefix(prefix);
         const Entry wantPrefix = scanPrefix(list, prefix);
         if (gotPrefix != wantPrefix)
