@@ -1,6 +1,7 @@
 #include "mainform.h"
 
 #include "mdllist.h"
+#include "solver.h"
 
 #include <algorithm>
 #include <charconv>
@@ -180,6 +181,9 @@ void MainForm::Combo1_Click()
 void MainForm::startbtn_Click()
 {
     resetround();
+    roundMinutes = val(combo1Text);
+    recordnote = RecordNote();
+    recordnote.minutes = roundMinutes;
     combo1Enabled = false;
     wordlst.clear();
     scoretxt.visible = false;
@@ -294,6 +298,12 @@ Report MainForm::scoretxt_Click()
     r.desctxt = "The results below are to show how well you did Go LEXORB";
     awards = awardLines(longestword, acceptedwords, score);
     r.awardstxt = awards;
+    // Built from the board and the words as the round left them, so the
+    // window stays right whatever happens after it opens.
+    const auto words = solveBoard(board, dicindex);
+    r.allwords = listWords(words, acceptedwords);
+    r.foundtxt = foundText(score, bestScore(words));
+    r.recordtxt = recordText(recordnote);
     return r;
 }
 

@@ -5,6 +5,7 @@
 
 #include "board.h"
 #include "platform.h"
+#include "records.h"
 #include "report.h"
 
 #include "dicfile.h"
@@ -88,6 +89,12 @@ public:
     std::string longestword;
     int score = 0;
     std::string awards;
+    // The round length picked when the round started, in minutes (0: none);
+    // the player may pick another once it is over.
+    int roundMinutes = 0;
+    // How the last round compares with the player's records; the window
+    // layer fills it in when the round ends.
+    RecordNote recordnote;
 
     // ---- Controls ----
     std::array<LetterLabel, kCells> l;

@@ -1,6 +1,8 @@
 #include "report.h"
+#include "solver.h"
 
 #include <algorithm>
+#include <set>
 
 namespace game {
 
@@ -73,6 +75,28 @@ std::string letterMostUsed(const std::array<std::string, 16>& board, std::string
         }
     }
     return letter;
+}
+
+std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::string_view acceptedwords)
+{
+    std::set<std::string_view> accepted;
+    for (std::size_t pos = 0; pos < acceptedwords.size();) {
+        std::size_t end = acceptedwords.find("\r\n", pos);
+        if (end == std::string_view::npos)
+            end = acceptedwords.size();
+        accepted.insert(acceptedwords.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    std::vector<ListedWord> out;
+    out.reserve(words.size());
+    for (const auto& w : words)
+        out.push_back({w.word, w.path, accepted.contains(w.word)});
+    return out;
+}
+
+std::string foundText(int score, int best)
+{
+    return "You found " + std::to_string(score) + " of " + std::to_string(best) + " points";
 }
 
 } // namespace game

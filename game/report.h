@@ -4,8 +4,19 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace game {
+
+struct FoundWord;
+
+// A word the board held, as the All Words window lists it.
+struct ListedWord {
+    std::string word;      // as the board spells it, upper case
+    std::vector<int> path; // its cells in order
+    bool found = false;    // the player scored it this round
+    friend bool operator==(const ListedWord&, const ListedWord&) = default;
+};
 
 struct Report {
     std::string acceptedtxt; // accepted words in lower case, CR LF after each
@@ -16,6 +27,10 @@ struct Report {
     std::string lettermostusedtxt; // empty when no word was accepted
     std::string desctxt;
     std::string awardstxt;
+    // The All Words window's part, from the same round.
+    std::vector<ListedWord> allwords; // longest first
+    std::string foundtxt;             // "You found X of Y points"
+    std::string recordtxt;            // the round against the records
     friend bool operator==(const Report&, const Report&) = default;
 };
 
@@ -25,6 +40,11 @@ std::string awardLines(std::string_view longestword, std::string_view acceptedwo
 // The letter of the highest-numbered cell whose letter occurs most often in
 // the accepted words, or empty when no letter of the board was used.
 std::string letterMostUsed(const std::array<std::string, 16>& board, std::string_view acceptedwords);
+
+// The board's words with the ones among `acceptedwords` (CR LF after each) marked.
+std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::string_view acceptedwords);
+
+std::string foundText(int score, int best);
 
 std::string lowerCase(std::string_view s);
 std::string upperCase(std::string_view s);

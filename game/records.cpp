@@ -1,0 +1,143 @@
+#include "records.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace game {
+
+namespace {
+
+constexpr std::string_view kMagic = "golexorb-records";
+// Scores are sums of word lengths; anything near this is not a real score.
+constexpr int kHighestScore = 1000000;
+
+std::vector<std::string_view> split(std::string_view line)
+{
+    std::vector<std::string_view> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && line[i] == ' ')
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ')
+            ++i;
+        if (i > start)
+            out.push_back(line.substr(start, i - start));
+    }
+    return out;
+}
+
+// A plain decimal number: digits only, no sign, within [lo, hi].
+std::optional<int> number(std::string_view s, int lo, int hi)
+{
+    if (s.empty() || s.size() > 9 || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    int v = 0;
+    std::from_chars(s.data(), s.data() + s.size(), v);
+    if (v < lo || v > hi)
+        return std::nullopt;
+    return v;
+}
+
+bool isDate(std::string_view s)
+{
+    return s.size() == 10 && s[4] == '-' && s[7] == '-' && number(s.substr(0, 4), 1, 9999)
+        && number(s.substr(5, 2), 1, 12) && number(s.substr(8, 2), 1, 31);
+}
+
+} // namespace
+
+bool recordable(int minutes, int score)
+{
+    return minutes >= kShortestRound && minutes <= kLongestRound && score > 0;
+}
+
+bool enterRound(Records& records, int minutes, int score, std::string_view date)
+{
+    if (!recordable(minutes, score))
+        return false;
+    auto& best = records.best[static_cast<std::size_t>(minutes - 1)];
+    if (best && best->score >= score)
+        return false;
+    best = BestScore{score, std::string(date)};
+    return true;
+}
+
+std::optional<Records> parseRecords(std::string_view text, std::string* problem)
+{
+    auto fail = [problem](std::string why) -> std::optional<Records> {
+        if (problem)
+            *problem = std::move(why);
+        return std::nullopt;
+    };
+    if (text.find('\0') != std::string_view::npos)
+        return fail("it is not a text file");
+
+    std::vector<std::string_view> lines;
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        pos = end + 1;
+    }
+
+    const auto header = lines.empty() ? std::vector<std::string_view>{} : split(lines.front());
+    if (header.size() != 2 || header[0] != kMagic)
+        return fail("its first line is not \"" + std::string(kMagic) + " " + std::to_string(kRecordsVersion) + "\"");
+    if (const auto version = number(header[1], 1, 1000000); !version || *version != kRecordsVersion)
+        return fail("it is of format version " + std::string(header[1]) + ", which this version does not read");
+
+    Records records;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        const auto fields = split(line);
+        if (fields.empty())
+            continue;
+        if (fields[0] == "best" && fields.size() == 4) {
+            const auto minutes = number(fields[1], kShortestRound, kLongestRound);
+            const auto score = number(fields[2], 1, kHighestScore);
+            if (minutes && score && isDate(fields[3])) {
+                // Two lines for one length: the higher score, the first on a tie.
+                auto& best = records.best[static_cast<std::size_t>(*minutes - 1)];
+                if (!best || best->score < *score)
+                    best = BestScore{*score, std::string(fields[3])};
+                continue;
+            }
+        }
+        records.kept.emplace_back(line);
+    }
+    return records;
+}
+
+std::string formatRecords(const Records& records)
+{
+    std::string out = std::string(kMagic) + " " + std::to_string(kRecordsVersion) + "\n";
+    for (int minutes = kShortestRound; minutes <= kLongestRound; ++minutes) {
+        if (const auto& best = records.bestFor(minutes))
+            out += "best " + std::to_string(minutes) + " " + std::to_string(best->score) + " " + best->date + "\n";
+    }
+    for (const auto& line : records.kept)
+        out += line + "\n";
+    return out;
+}
+
+std::string recordText(const RecordNote& note)
+{
+    if (note.minutes < kShortestRound || note.minutes > kLongestRound)
+        return "Rounds without a game time are not recorded.";
+    if (note.unavailable)
+        return "Your records could not be read or saved this time.";
+    const std::string length = std::to_string(note.minutes) + (note.minutes == 1 ? " minute" : " minutes");
+    if (!note.best)
+        return "No record yet for " + length + ".";
+    const std::string score = std::to_string(note.best->score);
+    if (note.newRecord)
+        return "New record for " + length + ": " + score + "!";
+    return "Record for " + length + ": " + score + " on " + note.best->date + ".";
+}
+
+} // namespace game
