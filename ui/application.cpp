@@ -16,7 +16,9 @@ namespace golexorb {
 
 void setupApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("Go LEXORB"));
+    // The name picks the data folder (…/golexorb) and the window class; the
+    // empty display name keeps every window title exactly as designed.
+    QApplication::setApplicationName(QStringLiteral("golexorb"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationVersion(QStringLiteral(GOLEXORB_VERSION));
     QIcon icon;

@@ -7,6 +7,7 @@
 #include "resultsfrm.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
@@ -284,14 +285,25 @@ void MainFrm::startbtn_Click()
 
 void MainFrm::endbtn_Click()
 {
+    const bool wasRunning = form_.running;
     form_.endbtn_Click();
+    recordIfEnded(wasRunning);
     sync();
 }
 
 void MainFrm::sectimer_Timer()
 {
+    const bool wasRunning = form_.running;
     form_.sectimer_Timer();
+    recordIfEnded(wasRunning);
     sync();
+}
+
+void MainFrm::recordIfEnded(bool wasRunning)
+{
+    if (wasRunning && !form_.running)
+        form_.recordnote = records_.finishRound(form_.roundMinutes, form_.score,
+                                                QDate::currentDate().toString(Qt::ISODate));
 }
 
 void MainFrm::oneplayerbtn_Click()

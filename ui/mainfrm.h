@@ -4,6 +4,7 @@
 
 #include "mainform.h"
 #include "clockrandom.h"
+#include "recordstore.h"
 #include "resultsfrm.h"
 
 #include <QPointer>
@@ -72,6 +73,8 @@ private:
 
     void sync();
     void syncWordList();
+    // After a handler that may end the round: enters it into the records.
+    void recordIfEnded(bool wasRunning);
     void placeCentred();
     int clientHeight() const; // pixels, from the logic's outer height
 
@@ -83,5 +86,6 @@ private:
     QTimer* sectimer_ = nullptr;
     LoadingFrm* loadingfrm_ = nullptr;
     QPointer<ResultsFrm> resultsfrm_;
+    golexorb::RecordStore records_;
     bool unloading_ = false;
 };

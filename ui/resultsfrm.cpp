@@ -1,8 +1,10 @@
 #include "resultsfrm.h"
 #include "ui_resultsfrm.h"
 
+#include "allwordsfrm.h"
 #include "application.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -39,6 +41,11 @@ ResultsFrm::ResultsFrm(QWidget* parent)
     setGeometry(QRect(kClientPos, QSize(233, 481)));
     setFixedSize(233, 481);
     connect(ui->Label8, &ClickLabel::clicked, this, &ResultsFrm::Label8_Click);
+    // The board copy keeps its design; it only learns to take a click.
+    for (int k = 0; k < 16; ++k) {
+        if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k)))
+            d->installEventFilter(this);
+    }
     ui->acceptedtxt->setFocus();
 }
 
@@ -46,6 +53,7 @@ ResultsFrm::~ResultsFrm() = default;
 
 void ResultsFrm::fill(const game::Report& r)
 {
+    report_ = r;
     ui->acceptedtxt->setPlainText(lines(r.acceptedtxt));
     ui->rejectedtxt->setPlainText(lines(r.rejectedtxt));
     ui->longestwordtxt->setText(fromLatin1(r.longestwordtxt));
@@ -57,6 +65,26 @@ void ResultsFrm::fill(const game::Report& r)
     ui->lettermostusedtxt->setText(fromLatin1(r.lettermostusedtxt));
     ui->desctxt->setText(fromLatin1(r.desctxt));
     ui->awardstxt->setPlainText(lines(r.awardstxt));
+}
+
+bool ResultsFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && watched->objectName().startsWith(QLatin1String("d_"))) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* label = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+            d_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ResultsFrm::d_Click()
+{
+    AllWordsFrm allwords(this);
+    allwords.fill(report_);
+    allwords.exec();
 }
 
 void ResultsFrm::paintEvent(QPaintEvent*)

@@ -24,10 +24,14 @@ public:
 
 public slots:
     void Label8_Click();
+    // A click on the board copy d(0)..d(15): every word the board held.
+    void d_Click();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::unique_ptr<Ui::resultsfrm> ui;
+    game::Report report_; // what was shown, for the All Words window
 };

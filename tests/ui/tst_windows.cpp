@@ -1,16 +1,20 @@
 // Start-up, the message boxes, the loading and the results windows, on the
 // real widgets with the embedded word list.
 
+#include "allwordsfrm.h"
 #include "clicklabel.h"
 #include "loadingfrm.h"
 #include "mainfrm.h"
 #include "resultsfrm.h"
 #include "uitest.h"
 
+#include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <filesystem>
@@ -74,6 +78,7 @@ private slots:
     void messageBoxes();
     void resultsWindow();
     void resultsWindowDesign();
+    void allWordsWindow();
 
 private:
     PrivateTmp tmp_;
@@ -269,6 +274,90 @@ void TestWindows::resultsWindowDesign()
         QVERIFY(d->text().isEmpty());
     }
     QCOMPARE(r.focusWidget() ? r.focusWidget()->objectName() : QString("acceptedtxt"), QString("acceptedtxt"));
+}
+
+// Clicking the results' board copy opens every word the board held, with
+// the round's share of the best score and its record, and draws a word's
+// path; the round is recorded under the length it started with.
+void TestWindows::allWordsWindow()
+{
+    QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+
+    MainFrm w;
+    w.Form_Load();
+    w.setRandomSource(boardSource(kBoard));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* combo = w.findChild<QComboBox*>("Combo1");
+    combo->setCurrentIndex(1);
+    w.Combo1_Click(1); // 2 minutes
+    click(&w, "startbtn");
+    press(w, {0, 1, 2}); // CAT
+    click(&w, "Addbtn");
+    press(w, {8, 9, 10, 11}); // QUIZ
+    click(&w, "Addbtn");
+    click(&w, "endbtn");
+    combo->setCurrentIndex(4);
+    w.Combo1_Click(4); // 5 minutes, for the next round
+
+    QStringList words, found;
+    QString foundtxt, recordtxt;
+    QList<int> path;
+    bool pathInRed = false, othersGrey = true;
+    answerNextModal([&](QWidget* results) {
+        QVERIFY(QTest::qWaitForWindowExposed(results));
+        answerNextModal([&](QWidget* modal) {
+            auto* a = qobject_cast<AllWordsFrm*>(modal);
+            QVERIFY(a);
+            QVERIFY(QTest::qWaitForWindowExposed(a));
+            QCOMPARE(a->windowTitle(), QString("All Words"));
+            QCOMPARE(a->size(), QSize(233, 481));
+            foundtxt = a->findChild<QLabel*>("foundtxt")->text();
+            recordtxt = a->findChild<QLabel*>("recordtxt")->text();
+            auto* list = a->findChild<QListWidget*>("allwordslst");
+            for (int i = 0; i < list->count(); ++i) {
+                words << list->item(i)->text();
+                if (list->item(i)->font().bold())
+                    found << list->item(i)->text();
+            }
+            list->setCurrentRow(int(words.indexOf("quiz")));
+            path = QList<int>(a->path().begin(), a->path().end());
+            const QImage image = a->grab().toImage();
+            // Cells 8 and 9 share a row: the trail runs between their centres
+            // (looked at inside cell 8, off the cells' border lines).
+            const QPointF mid = (AllWordsFrm::cellCentre(8) * 3 + AllWordsFrm::cellCentre(9)) / 4;
+            for (int dy : {-1, 0, 1})
+                pathInRed |= image.pixelColor(int(mid.x()), int(mid.y()) + dy) == QColor(255, 0, 0);
+            for (int k = 0; k < 16; ++k) {
+                const QColor c = a->findChild<QLabel*>(QString("p_%1").arg(k))->palette().color(QPalette::WindowText);
+                othersGrey &= (c == QColor(0, 0, 0)) == (k >= 8 && k <= 11);
+            }
+        });
+        QTest::mouseClick(results->findChild<QLabel*>("d_5"), Qt::LeftButton);
+    });
+    click(&w, "scoretxt");
+    QTRY_VERIFY(!words.isEmpty());
+
+    int best = 0;
+    for (int i = 0; i < words.size(); ++i) {
+        best += int(words[i].size());
+        QVERIFY(i == 0 || words[i - 1].size() >= words[i].size()); // longest first
+    }
+    QCOMPARE(found, QStringList({"quiz", "cat"}));
+    QCOMPARE(foundtxt, QString("You found 7 of %1 points").arg(best));
+    QCOMPARE(recordtxt, QString("New record for 2 minutes: 7!"));
+    QCOMPARE(path, QList<int>({8, 9, 10, 11}));
+    QVERIFY(pathInRed);
+    QVERIFY(othersGrey);
+    QFile records(home.filePath(".qttest/share/golexorb/records.txt"));
+    QVERIFY(records.open(QIODevice::ReadOnly));
+    QVERIFY(records.readAll().contains("best 2 7 " + QDate::currentDate().toString(Qt::ISODate).toLatin1()));
+    w.close();
+    QStandardPaths::setTestModeEnabled(false);
+    qputenv("HOME", realHome);
 }
 
 GOLEXORB_UI_TEST_MAIN(TestWindows)

@@ -1,0 +1,204 @@
+// The records: their text format, and the file in the player's data folder.
+
+#include "recordstore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace game;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QStringList asideFiles(const QString& folder)
+{
+    return QDir(folder).entryList({"records.txt.unreadable-*"}, QDir::Files);
+}
+
+} // namespace
+
+class TestRecords : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void format_data();
+    void format();
+    void rounds_data();
+    void rounds();
+    void file_data();
+    void file();
+    void twoCopiesAtOnce();
+};
+
+void TestRecords::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestRecords::format_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("written"); // empty: not a records file
+    QTest::newRow("no records") << QByteArray("golexorb-records 1\n") << QByteArray("golexorb-records 1\n");
+    QTest::newRow("in order, CR LF, blank lines")
+        << QByteArray("golexorb-records 1\r\n\r\nbest 10 7 2024-01-02\r\nbest 1 30 2023-12-31\r\n")
+        << QByteArray("golexorb-records 1\nbest 1 30 2023-12-31\nbest 10 7 2024-01-02\n");
+    QTest::newRow("a length twice: the higher score")
+        << QByteArray("golexorb-records 1\nbest 3 20 2024-01-01\nbest 3 25 2024-02-01\nbest 3 25 2024-03-01\n")
+        << QByteArray("golexorb-records 1\nbest 3 25 2024-02-01\n");
+    QTest::newRow("lines of later kinds and bad lines are kept")
+        << QByteArray("golexorb-records 1\nround 2031-01-01 3 40 12 90\nbest 11 5 2024-01-01\nbest 3 -5 2024-01-01\n"
+                      "best 3 5 2024-13-01\nbest 2 9 2024-01-01\n")
+        << QByteArray("golexorb-records 1\nbest 2 9 2024-01-01\nround 2031-01-01 3 40 12 90\nbest 11 5 2024-01-01\n"
+                      "best 3 -5 2024-01-01\nbest 3 5 2024-13-01\n");
+    QTest::newRow("empty file") << QByteArray() << QByteArray();
+    QTest::newRow("another file") << QByteArray("[General]\nbest=3\n") << QByteArray();
+    QTest::newRow("a later format") << QByteArray("golexorb-records 2\nbest 3 25 2024-02-01\n") << QByteArray();
+    QTest::newRow("binary") << QByteArray("golexorb-records 1\n\0\0", 21) << QByteArray();
+}
+
+void TestRecords::format()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, written);
+    std::string problem;
+    const auto records = parseRecords(text.toStdString(), &problem);
+    QCOMPARE(bool(records), !written.isEmpty());
+    if (!records) {
+        QVERIFY(!problem.empty());
+        return;
+    }
+    const std::string out = formatRecords(*records);
+    QCOMPARE(QByteArray::fromStdString(out), written);
+    QVERIFY(parseRecords(out) == records); // and back
+}
+
+void TestRecords::rounds_data()
+{
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QString>("text"); // after entering it over a best of 20 for 3 minutes
+    QTest::newRow("better") << 3 << 21 << "New record for 3 minutes: 21!";
+    QTest::newRow("equal keeps the older") << 3 << 20 << "Record for 3 minutes: 20 on 2024-01-01.";
+    QTest::newRow("first for its length") << 1 << 4 << "New record for 1 minute: 4!";
+    QTest::newRow("nothing scored") << 5 << 0 << "No record yet for 5 minutes.";
+    QTest::newRow("no length picked") << 0 << 30 << "Rounds without a game time are not recorded.";
+}
+
+void TestRecords::rounds()
+{
+    QFETCH(int, minutes);
+    QFETCH(int, score);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    writeFile(dir.filePath("records.txt"), "golexorb-records 1\nbest 3 20 2024-01-01\n");
+    const RecordNote note = golexorb::RecordStore(dir.path()).finishRound(minutes, score, "2024-06-01");
+    QCOMPARE(QString::fromStdString(recordText(note)), text);
+    QVERIFY(!note.unavailable);
+    const auto records = parseRecords(readAll(dir.filePath("records.txt")).toStdString());
+    QVERIFY(records);
+    QCOMPARE(records->bestFor(3)->score, std::max(20, minutes == 3 ? score : 0));
+}
+
+void TestRecords::file_data()
+{
+    QTest::addColumn<QString>("folder"); // under a fresh temporary folder
+    QTest::addColumn<QByteArray>("before"); // records.txt there first; null: none
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("missing folder") << "not/yet/made" << QByteArray() << true;
+    QTest::newRow("good file") << "." << QByteArray("golexorb-records 1\nbest 9 50 2020-01-01\n") << true;
+    QTest::newRow("unreadable file") << "." << QByteArray("\x89PNG\r\n\x1a\n") << true;
+    QTest::newRow("folder cannot be made") << "plain-file/records" << QByteArray() << false;
+}
+
+void TestRecords::file()
+{
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, before);
+    QFETCH(bool, saved);
+    QTemporaryDir tmp;
+    writeFile(tmp.filePath("plain-file"), "a file, where a folder would go");
+    const QString dir = QDir(tmp.path()).filePath(folder);
+    const QString path = QDir(dir).filePath("records.txt");
+    if (!before.isNull())
+        writeFile(path, before);
+    const bool corrupt = !before.isNull() && !parseRecords(before.toStdString());
+
+    const RecordNote note = golexorb::RecordStore(dir).finishRound(4, 17, "2024-06-01");
+    QCOMPARE(note.unavailable, !saved);
+    QCOMPARE(note.newRecord, saved);
+    if (!saved) {
+        QVERIFY(!QFile::exists(path));
+        return;
+    }
+    const auto records = parseRecords(readAll(path).toStdString());
+    QVERIFY(records);
+    QCOMPARE(records->bestFor(4), std::optional<BestScore>(BestScore{17, "2024-06-01"}));
+    QCOMPARE(bool(records->bestFor(9)), !before.isNull() && !corrupt); // merged, not replaced
+    // An unreadable file is kept aside whole, never overwritten.
+    const QStringList aside = asideFiles(dir);
+    QCOMPARE(aside.size(), corrupt ? 1 : 0);
+    if (corrupt)
+        QCOMPARE(readAll(QDir(dir).filePath(aside.front())), before);
+    QVERIFY(!QFile::exists(QDir(dir).filePath("records.lock")));
+}
+
+// Copies of the game are processes: this program run again, each entering
+// rounds for its own length as fast as it can into one folder. Without the
+// lock, one copy's read-merge-write loses the other's rounds.
+void TestRecords::twoCopiesAtOnce()
+{
+    QTemporaryDir dir;
+    constexpr int kRounds = 40;
+    std::vector<std::unique_ptr<QProcess>> copies;
+    for (int minutes : {2, 7}) {
+        auto p = std::make_unique<QProcess>();
+        p->start(QCoreApplication::applicationFilePath(),
+                 {"--enter-rounds", dir.path(), QString::number(minutes), QString::number(kRounds)});
+        copies.push_back(std::move(p));
+    }
+    for (auto& p : copies) {
+        QVERIFY(p->waitForFinished(60000));
+        QCOMPARE(p->exitCode(), 0);
+    }
+    const auto records = parseRecords(readAll(dir.filePath("records.txt")).toStdString());
+    QVERIFY(records);
+    QCOMPARE(records->bestFor(2)->score, kRounds);
+    QCOMPARE(records->bestFor(7)->score, kRounds);
+    QVERIFY(asideFiles(dir.path()).isEmpty());
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 5 && args[1] == "--enter-rounds") {
+        golexorb::RecordStore store(args[2]);
+        for (int score = 1; score <= args[4].toInt(); ++score) {
+            if (store.finishRound(args[3].toInt(), score, "2024-06-01").unavailable)
+                return 1;
+        }
+        return 0;
+    }
+    TestRecords test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_records.moc"

@@ -1,0 +1,46 @@
+#pragma once
+// Every word the board of a finished round held, the player's share of the
+// best possible score, the record for the round's length, and the path of
+// the word picked in the list drawn on a copy of the board.
+
+#include "report.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class allwordsfrm;
+}
+
+class QLabel;
+
+class AllWordsFrm : public QDialog {
+    Q_OBJECT
+public:
+    explicit AllWordsFrm(QWidget* parent = nullptr);
+    ~AllWordsFrm() override;
+
+    // Takes its own copy of what it shows.
+    void fill(const game::Report& report);
+
+    // The cells of the path drawn, in order; empty when no word is picked.
+    const std::vector<int>& path() const { return path_; }
+    // Centre of board cell k, in the window's pixels.
+    static QPointF cellCentre(int k);
+
+public slots:
+    void allwordslst_Click(int row);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void showLetters();
+
+    std::unique_ptr<Ui::allwordsfrm> ui;
+    std::vector<QLabel*> p_;
+    std::vector<game::ListedWord> words_;
+    std::vector<int> path_;
+};
