@@ -1,11 +1,13 @@
 // The word list as the game embeds it.
 
+#include "blocklist.h"
 #include "dicfile.h"
 #include "mdllist.h"
 
 #include <QFile>
 #include <QTest>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,10 +19,14 @@ private slots:
     void framing();
     void words();
     void loadsThroughTheTemporaryFile();
+    void noBlockedWord();
+    void blockList_data();
+    void blockList();
 
 private:
     QByteArray bytes_;
     std::vector<QByteArray> lines_; // the 200,000 CR LF lines, undecoded
+    std::set<std::string> words_;   // decoded
 };
 
 void TestResource::initTestCase()
@@ -36,6 +42,12 @@ void TestResource::initTestCase()
         QVERIFY(end >= 0);
         lines_.push_back(body.mid(pos, end - pos));
         pos = end + 2;
+    }
+    for (const QByteArray& raw : lines_) {
+        std::string word(raw.constData(), std::size_t(raw.size()));
+        for (char& c : word)
+            c = char(static_cast<unsigned char>(c) - 10);
+        words_.insert(word);
     }
 }
 
@@ -83,6 +95,38 @@ void TestResource::loadsThroughTheTemporaryFile()
         if (list[i] != word)
             QFAIL(qPrintable(QStringLiteral("entry %1 differs").arg(i)));
     }
+}
+
+void TestResource::noBlockedWord()
+{
+    QFile f(QStringLiteral(SOURCE_DIR "/resources/blocklist.txt"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const auto list = mkdic::parseBlockList(f.readAll().toStdString());
+    QVERIFY(list.size() > 200);
+    for (const auto& form : mkdic::blockedForms(list))
+        QVERIFY2(!words_.contains(form), form.c_str());
+}
+
+// What a new player tries stays; a blocked word's forms go, not the words
+// that merely contain it.
+void TestResource::blockList_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("kept");
+    for (const char* w : {"cats", "boxes", "churches", "ladies", "walked", "stopped", "carried", "making", "colour",
+                          "colours", "favourite", "organised", "travelled", "centre", "grapes", "therapist",
+                          "assess", "passes", "spices", "spiced", "analysis", "butter", "title", "document",
+                          "cocktail", "pussycat", "sextet", "snatched", "escorts", "tits", "scrape"})
+        QTest::newRow(w) << w << true;
+    for (const char* w : {"fucked", "fucks", "shitting", "cunts", "sluts", "whores", "spics", "faggots", "wankers"})
+        QTest::newRow(w) << w << false;
+}
+
+void TestResource::blockList()
+{
+    QFETCH(QString, word);
+    QFETCH(bool, kept);
+    QCOMPARE(words_.contains(word.toStdString()), kept);
 }
 
 QTEST_GUILESS_MAIN(TestResource)

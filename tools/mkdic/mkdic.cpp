@@ -1,16 +1,19 @@
 // Builds the game's word list from the SCOWL word lists (Debian package
 // `scowl`, files <folder>/<list>-words.<size>, ISO-8859-1): every word of
 // size 70 or below of the lists below that is made of the letters a to z
-// only, each once, in byte order, scrambled with encodeline. The file holds
+// only, each once, less the words of the block list and their inflections
+// (blocklist.h), in byte order, scrambled with encodeline. The file holds
 // exactly 200,000 lines ended by CR LF (the words, then empty lines) and then
 // three code-0 bytes with no line end, which the loader reads as line 200,001.
 
+#include "blocklist.h"
 #include "dfsenc.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <system_error>
@@ -32,13 +35,31 @@ bool plainLowercase(const std::string& word)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "Usage: mkdic <scowl folder> <output file>\n"
-                     "  e.g. mkdic /usr/share/dict/scowl resources/wordlist.dic\n";
+    if (argc != 4) {
+        std::cerr << "Usage: mkdic <scowl folder> <block list> <output file>\n"
+                     "  e.g. mkdic /usr/share/dict/scowl resources/blocklist.txt resources/wordlist.dic\n";
         return 2;
     }
     const std::filesystem::path folder = argv[1];
-    const std::filesystem::path output = argv[2];
+    const std::filesystem::path blockfile = argv[2];
+    const std::filesystem::path output = argv[3];
+
+    std::set<std::string> blocked;
+    {
+        std::ifstream in(blockfile, std::ios::binary);
+        if (!in) {
+            std::cerr << "mkdic: cannot read " << blockfile.string() << "\n";
+            return 1;
+        }
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const auto list = mkdic::parseBlockList(text);
+        if (list.empty()) {
+            // An unreadable or empty block list would silently let every word in.
+            std::cerr << "mkdic: no words in the block list " << blockfile.string() << "\n";
+            return 1;
+        }
+        blocked = mkdic::blockedForms(list);
+    }
 
     std::set<std::string> words;
     for (const char* list : kLists) {
@@ -63,6 +84,9 @@ int main(int argc, char** argv)
             }
         }
     }
+    const std::size_t before = words.size();
+    for (const auto& form : blocked)
+        words.erase(form);
     if (words.size() > kLines) {
         std::cerr << "mkdic: " << words.size() << " words do not fit in " << kLines << " lines\n";
         return 1;
@@ -99,6 +123,7 @@ int main(int argc, char** argv)
         std::filesystem::remove(temp, ec);
         return 1;
     }
-    std::cout << "mkdic: " << words.size() << " words written to " << output.string() << "\n";
+    std::cout << "mkdic: " << words.size() << " words written to " << output.string() << " (" << before - words.size()
+              << " of " << before << " left out by the block list)\n";
     return 0;
 }

@@ -1,0 +1,88 @@
+#include "blocklist.h"
+
+#include <algorithm>
+
+namespace mkdic {
+
+namespace {
+
+bool vowel(char c)
+{
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
+
+bool plainLowercase(std::string_view w)
+{
+    return !w.empty() && std::all_of(w.begin(), w.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+} // namespace
+
+std::vector<std::string> parseBlockList(std::string_view text)
+{
+    std::vector<std::string> out;
+    for (std::size_t pos = 0; pos <= text.size();) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string line(text.substr(pos, end - pos));
+        pos = end + 1;
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+            line.pop_back();
+        for (char& c : line)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        if (plainLowercase(line))
+            out.push_back(std::move(line));
+    }
+    return out;
+}
+
+std::vector<std::string> inflections(std::string_view word)
+{
+    const std::string w(word);
+    std::vector<std::string> out{w};
+    if (w.size() < 2)
+        return out;
+    const char last = w.back();
+    const char before = w[w.size() - 2];
+    if (last == 'c') {
+        out.push_back(w + "s");
+        return out;
+    }
+    const bool sibilant = last == 's' || last == 'x' || last == 'z' || w.ends_with("ch") || w.ends_with("sh");
+    if (last == 'y' && !vowel(before)) {
+        const std::string stem = w.substr(0, w.size() - 1);
+        out.insert(out.end(), {stem + "ies", stem + "ied", w + "ing"});
+        return out;
+    }
+    if (sibilant) {
+        out.push_back(w + "es");
+    } else {
+        out.push_back(w + "s");
+        if (last == 'o')
+            out.push_back(w + "es");
+    }
+    if (last == 'e') {
+        out.insert(out.end(), {w + "d", w.substr(0, w.size() - 1) + "ing"});
+        return out;
+    }
+    out.insert(out.end(), {w + "ed", w + "ing"});
+    // consonant, vowel, consonant at the end of a short word: "shit", "fag"
+    if (w.size() <= 4 && w.size() >= 3 && !vowel(last) && last != 'w' && last != 'x' && last != 'y'
+        && vowel(before) && !vowel(w[w.size() - 3]))
+        out.insert(out.end(), {w + last + "ed", w + last + "ing"});
+    return out;
+}
+
+std::set<std::string> blockedForms(const std::vector<std::string>& blocklist)
+{
+    std::set<std::string> out;
+    for (const auto& word : blocklist) {
+        for (auto& form : inflections(word))
+            out.insert(std::move(form));
+    }
+    return out;
+}
+
+} // namespace mkdic
