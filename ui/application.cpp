@@ -1,7 +1,11 @@
 #include "application.h"
 
+#include "clicklabel.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
@@ -28,6 +32,8 @@ void setupApplication()
     // windows use, so Qt's own emboldening of the regular face looks right.
     for (const char* file : {"tahoma.ttf", "ms_sans_serif.ttf", "small_fonts.ttf"})
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
+    // Screen readers see the label buttons as push buttons they can press.
+    QAccessible::installFactory(ClickLabel::accessibleFactory);
 }
 
 void applyDesignFontSizes(QWidget* root)
@@ -55,6 +61,22 @@ void messageBox(QWidget* parent, const QString& text)
     box.exec();
 }
 
+void useScalableFonts(QWidget* root)
+{
+    if (qFuzzyCompare(root->devicePixelRatioF(), 1.0))
+        return;
+    auto widgets = root->findChildren<QWidget*>();
+    widgets.append(root);
+    for (QWidget* w : widgets) {
+        const QFontInfo info(w->font());
+        if (!QFontDatabase::isSmoothlyScalable(info.family(), info.styleName())) {
+            QFont f = w->font();
+            f.setFamily(QStringLiteral("Tahoma"));
+            w->setFont(f);
+        }
+    }
+}
+
 void tightenToFit(QLabel* label)
 {
     QFont f = label->font();
@@ -69,8 +91,18 @@ void tightenToFit(QLabel* label)
 void paintBackground(QWidget* window)
 {
     static const QPixmap picture(QStringLiteral(":/pictures/background.jpg"));
+    static const QPixmap sharp = [] {
+        QPixmap p(QStringLiteral(":/pictures/background@2x.jpg"));
+        p.setDevicePixelRatio(2);
+        return p;
+    }();
     QPainter painter(window);
-    painter.drawPixmap(0, 0, picture);
+    if (qFuzzyCompare(window->devicePixelRatioF(), 1.0)) {
+        painter.drawPixmap(0, 0, picture);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QPointF(0, 0), sharp);
 }
 
 } // namespace golexorb

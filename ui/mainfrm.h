@@ -16,6 +16,7 @@
 class ClickLabel;
 class LoadingFrm;
 
+class QKeyEvent;
 class QTimer;
 
 namespace Ui {
@@ -61,6 +62,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // game::Platform
@@ -69,6 +71,11 @@ private:
     void msgBox(std::string_view text) override;
     void doEvents() override;
     std::string loadResData(std::string_view type, std::string_view name) override;
+    void beep() override;
+
+    bool gameKey(QKeyEvent* event);
+    bool belowEdge(const QWidget* w) const;
+    void passFocusOn(bool next);
 
     void sync();
     void syncWordList();
@@ -84,4 +91,5 @@ private:
     LoadingFrm* loadingfrm_ = nullptr;
     QPointer<ResultsFrm> resultsfrm_;
     bool unloading_ = false;
+    bool movingFocus_ = false;
 };

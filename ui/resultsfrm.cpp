@@ -4,6 +4,7 @@
 #include "application.h"
 
 #include <QPainter>
+#include <QShortcut>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -31,6 +32,7 @@ ResultsFrm::ResultsFrm(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     golexorb::applyDesignFontSizes(this);
+    golexorb::useScalableFonts(this);
     setModal(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(255, 255, 255));
@@ -39,6 +41,8 @@ ResultsFrm::ResultsFrm(QWidget* parent)
     setGeometry(QRect(kClientPos, QSize(233, 481)));
     setFixedSize(233, 481);
     connect(ui->Label8, &ClickLabel::clicked, this, &ResultsFrm::Label8_Click);
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, ui->Label8, &ClickLabel::click);
     ui->acceptedtxt->setFocus();
 }
 
