@@ -3,6 +3,7 @@
 #include "clicklabel.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -17,6 +18,18 @@
 #include <cmath>
 
 namespace golexorb {
+
+namespace {
+
+// The plain-widget windows read as windows, not as anonymous panes.
+QAccessibleInterface* windowFactory(const QString& className, QObject* object)
+{
+    if ((className == QLatin1String("MainFrm") || className == QLatin1String("LoadingFrm")) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
 
 void setupApplication()
 {
@@ -34,6 +47,7 @@ void setupApplication()
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
     // Screen readers see the label buttons as push buttons they can press.
     QAccessible::installFactory(ClickLabel::accessibleFactory);
+    QAccessible::installFactory(windowFactory);
 }
 
 void applyDesignFontSizes(QWidget* root)

@@ -74,6 +74,7 @@ private slots:
     void messageBoxes();
     void resultsWindow();
     void resultsWindowDesign();
+    void keyboardRound();
 
 private:
     PrivateTmp tmp_;
@@ -269,6 +270,62 @@ void TestWindows::resultsWindowDesign()
         QVERIFY(d->text().isEmpty());
     }
     QCOMPARE(r.focusWidget() ? r.focusWidget()->objectName() : QString("acceptedtxt"), QString("acceptedtxt"));
+}
+
+// A whole round without the mouse, each key sent where the focus is.
+void TestWindows::keyboardRound()
+{
+    MainFrm w;
+    w.Form_Load();
+    w.setRandomSource(boardSource(kBoard));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QApplication::setActiveWindow(&w); // the offscreen platform activates nothing itself
+    auto focus = [] { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); };
+    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    auto type = [](const char* s) { QTest::keyClicks(QApplication::focusWidget(), s); };
+    auto caption = [&](const char* name) { return w.findChild<QLabel*>(name)->text(); };
+    auto* words = w.findChild<QListWidget*>("wordlst");
+
+    QCOMPARE(focus(), QString("Combo1"));
+    key(Qt::Key_Down);
+    QCOMPARE(caption("seconds"), QString("60"));
+    key(Qt::Key_F3); // "End Game" is disabled: nothing
+    QVERIFY(!w.form().running);
+    key(Qt::Key_F2);
+    QVERIFY(w.form().running);
+    QCOMPARE(focus(), QString("wordlst"));
+
+    type("cAt");
+    QCOMPARE(caption("wordtxt"), QString("CAT"));
+    key(Qt::Key_Return);
+    QCOMPARE(words->count(), 1);
+    type("dox"); // no X touches the O
+    QCOMPARE(caption("wordtxt"), QString("DO"));
+    key(Qt::Key_Escape);
+    QCOMPARE(caption("wordtxt"), QString());
+    type("reaz");
+    key(Qt::Key_Backspace);
+    type("d");
+    QCOMPARE(caption("wordtxt"), QString("READ"));
+    QCOMPARE(w.letter(15)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    key(Qt::Key_Enter);
+    key(Qt::Key_Tab); // past the chat controls and the disabled drop-down, round to the list
+    QCOMPARE(focus(), QString("wordlst"));
+    key(Qt::Key_F4); // no score yet
+    QVERIFY(!QApplication::activeModalWidget());
+
+    key(Qt::Key_F3);
+    QCOMPARE(caption("scoretxt"), QString("Your Score: 7"));
+    QString accepted;
+    answerNextModal([&](QWidget* modal) {
+        auto* r = qobject_cast<ResultsFrm*>(modal);
+        QVERIFY(r);
+        accepted = r->findChild<QPlainTextEdit*>("acceptedtxt")->toPlainText();
+    });
+    key(Qt::Key_F4);
+    QCOMPARE(accepted, QString("cat\nread"));
+    w.close();
 }
 
 GOLEXORB_UI_TEST_MAIN(TestWindows)
