@@ -251,6 +251,9 @@ void MainFrm::paintEvent(QPaintEvent*)
 {
     golexorb::paintBackground(this);
     QPainter painter(this);
+    // One pixel wide as designed; at a larger scale, smooth rather than stepped.
+    if (!qFuzzyCompare(devicePixelRatioF(), 1.0))
+        painter.setRenderHint(QPainter::Antialiasing);
     for (const auto& s : form_.surface.lines) {
         painter.setPen(QPen(toQColor(s.color), 1));
         painter.drawLine(QLineF(s.x1 / game::kTwipsPerPixel, s.y1 / game::kTwipsPerPixel,
