@@ -2,6 +2,7 @@
 
 #include "mdllist.h"
 #include "solver.h"
+#include "typing.h"
 
 #include <algorithm>
 #include <charconv>
@@ -38,6 +39,14 @@ void Surface::line(float x1, float y1, float x2, float y2, Rgb color)
     lines.push_back({x1, y1, x2, y2, color});
     currentX = x2;
     currentY = y2;
+}
+
+void Surface::unline()
+{
+    if (!lines.empty())
+        lines.pop_back();
+    currentX = lines.empty() ? 0 : lines.back().x2;
+    currentY = lines.empty() ? 0 : lines.back().y2;
 }
 
 void Surface::print(std::string text)
@@ -77,6 +86,9 @@ void MainForm::clearselection()
     lastcell = kNoCell;
     lastx = 0;
     lasty = 0;
+    wordcells.clear();
+    wordpoints.clear();
+    fixedcells = 0;
 }
 
 void MainForm::fillboard()
@@ -233,6 +245,12 @@ void MainForm::l_MouseDown(int index, [[maybe_unused]] int button, [[maybe_unuse
     if (lastcell != kNoCell && !touching(lastcell, n))
         return;
 
+    select(n, x, y);
+    fixedcells = wordcells.size();
+}
+
+void MainForm::select(int n, float x, float y)
+{
     used[n] = 1;
     l[n].color = kBlack;
     // Any accepted press before this one anchors a segment, even one made
@@ -246,6 +264,64 @@ void MainForm::l_MouseDown(int index, [[maybe_unused]] int button, [[maybe_unuse
     lasty = y;
     prevcell = n;
     wordtxt.caption += l[n].caption;
+    wordcells.push_back(n);
+    wordpoints.push_back({x, y});
+}
+
+void MainForm::unselectLast()
+{
+    const int n = wordcells.back();
+    used[n] = 0;
+    l[n].color = kPaleYellow;
+    if (wordcells.size() > 1)
+        surface.unline();
+    wordtxt.caption.resize(wordtxt.caption.size() - std::min(wordtxt.caption.size(), l[n].caption.size()));
+    wordcells.pop_back();
+    wordpoints.pop_back();
+    fixedcells = std::min(fixedcells, wordcells.size());
+    if (wordcells.empty()) {
+        lastcell = kNoCell;
+        lastx = lasty = 0;
+    } else {
+        lastcell = prevcell = wordcells.back();
+        lastx = wordpoints.back().x;
+        lasty = wordpoints.back().y;
+    }
+}
+
+void MainForm::keyLetter(char c)
+{
+    if (!running)
+        return;
+    Board board;
+    for (int n = 0; n < kCells; ++n)
+        board[n] = l[n].caption;
+    std::string word;
+    for (int n : wordcells)
+        word += l[n].caption;
+    word += c;
+    const std::vector<int> fixed(wordcells.begin(), wordcells.begin() + static_cast<std::ptrdiff_t>(fixedcells));
+    const std::vector<int> path = spellingPath(board, word, fixed, wordcells);
+    if (path.empty()) {
+        platform_.beep();
+        return;
+    }
+    // Keep what the new path shares with the shown one; the rest goes as if
+    // pressed at the cells' centres.
+    std::size_t keep = 0;
+    while (keep < wordcells.size() && path[keep] == wordcells[keep])
+        ++keep;
+    while (wordcells.size() > keep)
+        unselectLast();
+    constexpr float centre = kCellSize / 2.0f;
+    for (std::size_t i = keep; i < path.size(); ++i)
+        select(path[i], centre, centre);
+}
+
+void MainForm::keyBackspace()
+{
+    if (running && !wordcells.empty())
+        unselectLast();
 }
 
 void MainForm::Cancelbtn_Click()

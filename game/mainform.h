@@ -48,6 +48,7 @@ struct Surface {
 
     void cls();
     void line(float x1, float y1, float x2, float y2, Rgb color);
+    void unline(); // takes the last line back
     void print(std::string text);
 };
 
@@ -113,6 +114,17 @@ public:
     bool loadingfrmVisible = false;
     Surface surface;
 
+    // ---- The current word's cells ----
+    // In the order chosen, with the point each was chosen at (a typed letter
+    // takes the cell's centre). The first `fixedcells` were pressed with the
+    // mouse; typing may re-route only the cells after them.
+    struct Point {
+        float x = 0, y = 0;
+    };
+    std::vector<int> wordcells;
+    std::vector<Point> wordpoints;
+    std::size_t fixedcells = 0;
+
     // ---- Word list ----
     std::vector<std::string> diclist;
     wordlist::WordIndex dicindex;
@@ -148,6 +160,15 @@ public:
     void searchtxt_LostFocus();
     void searchtxt_Change();
 
+    // ---- Keys ----
+    // A typed letter extends the word as a press would, on a cell of that
+    // letter touching the last one; when the word so far can be shown
+    // another way that takes the letter, it is shown that way. A letter no
+    // way can take beeps and changes nothing.
+    void keyLetter(char c);
+    // Drops the last letter of the word.
+    void keyBackspace();
+
     // Loads a word list directly, without the temporary file (for tools and tests).
     void setWordList(std::vector<std::string> list);
 
@@ -156,6 +177,8 @@ public:
 
 private:
     void setSearchText(std::string text);
+    void select(int n, float x, float y); // an accepted press on cell n
+    void unselectLast();
 
     Platform& platform_;
     std::unique_ptr<mdlList::DicFile> dicfile_;

@@ -26,6 +26,9 @@ public:
     // Bytes of the embedded resource of the given type and name.
     // Throws std::runtime_error when it cannot be read.
     virtual std::string loadResData(std::string_view type, std::string_view name) = 0;
+
+    // A short warning sound: a typed letter that no cell can take.
+    virtual void beep() {}
 };
 
 } // namespace game

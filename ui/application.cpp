@@ -1,7 +1,12 @@
 #include "application.h"
 
+#include "clicklabel.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
@@ -13,6 +18,18 @@
 #include <cmath>
 
 namespace golexorb {
+
+namespace {
+
+// The plain-widget windows read as windows, not as anonymous panes.
+QAccessibleInterface* windowFactory(const QString& className, QObject* object)
+{
+    if ((className == QLatin1String("MainFrm") || className == QLatin1String("LoadingFrm")) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
 
 void setupApplication()
 {
@@ -30,6 +47,9 @@ void setupApplication()
     // windows use, so Qt's own emboldening of the regular face looks right.
     for (const char* file : {"tahoma.ttf", "ms_sans_serif.ttf", "small_fonts.ttf"})
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
+    // Screen readers see the label buttons as push buttons they can press.
+    QAccessible::installFactory(ClickLabel::accessibleFactory);
+    QAccessible::installFactory(windowFactory);
 }
 
 void applyDesignFontSizes(QWidget* root)
@@ -57,6 +77,22 @@ void messageBox(QWidget* parent, const QString& text)
     box.exec();
 }
 
+void useScalableFonts(QWidget* root)
+{
+    if (qFuzzyCompare(root->devicePixelRatioF(), 1.0))
+        return;
+    auto widgets = root->findChildren<QWidget*>();
+    widgets.append(root);
+    for (QWidget* w : widgets) {
+        const QFontInfo info(w->font());
+        if (!QFontDatabase::isSmoothlyScalable(info.family(), info.styleName())) {
+            QFont f = w->font();
+            f.setFamily(QStringLiteral("Tahoma"));
+            w->setFont(f);
+        }
+    }
+}
+
 void tightenToFit(QLabel* label)
 {
     QFont f = label->font();
@@ -71,8 +107,18 @@ void tightenToFit(QLabel* label)
 void paintBackground(QWidget* window)
 {
     static const QPixmap picture(QStringLiteral(":/pictures/background.jpg"));
+    static const QPixmap sharp = [] {
+        QPixmap p(QStringLiteral(":/pictures/background@2x.jpg"));
+        p.setDevicePixelRatio(2);
+        return p;
+    }();
     QPainter painter(window);
-    painter.drawPixmap(0, 0, picture);
+    if (qFuzzyCompare(window->devicePixelRatioF(), 1.0)) {
+        painter.drawPixmap(0, 0, picture);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QPointF(0, 0), sharp);
 }
 
 } // namespace golexorb

@@ -18,6 +18,12 @@ void setupApplication();
 // font to that many pixels so the windows look the same at any resolution.
 void applyDesignFontSizes(QWidget* root);
 
+// Small Fonts has one size only, drawn from 11 px pictures: at a scale other
+// than 1 its captions would come out tiny or blocky. There every widget whose
+// font is such a bitmap font takes Tahoma at the same size instead; at 1 the
+// windows keep their fonts exactly.
+void useScalableFonts(QWidget* root);
+
 // The free Small Fonts has one size only, a little larger than the design's,
 // so a one-word caption may not fit its label; draw it slightly tighter then.
 void tightenToFit(QLabel* label);
@@ -28,7 +34,8 @@ QString fromLatin1(std::string_view s);
 // The game's message box: modal, OK only, no icon, the game's title.
 void messageBox(QWidget* parent, const QString& text);
 
-// Draws the shared background picture unscaled at the top-left corner.
+// Draws the shared background picture unscaled at the top-left corner; at
+// any scale but 1, its twice-the-size drawing, smoothly resampled.
 void paintBackground(QWidget* window);
 
 } // namespace golexorb

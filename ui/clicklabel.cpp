@@ -1,16 +1,70 @@
 #include "clicklabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 
 namespace {
+
 constexpr float kTwipsPerPixel = 15.0f;
-}
+
+class AccessibleClickLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleClickLabel(ClickLabel* label)
+        : QAccessibleWidget(label, QAccessible::Button)
+    {
+    }
+
+    ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
+
+    // The caption, unless the window names the label itself (a cell says
+    // where it lies on the board).
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            const QString name = widget()->accessibleName();
+            return name.isEmpty() ? label()->text() : name;
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (label()->isCell()) {
+            s.selectable = true;
+            s.selected = label()->isSelected();
+        }
+        return s;
+    }
+
+    // Like a push button, it can be pressed only while it is enabled.
+    QStringList actionNames() const override
+    {
+        return widget()->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && widget()->isEnabled())
+            label()->press();
+    }
+};
+
+} // namespace
 
 ClickLabel::ClickLabel(QWidget* parent)
     : QLabel(parent)
 {
+}
+
+QAccessibleInterface* ClickLabel::accessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ClickLabel") && object && object->isWidgetType())
+        return new AccessibleClickLabel(static_cast<ClickLabel*>(object));
+    return nullptr;
 }
 
 int ClickLabel::buttonCode(Qt::MouseButton button)
@@ -33,18 +87,69 @@ int ClickLabel::shiftCode(Qt::KeyboardModifiers modifiers)
         | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-void ClickLabel::mousePressEvent(QMouseEvent* event)
+void ClickLabel::setSelected(bool selected)
 {
+    if (selected == selected_)
+        return;
+    selected_ = selected;
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+bool ClickLabel::click()
+{
+    if (!isEnabled() || isHidden())
+        return false;
+    emit clicked();
+    return true;
+}
+
+void ClickLabel::press()
+{
+    if (!cell_) {
+        click();
+        return;
+    }
+    if (isEnabled() && !isHidden())
+        emit mouseDown(1, 0, static_cast<float>(width()) * kTwipsPerPixel / 2, static_cast<float>(height()) * kTwipsPerPixel / 2);
+}
+
+void ClickLabel::down(QMouseEvent* event)
+{
+    held_ |= event->button();
     const QPointF p = event->position();
     emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
                    static_cast<float>(p.x()) * kTwipsPerPixel, static_cast<float>(p.y()) * kTwipsPerPixel);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event)
+{
     event->accept();
+    armed_ = event->button() == Qt::LeftButton;
+    down(event);
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    armed_ = false;
+    // Qt usually sends the second press itself before the double-click;
+    // when it does not, this is that button going down.
+    if (!(held_ & event->button()))
+        down(event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    if (rect().contains(event->position().toPoint()))
+    held_ &= ~event->button();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool armed = armed_;
+    armed_ = false;
+    if (armed && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 

@@ -14,6 +14,7 @@ LoadingFrm::LoadingFrm(QWidget* parent)
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_StyledBackground);
     golexorb::applyDesignFontSizes(this);
+    golexorb::useScalableFonts(this);
 }
 
 LoadingFrm::~LoadingFrm() = default;

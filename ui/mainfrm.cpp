@@ -6,8 +6,11 @@
 #include "loadingfrm.h"
 #include "resultsfrm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
@@ -49,6 +52,7 @@ MainFrm::MainFrm(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     golexorb::applyDesignFontSizes(this);
+    golexorb::useScalableFonts(this);
     golexorb::tightenToFit(ui->oneplayerbtn);
     golexorb::tightenToFit(ui->multiplaybtn);
     ui->Combo1->setCurrentIndex(-1);
@@ -59,6 +63,7 @@ MainFrm::MainFrm(QWidget* parent)
         ClickLabel* label = findChild<ClickLabel*>(QStringLiteral("l_%1").arg(n));
         Q_ASSERT(label);
         l_[static_cast<std::size_t>(n)] = label;
+        label->setCell(true);
         connect(label, &ClickLabel::mouseDown, this,
                 [this, n](int button, int shift, float x, float y) { l_MouseDown(n, button, shift, x, y); });
     }
@@ -79,6 +84,12 @@ MainFrm::MainFrm(QWidget* parent)
     connect(ui->scoretxt, &ClickLabel::clicked, this, &MainFrm::scoretxt_Click);
     connect(ui->searchtxt, &QLineEdit::textEdited, this, &MainFrm::searchtxt_Change);
     ui->searchtxt->installEventFilter(this);
+    // Keys reach the game through the lists and the drop-down as well (see
+    // gameKey), and focus never rests on a control below the window's edge.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w->focusPolicy() != Qt::NoFocus && w != ui->searchtxt)
+            w->installEventFilter(this);
+    }
 
     loadingfrm_ = new LoadingFrm(this);
 
@@ -152,6 +163,11 @@ std::string MainFrm::loadResData(std::string_view type, std::string_view name)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+void MainFrm::beep()
+{
+    QApplication::beep();
+}
+
 // ---------------------------------------------------------------- state to widgets
 
 void MainFrm::sync()
@@ -166,6 +182,13 @@ void MainFrm::sync()
             p.setColor(QPalette::WindowText, color);
             label->setPalette(p);
         }
+    }
+    for (int n = 0; n < game::kCells; ++n) {
+        ClickLabel* label = l_[static_cast<std::size_t>(n)];
+        const QString name = QStringLiteral("%1, row %2, column %3").arg(label->text()).arg(n / 4 + 1).arg(n % 4 + 1);
+        if (label->accessibleName() != name)
+            label->setAccessibleName(name);
+        label->setSelected(form_.used[static_cast<std::size_t>(n)] == 1);
     }
     setCaption(ui->wordtxt, form_.wordtxt.caption);
     setCaption(ui->seconds, form_.seconds.caption);
@@ -199,8 +222,10 @@ void MainFrm::sync()
     else if (!form_.sectimerEnabled && sectimer_->isActive())
         sectimer_->stop();
 
-    if (height() != clientHeight())
+    if (height() != clientHeight()) {
         setFixedSize(width(), clientHeight());
+        passFocusOn(true);
+    }
 
     if (form_.loadingfrmVisible != loadingfrm_->isVisible())
         loadingfrm_->setVisible(form_.loadingfrmVisible);
@@ -227,6 +252,9 @@ void MainFrm::paintEvent(QPaintEvent*)
 {
     golexorb::paintBackground(this);
     QPainter painter(this);
+    // One pixel wide as designed; at a larger scale, smooth rather than stepped.
+    if (!qFuzzyCompare(devicePixelRatioF(), 1.0))
+        painter.setRenderHint(QPainter::Antialiasing);
     for (const auto& s : form_.surface.lines) {
         painter.setPen(QPen(toQColor(s.color), 1));
         painter.drawLine(QLineF(s.x1 / game::kTwipsPerPixel, s.y1 / game::kTwipsPerPixel,
@@ -365,8 +393,80 @@ void MainFrm::searchtxt_LostFocus()
     sync();
 }
 
+bool MainFrm::belowEdge(const QWidget* w) const
+{
+    return w && w != this && w->geometry().top() >= height();
+}
+
+void MainFrm::passFocusOn(bool next)
+{
+    movingFocus_ = true;
+    // "wordlst" is always in sight, so this ends within one round of the chain.
+    for (int i = 0; i < 8 && belowEdge(focusWidget()); ++i)
+        focusNextPrevChild(next);
+    movingFocus_ = false;
+}
+
+// The game's keys. F2, F3 and F4 click "Start Game", "End Game" and the
+// score wherever the focus is; while the focus is not in a text box, Return
+// and Escape click "Add" and "Cancel", and during a round letters and
+// Backspace spell the word. A key whose label is disabled or hidden is left
+// to the focused control. Returns whether the game took the key.
+bool MainFrm::gameKey(QKeyEvent* event)
+{
+    if (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_F2:
+        return ui->startbtn->click();
+    case Qt::Key_F3:
+        return ui->endbtn->click();
+    case Qt::Key_F4:
+        return ui->scoretxt->click();
+    default:
+        break;
+    }
+    if (qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return ui->Addbtn->click();
+    case Qt::Key_Escape:
+        return ui->Cancelbtn->click();
+    case Qt::Key_Backspace:
+        if (!form_.running)
+            return false;
+        form_.keyBackspace();
+        sync();
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (!form_.running || text.size() != 1 || !text[0].isLetter() || text[0].unicode() > 0xff)
+        return false;
+    form_.keyLetter(text[0].toLatin1());
+    sync();
+    return true;
+}
+
+void MainFrm::keyPressEvent(QKeyEvent* event)
+{
+    if (!gameKey(event))
+        QWidget::keyPressEvent(event);
+}
+
 bool MainFrm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && watched != ui->searchtxt && !qobject_cast<QLineEdit*>(watched)
+        && gameKey(static_cast<QKeyEvent*>(event)))
+        return true;
+    if (event->type() == QEvent::FocusIn && !movingFocus_ && belowEdge(qobject_cast<QWidget*>(watched))) {
+        // Out of sight at the one-player height: pass the focus on, the way it came.
+        passFocusOn(static_cast<QFocusEvent*>(event)->reason() != Qt::BacktabFocusReason);
+    }
+
     if (watched == ui->searchtxt) {
         if (event->type() == QEvent::FocusIn)
             searchtxt_GotFocus();

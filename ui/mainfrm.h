@@ -17,6 +17,7 @@
 class ClickLabel;
 class LoadingFrm;
 
+class QKeyEvent;
 class QTimer;
 
 namespace Ui {
@@ -62,6 +63,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // game::Platform
@@ -70,6 +72,11 @@ private:
     void msgBox(std::string_view text) override;
     void doEvents() override;
     std::string loadResData(std::string_view type, std::string_view name) override;
+    void beep() override;
+
+    bool gameKey(QKeyEvent* event);
+    bool belowEdge(const QWidget* w) const;
+    void passFocusOn(bool next);
 
     void sync();
     void syncWordList();
@@ -88,4 +95,5 @@ private:
     QPointer<ResultsFrm> resultsfrm_;
     golexorb::RecordStore records_;
     bool unloading_ = false;
+    bool movingFocus_ = false;
 };

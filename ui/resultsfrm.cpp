@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -33,6 +34,7 @@ ResultsFrm::ResultsFrm(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     golexorb::applyDesignFontSizes(this);
+    golexorb::useScalableFonts(this);
     setModal(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(255, 255, 255));
@@ -46,6 +48,8 @@ ResultsFrm::ResultsFrm(QWidget* parent)
         if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k)))
             d->installEventFilter(this);
     }
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, ui->Label8, &ClickLabel::click);
     ui->acceptedtxt->setFocus();
 }
 

@@ -20,6 +20,7 @@ struct ScriptedPlatform : game::Platform {
     std::function<void()> onYield;
     std::string resource;
     bool resourceMissing = false;
+    int beeps = 0;
 
     void randomize() override { ++randomizes; }
     double rnd() override
@@ -32,6 +33,7 @@ struct ScriptedPlatform : game::Platform {
         return fallback ? fallback() : 0.5;
     }
     void msgBox(std::string_view text) override { boxes.emplace_back(text); }
+    void beep() override { ++beeps; }
     void doEvents() override
     {
         ++yields;

@@ -20,17 +20,19 @@ struct Game {
     ScriptedPlatform platform;
     MainForm form{platform};
 
-    Game()
+    explicit Game(bool withList = true)
     {
         std::vector<std::string> list = {"", "dogs", "Cat", "cat", "cats", "dog", "read", "CAT", "oxy"};
-        list.resize(200001);
+        list.resize(withList ? 200001 : 0);
         form.setWordList(std::move(list));
         platform.draws = drawsFor(kBoard);
         form.startbtn_Click();
     }
 
     // "p5" presses cell 5 at (300, 300) twips, "p5@10,20" at (10, 20),
-    // "A" adds, "C" cancels, "S" starts a new round with the same board.
+    // "c5" at its centre, "tDOG" types D, O, G, "B" is Backspace,
+    // "A" adds, "C" cancels, "E" ends the round, "S" starts a new round with
+    // the same board.
     void play(const QString& script)
     {
         for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
@@ -41,6 +43,15 @@ struct Game {
             } else if (step == "S") {
                 platform.draws = drawsFor(kBoard);
                 form.startbtn_Click();
+            } else if (step == "E") {
+                form.endbtn_Click();
+            } else if (step == "B") {
+                form.keyBackspace();
+            } else if (step.startsWith('t')) {
+                for (QChar c : step.mid(1))
+                    form.keyLetter(c.toLatin1());
+            } else if (step.startsWith('c')) {
+                form.l_MouseDown(step.mid(1).toInt(), 1, 0, 375, 375);
             } else if (step.startsWith('p')) {
                 const QStringList parts = step.mid(1).split('@');
                 float x = 300, y = 300;
@@ -83,6 +94,8 @@ private slots:
     void anyButtonOrModifierPresses();
     void pressesWithoutRoundChangeNothing();
     void cancelClearsSelection();
+    void typing_data();
+    void typing();
     void submissions_data();
     void submissions();
     void addWithoutRoundOnlyClears();
@@ -171,6 +184,52 @@ void TestPlay::cancelClearsSelection()
     QVERIFY(g.selectionClear());
     g.play("p15");
     QCOMPARE(g.form.wordtxt.caption, std::string("D"));
+}
+
+// Typing leaves exactly the state that pressing the shown path leaves, so
+// the mouse, Add and Cancel carry on from it as from presses.
+void TestPlay::typing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("a word through the cell centres") << "tCAT" << "c0 c1 c2" << 0;
+    QTest::newRow("lower case as upper case") << "tdog" << "c4 c5 c6" << 0;
+    QTest::newRow("a letter no path takes beeps") << "tCX" << "c0" << 1;
+    QTest::newRow("no cell twice") << "tQQ" << "c11" << 1;
+    QTest::newRow("first of two D's shown") << "tDA" << "c4 c1" << 0;
+    QTest::newRow("re-routed when only the other path goes on") << "tDAE" << "c15 c14 c13" << 0;
+    QTest::newRow("re-routed from the first letter") << "tEAD" << "c13 c14 c15" << 0;
+    QTest::newRow("Backspace drops the last letter") << "tDAT B" << "c4 c1" << 0;
+    QTest::newRow("Backspace to nothing, then anew") << "tC B B tR" << "c12" << 0;
+    QTest::newRow("Backspace keeps a press point") << "p0@10,20 p1 B" << "p0@10,20" << 0;
+    QTest::newRow("typing goes on from a press") << "p4@5,5 tOG" << "p4@5,5 c5 c6" << 0;
+    QTest::newRow("a press goes on from typed letters") << "tE p10 tE" << "c7 p10 c13" << 0;
+    QTest::newRow("Cancel drops the typed path") << "tDA C tE" << "c7" << 0;
+    QTest::newRow("sixteen letters") << "tCATSEGODXYZQDAER" << "c0 c1 c2 c3 c7 c6 c5 c4 c8 c9 c10 c11 c15 c14 c13 c12"
+                                   << 0;
+    QTest::newRow("no round: no letter, no beep") << "E tC S tC" << "c0" << 0;
+}
+
+void TestPlay::typing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, pressed);
+    QFETCH(int, beeps);
+    Game t(false), p(false); // no word is added
+    t.play(typed);
+    p.play(pressed);
+    QCOMPARE(t.platform.beeps, beeps);
+    QCOMPARE(t.form.wordtxt.caption, p.form.wordtxt.caption);
+    QCOMPARE(t.form.used, p.form.used);
+    for (int n = 0; n < kCells; ++n)
+        QVERIFY(t.form.l[n].color == p.form.l[n].color);
+    QVERIFY(t.form.surface.lines == p.form.surface.lines);
+    QCOMPARE(t.form.lastcell, p.form.lastcell);
+    QCOMPARE(t.form.lastx, p.form.lastx);
+    QCOMPARE(t.form.lasty, p.form.lasty);
+    if (p.form.lastcell != kNoCell)
+        QCOMPARE(t.form.prevcell, p.form.prevcell);
 }
 
 void TestPlay::submissions_data()

@@ -3,12 +3,18 @@
 
 #include "clicklabel.h"
 #include "mainfrm.h"
+#include "loadingfrm.h"
+#include "resultsfrm.h"
 #include "uitest.h"
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +30,12 @@ private slots:
     void letterPressInTwips_data();
     void letterPressInTwips();
     void labelButtons();
+    void labelMouse_data();
+    void labelMouse();
+    void accessible_data();
+    void accessible();
+    void accessiblePresses();
+    void sharpAtAnyScale();
     void captionsFit_data();
     void captionsFit();
 };
@@ -221,6 +233,160 @@ void TestMainFrm::labelButtons()
     QTest::mouseClick(end, Qt::LeftButton);
     QCOMPARE(endClicks.count(), 1);
     QVERIFY(!window.form().running);
+}
+
+void TestMainFrm::labelMouse_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QString>("events"); // P press, R release, D double-click
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<int>("downs");
+    QTest::newRow("click") << "Cancelbtn" << Qt::LeftButton << "PR" << 1 << 1;
+    QTest::newRow("double-click is one click") << "Cancelbtn" << Qt::LeftButton << "PRPDR" << 1 << 2;
+    QTest::newRow("double-click without its own press") << "Cancelbtn" << Qt::LeftButton << "PRDR" << 1 << 2;
+    QTest::newRow("right button clicks nothing") << "Addbtn" << Qt::RightButton << "PR" << 0 << 1;
+    QTest::newRow("middle button clicks nothing") << "multiplaybtn" << Qt::MiddleButton << "PR" << 0 << 1;
+    QTest::newRow("a letter: each button going down") << "l_0" << Qt::RightButton << "PRPDR" << 0 << 2;
+}
+
+void TestMainFrm::labelMouse()
+{
+    QFETCH(QString, name);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QString, events);
+    QFETCH(int, clicks);
+    QFETCH(int, downs);
+    MainFrm window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* label = window.findChild<ClickLabel*>(name);
+    QSignalSpy clicked(label, &ClickLabel::clicked);
+    QSignalSpy down(label, &ClickLabel::mouseDown);
+    for (QChar e : events) {
+        if (e == 'P')
+            QTest::mousePress(label, button);
+        else if (e == 'R')
+            QTest::mouseRelease(label, button);
+        else
+            QTest::mouseDClick(label, button);
+    }
+    QCOMPARE(clicked.count(), clicks);
+    QCOMPARE(down.count(), downs);
+}
+
+void TestMainFrm::accessible_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name"); // empty: the window itself
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<bool>("press");
+    auto row = [](const char* window, const char* name, QAccessible::Role role, const char* spoken, bool press = false) {
+        QTest::newRow(qPrintable(QString("%1 %2").arg(window, name))) << window << name << int(role) << spoken << press;
+    };
+    row("mainfrm", "", QAccessible::Window, "Go LEXORB");
+    row("mainfrm", "startbtn", QAccessible::Button, "Start Game", true);
+    row("mainfrm", "endbtn", QAccessible::Button, "End Game", false); // disabled
+    row("mainfrm", "Addbtn", QAccessible::Button, "Add", true);
+    row("mainfrm", "Cancelbtn", QAccessible::Button, "Cancel", true);
+    row("mainfrm", "oneplayerbtn", QAccessible::Button, "1 player", true);
+    row("mainfrm", "multiplaybtn", QAccessible::Button, "multiplayer", true);
+    row("mainfrm", "scoretxt", QAccessible::Button, "Your Score:", true);
+    row("mainfrm", "l_6", QAccessible::Button, "?, row 2, column 3", true);
+    row("mainfrm", "Combo1", QAccessible::ComboBox, "Game time in minutes", true);
+    row("mainfrm", "wordlst", QAccessible::List, "Your words");
+    row("mainfrm", "searchtxt", QAccessible::EditableText, "Search the word list");
+    row("resultsfrm", "", QAccessible::Dialog, "Results");
+    row("resultsfrm", "Label8", QAccessible::Button, "Print", true);
+    row("resultsfrm", "acceptedtxt", QAccessible::EditableText, "Accepted words");
+    row("resultsfrm", "rejectedtxt", QAccessible::EditableText, "Rejected words");
+    row("resultsfrm", "awardstxt", QAccessible::EditableText, "Awards");
+    row("loadingfrm", "", QAccessible::Window, "Loading");
+}
+
+void TestMainFrm::accessible()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QString, spoken);
+    QFETCH(bool, press);
+    std::unique_ptr<QWidget> w;
+    if (window == "mainfrm")
+        w = std::make_unique<MainFrm>();
+    else if (window == "resultsfrm")
+        w = std::make_unique<ResultsFrm>();
+    else
+        w = std::make_unique<LoadingFrm>();
+    QObject* object = name.isEmpty() ? w.get() : w->findChild<QWidget*>(name);
+    QVERIFY(object);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+    QVERIFY(a);
+    QCOMPARE(int(a->role()), role);
+    QCOMPARE(a->text(QAccessible::Name), spoken);
+    const QStringList actions = a->actionInterface() ? a->actionInterface()->actionNames() : QStringList();
+    QCOMPARE(actions.contains(QAccessibleActionInterface::pressAction()), press);
+}
+
+void TestMainFrm::accessiblePresses()
+{
+    MainFrm window;
+    window.setRandomSource([] { return 0.01; }); // every letter an E
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto press = [](QObject* o) {
+        QAccessible::queryAccessibleInterface(o)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    auto* start = window.findChild<ClickLabel*>("startbtn");
+    QSignalSpy clicks(start, &ClickLabel::clicked);
+    press(start);
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(window.form().running);
+    press(start); // disabled now
+    QCOMPARE(clicks.count(), 1);
+
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(window.letter(5));
+    QCOMPARE(cell->text(QAccessible::Name), QString("E, row 2, column 2"));
+    QVERIFY(cell->state().selectable && !cell->state().selected);
+    press(window.letter(5)); // pressed at its centre
+    QVERIFY(cell->state().selected);
+    QCOMPARE(window.form().wordtxt.caption, std::string("E"));
+    QCOMPARE(window.form().lastx, 375.0f);
+    press(window.findChild<ClickLabel*>("Cancelbtn"));
+    QVERIFY(!cell->state().selected);
+}
+
+// Run at QT_SCALE_FACTOR 1.5 and 2 as well: no caption drawn from a bitmap
+// font's pictures, and the picture drawn from its twice-the-size drawing.
+void TestMainFrm::sharpAtAnyScale()
+{
+    MainFrm window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const qreal scale = window.devicePixelRatioF();
+    const QList<QWidget*> windows{&window, new ResultsFrm(&window), new LoadingFrm(&window)};
+    for (QWidget* w : windows) {
+        for (auto* label : w->findChildren<QLabel*>()) {
+            const QFontInfo info(label->font());
+            const bool scalable = QFontDatabase::isSmoothlyScalable(info.family(), info.styleName());
+            QVERIFY2(scalable || qFuzzyCompare(scale, 1.0), qPrintable(label->objectName() + " in " + info.family()));
+        }
+    }
+    QCOMPARE(window.findChild<QLabel*>("oneplayerbtn")->font().family(),
+             qFuzzyCompare(scale, 1.0) ? QString("Small Fonts") : QString("Tahoma"));
+    if (!qFuzzyCompare(scale, 2.0))
+        return;
+    // The title artwork: a picture merely doubled would have every 2 x 2 block of one colour.
+    const QImage shot = window.grab(QRect(15, 10, 210, 45)).toImage();
+    int mixed = 0, blocks = 0;
+    for (int y = 0; y + 1 < shot.height(); y += 2) {
+        for (int x = 0; x + 1 < shot.width(); x += 2, ++blocks) {
+            const QRgb c = shot.pixel(x, y);
+            mixed += shot.pixel(x + 1, y) != c || shot.pixel(x, y + 1) != c || shot.pixel(x + 1, y + 1) != c;
+        }
+    }
+    QVERIFY2(mixed * 4 > blocks, qPrintable(QString("%1 of %2 blocks mixed").arg(mixed).arg(blocks)));
 }
 
 void TestMainFrm::captionsFit_data()

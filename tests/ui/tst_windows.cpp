@@ -79,6 +79,7 @@ private slots:
     void resultsWindow();
     void resultsWindowDesign();
     void allWordsWindow();
+    void keyboardRound();
 
 private:
     PrivateTmp tmp_;
@@ -329,8 +330,9 @@ void TestWindows::allWordsWindow()
             // Cells 8 and 9 share a row: the trail runs between their centres
             // (looked at inside cell 8, off the cells' border lines).
             const QPointF mid = (AllWordsFrm::cellCentre(8) * 3 + AllWordsFrm::cellCentre(9)) / 4;
+            const qreal dpr = image.devicePixelRatio(); // the grab is in device pixels at any scale
             for (int dy : {-1, 0, 1})
-                pathInRed |= image.pixelColor(int(mid.x()), int(mid.y()) + dy) == QColor(255, 0, 0);
+                pathInRed |= image.pixelColor(int(mid.x() * dpr), int(mid.y() * dpr) + dy) == QColor(255, 0, 0);
             for (int k = 0; k < 16; ++k) {
                 const QColor c = a->findChild<QLabel*>(QString("p_%1").arg(k))->palette().color(QPalette::WindowText);
                 othersGrey &= (c == QColor(0, 0, 0)) == (k >= 8 && k <= 11);
@@ -358,6 +360,62 @@ void TestWindows::allWordsWindow()
     w.close();
     QStandardPaths::setTestModeEnabled(false);
     qputenv("HOME", realHome);
+}
+
+// A whole round without the mouse, each key sent where the focus is.
+void TestWindows::keyboardRound()
+{
+    MainFrm w;
+    w.Form_Load();
+    w.setRandomSource(boardSource(kBoard));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QApplication::setActiveWindow(&w); // the offscreen platform activates nothing itself
+    auto focus = [] { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); };
+    auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    auto type = [](const char* s) { QTest::keyClicks(QApplication::focusWidget(), s); };
+    auto caption = [&](const char* name) { return w.findChild<QLabel*>(name)->text(); };
+    auto* words = w.findChild<QListWidget*>("wordlst");
+
+    QCOMPARE(focus(), QString("Combo1"));
+    key(Qt::Key_Down);
+    QCOMPARE(caption("seconds"), QString("60"));
+    key(Qt::Key_F3); // "End Game" is disabled: nothing
+    QVERIFY(!w.form().running);
+    key(Qt::Key_F2);
+    QVERIFY(w.form().running);
+    QCOMPARE(focus(), QString("wordlst"));
+
+    type("cAt");
+    QCOMPARE(caption("wordtxt"), QString("CAT"));
+    key(Qt::Key_Return);
+    QCOMPARE(words->count(), 1);
+    type("dox"); // no X touches the O
+    QCOMPARE(caption("wordtxt"), QString("DO"));
+    key(Qt::Key_Escape);
+    QCOMPARE(caption("wordtxt"), QString());
+    type("reaz");
+    key(Qt::Key_Backspace);
+    type("d");
+    QCOMPARE(caption("wordtxt"), QString("READ"));
+    QCOMPARE(w.letter(15)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    key(Qt::Key_Enter);
+    key(Qt::Key_Tab); // past the chat controls and the disabled drop-down, round to the list
+    QCOMPARE(focus(), QString("wordlst"));
+    key(Qt::Key_F4); // no score yet
+    QVERIFY(!QApplication::activeModalWidget());
+
+    key(Qt::Key_F3);
+    QCOMPARE(caption("scoretxt"), QString("Your Score: 7"));
+    QString accepted;
+    answerNextModal([&](QWidget* modal) {
+        auto* r = qobject_cast<ResultsFrm*>(modal);
+        QVERIFY(r);
+        accepted = r->findChild<QPlainTextEdit*>("acceptedtxt")->toPlainText();
+    });
+    key(Qt::Key_F4);
+    QCOMPARE(accepted, QString("cat\nread"));
+    w.close();
 }
 
 GOLEXORB_UI_TEST_MAIN(TestWindows)

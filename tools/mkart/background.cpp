@@ -26,6 +26,20 @@ const QRectF boardBox(152, 144, 194, 194);
 const QRectF onePlayerLabel(248, 8, 41, 41);
 const QRectF multiPlayerLabel(296, 8, 41, 41);
 
+// A picture of the full size at `scale` pixels per point, drawn on in points.
+QImage canvas(qreal scale, QImage::Format format)
+{
+    QImage img(qRound(width * scale), qRound(height * scale), format);
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
+// Blur radii are in pixels, so they grow with the scale.
+int scaled(int radius, qreal scale)
+{
+    return qRound(radius * scale);
+}
+
 void paintSky(QPainter &p)
 {
     // Mid green behind the board, where both pale yellow and black letters
@@ -101,9 +115,9 @@ void paintGrass(QPainter &p, Rng &rng, const BladeLayer &layer)
 
 // A soft shade behind the board lifts the pale letters without a hard edge,
 // which would look cut off where the results window shows part of it.
-void paintBoardShade(QPainter &p)
+void paintBoardShade(QPainter &p, qreal scale)
 {
-    QImage layer(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage layer = canvas(scale, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
@@ -112,7 +126,7 @@ void paintBoardShade(QPainter &p)
         shape.addRoundedRect(boardBox.adjusted(-2, -2, 2, 2), 12, 12);
         lp.fillPath(shape, QColor(20, 70, 28, 60));
     }
-    p.drawImage(0, 0, boxBlurred(layer, 5));
+    p.drawImage(0, 0, boxBlurred(layer, scaled(5, scale)));
 }
 
 // A standing figure, 13 x 27 px, its head at `top`.
@@ -152,7 +166,7 @@ struct TitleLetter {
     double tilt; // degrees
 };
 
-void paintTitle(QPainter &p)
+void paintTitle(QPainter &p, qreal scale)
 {
     const TitleLetter letters[] = {
         {'G', true, -3}, {'o', true, 2},   {' ', false, 0}, {'L', false, -3},
@@ -199,7 +213,7 @@ void paintTitle(QPainter &p)
     }
 
     // Soft shadow, blurred in a layer of its own.
-    QImage shadow(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage shadow = canvas(scale, QImage::Format_ARGB32_Premultiplied);
     shadow.fill(Qt::transparent);
     {
         QPainter sp(&shadow);
@@ -210,7 +224,7 @@ void paintTitle(QPainter &p)
         sp.setBrush(QColor(0, 30, 0, 120));
         sp.drawPath(all);
     }
-    p.drawImage(0, 0, boxBlurred(shadow, 2));
+    p.drawImage(0, 0, boxBlurred(shadow, scaled(2, scale)));
 
     // A pale rim, so dark letters read on the green.
     p.setPen(QPen(QColor(255, 250, 214), 2 * margin - 0.5, Qt::SolidLine, Qt::RoundCap,
@@ -273,12 +287,12 @@ QImage boxBlurred(const QImage &image, int radius, int passes)
     return img;
 }
 
-QImage paintBackground()
+QImage paintBackground(qreal scale)
 {
-    QImage img(width, height, QImage::Format_RGB32);
+    QImage img = canvas(scale, QImage::Format_RGB32);
     // Fixed, so the JPEG's header does not depend on the screen.
-    img.setDotsPerMeterX(3780);
-    img.setDotsPerMeterY(3780);
+    img.setDotsPerMeterX(qRound(3780 * scale));
+    img.setDotsPerMeterY(qRound(3780 * scale));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -289,9 +303,9 @@ QImage paintBackground()
     paintGrass(p, rng, {26, 180, 380, 1.6, 3.2, QColor(24, 80, 32), QColor(50, 112, 46), 50, 95, 1.0});
     paintGrass(p, rng, {90, 50, 230, 3, 7, QColor(96, 150, 70), QColor(130, 176, 92), 60, 120, 0.75});
     paintGrass(p, rng, {70, 30, 150, 3, 6, QColor(28, 86, 34), QColor(58, 118, 48), 130, 220, 0.75});
-    paintBoardShade(p);
+    paintBoardShade(p, scale);
     paintPlayerButtons(p);
-    paintTitle(p);
+    paintTitle(p, scale);
     p.end();
     return img;
 }

@@ -45,6 +45,7 @@ bool writeResources(const QString &dirPath)
         return false;
     }
     bool ok = writeImage(mkart::paintBackground(), dir.filePath("background.jpg"), "jpg", 90);
+    ok = writeImage(mkart::paintBackground(2), dir.filePath("background@2x.jpg"), "jpg", 90) && ok;
 
     const QImage icon16 = mkart::paintIcon(16);
     const QImage icon32 = mkart::paintIcon(32);
