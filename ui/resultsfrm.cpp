@@ -43,11 +43,16 @@ ResultsFrm::ResultsFrm(QWidget* parent)
     setGeometry(QRect(kClientPos, QSize(233, 481)));
     setFixedSize(233, 481);
     connect(ui->Label8, &ClickLabel::clicked, this, &ResultsFrm::Label8_Click);
-    // The board copy keeps its design; it only learns to take a click.
+    // The board copy keeps its design; it only learns to take a click, and
+    // F5 does the same from the keyboard.
     for (int k = 0; k < 16; ++k) {
-        if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k)))
+        if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k))) {
             d->installEventFilter(this);
+            d->setToolTip(QStringLiteral("Every word this board held (F5)"));
+        }
     }
+    auto* allwords = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(allwords, &QShortcut::activated, this, &ResultsFrm::d_Click);
     auto* print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, ui->Label8, &ClickLabel::click);
     ui->acceptedtxt->setFocus();
