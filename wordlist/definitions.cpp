@@ -2,6 +2,7 @@
 
 #include <wn.h>
 
+#include <dlfcn.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 
@@ -19,8 +20,24 @@ namespace {
 
 std::mutex g_lock; // guards every call into the library and the state below
 
-enum class Database { unopened, open, missing };
+// The library is opened with the database on the first lookup, so that the
+// game neither loads it at start-up nor needs it to play. wn.h gives the
+// types; the functions and variables come from the loaded library.
+struct Library {
+    decltype(&::wninit) wninit = nullptr;
+    decltype(&::morphstr) morphstr = nullptr;
+    decltype(&::findtheinfo_ds) findtheinfo_ds = nullptr;
+    decltype(&::free_syns) free_syns = nullptr;
+    decltype(&::display_message) display_message = nullptr;
+    FILE** indexfps = nullptr;
+    FILE** datafps = nullptr;
+};
+
+constexpr const char* kLibraryFile = "libwordnet-3.0.so";
+
+enum class Database { unopened, open, noLibrary, missing };
 Database g_state = Database::unopened;
+Library g_wn;
 std::string g_problem;
 
 // The library reports through this hook instead of printing; keep its
@@ -33,6 +50,33 @@ int keepMessage(char* text)
             g_problem.pop_back();
     }
     return -1;
+}
+
+template <typename T>
+bool symbol(void* handle, const char* name, T& out)
+{
+    out = reinterpret_cast<T>(dlsym(handle, name));
+    return out != nullptr;
+}
+
+bool loadLibrary()
+{
+    void* handle = dlopen(kLibraryFile, RTLD_NOW | RTLD_LOCAL); // kept open for the run
+    if (!handle) {
+        const char* why = dlerror();
+        g_problem = why ? why : kLibraryFile;
+        return false;
+    }
+    Library wn;
+    if (!symbol(handle, "wninit", wn.wninit) || !symbol(handle, "morphstr", wn.morphstr)
+        || !symbol(handle, "findtheinfo_ds", wn.findtheinfo_ds) || !symbol(handle, "free_syns", wn.free_syns)
+        || !symbol(handle, "display_message", wn.display_message) || !symbol(handle, "indexfps", wn.indexfps)
+        || !symbol(handle, "datafps", wn.datafps)) {
+        g_problem = std::string(kLibraryFile) + " lacks the functions this game uses";
+        return false;
+    }
+    g_wn = wn;
+    return true;
 }
 
 // The library's binary search seeks and reads a file through stdio, a
@@ -61,18 +105,25 @@ void inMemory(FILE*& file)
 // leaves whatever files it did open behind on every failed attempt.
 bool openDatabase()
 {
-    if (g_state == Database::unopened) {
-        display_message = keepMessage;
-        g_state = wninit() == 0 ? Database::open : Database::missing;
-        if (g_state == Database::open)
-            for (int pos = 1; pos <= NUMPARTS; ++pos) {
-                inMemory(indexfps[pos]);
-                inMemory(datafps[pos]);
-            }
-        if (g_state == Database::missing && g_problem.empty())
-            g_problem = "the WordNet files could not be opened";
+    if (g_state != Database::unopened)
+        return g_state == Database::open;
+    if (!loadLibrary()) {
+        g_state = Database::noLibrary;
+        return false;
     }
-    return g_state == Database::open;
+    *g_wn.display_message = keepMessage;
+    if (g_wn.wninit() != 0) {
+        g_state = Database::missing;
+        if (g_problem.empty())
+            g_problem = "the WordNet files could not be opened";
+        return false;
+    }
+    g_state = Database::open;
+    for (int pos = 1; pos <= NUMPARTS; ++pos) {
+        inMemory(g_wn.indexfps[pos]);
+        inMemory(g_wn.datafps[pos]);
+    }
+    return true;
 }
 
 // The library takes writable C strings; each call gets its own copy.
@@ -88,7 +139,7 @@ struct Buffer {
 };
 
 struct SynsetsFree {
-    void operator()(Synset* s) const { free_syns(s); }
+    void operator()(Synset* s) const { g_wn.free_syns(s); }
 };
 using Synsets = std::unique_ptr<Synset, SynsetsFree>;
 
@@ -117,7 +168,7 @@ std::vector<std::string> forms(const std::string& word, int pos)
     std::vector<std::string> out{word};
     Buffer buffer(word);
     // morphstr works like strtok: the word first, then null for more forms.
-    for (const char* base = morphstr(buffer.get(), pos); base; base = morphstr(nullptr, pos)) {
+    for (const char* base = g_wn.morphstr(buffer.get(), pos); base; base = g_wn.morphstr(nullptr, pos)) {
         std::string form(base);
         if (std::find(out.begin(), out.end(), form) == out.end())
             out.push_back(std::move(form));
@@ -161,13 +212,14 @@ Meaning define(std::string_view word)
     if (!openDatabase()) {
         m.status = Meaning::Status::noDatabase;
         m.problem = g_problem;
+        m.package = g_state == Database::noLibrary ? "wordnet" : "wordnet-base";
         return m;
     }
     for (const auto& [pos, part] : kParts) {
         std::vector<long> seen; // synsets already listed for this part of speech
         for (const std::string& form : forms(m.word, pos)) {
             Buffer buffer(form);
-            const Synsets list(findtheinfo_ds(buffer.get(), pos, SYNS, ALLSENSES));
+            const Synsets list(g_wn.findtheinfo_ds(buffer.get(), pos, SYNS, ALLSENSES));
             collect(list.get(), form, part, seen, m);
         }
     }
@@ -181,9 +233,9 @@ std::string meaningText(const Meaning& m)
     case Meaning::Status::notAWord:
         return "Only words of letters a to z can be looked up.";
     case Meaning::Status::noDatabase:
-        return "Definitions need the WordNet database, which is not installed. Install it with\n"
-               "    sudo apt install wordnet-base\n"
-               "and start the game again.";
+        return "Definitions need WordNet, which is not installed. Install it with\n"
+               "    sudo apt install "
+            + m.package + "\nand start the game again.";
     case Meaning::Status::noEntry:
         return "No definition of \"" + m.word + "\" in WordNet.";
     case Meaning::Status::found:

@@ -1,10 +1,12 @@
 #pragma once
 // What a word means, from the WordNet lexical database installed on the
-// machine (Debian's wordnet-base, read through the WordNet C library).
+// machine (Debian's wordnet-base), read through the WordNet C library
+// (Debian's wordnet).
 //
-// The database is opened on the first lookup, not before. Lookups from any
-// thread are safe: the library keeps its state in static buffers, so every
-// call into it is made under one lock.
+// The library and the database are opened on the first lookup, not before,
+// and the game plays without them. Lookups from any thread are safe: the
+// library keeps its state in static buffers, so every call into it is made
+// under one lock.
 
 #include <string>
 #include <string_view>
@@ -28,14 +30,15 @@ struct Meaning {
         found,      // senses holds at least one sense
         noEntry,    // the database has nothing for the word or its base forms
         notAWord,   // empty, too long, or not letters a to z: never looked up
-        noDatabase, // the database could not be opened
+        noDatabase, // the library or the database could not be opened
     };
     Status status = Status::noEntry;
     std::string word; // as looked up, in lower case
     // By part of speech (noun, verb, adjective, adverb), the word itself
     // before its base forms, each entry's senses commonest first.
     std::vector<Sense> senses;
-    std::string problem; // for noDatabase: what the library said
+    std::string problem; // for noDatabase: why
+    std::string package; // for noDatabase: the Debian package that would mend it
 };
 
 Meaning define(std::string_view word);
