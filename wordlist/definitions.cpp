@@ -8,10 +8,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <utility>
 
 namespace wordlist {
