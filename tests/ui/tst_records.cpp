@@ -157,6 +157,7 @@ void TestRecords::file()
     const auto records = parseRecords(readAll(path).toStdString());
     QVERIFY(records);
     QCOMPARE(records->bestFor(4), std::optional<BestScore>(BestScore{17, "2024-06-01"}));
+    QCOMPARE(records->rounds, std::vector<Round>({Round{"2024-06-01", 4, 17, 5, 60}}));
     QCOMPARE(bool(records->bestFor(9)), !before.isNull() && !corrupt); // merged, not replaced
     // An unreadable file is kept aside whole, never overwritten.
     const QStringList aside = asideFiles(dir);
