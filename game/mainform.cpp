@@ -380,7 +380,18 @@ Report MainForm::scoretxt_Click()
     r.allwords = listWords(words, acceptedwords);
     r.foundtxt = foundText(score, bestScore(words));
     r.recordtxt = recordText(recordnote);
+    r.progress = recordnote.progress;
     return r;
+}
+
+Round MainForm::finishedRound(std::string date) const
+{
+    std::array<std::string, kCells> board;
+    for (int k = 0; k < kCells; ++k)
+        board[k] = l[k].caption;
+    const auto listed = listWords(solveBoard(board, dicindex), acceptedwords);
+    const auto found = std::count_if(listed.begin(), listed.end(), [](const ListedWord& w) { return w.found; });
+    return Round{std::move(date), roundMinutes, score, int(found), int(listed.size())};
 }
 
 // ---------------------------------------------------------------- search box

@@ -156,6 +156,8 @@ public:
     void Cancelbtn_Click();
     void Addbtn_Click();
     Report scoretxt_Click();
+    // The round just ended as the records keep it, dated `date`.
+    Round finishedRound(std::string date) const;
     void searchtxt_GotFocus();
     void searchtxt_LostFocus();
     void searchtxt_Change();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace game {
 
@@ -45,6 +46,23 @@ bool isDate(std::string_view s)
         && number(s.substr(5, 2), 1, 12) && number(s.substr(8, 2), 1, 31);
 }
 
+// Drops the oldest rounds of any length that has more than kRoundsKept.
+void keepRecent(std::vector<Round>& rounds)
+{
+    std::array<std::size_t, kLongestRound> newer{};
+    std::vector<Round> kept;
+    for (auto it = rounds.rbegin(); it != rounds.rend(); ++it) {
+        if (++newer[static_cast<std::size_t>(it->minutes - 1)] <= kRoundsKept)
+            kept.push_back(std::move(*it));
+    }
+    rounds.assign(std::make_move_iterator(kept.rbegin()), std::make_move_iterator(kept.rend()));
+}
+
+std::string lengthName(int minutes)
+{
+    return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+}
+
 } // namespace
 
 bool recordable(int minutes, int score)
@@ -52,14 +70,16 @@ bool recordable(int minutes, int score)
     return minutes >= kShortestRound && minutes <= kLongestRound && score > 0;
 }
 
-bool enterRound(Records& records, int minutes, int score, std::string_view date)
+bool enterRound(Records& records, const Round& round)
 {
-    if (!recordable(minutes, score))
+    if (!recordable(round.minutes, round.score))
         return false;
-    auto& best = records.best[static_cast<std::size_t>(minutes - 1)];
-    if (best && best->score >= score)
+    records.rounds.push_back(round);
+    keepRecent(records.rounds);
+    auto& best = records.best[static_cast<std::size_t>(round.minutes - 1)];
+    if (best && best->score >= round.score)
         return false;
-    best = BestScore{score, std::string(date)};
+    best = BestScore{round.score, round.date};
     return true;
 }
 
@@ -108,8 +128,19 @@ std::optional<Records> parseRecords(std::string_view text, std::string* problem)
                 continue;
             }
         }
+        if (fields[0] == "round" && fields.size() == 6 && isDate(fields[1])) {
+            const auto minutes = number(fields[2], kShortestRound, kLongestRound);
+            const auto score = number(fields[3], 0, kHighestScore);
+            const auto found = number(fields[4], 0, kHighestScore);
+            const auto possible = number(fields[5], 0, kHighestScore);
+            if (minutes && score && found && possible && *found <= *possible) {
+                records.rounds.push_back(Round{std::string(fields[1]), *minutes, *score, *found, *possible});
+                continue;
+            }
+        }
         records.kept.emplace_back(line);
     }
+    keepRecent(records.rounds);
     return records;
 }
 
@@ -120,9 +151,37 @@ std::string formatRecords(const Records& records)
         if (const auto& best = records.bestFor(minutes))
             out += "best " + std::to_string(minutes) + " " + std::to_string(best->score) + " " + best->date + "\n";
     }
+    for (const auto& r : records.rounds)
+        out += "round " + r.date + " " + std::to_string(r.minutes) + " " + std::to_string(r.score) + " "
+            + std::to_string(r.found) + " " + std::to_string(r.possible) + "\n";
     for (const auto& line : records.kept)
         out += line + "\n";
     return out;
+}
+
+Progress progressFor(const Records& records, int minutes)
+{
+    Progress p;
+    p.minutes = minutes;
+    for (const Round& r : records.rounds) {
+        if (r.minutes != minutes)
+            continue;
+        p.rounds.push_back(r);
+        p.points.push_back(ProgressPoint{int(p.rounds.size()), r.score});
+        if (p.bestIndex < 0 || r.score > p.rounds[std::size_t(p.bestIndex)].score)
+            p.bestIndex = int(p.rounds.size()) - 1;
+    }
+    p.caption = "Your scores in rounds of " + lengthName(minutes);
+    if (p.rounds.empty()) {
+        p.summary = "No rounds of " + lengthName(minutes) + " recorded yet.";
+        return p;
+    }
+    const Round& best = p.rounds[std::size_t(p.bestIndex)];
+    const Round& last = p.rounds.back();
+    p.summary = "Best: " + std::to_string(best.score) + " in round " + std::to_string(p.bestIndex + 1) + " of "
+        + std::to_string(p.rounds.size()) + ", on " + best.date + ".\nLast round: " + std::to_string(last.found)
+        + " of " + std::to_string(last.possible) + " words found.";
+    return p;
 }
 
 std::string recordText(const RecordNote& note)
@@ -131,7 +190,7 @@ std::string recordText(const RecordNote& note)
         return "Rounds without a game time are not recorded.";
     if (note.unavailable)
         return "Your records could not be read or saved this time.";
-    const std::string length = std::to_string(note.minutes) + (note.minutes == 1 ? " minute" : " minutes");
+    const std::string length = lengthName(note.minutes);
     if (!note.best)
         return "No record yet for " + length + ".";
     const std::string score = std::to_string(note.best->score);

@@ -1,13 +1,17 @@
 #pragma once
 // The player's records: the best score for each round length, with its date,
-// and the text file they are kept in.
+// the rounds played lately, and the text file they are kept in.
 //
 // The file is text, one record a line, after a first line naming the format:
 //
 //     golexorb-records 1
 //     best 3 42 2024-05-01
+//     round 2024-05-01 3 42 12 90
 //
-// "best" lines give round length in minutes, score and ISO date. Later kinds
+// "best" lines give round length in minutes, score and ISO date. "round"
+// lines, oldest first, give a round's date, length, score, and the words
+// found of the words the board held; the oldest are dropped first so that
+// at most kRoundsKept of each length stay. Later kinds
 // of line can be added under the same version: a line this version does not
 // use is kept as it is and written back, so an older copy of the game never
 // drops what a newer one wrote. Only a change that older copies would misread
@@ -24,6 +28,17 @@ namespace game {
 inline constexpr int kShortestRound = 1; // minutes
 inline constexpr int kLongestRound = 10;
 inline constexpr int kRecordsVersion = 1;
+inline constexpr std::size_t kRoundsKept = 100; // of each round length
+
+// A finished round, as the history keeps it.
+struct Round {
+    std::string date; // YYYY-MM-DD
+    int minutes = 0;
+    int score = 0;
+    int found = 0;    // words the player scored
+    int possible = 0; // words the board held
+    friend bool operator==(const Round&, const Round&) = default;
+};
 
 struct BestScore {
     int score = 0;
@@ -33,6 +48,7 @@ struct BestScore {
 
 struct Records {
     std::array<std::optional<BestScore>, kLongestRound> best; // by round length, 1 minute first
+    std::vector<Round> rounds;     // oldest first, at most kRoundsKept of each length
     std::vector<std::string> kept; // lines this version does not use, in file order
 
     const std::optional<BestScore>& bestFor(int minutes) const { return best.at(static_cast<std::size_t>(minutes - 1)); }
@@ -43,9 +59,10 @@ struct Records {
 // length picked and scored something.
 bool recordable(int minutes, int score);
 
-// Enters a finished round. True when it sets a new best for its length (the
-// first score for a length does); an equal score keeps the older date.
-bool enterRound(Records& records, int minutes, int score, std::string_view date);
+// Enters a finished round that is recordable into the best scores and the
+// rounds. True when it sets a new best for its length (the first score for
+// a length does); an equal score keeps the older date.
+bool enterRound(Records& records, const Round& round);
 
 // Reads a records file. Nothing when the text is not a records file of a
 // version this program knows; `problem` then says why.
@@ -53,12 +70,33 @@ std::optional<Records> parseRecords(std::string_view text, std::string* problem 
 
 std::string formatRecords(const Records& records);
 
+// The player's scores in the rounds kept of one length, as a curve: round
+// by round in the order played.
+struct ProgressPoint {
+    int x = 0; // 1 for the oldest round kept
+    int score = 0;
+    friend bool operator==(const ProgressPoint&, const ProgressPoint&) = default;
+};
+
+struct Progress {
+    int minutes = 0;
+    std::vector<Round> rounds; // of that length, oldest first
+    std::vector<ProgressPoint> points; // one for each round
+    int bestIndex = -1;         // the first round with the highest score; -1: none
+    std::string caption;        // what the chart shows
+    std::string summary;        // its best and its latest round, in words
+    friend bool operator==(const Progress&, const Progress&) = default;
+};
+
+Progress progressFor(const Records& records, int minutes);
+
 // How the round compares with the records, as the All Words window says it.
 struct RecordNote {
     int minutes = 0;                // the round's length; 0 when none was picked
     std::optional<BestScore> best;  // the best for that length, this round counted
     bool newRecord = false;         // this round set it
     bool unavailable = false;       // the records could not be read or written
+    Progress progress;              // the rounds of that length, this one counted
     friend bool operator==(const RecordNote&, const RecordNote&) = default;
 };
 

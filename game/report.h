@@ -1,6 +1,8 @@
 #pragma once
 // The results report of a finished round, as the results window shows it.
 
+#include "records.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -31,6 +33,7 @@ struct Report {
     std::vector<ListedWord> allwords; // longest first
     std::string foundtxt;             // "You found X of Y points"
     std::string recordtxt;            // the round against the records
+    Progress progress;                // the scores of rounds of its length
     friend bool operator==(const Report&, const Report&) = default;
 };
 

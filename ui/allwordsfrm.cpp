@@ -2,11 +2,18 @@
 #include "ui_allwordsfrm.h"
 
 #include "application.h"
+#include "definitions.h"
 
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QListWidget>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -14,9 +21,38 @@ namespace {
 
 using golexorb::fromLatin1;
 
-constexpr int kBoardLeft = 8, kBoardTop = 336, kPitch = 32, kCell = 33;
+constexpr int kBoardLeft = 8, kBoardTop = 304, kPitch = 32, kCell = 33;
+constexpr int kWidth = 233, kHeight = 600;
 const QColor kFoundColor(0, 192, 0); // as the accepted words on the results
 const QColor kRestColor(160, 160, 160);
+
+// The chart window lives in a module of its own, loaded the first time it
+// is opened, so that Qt Charts costs the game's start-up nothing. It lies
+// beside the program in the build, and in the library folder once installed.
+using MakeProgressWindow = QDialog* (*)(const game::Progress&, QWidget*);
+
+MakeProgressWindow progressWindowMaker(QString* problem)
+{
+    static MakeProgressWindow make = nullptr;
+    if (make)
+        return make;
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QStringList folders{appDir, QDir(appDir).filePath(QStringLiteral("../" GOLEXORB_MODULE_DIR)),
+                              QStringLiteral(GOLEXORB_BUILD_DIR)};
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(QStringLiteral("golexorb-progress.so"));
+        if (!QFileInfo::exists(path))
+            continue;
+        QLibrary library(path); // left loaded for the rest of the run
+        make = reinterpret_cast<MakeProgressWindow>(library.resolve("golexorb_progress_window"));
+        if (make)
+            return make;
+        *problem = library.errorString();
+        return nullptr;
+    }
+    *problem = QStringLiteral("golexorb-progress.so is not installed");
+    return nullptr;
+}
 
 } // namespace
 
@@ -36,14 +72,20 @@ AllWordsFrm::AllWordsFrm(QWidget* parent)
     QPoint at(92, 153);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        at.setX(area.x() + std::max(0, area.width() - 699 - 233));
-        at.setY(area.y() + 153);
+        at.setX(area.x() + std::max(0, area.width() - 699 - kWidth));
+        // Level with the results window when the screen is tall enough.
+        at.setY(area.y() + std::clamp(area.height() - kHeight - 40, 0, 153));
     }
-    setGeometry(QRect(at, QSize(233, 481)));
-    setFixedSize(233, 481);
+    setGeometry(QRect(at, QSize(kWidth, kHeight)));
+    setFixedSize(kWidth, kHeight);
     for (int k = 0; k < 16; ++k)
         p_.push_back(findChild<QLabel*>(QStringLiteral("p_%1").arg(k)));
     connect(ui->allwordslst, &QListWidget::currentRowChanged, this, &AllWordsFrm::allwordslst_Click);
+    connect(ui->progressbtn, &ClickLabel::clicked, this, &AllWordsFrm::progressbtn_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, this, [this] {
+        if (ui->progressbtn->isEnabled())
+            progressbtn_Click();
+    });
     ui->allwordslst->setFocus();
 }
 
@@ -57,7 +99,10 @@ QPointF AllWordsFrm::cellCentre(int k)
 void AllWordsFrm::fill(const game::Report& r)
 {
     words_ = r.allwords;
+    progress_ = r.progress;
     path_.clear();
+    ui->progressbtn->setEnabled(progress_.minutes >= game::kShortestRound && progress_.minutes <= game::kLongestRound);
+    ui->meaningtxt->clear();
     ui->foundtxt->setText(fromLatin1(r.foundtxt));
     ui->recordtxt->setText(fromLatin1(r.recordtxt));
     for (int k = 0; k < 16; ++k)
@@ -83,10 +128,28 @@ void AllWordsFrm::allwordslst_Click(int row)
     path_.clear();
     if (row >= 0 && std::size_t(row) < words_.size()) {
         path_ = words_[std::size_t(row)].path;
-        ui->pathtxt->setText(fromLatin1(words_[std::size_t(row)].word));
+        const std::string& word = words_[std::size_t(row)].word;
+        ui->pathtxt->setText(fromLatin1(word));
+        // Fast enough to run here: a few milliseconds for the words with
+        // the most senses (golexorb_definitions_bench).
+        ui->meaningtxt->setPlainText(fromLatin1(wordlist::meaningText(wordlist::define(word))));
     }
     showLetters();
     update();
+}
+
+void AllWordsFrm::progressbtn_Click()
+{
+    QString problem;
+    const MakeProgressWindow make = progressWindowMaker(&problem);
+    if (!make) {
+        golexorb::messageBox(this, QStringLiteral("The progress chart cannot be shown: %1. It needs Qt Charts "
+                                                  "(sudo apt install libqt6charts6).")
+                                       .arg(problem));
+        return;
+    }
+    const std::unique_ptr<QDialog> window(make(progress_, this));
+    window->exec();
 }
 
 // The letters of the path in black, the others greyed; all black when no

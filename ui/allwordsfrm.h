@@ -1,7 +1,8 @@
 #pragma once
 // Every word the board of a finished round held, the player's share of the
-// best possible score, the record for the round's length, and the path of
-// the word picked in the list drawn on a copy of the board.
+// best possible score, the record for the round's length, the path of the
+// word picked in the list drawn on a copy of the board and what that word
+// means; from here the chart of the player's scores opens.
 
 #include "report.h"
 
@@ -32,6 +33,7 @@ public:
 
 public slots:
     void allwordslst_Click(int row);
+    void progressbtn_Click();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,4 +45,5 @@ private:
     std::vector<QLabel*> p_;
     std::vector<game::ListedWord> words_;
     std::vector<int> path_;
+    game::Progress progress_;
 };

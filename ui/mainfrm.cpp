@@ -330,8 +330,8 @@ void MainFrm::sectimer_Timer()
 void MainFrm::recordIfEnded(bool wasRunning)
 {
     if (wasRunning && !form_.running)
-        form_.recordnote = records_.finishRound(form_.roundMinutes, form_.score,
-                                                QDate::currentDate().toString(Qt::ISODate));
+        form_.recordnote = records_.finishRound(
+            form_.finishedRound(QDate::currentDate().toString(Qt::ISODate).toStdString()));
 }
 
 void MainFrm::oneplayerbtn_Click()

@@ -105,8 +105,9 @@ QString RecordStore::filePath() const
     return QDir(folder()).filePath(QStringLiteral("records.txt"));
 }
 
-game::RecordNote RecordStore::finishRound(int minutes, int score, const QString& date)
+game::RecordNote RecordStore::finishRound(const game::Round& round)
 {
+    const int minutes = round.minutes;
     game::RecordNote note;
     note.minutes = minutes;
     if (minutes < game::kShortestRound || minutes > game::kLongestRound)
@@ -128,12 +129,13 @@ game::RecordNote RecordStore::finishRound(int minutes, int score, const QString&
     auto records = load(path);
     if (!records)
         return note;
-    const bool changed = game::enterRound(*records, minutes, score, date.toStdString());
+    const bool changed = game::enterRound(*records, round);
     note.best = records->bestFor(minutes);
     note.newRecord = changed;
+    note.progress = game::progressFor(*records, minutes);
     // Written after every round that scored, so a file kept aside is
     // replaced by a good one at once.
-    if (game::recordable(minutes, score) && !save(path, *records))
+    if (game::recordable(minutes, round.score) && !save(path, *records))
         return note;
     note.unavailable = false;
     return note;

@@ -20,10 +20,10 @@ public:
     QString filePath() const;
 
     // Enters a finished round (when it is recordable) and tells how it
-    // compares. Problems are reported on standard error and leave the note
+    // compares, with the rounds of its length. Problems are reported on standard error and leave the note
     // marked unavailable; a file that cannot be read as records is renamed
     // aside, never overwritten, and the records start afresh.
-    game::RecordNote finishRound(int minutes, int score, const QString& date);
+    game::RecordNote finishRound(const game::Round& round);
 
 private:
     QString folder_;

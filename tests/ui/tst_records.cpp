@@ -45,6 +45,9 @@ private slots:
     void file_data();
     void file();
     void twoCopiesAtOnce();
+    void roundsKept();
+    void progress_data();
+    void progress();
 };
 
 void TestRecords::initTestCase()
@@ -64,10 +67,13 @@ void TestRecords::format_data()
         << QByteArray("golexorb-records 1\nbest 3 20 2024-01-01\nbest 3 25 2024-02-01\nbest 3 25 2024-03-01\n")
         << QByteArray("golexorb-records 1\nbest 3 25 2024-02-01\n");
     QTest::newRow("lines of later kinds and bad lines are kept")
-        << QByteArray("golexorb-records 1\nround 2031-01-01 3 40 12 90\nbest 11 5 2024-01-01\nbest 3 -5 2024-01-01\n"
-                      "best 3 5 2024-13-01\nbest 2 9 2024-01-01\n")
-        << QByteArray("golexorb-records 1\nbest 2 9 2024-01-01\nround 2031-01-01 3 40 12 90\nbest 11 5 2024-01-01\n"
-                      "best 3 -5 2024-01-01\nbest 3 5 2024-13-01\n");
+        << QByteArray("golexorb-records 1\nmedal 2031-01-01 gold\nbest 11 5 2024-01-01\nbest 3 -5 2024-01-01\n"
+                      "best 3 5 2024-13-01\nbest 2 9 2024-01-01\nround 2024-01-01 3 40 91 90\nround 2024-01-01 3 40 12\n")
+        << QByteArray("golexorb-records 1\nbest 2 9 2024-01-01\nmedal 2031-01-01 gold\nbest 11 5 2024-01-01\n"
+                      "best 3 -5 2024-01-01\nbest 3 5 2024-13-01\nround 2024-01-01 3 40 91 90\nround 2024-01-01 3 40 12\n");
+    QTest::newRow("rounds in the order played, after the bests")
+        << QByteArray("golexorb-records 1\nround 2024-01-02 3 40 12 90\nbest 3 40 2024-01-02\nround 2024-01-01 1 0 0 35\n")
+        << QByteArray("golexorb-records 1\nbest 3 40 2024-01-02\nround 2024-01-02 3 40 12 90\nround 2024-01-01 1 0 0 35\n");
     QTest::newRow("empty file") << QByteArray() << QByteArray();
     QTest::newRow("another file") << QByteArray("[General]\nbest=3\n") << QByteArray();
     QTest::newRow("a later format") << QByteArray("golexorb-records 2\nbest 3 25 2024-02-01\n") << QByteArray();
@@ -109,7 +115,7 @@ void TestRecords::rounds()
     QFETCH(QString, text);
     QTemporaryDir dir;
     writeFile(dir.filePath("records.txt"), "golexorb-records 1\nbest 3 20 2024-01-01\n");
-    const RecordNote note = golexorb::RecordStore(dir.path()).finishRound(minutes, score, "2024-06-01");
+    const RecordNote note = golexorb::RecordStore(dir.path()).finishRound(Round{"2024-06-01", minutes, score, 2, 9});
     QCOMPARE(QString::fromStdString(recordText(note)), text);
     QVERIFY(!note.unavailable);
     const auto records = parseRecords(readAll(dir.filePath("records.txt")).toStdString());
@@ -141,7 +147,7 @@ void TestRecords::file()
         writeFile(path, before);
     const bool corrupt = !before.isNull() && !parseRecords(before.toStdString());
 
-    const RecordNote note = golexorb::RecordStore(dir).finishRound(4, 17, "2024-06-01");
+    const RecordNote note = golexorb::RecordStore(dir).finishRound(Round{"2024-06-01", 4, 17, 5, 60});
     QCOMPARE(note.unavailable, !saved);
     QCOMPARE(note.newRecord, saved);
     if (!saved) {
@@ -151,6 +157,7 @@ void TestRecords::file()
     const auto records = parseRecords(readAll(path).toStdString());
     QVERIFY(records);
     QCOMPARE(records->bestFor(4), std::optional<BestScore>(BestScore{17, "2024-06-01"}));
+    QCOMPARE(records->rounds, std::vector<Round>({Round{"2024-06-01", 4, 17, 5, 60}}));
     QCOMPARE(bool(records->bestFor(9)), !before.isNull() && !corrupt); // merged, not replaced
     // An unreadable file is kept aside whole, never overwritten.
     const QStringList aside = asideFiles(dir);
@@ -182,7 +189,68 @@ void TestRecords::twoCopiesAtOnce()
     QVERIFY(records);
     QCOMPARE(records->bestFor(2)->score, kRounds);
     QCOMPARE(records->bestFor(7)->score, kRounds);
+    QCOMPARE(records->rounds.size(), std::size_t(2 * kRounds));
     QVERIFY(asideFiles(dir.path()).isEmpty());
+}
+
+// Rounds are kept up to a bound for each length, the oldest dropped first;
+// rounds of one length never push out another's.
+void TestRecords::roundsKept()
+{
+    QTemporaryDir dir;
+    golexorb::RecordStore store(dir.path());
+    const Round other{"2024-01-01", 5, 30, 6, 70};
+    store.finishRound(other);
+    constexpr int kExtra = 3;
+    RecordNote note;
+    for (int score = 1; score <= int(kRoundsKept) + kExtra; ++score)
+        note = store.finishRound(Round{"2024-02-01", 3, score, score % 7, 90});
+    store.finishRound(Round{"2024-02-02", 3, 0, 0, 90}); // scored nothing: not entered
+    QCOMPARE(note.progress.points.size(), kRoundsKept);
+    QCOMPARE(note.progress.points.front(), (ProgressPoint{1, kExtra + 1}));
+    QCOMPARE(note.progress.points.back(), (ProgressPoint{int(kRoundsKept), int(kRoundsKept) + kExtra}));
+    const auto records = parseRecords(readAll(dir.filePath("records.txt")).toStdString());
+    QVERIFY(records);
+    QCOMPARE(records->rounds.size(), kRoundsKept + 1);
+    QCOMPARE(records->rounds.front(), other);
+    QCOMPARE(records->rounds[1], (Round{"2024-02-01", 3, kExtra + 1, (kExtra + 1) % 7, 90}));
+    QCOMPARE(records->rounds.back().score, int(kRoundsKept) + kExtra);
+}
+
+void TestRecords::progress_data()
+{
+    QTest::addColumn<QByteArray>("rounds"); // round lines of a records file
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<QList<int>>("scores");
+    QTest::addColumn<int>("best");
+    QTest::addColumn<QString>("summary");
+    const QByteArray four = "round 2024-01-01 3 10 2 80\nround 2024-01-02 3 25 5 80\nround 2024-01-02 1 7 1 60\n"
+                            "round 2024-01-03 3 25 6 80\nround 2024-01-04 3 12 4 80\n";
+    QTest::newRow("a tie: the first to reach it") << four << 3 << QList<int>{10, 25, 25, 12} << 1
+                                                  << "Best: 25 in round 2 of 4, on 2024-01-02.\nLast round: 4 of 80 words found.";
+    QTest::newRow("one round") << four << 1 << QList<int>{7} << 0
+                               << "Best: 7 in round 1 of 1, on 2024-01-02.\nLast round: 1 of 60 words found.";
+    QTest::newRow("none of that length") << four << 10 << QList<int>{} << -1 << "No rounds of 10 minutes recorded yet.";
+}
+
+void TestRecords::progress()
+{
+    QFETCH(QByteArray, rounds);
+    QFETCH(int, minutes);
+    QFETCH(QList<int>, scores);
+    QFETCH(int, best);
+    QFETCH(QString, summary);
+    const auto records = parseRecords(("golexorb-records 1\n" + rounds).toStdString());
+    QVERIFY(records);
+    const Progress p = progressFor(*records, minutes);
+    QList<int> ys;
+    for (std::size_t i = 0; i < p.points.size(); ++i) {
+        QCOMPARE(p.points[i].x, int(i) + 1);
+        ys << p.points[i].score;
+    }
+    QCOMPARE(ys, scores);
+    QCOMPARE(p.bestIndex, best);
+    QCOMPARE(QString::fromStdString(p.summary), summary);
 }
 
 int main(int argc, char** argv)
@@ -192,7 +260,7 @@ int main(int argc, char** argv)
     if (args.size() == 5 && args[1] == "--enter-rounds") {
         golexorb::RecordStore store(args[2]);
         for (int score = 1; score <= args[4].toInt(); ++score) {
-            if (store.finishRound(args[3].toInt(), score, "2024-06-01").unavailable)
+            if (store.finishRound(Round{"2024-06-01", args[3].toInt(), score, 1, 1}).unavailable)
                 return 1;
         }
         return 0;

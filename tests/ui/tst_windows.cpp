@@ -8,7 +8,10 @@
 #include "resultsfrm.h"
 #include "uitest.h"
 
+#include <QChartView>
 #include <QComboBox>
+#include <QLineSeries>
+#include <QScatterSeries>
 #include <QDate>
 #include <QDir>
 #include <QLabel>
@@ -80,6 +83,7 @@ private slots:
     void resultsWindowDesign();
     void allWordsWindow();
     void keyboardRound();
+    void progressChart();
 
 private:
     PrivateTmp tmp_;
@@ -305,7 +309,7 @@ void TestWindows::allWordsWindow()
     w.Combo1_Click(4); // 5 minutes, for the next round
 
     QStringList words, found;
-    QString foundtxt, recordtxt;
+    QString foundtxt, recordtxt, meaning;
     QList<int> path;
     bool pathInRed = false, othersGrey = true;
     answerNextModal([&](QWidget* results) {
@@ -315,7 +319,7 @@ void TestWindows::allWordsWindow()
             QVERIFY(a);
             QVERIFY(QTest::qWaitForWindowExposed(a));
             QCOMPARE(a->windowTitle(), QString("All Words"));
-            QCOMPARE(a->size(), QSize(233, 481));
+            QCOMPARE(a->size(), QSize(233, 600));
             foundtxt = a->findChild<QLabel*>("foundtxt")->text();
             recordtxt = a->findChild<QLabel*>("recordtxt")->text();
             auto* list = a->findChild<QListWidget*>("allwordslst");
@@ -326,6 +330,7 @@ void TestWindows::allWordsWindow()
             }
             list->setCurrentRow(int(words.indexOf("quiz")));
             path = QList<int>(a->path().begin(), a->path().end());
+            meaning = a->findChild<QPlainTextEdit*>("meaningtxt")->toPlainText();
             const QImage image = a->grab().toImage();
             // Cells 8 and 9 share a row: the trail runs between their centres
             // (looked at inside cell 8, off the cells' border lines).
@@ -352,11 +357,15 @@ void TestWindows::allWordsWindow()
     QCOMPARE(foundtxt, QString("You found 7 of %1 points").arg(best));
     QCOMPARE(recordtxt, QString("New record for 2 minutes: 7!"));
     QCOMPARE(path, QList<int>({8, 9, 10, 11}));
+    QVERIFY2(meaning.startsWith("quiz (noun)\n1. an examination"), qPrintable(meaning));
     QVERIFY(pathInRed);
     QVERIFY(othersGrey);
     QFile records(home.filePath(".qttest/share/golexorb/records.txt"));
     QVERIFY(records.open(QIODevice::ReadOnly));
-    QVERIFY(records.readAll().contains("best 2 7 " + QDate::currentDate().toString(Qt::ISODate).toLatin1()));
+    const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toLatin1();
+    const QByteArray text = records.readAll();
+    QVERIFY(text.contains("best 2 7 " + today));
+    QVERIFY(text.contains("round " + today + " 2 7 2 " + QByteArray::number(words.size())));
     w.close();
     QStandardPaths::setTestModeEnabled(false);
     qputenv("HOME", realHome);
@@ -416,6 +425,45 @@ void TestWindows::keyboardRound()
     key(Qt::Key_F4);
     QCOMPARE(accepted, QString("cat\nread"));
     w.close();
+}
+
+// The chart of a few rounds of one length opens from the All Words window,
+// with the best round marked; a round without a length has no chart.
+void TestWindows::progressChart()
+{
+    const auto records = game::parseRecords("golexorb-records 1\nround 2024-01-01 3 12 3 70\nround 2024-01-02 3 31 8 90\n"
+                                            "round 2024-01-02 5 50 9 80\nround 2024-01-03 3 19 5 75\n");
+    QVERIFY(records);
+    game::Report report;
+    report.progress = game::progressFor(*records, 3);
+    AllWordsFrm a;
+    a.fill(report);
+    a.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&a));
+    QList<QPointF> scores, best;
+    QString caption, summary;
+    answerNextModal([&](QWidget* modal) {
+        QVERIFY(QTest::qWaitForWindowExposed(modal));
+        QCOMPARE(modal->windowTitle(), QString("Progress"));
+        QCOMPARE(modal->geometry(), a.geometry());
+        caption = modal->findChild<QLabel*>("captiontxt")->text();
+        summary = modal->findChild<QLabel*>("summarytxt")->text();
+        auto* view = modal->findChild<QChartView*>("chartview");
+        QVERIFY(view && view->isVisible());
+        const auto series = view->chart()->series();
+        QCOMPARE(series.size(), 2);
+        scores = qobject_cast<QLineSeries*>(series[0])->points();
+        best = qobject_cast<QScatterSeries*>(series[1])->points();
+    });
+    click(&a, "progressbtn");
+    QTRY_VERIFY(!caption.isEmpty());
+    QCOMPARE(caption, QString("Your scores in rounds of 3 minutes"));
+    QCOMPARE(scores, (QList<QPointF>{{1, 12}, {2, 31}, {3, 19}}));
+    QCOMPARE(best, (QList<QPointF>{{2, 31}}));
+    QCOMPARE(summary, QString("Best: 31 in round 2 of 3, on 2024-01-02.\nLast round: 5 of 75 words found."));
+
+    a.fill(game::Report{}); // no game time picked
+    QVERIFY(!a.findChild<ClickLabel*>("progressbtn")->isEnabled());
 }
 
 GOLEXORB_UI_TEST_MAIN(TestWindows)

@@ -1,0 +1,119 @@
+// Time to look up what a word means in the WordNet database, for words with
+// the most senses, inflected forms, a word it lacks, and every word that
+// boards drawn like the game's hold.
+
+#include "board.h"
+#include "definitions.h"
+#include "solver.h"
+#include "wordindex.h"
+
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> g_list;
+wordlist::WordIndex g_index;
+std::vector<std::string> g_boardWords;
+
+// The list as the game holds it: one entry a line, each code lowered by 10.
+bool loadList()
+{
+    QFile resource(QStringLiteral(":/DIC/BIN"));
+    if (!resource.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : resource.readAll().split('\n')) {
+        std::string word;
+        for (char c : line)
+            if (c != '\r')
+                word += static_cast<unsigned char>(c) >= 10 ? char(c - 10) : c;
+        g_list.push_back(std::move(word));
+    }
+    g_index = wordlist::WordIndex(g_list);
+    return true;
+}
+
+// Every word of 16 boards drawn from the letter pool, as All Words lists them.
+void drawBoardWords()
+{
+    std::mt19937 gen(2024);
+    std::uniform_real_distribution<double> rnd(0.0, 1.0);
+    for (int b = 0; b < 16; ++b) {
+        std::array<std::string, game::kCells> board;
+        for (auto& cell : board) {
+            int p = 0;
+            while (p == 0)
+                p = game::poolPosition(rnd(gen));
+            cell = std::string(1, game::kLetterPool[p - 1]);
+        }
+        for (const auto& w : game::solveBoard(board, g_index))
+            g_boardWords.push_back(w.word);
+    }
+}
+
+void defineWord(benchmark::State& st, const char* word)
+{
+    std::size_t senses = 0;
+    for (auto _ : st)
+        senses = wordlist::define(word).senses.size();
+    st.counters["senses"] = double(senses);
+}
+BENCHMARK_CAPTURE(defineWord, break_most_senses, "break")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(defineWord, run, "run")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(defineWord, set, "set")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(defineWord, cat, "cat")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(defineWord, ran_inflected, "ran")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(defineWord, geese_inflected, "geese")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(defineWord, zzxq_no_entry, "zzxq")->Unit(benchmark::kMillisecond);
+
+// The mean over the words of the drawn boards, and the slowest of them.
+void defineBoardWords(benchmark::State& st)
+{
+    double slowest = 0;
+    for (auto _ : st) {
+        for (const auto& w : g_boardWords) {
+            const auto t0 = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(wordlist::define(w));
+            slowest = std::max(slowest, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        }
+    }
+    st.counters["words"] = double(g_boardWords.size());
+    st.counters["ms per word"] = benchmark::Counter(double(g_boardWords.size()) * double(st.iterations()),
+                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    st.counters["slowest ms"] = slowest;
+}
+BENCHMARK(defineBoardWords)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!loadList()) {
+        std::fprintf(stderr, "the resource :/DIC/BIN is missing\n");
+        return 1;
+    }
+    drawBoardWords();
+    // The first lookup opens the database; time it once, apart.
+    const auto t0 = std::chrono::steady_clock::now();
+    const auto first = wordlist::define("word");
+    std::printf("first lookup (opens the database): %.2f ms\n",
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    if (first.status != wordlist::Meaning::Status::found) {
+        std::fprintf(stderr, "the WordNet database is not installed (wordnet-base)\n");
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

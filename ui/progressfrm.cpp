@@ -1,0 +1,139 @@
+#include "progressfrm.h"
+#include "ui_progressfrm.h"
+
+#include "application.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QPainter>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace {
+
+using golexorb::fromLatin1;
+
+const QColor kScoreColor(0, 128, 0);
+const QColor kBestColor(255, 0, 0);
+
+// A round number of rounds between labels, so that about five show.
+int roundsBetweenLabels(int rounds)
+{
+    for (int step : {1, 2, 5, 10, 20, 25, 50}) {
+        if ((rounds - 1) / step <= 5)
+            return step;
+    }
+    return 100;
+}
+
+QFont chartFont(bool bold = false)
+{
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(11); // 8 points at 96 dots per inch, as the windows' text
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+ProgressFrm::ProgressFrm(QWidget* parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::progressfrm>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    golexorb::applyDesignFontSizes(this);
+    setModal(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 255));
+    setPalette(pal);
+    // Over the All Words window it was opened from, and as large.
+    const QPoint at = parent ? parent->geometry().topLeft() : QPoint(92, 128);
+    setGeometry(QRect(at, QSize(233, 600)));
+    setFixedSize(233, 600);
+    ui->chartview->setRenderHint(QPainter::Antialiasing);
+    ui->chartview->setFrameShape(QFrame::Box);
+}
+
+ProgressFrm::~ProgressFrm() = default;
+
+void ProgressFrm::fill(const game::Progress& p)
+{
+    ui->captiontxt->setText(fromLatin1(p.caption));
+    ui->summarytxt->setText(fromLatin1(p.summary));
+
+    auto chart = std::make_unique<QChart>();
+    chart->legend()->hide();
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(0, 4, 4, 0));
+
+    auto* scores = new QLineSeries(chart.get());
+    scores->setName(QStringLiteral("Score"));
+    scores->setPen(QPen(kScoreColor, 2));
+    scores->setPointsVisible(true);
+    int highest = 0;
+    for (const auto& point : p.points) {
+        scores->append(point.x, point.score);
+        highest = std::max(highest, point.score);
+    }
+    auto* best = new QScatterSeries(chart.get());
+    best->setName(QStringLiteral("Best"));
+    best->setColor(kBestColor);
+    best->setBorderColor(kBestColor);
+    best->setMarkerSize(9);
+    best->setPointLabelsVisible(true);
+    best->setPointLabelsFormat(QStringLiteral("@yPoint"));
+    best->setPointLabelsColor(kBestColor);
+    best->setPointLabelsFont(chartFont(true));
+    best->setPointLabelsClipping(false);
+    if (p.bestIndex >= 0 && std::size_t(p.bestIndex) < p.points.size())
+        best->append(p.points[std::size_t(p.bestIndex)].x, p.points[std::size_t(p.bestIndex)].score);
+    chart->addSeries(scores);
+    chart->addSeries(best);
+
+    const int rounds = std::max(2, int(p.points.size()));
+    auto* x = new QValueAxis(chart.get());
+    x->setTitleText(QStringLiteral("Round"));
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setRange(0.5, rounds + 0.5); // room for the first and last markers
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(1);
+    x->setTickInterval(roundsBetweenLabels(rounds));
+    auto* y = new QValueAxis(chart.get());
+    y->setTitleText(QStringLiteral("Score"));
+    y->setLabelFormat(QStringLiteral("%d"));
+    // Room above the best for its label.
+    y->setRange(0, std::max(5, (highest * 6 / 5 + 4) / 5 * 5));
+    for (QValueAxis* axis : {x, y}) {
+        axis->setLabelsFont(chartFont());
+        axis->setTitleFont(chartFont());
+        axis->setMinorTickCount(0);
+    }
+    y->setTickCount(6);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    // The view takes the new chart and lets the old one go.
+    QChart* old = ui->chartview->chart();
+    ui->chartview->setChart(chart.release());
+    delete old;
+}
+
+void ProgressFrm::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), QColor(255, 255, 255));
+    golexorb::paintBackground(this);
+}
+
+QDialog* golexorb_progress_window(const game::Progress& progress, QWidget* parent)
+{
+    auto* window = new ProgressFrm(parent);
+    window->fill(progress);
+    return window;
+}
