@@ -8,7 +8,7 @@
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QResource>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -139,16 +139,21 @@ void MainFrm::doEvents()
     QCoreApplication::processEvents();
 }
 
-std::string MainFrm::loadResData(std::string_view type, std::string_view name)
+std::string_view MainFrm::loadResData(std::string_view type, std::string_view name)
 {
     const QString path = QStringLiteral(":/%1/%2")
                              .arg(QString::fromLatin1(type.data(), static_cast<qsizetype>(type.size())),
                                   QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QResource resource(path);
+    if (!resource.isValid() || !resource.data())
         throw std::runtime_error("resource " + path.toStdString() + " not found");
-    const QByteArray bytes = file.readAll();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // The list is embedded uncompressed, so its bytes are read where they lie
+    // in the program. Should a build compress it, they are inflated once and
+    // kept for the rest of the run.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return {reinterpret_cast<const char*>(resource.data()), static_cast<std::size_t>(resource.size())};
+    inflatedResource_ = resource.uncompressedData();
+    return {inflatedResource_.constData(), static_cast<std::size_t>(inflatedResource_.size())};
 }
 
 // ---------------------------------------------------------------- state to widgets

@@ -6,6 +6,7 @@
 #include "clockrandom.h"
 #include "resultsfrm.h"
 
+#include <QByteArray>
 #include <QPointer>
 #include <QWidget>
 
@@ -68,7 +69,7 @@ private:
     double rnd() override;
     void msgBox(std::string_view text) override;
     void doEvents() override;
-    std::string loadResData(std::string_view type, std::string_view name) override;
+    std::string_view loadResData(std::string_view type, std::string_view name) override;
 
     void sync();
     void syncWordList();
@@ -84,4 +85,5 @@ private:
     LoadingFrm* loadingfrm_ = nullptr;
     QPointer<ResultsFrm> resultsfrm_;
     bool unloading_ = false;
+    QByteArray inflatedResource_; // only when the list was embedded compressed
 };
