@@ -1,14 +1,16 @@
 #include "wordlist.h"
 
 #include <cstring>
+#include <limits>
 #include <new>
 #include <stdexcept>
 
 namespace wordlist {
 
-WordList::WordList(Text text, std::vector<std::uint32_t> bounds)
+WordList::WordList(Text text, std::vector<std::uint32_t> starts, std::size_t size)
     : text_(std::move(text))
-    , bounds_(std::move(bounds))
+    , starts_(std::move(starts))
+    , size_(size)
 {
 }
 
@@ -17,24 +19,24 @@ WordList WordList::of(const std::vector<std::string>& entries)
     std::size_t total = 0;
     for (const std::string& e : entries)
         total += e.size();
-    if (total > kPositionMask)
-        throw std::length_error("WordList: more text than its positions reach");
+    if (total > std::numeric_limits<std::uint32_t>::max())
+        throw std::length_error("WordList: more text than four-byte positions reach");
 
     Text text(static_cast<char*>(std::malloc(total + kSlack)));
     if (!text)
         throw std::bad_alloc();
     std::memset(text.get() + total, 0, kSlack);
-    std::vector<std::uint32_t> bounds;
-    bounds.reserve(entries.size() + 1);
+    std::vector<std::uint32_t> starts;
+    starts.reserve(entries.size() + 1);
     std::size_t at = 0;
     for (const std::string& e : entries) {
-        bounds.push_back(bound(at, 0));
+        starts.push_back(static_cast<std::uint32_t>(at));
         if (!e.empty())
             std::memcpy(text.get() + at, e.data(), e.size());
         at += e.size();
     }
-    bounds.push_back(bound(at, 0));
-    return WordList(std::move(text), std::move(bounds));
+    starts.push_back(static_cast<std::uint32_t>(at));
+    return WordList(std::move(text), std::move(starts), entries.size());
 }
 
 } // namespace wordlist

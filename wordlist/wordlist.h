@@ -1,8 +1,9 @@
 #pragma once
-// The word list's entries, packed: their texts in one buffer and where each
-// begins. 200,001 std::string objects would take 6.4 MB for 1.4 MB of text,
-// most of it for empty entries; this takes the text and four bytes an entry.
-// Read-only once made, so any number of threads may read it.
+// The word list's entries, packed: their texts back to back in one buffer and
+// where each begins. 200,001 std::string objects would take 6.4 MB for 1 MB of
+// text, most of it for empty entries; this takes the text and four bytes an
+// entry, and nothing for the empty entries at the end of the list. Read-only
+// once made, so any number of threads may read it.
 
 #include <cstddef>
 #include <cstdint>
@@ -22,41 +23,30 @@ public:
     };
     using Text = std::unique_ptr<char[], Free>; // from std::malloc
 
-    // A number in `bounds` holds a position in the text in its low 30 bits
-    // and, in its top two bits, how many bytes (0 to 3) lie between the end of
-    // the entry before and the beginning of this one. So the loader can leave
-    // each entry where it read it and skip the line ends between.
-    static constexpr std::uint32_t kPositionBits = 30;
-    static constexpr std::uint32_t kPositionMask = (std::uint32_t(1) << kPositionBits) - 1;
-    static constexpr std::uint32_t bound(std::size_t position, std::size_t gap)
-    {
-        return static_cast<std::uint32_t>(position) | static_cast<std::uint32_t>(gap << kPositionBits);
-    }
-
     // Readable bytes the text keeps after its last entry, so that a
     // comparison may read eight bytes at a time.
     static constexpr std::size_t kSlack = 8;
 
     WordList() = default;
-    // Takes over `text` (null when every entry is empty) and `bounds`, one
-    // number more than there are entries: entry i begins at the position of
-    // bounds[i] and ends where the gap of bounds[i + 1] begins. The text must
-    // hold kSlack bytes more after the end of the last entry.
-    WordList(Text text, std::vector<std::uint32_t> bounds);
+    // Takes over `text` and `starts`: entry i is the text from starts[i] up to
+    // starts[i + 1], for i below starts.size() - 1; the entries from there up
+    // to `size` are empty. The text holds kSlack bytes more after the end of
+    // the last entry; it may be null when there is no text at all.
+    WordList(Text text, std::vector<std::uint32_t> starts, std::size_t size);
 
     // A copy of `entries`, in order (tools and tests).
     static WordList of(const std::vector<std::string>& entries);
 
-    std::size_t size() const { return bounds_.empty() ? 0 : bounds_.size() - 1; }
-    bool empty() const { return size() == 0; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
     std::string_view operator[](std::size_t i) const
     {
-        const std::uint32_t begin = bounds_[i] & kPositionMask;
-        const std::uint32_t next = bounds_[i + 1];
-        return {text_.get() + begin, std::size_t((next & kPositionMask) - (next >> kPositionBits) - begin)};
+        if (i + 1 >= starts_.size())
+            return {};
+        return {text_.get() + starts_[i], std::size_t(starts_[i + 1] - starts_[i])};
     }
     std::string_view front() const { return (*this)[0]; }
-    std::string_view back() const { return (*this)[size() - 1]; }
+    std::string_view back() const { return (*this)[size_ - 1]; }
 
     class const_iterator {
     public:
@@ -87,11 +77,12 @@ public:
         std::size_t i_ = 0;
     };
     const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, size()}; }
+    const_iterator end() const { return {this, size_}; }
 
 private:
     Text text_;
-    std::vector<std::uint32_t> bounds_;
+    std::vector<std::uint32_t> starts_;
+    std::size_t size_ = 0;
 };
 
 } // namespace wordlist
