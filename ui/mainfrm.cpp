@@ -7,9 +7,8 @@
 #include "resultsfrm.h"
 
 #include <QCloseEvent>
-#include <QElapsedTimer>
-#include <QResource>
 #include <QPainter>
+#include <QResource>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -128,12 +127,15 @@ void MainFrm::doEvents()
 {
     sync();
     // A window just shown is painted only once the window system has mapped
-    // it; give it a moment so the loading notice really appears.
+    // it; give it a moment so the loading notice really appears. The wait
+    // sleeps until an event comes: spinning would take the processor from
+    // the window manager that is mapping the window.
     if (loadingfrm_->isVisible() && loadingfrm_->windowHandle()) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!loadingfrm_->windowHandle()->isExposed() && waited.elapsed() < 500)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        deadline.start(500);
+        while (!loadingfrm_->windowHandle()->isExposed() && deadline.isActive())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         loadingfrm_->repaint();
     }
     QCoreApplication::processEvents();
