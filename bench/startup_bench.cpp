@@ -299,11 +299,12 @@ int main(int argc, char** argv)
     const double mapped = median(g_mapped["golexorb"]);
     const double bare = median(g_mapped["bare window"]);
     if (mapped > 0 && bare > 0)
-        std::printf("\nExec to main window mapped, medians of %zu runs each:\n"
+        std::printf("\nExec to main window mapped, %s D-Bus session bus, medians of %zu runs each:\n"
                     "  game %.1f ms, bare window %.1f ms: %.2fx the floor (target 2x)\n"
                     "  processor time until then: game %.1f ms, bare window %.1f ms\n"
                     "  peak RSS: game %.1f MB (target 40), bare window %.1f MB\n",
-                    g_mapped["golexorb"].size(), mapped, bare, mapped / bare, median(g_cpu["golexorb"]),
+                    std::getenv("DBUS_SESSION_BUS_ADDRESS") ? "with a" : "without a", g_mapped["golexorb"].size(),
+                    mapped, bare, mapped / bare, median(g_cpu["golexorb"]),
                     median(g_cpu["bare window"]), median(g_peak["golexorb"]), median(g_peak["bare window"]));
 
     std::error_code ec;
