@@ -120,7 +120,7 @@ void MainForm::Form_Load()
 {
     loadingfrmVisible = true;
 
-    // Read where it lies in the program: no copy of its 1.8 MB is made.
+    // Read where it lies in the program: no copy of it is made.
     std::string_view resbytes;
     try {
         resbytes = platform_.loadResData("DIC", "BIN");

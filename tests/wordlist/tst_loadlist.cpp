@@ -1,5 +1,6 @@
 #include "dfsenc.h"
 #include "mdllist.h"
+#include "wordindex.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,6 +8,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -116,6 +118,19 @@ void TestLoadlist::lines()
                                  .arg(i)
                                  .arg(QString::fromLatin1(list[i].data(), qsizetype(list[i].size())))
                                  .arg(QString::fromLatin1(want.data(), qsizetype(want.size())))));
+    }
+
+    // The index answers as a scan does on the list as loaded, its empty tail
+    // included (no row holds two spellings of one word, so equal is enough).
+    const wordlist::WordIndex index(list);
+    Lines words = expected;
+    words.emplace_back();
+    for (const std::string& w : words) {
+        std::optional<std::size_t> first;
+        for (std::size_t i = 0; i < list.size() && !first; ++i)
+            if (list[i] == w)
+                first = i;
+        QCOMPARE(index.find(w), first);
     }
 }
 
