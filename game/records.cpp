@@ -99,7 +99,9 @@ std::optional<Records> parseRecords(std::string_view text, std::string* problem)
         if (end == std::string_view::npos)
             end = text.size();
         std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r')
+        // Every CR at the end goes: a kept line written back with one would
+        // lose it at the next reading and change the file again.
+        while (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         lines.push_back(line);
         pos = end + 1;

@@ -74,6 +74,8 @@ void TestRecords::format_data()
     QTest::newRow("rounds in the order played, after the bests")
         << QByteArray("golexorb-records 1\nround 2024-01-02 3 40 12 90\nbest 3 40 2024-01-02\nround 2024-01-01 1 0 0 35\n")
         << QByteArray("golexorb-records 1\nbest 3 40 2024-01-02\nround 2024-01-02 3 40 12 90\nround 2024-01-01 1 0 0 35\n");
+    QTest::newRow("a kept line ending in CR comes back the same")
+        << QByteArray("golexorb-records 1\r\nnote \r\r\n") << QByteArray("golexorb-records 1\nnote \n");
     QTest::newRow("empty file") << QByteArray() << QByteArray();
     QTest::newRow("another file") << QByteArray("[General]\nbest=3\n") << QByteArray();
     QTest::newRow("a later format") << QByteArray("golexorb-records 2\nbest 3 25 2024-02-01\n") << QByteArray();
