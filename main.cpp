@@ -19,5 +19,6 @@ int main(int argc, char* argv[])
         return 1;
     }
     mainfrm.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return mainfrm.closedCleanly() ? status : 1;
 }

@@ -140,6 +140,9 @@ void MainForm::Form_Load()
     } catch (const std::exception& e) {
         throw StartupError(std::string("The embedded word list could not be read: ") + e.what());
     }
+    // What runs that were killed or crashed left in the temporary folder
+    // goes first; a live run's copy stays.
+    mdlList::clearDeadRuns();
     try {
         dicfile_ = std::make_unique<mdlList::DicFile>(resbytes);
     } catch (const std::exception& e) {
@@ -164,13 +167,13 @@ void MainForm::Form_Load()
     loadingfrmVisible = false;
 }
 
-void MainForm::Form_Unload()
+std::string MainForm::Form_Unload()
 {
-    if (dicfile_)
-        dicfile_->remove();
+    const std::string problem = dicfile_ ? dicfile_->remove() : std::string();
     platform_.doEvents();
     running = false;
     sectimerEnabled = false;
+    return problem;
 }
 
 void MainForm::setWordList(const std::vector<std::string>& list)

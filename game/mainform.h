@@ -145,7 +145,9 @@ public:
     // ---- Handlers ----
     // Throws StartupError when the word list cannot be made ready.
     void Form_Load();
-    void Form_Unload();
+    // Removes the temporary copy of the word list; returns what could not
+    // be removed, and why, or an empty string.
+    std::string Form_Unload();
     void Combo1_Click();
     void startbtn_Click();
     void sectimer_Timer();

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -296,7 +297,13 @@ void MainFrm::closeEvent(QCloseEvent* event)
         return;
     }
     unloading_ = true;
-    form_.Form_Unload();
+    // A copy of the word list that stays behind is said, and the run ends
+    // as a failure.
+    const std::string problem = form_.Form_Unload();
+    if (!problem.empty()) {
+        std::fprintf(stderr, "golexorb: %s\n", problem.c_str());
+        closedCleanly_ = false;
+    }
     sync();
     if (resultsfrm_)
         resultsfrm_->close();

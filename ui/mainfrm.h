@@ -42,6 +42,9 @@ public:
     LoadingFrm* loadingfrm() const { return loadingfrm_; }
     ResultsFrm* resultsfrm() const { return resultsfrm_; }
 
+    // False once closing has left the temporary copy of the word list behind.
+    bool closedCleanly() const { return closedCleanly_; }
+
     // Replaces the clock-seeded source, so tests can script the board.
     void setRandomSource(std::function<double()> source) { scriptedRandom_ = std::move(source); }
 
@@ -96,6 +99,7 @@ private:
     QPointer<ResultsFrm> resultsfrm_;
     golexorb::RecordStore records_;
     bool unloading_ = false;
+    bool closedCleanly_ = true;
     bool movingFocus_ = false;
     QByteArray inflatedResource_; // only when the list was embedded compressed
 };

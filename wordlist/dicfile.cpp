@@ -1,17 +1,26 @@
 #include "dicfile.h"
 
 #include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <stdlib.h> // mkdtemp, getenv
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mdlList {
 
 namespace {
+
+constexpr std::string_view kPrefix = "golexorb-";
+constexpr std::string_view kFileName = "dic.bin";
 
 std::string reason(int err)
 {
@@ -54,6 +63,83 @@ std::string tempFolderAsked()
     return "/tmp";
 }
 
+template <typename T>
+std::optional<T> number(std::string_view s)
+{
+    T v{};
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size())
+        return std::nullopt;
+    return v;
+}
+
+// When process `pid` started, in clock ticks after boot: field 22 of
+// /proc/<pid>/stat. With the process id it names one run, even once the id
+// has been given to another process.
+std::optional<std::uint64_t> startTime(long pid)
+{
+    const std::string path = "/proc/" + std::to_string(pid) + "/stat";
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    char buf[1024];
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    ::close(fd);
+    if (n <= 0)
+        return std::nullopt;
+    // The command name, field 2, is in parentheses and may hold spaces and
+    // parentheses itself; the fields after the last ')' are plain.
+    const std::string_view stat(buf, static_cast<std::size_t>(n));
+    std::size_t pos = stat.rfind(')');
+    if (pos == std::string_view::npos)
+        return std::nullopt;
+    ++pos;
+    for (int field = 3; pos < stat.size(); ++field) {
+        while (pos < stat.size() && stat[pos] == ' ')
+            ++pos;
+        const std::size_t end = std::min(stat.find(' ', pos), stat.size());
+        if (field == 22)
+            return number<std::uint64_t>(stat.substr(pos, end - pos));
+        pos = end;
+    }
+    return std::nullopt;
+}
+
+struct RunName {
+    long pid = 0;
+    std::uint64_t start = 0;
+};
+
+// The run a folder name golexorb-<pid>-<start>-XXXXXX names, if it is one.
+std::optional<RunName> parseRunName(std::string_view name)
+{
+    if (!name.starts_with(kPrefix))
+        return std::nullopt;
+    name.remove_prefix(kPrefix.size());
+    const std::size_t a = name.find('-');
+    const std::size_t b = a == std::string_view::npos ? a : name.find('-', a + 1);
+    if (b == std::string_view::npos || name.size() - b - 1 != 6)
+        return std::nullopt;
+    for (char c : name.substr(b + 1))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+            return std::nullopt;
+    const auto pid = number<long>(name.substr(0, a));
+    const auto start = number<std::uint64_t>(name.substr(a + 1, b - a - 1));
+    if (!pid || !start || *pid <= 0 || *pid > 0x7fffffff)
+        return std::nullopt;
+    return RunName{*pid, *start};
+}
+
+// Whether the run is over: no process has its id, or the one that has it
+// started at another time. A process that cannot be looked at counts as
+// running.
+bool runGone(const RunName& run)
+{
+    if (const auto now = startTime(run.pid))
+        return *now != run.start;
+    return ::kill(static_cast<pid_t>(run.pid), 0) != 0 && errno == ESRCH;
+}
+
 } // namespace
 
 DicFile::DicFile(std::string_view bytes)
@@ -66,7 +152,10 @@ DicFile::DicFile(std::string_view bytes)
 
     // mkdtemp makes the folder atomically with mode 0700 and a name nobody
     // else holds, so no other user can plant or read the file.
-    const std::string templ = (base / "golexorb-XXXXXX").string();
+    const long pid = ::getpid();
+    const std::string templ = (base / (std::string(kPrefix) + std::to_string(pid) + "-"
+                                       + std::to_string(startTime(pid).value_or(0)) + "-XXXXXX"))
+                                  .string();
     std::vector<char> name(templ.begin(), templ.end());
     name.push_back('\0');
     if (::mkdtemp(name.data()) == nullptr) {
@@ -75,7 +164,12 @@ DicFile::DicFile(std::string_view bytes)
                            + reason(err));
     }
     folder_ = std::filesystem::path(name.data());
-    path_ = folder_ / "dic.bin";
+    path_ = folder_ / kFileName;
+    // Held until the folder is removed: a run in another process namespace,
+    // whose id means nothing here, still shows that it lives.
+    lock_ = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lock_ >= 0)
+        ::flock(lock_, LOCK_EX | LOCK_NB);
 
     if (const int err = writeNewFile(path_, bytes); err != 0) {
         const std::string message = "The word list file " + path_.string()
@@ -90,17 +184,73 @@ DicFile::~DicFile()
     remove();
 }
 
-void DicFile::remove() noexcept
+std::string DicFile::remove() noexcept
 {
     // Once only: by a later call the random name might belong to someone else.
     if (removed_)
-        return;
+        return {};
     removed_ = true;
-    std::error_code ec;
-    if (!path_.empty())
-        std::filesystem::remove(path_, ec);
-    if (!folder_.empty())
-        std::filesystem::remove(folder_, ec);
+    std::string problem;
+    try {
+        std::error_code ec;
+        if (!path_.empty() && !std::filesystem::remove(path_, ec) && ec)
+            problem = "The word list file " + path_.string() + " could not be removed: " + ec.message();
+        else if (!folder_.empty() && !std::filesystem::remove(folder_, ec) && ec)
+            problem = "The temporary folder " + folder_.string() + " could not be removed: " + ec.message();
+    } catch (...) {
+        problem = "The temporary folder could not be removed: out of memory";
+    }
+    if (lock_ >= 0)
+        ::close(lock_);
+    lock_ = -1;
+    return problem;
+}
+
+int clearDeadRuns() noexcept
+{
+    int cleared = 0;
+    int basefd = -1;
+    try {
+        std::error_code ec;
+        const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+        if (ec)
+            return 0;
+        basefd = ::open(base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (basefd < 0)
+            return 0;
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(base, ec)) {
+            std::string name = entry.path().filename().string();
+            if (name.starts_with(kPrefix))
+                names.push_back(std::move(name));
+        }
+        for (const std::string& name : names) {
+            const auto run = parseRunName(name);
+            if (!run || !runGone(*run))
+                continue;
+            // Opened without following a link, then checked: a folder of
+            // this user, which no live run holds locked.
+            const int fd = ::openat(basefd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (fd < 0)
+                continue;
+            struct stat st {};
+            if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()
+                && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                const std::string file(kFileName);
+                if (::unlinkat(fd, file.c_str(), 0) == 0 || errno == ENOENT) {
+                    // Anything else in it stays, and the folder with it.
+                    if (::unlinkat(basefd, name.c_str(), AT_REMOVEDIR) == 0)
+                        ++cleared;
+                }
+            }
+            ::close(fd);
+        }
+    } catch (...) {
+        // Out of memory: what is left stays for a later start.
+    }
+    if (basefd >= 0)
+        ::close(basefd);
+    return cleared;
 }
 
 } // namespace mdlList

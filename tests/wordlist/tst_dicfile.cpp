@@ -12,7 +12,10 @@
 #include <memory>
 #include <string>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 Q_DECLARE_METATYPE(std::string)
@@ -50,6 +53,9 @@ private slots:
     void unusableTempFolder_data();
     void unusableTempFolder();
     void failedWriteCleansUp();
+    void removeSaysWhatStays();
+    void deadRuns_data();
+    void deadRuns();
 
 private:
     std::unique_ptr<QTemporaryDir> tmp_;
@@ -215,6 +221,86 @@ void TestDicFile::failedWriteCleansUp()
     QVERIFY(thrown);
     QVERIFY2(message.find("dic.bin could not be written") != std::string::npos, message.c_str());
     QVERIFY2(isEmptyFolder(tmp_->path().toStdString()), "the private folder was left behind");
+}
+
+void TestDicFile::removeSaysWhatStays()
+{
+    mdlList::DicFile dic("abc");
+    std::ofstream(dic.folder() / "left by someone") << "x";
+    const std::string problem = dic.remove();
+    QVERIFY2(problem.find(dic.folder().string()) != std::string::npos
+                 && problem.find("could not be removed") != std::string::npos,
+             problem.c_str());
+    QVERIFY(!fs::exists(dic.path()));
+    QVERIFY(dic.remove().empty()); // said once
+    fs::remove_all(dic.folder());
+}
+
+void TestDicFile::deadRuns_data()
+{
+    QTest::addColumn<QString>("name"); // %1: this process's id
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("cleared");
+    // No process has an id this high (the kernel's limit is far below it).
+    QTest::newRow("a killed run") << "golexorb-2147483646-5-aB3xyz" << "folder" << true;
+    QTest::newRow("its id now another process's") << "golexorb-%1-1-aB3xyz" << "folder" << true;
+    QTest::newRow("a live run") << "" << "live" << false;
+    QTest::newRow("locked by a run elsewhere") << "golexorb-2147483646-5-aB3xyz" << "locked" << false;
+    QTest::newRow("holding something else") << "golexorb-2147483646-5-aB3xyz" << "extra" << false;
+    QTest::newRow("a link to a folder") << "golexorb-2147483646-5-aB3xyz" << "link" << false;
+    QTest::newRow("another user's") << "golexorb-2147483646-5-aB3xyz" << "foreign" << false;
+    QTest::newRow("named another way") << "golexorb-2147483646-5-aB3xyz7" << "folder" << false;
+    QTest::newRow("named as older versions did") << "golexorb-aB3xyz" << "folder" << false;
+}
+
+void TestDicFile::deadRuns()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, cleared);
+    if (kind == "foreign" && ::geteuid() != 0)
+        QSKIP("only root can make a folder of another user's");
+
+    const fs::path base = tmp_->path().toStdString();
+    std::unique_ptr<mdlList::DicFile> live;
+    fs::path folder;
+    if (kind == "live") {
+        live = std::make_unique<mdlList::DicFile>("abc");
+        folder = live->folder();
+    } else {
+        folder = base / QString(name).replace("%1", QString::number(::getpid())).toStdString();
+        const fs::path real = kind == "link" ? base / "elsewhere" : folder;
+        fs::create_directory(real);
+        std::ofstream(real / "dic.bin") << "abc";
+        if (kind == "link")
+            fs::create_directory_symlink(real, folder);
+        if (kind == "extra")
+            std::ofstream(real / "notes") << "x";
+        if (kind == "foreign") {
+            QCOMPARE(::chown(real.c_str(), 65534, 65534), 0);
+        }
+    }
+    int lock = -1;
+    if (kind == "locked") {
+        lock = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX) == 0);
+    }
+
+    // flock locks are per open file: taken here, the folder reads as held by
+    // another run although this process does the clearing.
+    const int n = mdlList::clearDeadRuns();
+    if (lock >= 0)
+        ::close(lock);
+    QCOMPARE(n, cleared ? 1 : 0);
+    QCOMPARE(fs::exists(fs::symlink_status(folder)), !cleared);
+    if (kind == "extra") {
+        QVERIFY(!fs::exists(folder / "dic.bin"));
+        QVERIFY(fs::exists(folder / "notes"));
+    } else if (!cleared) {
+        QVERIFY(fs::exists(folder / "dic.bin"));
+    }
+    if (kind == "link")
+        QVERIFY(fs::exists(base / "elsewhere" / "dic.bin"));
 }
 
 QTEST_GUILESS_MAIN(TestDicFile)
