@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "mainfrm.h"
+#include "shutdownsignals.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     golexorb::setupApplication();
 
     MainFrm mainfrm;
+    golexorb::closeOnShutdownSignals(&mainfrm);
     try {
         mainfrm.Form_Load();
     } catch (const game::StartupError& e) {

@@ -5,7 +5,12 @@
 #  - the temporary copy of the word list and its folder are gone afterwards;
 #  - a file named dic.bin in the working directory is left untouched;
 #  - two copies can run from one folder at once;
-#  - with an unusable temporary folder an error window shows and the status is not 0.
+#  - with an unusable temporary folder an error window shows and the status is not 0;
+#  - SIGTERM, SIGHUP and SIGINT close it as the window's close does, and it
+#    ends by that signal;
+#  - what a run killed with SIGKILL left is cleared when the next one starts;
+#  - a temporary folder that cannot be removed is said on standard error;
+#  - no sanitizer reports anything (in a checking build).
 # Usage: lifecycle.sh GAME_BINARY
 set -u
 game=$(realpath "$1")
@@ -115,5 +120,54 @@ id=$(windows "Go LEXORB" 1) || fail "no error window appeared"
 close_window "$id" $bad
 status_of $bad; [ "$st" != 0 ] && [ "$st" != "still running" ] || fail "exit status $st with an unusable temporary folder"
 
+# Starts a copy in the background; sets app to its process id. A shell
+# starts background programs with SIGINT ignored, which the game keeps;
+# env gives it the default back, as a terminal would.
+start_game() {
+    (cd "$work/cwd" && TMPDIR="$work/tmp" exec env --default-signal=INT "$game" 2>"$work/game-$1.log") & app=$!
+    pids="$pids $app"; watched=$app
+}
+
+for pair in TERM:15 HUP:1 INT:2; do
+    sig=${pair%:*}
+    echo "SIG$sig"
+    start_game "$sig"
+    windows "Go LEXORB" 1 >/dev/null || fail "no window 'Go LEXORB' appeared"
+    kill -s "$sig" $app
+    status_of $app; want=$((128 + ${pair#*:}))
+    [ "$st" = "$want" ] || fail "exit status $st after SIG$sig, not $want"
+    [ -z "$(ls -A "$work/tmp")" ] || fail "SIG$sig left behind: $(ls -A "$work/tmp")"
+done
+
+echo "SIGKILL, then the next start"
+start_game killed
+windows "Go LEXORB" 1 >/dev/null || fail "no window 'Go LEXORB' appeared"
+left=$(ls -A "$work/tmp")
+kill -s KILL $app; status_of $app
+i=0; while xdotool search --onlyvisible --name '^Go LEXORB$' >/dev/null 2>&1; do
+    i=$((i + 1)); [ $i -gt 100 ] && fail "the killed copy's window stayed"; sleep 0.1
+done
+start_game next
+id=$(windows "Go LEXORB" 1) || fail "no window 'Go LEXORB' appeared after a killed run"
+[ ! -e "$work/tmp/$left" ] || fail "the killed run's $left was not cleared"
+[ "$(find "$work/tmp" -name dic.bin | wc -l)" -eq 1 ] || fail "expected the new run's dic.bin alone"
+close_window "$id" $app
+status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
+[ -z "$(ls -A "$work/tmp")" ] || fail "left behind: $(ls -A "$work/tmp")"
+
+echo "a temporary folder that cannot be removed"
+start_game stuck
+id=$(windows "Go LEXORB" 1) || fail "no window 'Go LEXORB' appeared"
+folder=$(dirname "$(find "$work/tmp" -name dic.bin)")
+: > "$folder/put there by someone"
+close_window "$id" $app
+status_of $app; [ "$st" = 1 ] || fail "exit status $st when the folder stayed"
+grep -q "could not be removed" "$work/game-stuck.log" || fail "nothing said on standard error"
+rm -rf "$folder"
+
 cmp -s "$work/cwd/dic.bin" "$work/dic.bin.before" || fail "dic.bin in the working directory changed"
+# A sanitizer's report fails the test even where the exit status was not 0 anyway.
+if grep -l -E 'Sanitizer|runtime error:' "$work"/*.log >/dev/null 2>&1; then
+    fail "a sanitizer reported: $(grep -l -E 'Sanitizer|runtime error:' "$work"/*.log)"
+fi
 echo "1 passed, 0 failed"
