@@ -38,6 +38,9 @@ void setupApplication()
     QApplication::setApplicationName(QStringLiteral("golexorb"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationVersion(QStringLiteral(GOLEXORB_VERSION));
+    // The desktop entry's name: Wayland desktops find the window's icon and
+    // entry through it (X11 ones through the window class, "golexorb").
+    QGuiApplication::setDesktopFileName(QStringLiteral(GOLEXORB_APP_ID));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/golexorb.png").arg(size));
