@@ -20,7 +20,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; diagnose; exit 1; }
+cases=0
+fail() { echo "FAIL: $*"; diagnose; echo "$cases passed, 1 failed"; exit 1; }
 
 # What was on the screen and in the logs when a check failed, so that a
 # failure on another machine can be understood from its output alone.
@@ -97,6 +98,7 @@ close_window "$id" $app
 status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
 [ -z "$(ls -A "$work/tmp")" ] || fail "left behind in the temporary folder: $(ls -A "$work/tmp")"
 cmp -s "$work/cwd/dic.bin" "$work/dic.bin.before" || fail "dic.bin in the working directory changed"
+cases=$((cases + 1))
 
 echo "two copies from one folder"
 (cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game" 2>"$work/game-a.log") & a=$!; pids="$pids $a"
@@ -107,6 +109,7 @@ close_window "$1" $a & close_window "$2" $b
 status_of $a; sa=$st; status_of $b; sb=$st
 [ "$sa" = 0 ] && [ "$sb" = 0 ] || fail "exit statuses $sa and $sb"
 [ -z "$(ls -A "$work/tmp")" ] || fail "two copies left files behind"
+cases=$((cases + 1))
 
 echo "unusable temporary folder"
 : > "$work/plain-file"
@@ -116,4 +119,5 @@ close_window "$id" $bad
 status_of $bad; [ "$st" != 0 ] && [ "$st" != "still running" ] || fail "exit status $st with an unusable temporary folder"
 
 cmp -s "$work/cwd/dic.bin" "$work/dic.bin.before" || fail "dic.bin in the working directory changed"
-echo "1 passed, 0 failed"
+cases=$((cases + 1))
+echo "$cases passed, 0 failed"
