@@ -133,7 +133,8 @@ void MainForm::Form_Load()
 {
     loadingfrmVisible = true;
 
-    std::string resbytes;
+    // Read where it lies in the program: no copy of it is made.
+    std::string_view resbytes;
     try {
         resbytes = platform_.loadResData("DIC", "BIN");
     } catch (const std::exception& e) {
@@ -144,7 +145,6 @@ void MainForm::Form_Load()
     } catch (const std::exception& e) {
         throw StartupError(std::string("The word list could not be written to a temporary file: ") + e.what());
     }
-    resbytes = {}; // the file holds it now; no need to keep 1.8 MB around
 
     platform_.doEvents();
     surface.print("Loaded 1/2");
@@ -173,8 +173,14 @@ void MainForm::Form_Unload()
     sectimerEnabled = false;
 }
 
-void MainForm::setWordList(std::vector<std::string> list)
+void MainForm::setWordList(const std::vector<std::string>& list)
 {
+    setWordList(wordlist::WordList::of(list));
+}
+
+void MainForm::setWordList(wordlist::WordList list)
+{
+    dicindex = {}; // it points into the list it replaces
     diclist = std::move(list);
     dicindex = wordlist::WordIndex(diclist);
 }

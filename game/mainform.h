@@ -126,7 +126,7 @@ public:
     std::size_t fixedcells = 0;
 
     // ---- Word list ----
-    std::vector<std::string> diclist;
+    wordlist::WordList diclist;
     wordlist::WordIndex dicindex;
 
     static constexpr int kOneplayerHeight = 5655;
@@ -172,7 +172,8 @@ public:
     void keyBackspace();
 
     // Loads a word list directly, without the temporary file (for tools and tests).
-    void setWordList(std::vector<std::string> list);
+    void setWordList(const std::vector<std::string>& list);
+    void setWordList(wordlist::WordList list);
 
     // Where this run's copy of the word list lies, empty when there is none.
     std::string dicPath() const;

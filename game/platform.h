@@ -23,9 +23,10 @@ public:
     // first brings the widgets in line with the state.
     virtual void doEvents() = 0;
 
-    // Bytes of the embedded resource of the given type and name.
+    // Bytes of the embedded resource of the given type and name, read where
+    // they lie: they stay valid and unchanged as long as the platform lives.
     // Throws std::runtime_error when it cannot be read.
-    virtual std::string loadResData(std::string_view type, std::string_view name) = 0;
+    virtual std::string_view loadResData(std::string_view type, std::string_view name) = 0;
 
     // A short warning sound: a typed letter that no cell can take.
     virtual void beep() {}

@@ -41,9 +41,12 @@ void setupApplication()
     // The desktop entry's name: Wayland desktops find the window's icon and
     // entry through it (X11 ones through the window class, "golexorb").
     QGuiApplication::setDesktopFileName(QStringLiteral(GOLEXORB_APP_ID));
+    // The small sizes only: every window hands all of them to the window
+    // manager when it is created, and the 128 and 256 px images were most of
+    // that cost. Launchers take the large ones from the installed icon theme.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/golexorb.png").arg(size));
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/golexorb.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     // No bold Tahoma is registered on purpose: the bold face of the free
     // Tahoma draws its outlines as thin as the regular one at the sizes the

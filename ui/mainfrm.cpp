@@ -11,9 +11,8 @@
 #include <QDate>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QPainter>
+#include <QResource>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -140,27 +139,35 @@ void MainFrm::doEvents()
 {
     sync();
     // A window just shown is painted only once the window system has mapped
-    // it; give it a moment so the loading notice really appears.
+    // it; give it a moment so the loading notice really appears. The wait
+    // sleeps until an event comes: spinning would take the processor from
+    // the window manager that is mapping the window.
     if (loadingfrm_->isVisible() && loadingfrm_->windowHandle()) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!loadingfrm_->windowHandle()->isExposed() && waited.elapsed() < 500)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        deadline.start(500);
+        while (!loadingfrm_->windowHandle()->isExposed() && deadline.isActive())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         loadingfrm_->repaint();
     }
     QCoreApplication::processEvents();
 }
 
-std::string MainFrm::loadResData(std::string_view type, std::string_view name)
+std::string_view MainFrm::loadResData(std::string_view type, std::string_view name)
 {
     const QString path = QStringLiteral(":/%1/%2")
                              .arg(QString::fromLatin1(type.data(), static_cast<qsizetype>(type.size())),
                                   QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QResource resource(path);
+    if (!resource.isValid() || !resource.data())
         throw std::runtime_error("resource " + path.toStdString() + " not found");
-    const QByteArray bytes = file.readAll();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // The list is embedded uncompressed, so its bytes are read where they lie
+    // in the program. Should a build compress it, they are inflated once and
+    // kept for the rest of the run.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return {reinterpret_cast<const char*>(resource.data()), static_cast<std::size_t>(resource.size())};
+    inflatedResource_ = resource.uncompressedData();
+    return {inflatedResource_.constData(), static_cast<std::size_t>(inflatedResource_.size())};
 }
 
 void MainFrm::beep()

@@ -7,6 +7,7 @@
 #include "recordstore.h"
 #include "resultsfrm.h"
 
+#include <QByteArray>
 #include <QPointer>
 #include <QWidget>
 
@@ -71,7 +72,7 @@ private:
     double rnd() override;
     void msgBox(std::string_view text) override;
     void doEvents() override;
-    std::string loadResData(std::string_view type, std::string_view name) override;
+    std::string_view loadResData(std::string_view type, std::string_view name) override;
     void beep() override;
 
     bool gameKey(QKeyEvent* event);
@@ -96,4 +97,5 @@ private:
     golexorb::RecordStore records_;
     bool unloading_ = false;
     bool movingFocus_ = false;
+    QByteArray inflatedResource_; // only when the list was embedded compressed
 };

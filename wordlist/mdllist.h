@@ -1,11 +1,11 @@
 #pragma once
 // Loader of the word list file into `diclist`.
 
+#include "wordlist.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 namespace mdlList {
 
@@ -24,6 +24,6 @@ public:
 // kEntries entries: line i + 1 in entry i, empty entries past the last line.
 // Lines past the 200,001st are not stored. Throws LoadError when the file
 // cannot be opened or read.
-std::vector<std::string> loadlist(const std::filesystem::path& name);
+wordlist::WordList loadlist(const std::filesystem::path& name);
 
 } // namespace mdlList

@@ -40,7 +40,7 @@ struct ScriptedPlatform : game::Platform {
         if (onYield)
             onYield();
     }
-    std::string loadResData(std::string_view type, std::string_view name) override
+    std::string_view loadResData(std::string_view type, std::string_view name) override
     {
         if (resourceMissing || type != "DIC" || name != "BIN")
             throw std::runtime_error("no such resource");

@@ -16,6 +16,15 @@ private slots:
 };
 
 namespace {
+// Puts `text` into the box as typing does. Taken by value and moved in: GCC 12
+// at -O3 warns falsely (-Wrestrict) when a one-letter literal is assigned to a
+// std::string.
+void type(MainForm& form, std::string text)
+{
+    form.searchtxt.text = std::move(text);
+    form.searchtxt_Change();
+}
+
 std::vector<std::string> list()
 {
     return {"zebra", "", "apple", "Apricot", "apricot", "app", std::string(2, '\0') + "x", "Search...box"};
@@ -41,10 +50,8 @@ void TestSearch::typing()
     ScriptedPlatform platform;
     MainForm form(platform);
     form.setWordList(list());
-    for (const QString& t : texts) {
-        form.searchtxt.text = t.toStdString();
-        form.searchtxt_Change();
-    }
+    for (const QString& t : texts)
+        type(form, t.toStdString());
     QCOMPARE(QString::fromStdString(form.predictiontxt.caption), label);
     QCOMPARE(platform.yields, 0);
 }
@@ -68,8 +75,7 @@ void TestSearch::losingFocusSearchesPlaceholder()
     MainForm form(platform);
     form.setWordList(list());
     form.searchtxt_GotFocus();
-    form.searchtxt.text = "zeb";
-    form.searchtxt_Change();
+    type(form, "zeb");
     form.searchtxt_LostFocus();
     QCOMPARE(form.searchtxt.text, std::string("Search..."));
     QCOMPARE(form.searchtxt.fontName, std::string("MS Sans Serif"));
@@ -81,8 +87,7 @@ void TestSearch::losingFocusSearchesPlaceholder()
     MainForm plain(platform);
     plain.setWordList({"zebra"});
     plain.searchtxt_GotFocus();
-    plain.searchtxt.text = "z";
-    plain.searchtxt_Change();
+    type(plain, "z");
     plain.searchtxt_LostFocus();
     QCOMPARE(plain.predictiontxt.caption, std::string("zebra"));
 }

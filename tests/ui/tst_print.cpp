@@ -43,7 +43,9 @@ game::Report sampleReport()
     const char* board = "CATSDOGEQUIZREAD";
     for (int k = 0; k < 16; ++k)
         r.d[static_cast<std::size_t>(k)] = std::string(1, board[k]);
-    r.lettermostusedtxt = "A";
+    // Made, not assigned from "A": GCC 12 at -O3 warns falsely (-Wrestrict)
+    // when a one-letter literal is assigned to a std::string.
+    r.lettermostusedtxt = std::string(1, 'A');
     r.desctxt = "The results below are to show how well you did Go LEXORB";
     r.awardstxt = "Used a Q!\r\nUsed a Z!\r\n";
     return r;

@@ -1,5 +1,6 @@
 #include "dfsenc.h"
 #include "mdllist.h"
+#include "wordindex.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,6 +8,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,6 +95,13 @@ void TestLoadlist::lines_data()
         << std::string("\x01\x0a\x0b", 3) + "\r\n" << Lines{std::string("\x01\x00\x01", 3)};
     QTest::newRow("three zero bytes at the end")
         << enc("ab") + "\r\n" + zeros(3) << Lines{"ab", zeros(3)};
+    // The loader looks for line ends 64 bytes at a time.
+    QTest::newRow("line longer than a block")
+        << enc(std::string(150, 'x')) + "\r\n" + enc("y") << Lines{std::string(150, 'x'), "y"};
+    QTest::newRow("CR ends a block, its LF begins the next")
+        << enc(std::string(63, 'a')) + "\r\n" + enc("b") << Lines{std::string(63, 'a'), "b"};
+    QTest::newRow("lone CR as the last byte of a block")
+        << enc(std::string(63, 'a')) + "\r" + enc("b") << Lines{std::string(63, 'a'), "b"};
 }
 
 void TestLoadlist::lines()
@@ -109,6 +118,19 @@ void TestLoadlist::lines()
                                  .arg(i)
                                  .arg(QString::fromLatin1(list[i].data(), qsizetype(list[i].size())))
                                  .arg(QString::fromLatin1(want.data(), qsizetype(want.size())))));
+    }
+
+    // The index answers as a scan does on the list as loaded, its empty tail
+    // included (no row holds two spellings of one word, so equal is enough).
+    const wordlist::WordIndex index(list);
+    Lines words = expected;
+    words.emplace_back();
+    for (const std::string& w : words) {
+        std::optional<std::size_t> first;
+        for (std::size_t i = 0; i < list.size() && !first; ++i)
+            if (list[i] == w)
+                first = i;
+        QCOMPARE(index.find(w), first);
     }
 }
 
@@ -136,7 +158,7 @@ void TestLoadlist::lineBeyondLastEntryNotStored()
 
     const auto list = mdlList::loadlist(write(file));
     QCOMPARE(list.size(), mdlList::kEntries);
-    for (const std::string& entry : list)
+    for (std::string_view entry : list)
         QVERIFY(entry.empty());
 
     // The last stored line is the 200,001st, not whatever follows it.

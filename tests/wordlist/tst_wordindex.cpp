@@ -3,12 +3,14 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 using Entry = std::optional<std::size_t>;
+using Build = wordlist::WordIndex::Build;
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(Entry)
 
@@ -146,8 +148,10 @@ void TestWordIndex::find()
 {
     QFETCH(std::string, word);
     QFETCH(Entry, expected);
-    const wordlist::WordIndex index(smallList());
-    QCOMPARE(show(index.find(word)), show(expected));
+    for (const Build build : {Build::Runs, Build::Sort}) {
+        const wordlist::WordIndex index(smallList(), build);
+        QCOMPARE(show(index.find(word)), show(expected));
+    }
     QCOMPARE(show(scanFind(smallList(), word)), show(expected)); // the table itself is right
 }
 
@@ -174,8 +178,10 @@ void TestWordIndex::firstWithPrefix()
 {
     QFETCH(std::string, prefix);
     QFETCH(Entry, expected);
-    const wordlist::WordIndex index(smallList());
-    QCOMPARE(show(index.firstWithPrefix(prefix)), show(expected));
+    for (const Build build : {Build::Runs, Build::Sort}) {
+        const wordlist::WordIndex index(smallList(), build);
+        QCOMPARE(show(index.firstWithPrefix(prefix)), show(expected));
+    }
     QCOMPARE(show(scanPrefix(smallList(), prefix)), show(expected));
 }
 
@@ -190,24 +196,36 @@ void TestWordIndex::defaultIndexFindsNothing()
 
 void TestWordIndex::againstScan_data()
 {
+    QTest::addColumn<QString>("shape");
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("queries");
+    QTest::addColumn<bool>("inRuns"); // whether the automatic build finds few enough runs
 
     // Sizes around powers of two exercise the edges of the range-minimum tree.
-    QTest::newRow("empty list") << 0 << 200;
-    QTest::newRow("one entry") << 1 << 500;
-    QTest::newRow("two entries") << 2 << 500;
-    QTest::newRow("seven entries") << 7 << 1000;
-    QTest::newRow("1025 entries") << 1025 << 4000;
-    QTest::newRow("5000 entries") << 5000 << 6000;
+    QTest::newRow("empty list") << "random" << 0 << 200 << true;
+    QTest::newRow("one entry") << "random" << 1 << 500 << true;
+    QTest::newRow("two entries") << "random" << 2 << 500 << true;
+    QTest::newRow("seven entries") << "random" << 7 << 1000 << true;
+    QTest::newRow("1025 entries") << "random" << 1025 << 4000 << false;
+    QTest::newRow("5000 entries") << "random" << 5000 << 6000 << false;
+    // The shapes a list comes in. Runs are taken where they lie (linear time)
+    // and must answer as the sorted build does.
+    QTest::newRow("ordered") << "ordered" << 3000 << 4000 << true;
+    QTest::newRow("ordered, then empty entries and a code-0 entry") << "embedded" << 3000 << 4000 << true;
+    QTest::newRow("shuffled") << "shuffled" << 3000 << 4000 << false;
+    QTest::newRow("ordered with duplicates") << "duplicated" << 3000 << 4000 << true;
+    QTest::newRow("mixed case in byte order") << "mixed case" << 3000 << 4000 << false;
+    QTest::newRow("mixed case in upper-case order") << "mixed case, upper order" << 3000 << 4000 << false;
 }
 
 void TestWordIndex::againstScan()
 {
+    QFETCH(QString, shape);
     QFETCH(int, size);
     QFETCH(int, queries);
+    QFETCH(bool, inRuns);
 
-    std::mt19937 rng(seed_ ^ quint32(size));
+    std::mt19937 rng(seed_ ^ quint32(size) ^ quint32(qHash(shape)));
     auto pick = [&](int n) { return int(rng() % unsigned(n)); };
     // A small alphabet so that shared prefixes, case twins and duplicates are common.
     static const std::string alphabet = "abcAB\0\xe9\xff"s;
@@ -223,18 +241,47 @@ void TestWordIndex::againstScan()
                 c = (c >= 'a' && c <= 'z') ? char(c - 32) : (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
         return w;
     };
+    auto lowerWord = [&](int maxLen) {
+        std::string w(std::size_t(1 + pick(maxLen)), ' ');
+        for (char& c : w)
+            c = char('a' + pick(4));
+        return w;
+    };
 
     std::vector<std::string> list;
-    for (int i = 0; i < size; ++i) {
-        const int kind = pick(10);
-        if (kind == 0)
-            list.emplace_back();
-        else if (kind == 1 && !list.empty())
-            list.push_back(list[std::size_t(pick(int(list.size())))]);
+    if (shape == "random") {
+        for (int i = 0; i < size; ++i) {
+            const int kind = pick(10);
+            if (kind == 0)
+                list.emplace_back();
+            else if (kind == 1 && !list.empty())
+                list.push_back(list[std::size_t(pick(int(list.size())))]);
+            else
+                list.push_back(randomWord(7));
+        }
+    } else {
+        for (int i = 0; i < size; ++i)
+            list.push_back(shape.startsWith("mixed") ? flipCase(lowerWord(7)) : lowerWord(7));
+        if (shape == "mixed case, upper order")
+            std::sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) { return upper(a) < upper(b); });
         else
-            list.push_back(randomWord(7));
+            std::sort(list.begin(), list.end());
+        if (shape != "duplicated" && !shape.startsWith("mixed"))
+            list.erase(std::unique(list.begin(), list.end()), list.end());
+        if (shape == "embedded") {
+            list.resize(list.size() + std::size_t(size / 2));
+            list.push_back(std::string(3, '\0'));
+        } else if (shape == "shuffled") {
+            std::shuffle(list.begin(), list.end(), rng);
+        }
     }
-    const wordlist::WordIndex index(list);
+
+    const wordlist::WordIndex automatic(list);
+    QCOMPARE(automatic.inRuns(), inRuns);
+    const wordlist::WordIndex runs(list, Build::Runs);
+    const wordlist::WordIndex sorted(list, Build::Sort);
+    const std::pair<const char*, const wordlist::WordIndex*> builds[] = {
+        {"automatic", &automatic}, {"runs", &runs}, {"sorted", &sorted}};
 
     for (int q = 0; q < queries; ++q) {
         std::string word;
@@ -247,20 +294,23 @@ void TestWordIndex::againstScan()
             word = randomWord(8);
             prefix = randomWord(4);
         }
-        const Entry gotFind = index.find(word);
-        const Entry wantFind = scanFind(list, word);
-        if (gotFind != wantFind)
-            QFAIL(qPrintable(QStringLiteral("seed %1: find(\"%2\") gave %3, the scan %4")
-                                 .arg(seed_).arg(show(word), show(gotFind), show(wantFind))));
         const std::string upperPrefix = flipCase(prefix);
-        if (index.hasUpperPrefix(upperPrefix) != scanUpperPrefix(list, upperPrefix))
-            QFAIL(qPrintable(QStringLiteral("seed %1: hasUpperPrefix(\"%2\") disagrees with the scan")
-                                 .arg(seed_).arg(show(upperPrefix))));
-        const Entry gotPrefix = index.firstWithPrefix(prefix);
+        const Entry wantFind = scanFind(list, word);
+        const bool wantUpper = scanUpperPrefix(list, upperPrefix);
         const Entry wantPrefix = scanPrefix(list, prefix);
-        if (gotPrefix != wantPrefix)
-            QFAIL(qPrintable(QStringLiteral("seed %1: firstWithPrefix(\"%2\") gave %3, the scan %4")
-                                 .arg(seed_).arg(show(prefix), show(gotPrefix), show(wantPrefix))));
+        for (const auto& [name, index] : builds) {
+            const Entry gotFind = index->find(word);
+            if (gotFind != wantFind)
+                QFAIL(qPrintable(QStringLiteral("seed %1, %2 build: find(\"%3\") gave %4, the scan %5")
+                                     .arg(seed_).arg(name, show(word), show(gotFind), show(wantFind))));
+            if (index->hasUpperPrefix(upperPrefix) != wantUpper)
+                QFAIL(qPrintable(QStringLiteral("seed %1, %2 build: hasUpperPrefix(\"%3\") disagrees with the scan")
+                                     .arg(seed_).arg(name, show(upperPrefix))));
+            const Entry gotPrefix = index->firstWithPrefix(prefix);
+            if (gotPrefix != wantPrefix)
+                QFAIL(qPrintable(QStringLiteral("seed %1, %2 build: firstWithPrefix(\"%3\") gave %4, the scan %5")
+                                     .arg(seed_).arg(name, show(prefix), show(gotPrefix), show(wantPrefix))));
+        }
     }
 }
 
