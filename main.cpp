@@ -46,10 +46,14 @@ void openingWindowSystem(QtMsgType type, const QMessageLogContext& context, cons
 
 int main(int argc, char* argv[])
 {
-    const golexorb::CommandLine command = [&] {
-        QCoreApplication core(argc, argv); // the help names the program from it
-        return golexorb::parseCommandLine(QCoreApplication::arguments());
-    }();
+    // A desktop starts the game without arguments, and then nothing is
+    // parsed: the parser's application object (the help names the program
+    // from it) would cost start-up a millisecond.
+    golexorb::CommandLine command;
+    if (argc > 1) {
+        QCoreApplication core(argc, argv);
+        command = golexorb::parseCommandLine(QCoreApplication::arguments());
+    }
     switch (command.action) {
     case golexorb::CommandLine::Action::help:
     case golexorb::CommandLine::Action::version:
