@@ -65,13 +65,7 @@ AllWordsFrm::AllWordsFrm(QWidget* parent)
     , ui(std::make_unique<Ui::allwordsfrm>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    golexorb::applyDesignFontSizes(this);
-    setModal(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 255));
-    setPalette(pal);
+    golexorb::setUpDialog(this);
     // The results window stands right of the main window; this one mirrors it on the left.
     QPoint at(92, 153);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -108,6 +109,18 @@ void tightenToFit(QLabel* label)
         f.setLetterSpacing(QFont::AbsoluteSpacing, -excess / (text.size() - 1));
         label->setFont(f);
     }
+}
+
+void setUpDialog(QDialog* dialog)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    applyDesignFontSizes(dialog);
+    useScalableFonts(dialog);
+    dialog->setModal(true);
+    QPalette p = dialog->palette();
+    p.setColor(QPalette::Window, QColor(255, 255, 255));
+    dialog->setPalette(p);
 }
 
 void paintBackground(QWidget* window)
