@@ -1,5 +1,6 @@
-# The two commands of the README: `make run` plays, `make test` tests.
-# Both install what is missing (Debian packages), configure and build in build/.
+# The commands of the README: `make run` plays, `make test` tests,
+# `make package` makes the Debian package. Each installs the Debian packages
+# it needs that are missing, configures and builds in build/.
 # `make test` then runs the suite again in two checking builds: build-asan/
 # (AddressSanitizer, LeakSanitizer, UndefinedBehaviorSanitizer) and
 # build-fuzz/ (clang's libFuzzer, each fuzz target for FUZZ_SHORT seconds).
@@ -12,15 +13,21 @@ BENCH_DIR ?= build-release
 JOBS ?= $(shell nproc)
 FUZZ_SHORT ?= 20
 FUZZ_SECONDS ?= 600
+# Which packages scripts/install-deps installs: each command sets its own,
+# and its prerequisites see it.
+DEPS = run
+test test-asan test-fuzz fuzz: DEPS = test
+package: DEPS = package
+bench: DEPS = bench
 
-.PHONY: all deps configure build run test test-plain test-asan fuzz-build test-fuzz fuzz bench clean
+.PHONY: all deps configure build run test test-plain test-asan fuzz-build test-fuzz fuzz package bench clean
 # Each step builds with all JOBS itself; the steps run one after another.
 .NOTPARALLEL:
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS)
 
 $(BUILD_DIR)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -60,6 +67,9 @@ test-fuzz: fuzz-build
 
 fuzz: fuzz-build
 	GOLEXORB_FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-tests $(FUZZ_DIR)
+
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 $(BENCH_DIR)/CMakeCache.txt: | deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release

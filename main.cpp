@@ -1,15 +1,83 @@
 // Go LEXORB: spell words on a 4x4 board of letters against the clock.
 
 #include "application.h"
+#include "commandline.h"
 #include "mainfrm.h"
 #include "shutdownsignals.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// While the window system opens, Qt's complaints about it are held back:
+// if it cannot open at all, Qt would end the program with an abort and a
+// page of advice; the player gets one line and status 1 instead.
+QtMessageHandler g_qtHandler = nullptr;
+struct Held {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QList<Held> g_held;
+QString g_firstComplaint;
+
+void openingWindowSystem(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        const QString why = g_firstComplaint.isEmpty() ? QStringLiteral("no window system could be opened")
+                                                       : g_firstComplaint;
+        std::fprintf(stderr, "golexorb: cannot open the window: %s\n", qPrintable(why));
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0) {
+        if (g_firstComplaint.isEmpty() && type >= QtWarningMsg)
+            g_firstComplaint = text;
+        g_held.append({type, context.category, text});
+        return;
+    }
+    g_qtHandler(type, context, text);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // A desktop starts the game without arguments, and then nothing is
+    // parsed: the parser's application object (the help names the program
+    // from it) would cost start-up a millisecond.
+    golexorb::CommandLine command;
+    if (argc > 1) {
+        QCoreApplication core(argc, argv);
+        command = golexorb::parseCommandLine(QCoreApplication::arguments());
+    }
+    switch (command.action) {
+    case golexorb::CommandLine::Action::help:
+    case golexorb::CommandLine::Action::version:
+        std::fputs(qPrintable(command.text), stdout);
+        return 0;
+    case golexorb::CommandLine::Action::error:
+        std::fputs(qPrintable(command.text), stderr);
+        return 2;
+    case golexorb::CommandLine::Action::play:
+        break;
+    }
+    const QString noDisplay = golexorb::missingDisplay(command.platform, QProcessEnvironment::systemEnvironment());
+    if (!noDisplay.isEmpty()) {
+        std::fprintf(stderr, "golexorb: %s\n", qPrintable(noDisplay));
+        return 1;
+    }
+
+    g_qtHandler = qInstallMessageHandler(openingWindowSystem);
     QApplication app(argc, argv);
+    qInstallMessageHandler(g_qtHandler);
+    for (const Held& m : std::as_const(g_held))
+        g_qtHandler(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.constData()), m.text);
+    g_held.clear();
     golexorb::setupApplication();
 
     MainFrm mainfrm;

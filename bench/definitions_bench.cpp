@@ -2,12 +2,11 @@
 // the most senses, inflected forms, a word it lacks, and every word that
 // boards drawn like the game's hold.
 
-#include "board.h"
+#include "boards.h"
 #include "definitions.h"
 #include "solver.h"
 #include "wordindex.h"
 
-#include <QFile>
 
 #include <benchmark/benchmark.h>
 
@@ -24,37 +23,19 @@ std::vector<std::string> g_list;
 wordlist::WordIndex g_index;
 std::vector<std::string> g_boardWords;
 
-// The list as the game holds it: one entry a line, each code lowered by 10.
 bool loadList()
 {
-    QFile resource(QStringLiteral(":/DIC/BIN"));
-    if (!resource.open(QIODevice::ReadOnly))
-        return false;
-    for (const QByteArray& line : resource.readAll().split('\n')) {
-        std::string word;
-        for (char c : line)
-            if (c != '\r')
-                word += static_cast<unsigned char>(c) >= 10 ? char(c - 10) : c;
-        g_list.push_back(std::move(word));
-    }
+    g_list = bench::embeddedList();
     g_index = wordlist::WordIndex(g_list);
-    return true;
+    return !g_list.empty();
 }
 
 // Every word of 16 boards drawn from the letter pool, as All Words lists them.
 void drawBoardWords()
 {
     std::mt19937 gen(2024);
-    std::uniform_real_distribution<double> rnd(0.0, 1.0);
     for (int b = 0; b < 16; ++b) {
-        std::array<std::string, game::kCells> board;
-        for (auto& cell : board) {
-            int p = 0;
-            while (p == 0)
-                p = game::poolPosition(rnd(gen));
-            cell = std::string(1, game::kLetterPool[p - 1]);
-        }
-        for (const auto& w : game::solveBoard(board, g_index))
+        for (const auto& w : game::solveBoard(bench::drawBoard(gen), g_index))
             g_boardWords.push_back(w.word);
     }
 }

@@ -28,7 +28,10 @@ const QColor kRestColor(160, 160, 160);
 
 // The chart window lives in a module of its own, loaded the first time it
 // is opened, so that Qt Charts costs the game's start-up nothing. It lies
-// beside the program in the build, and in the library folder once installed.
+// beside the program in the build, and in the library folder once installed;
+// programs elsewhere in the build (the tests) name its folder in
+// GOLEXORB_MODULE_PATH. No build folder is compiled in: the installed
+// program must not look there.
 using MakeProgressWindow = QDialog* (*)(const game::Progress&, QWidget*);
 
 MakeProgressWindow progressWindowMaker(QString* problem)
@@ -37,8 +40,9 @@ MakeProgressWindow progressWindowMaker(QString* problem)
     if (make)
         return make;
     const QString appDir = QCoreApplication::applicationDirPath();
-    const QStringList folders{appDir, QDir(appDir).filePath(QStringLiteral("../" GOLEXORB_MODULE_DIR)),
-                              QStringLiteral(GOLEXORB_BUILD_DIR)};
+    QStringList folders{appDir, QDir(appDir).filePath(QStringLiteral("../" GOLEXORB_MODULE_DIR))};
+    if (const QString extra = qEnvironmentVariable("GOLEXORB_MODULE_PATH"); !extra.isEmpty())
+        folders.append(extra);
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(QStringLiteral("golexorb-progress.so"));
         if (!QFileInfo::exists(path))
@@ -61,13 +65,7 @@ AllWordsFrm::AllWordsFrm(QWidget* parent)
     , ui(std::make_unique<Ui::allwordsfrm>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    golexorb::applyDesignFontSizes(this);
-    setModal(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 255));
-    setPalette(pal);
+    golexorb::setUpDialog(this);
     // The results window stands right of the main window; this one mirrors it on the left.
     QPoint at(92, 153);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

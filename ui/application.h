@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+class QDialog;
 class QLabel;
 class QWidget;
 
@@ -33,6 +34,11 @@ QString fromLatin1(std::string_view s);
 
 // The game's message box: modal, OK only, no icon, the game's title.
 void messageBox(QWidget* parent, const QString& text);
+
+// The look every window besides the main one shares: a fixed frame with a
+// close button only, the design's font sizes at any scale, modal, white
+// behind the picture.
+void setUpDialog(QDialog* dialog);
 
 // Draws the shared background picture unscaled at the top-left corner; at
 // any scale but 1, its twice-the-size drawing, smoothly resampled.

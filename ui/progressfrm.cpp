@@ -43,13 +43,7 @@ ProgressFrm::ProgressFrm(QWidget* parent)
     , ui(std::make_unique<Ui::progressfrm>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    golexorb::applyDesignFontSizes(this);
-    setModal(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 255));
-    setPalette(pal);
+    golexorb::setUpDialog(this);
     // Over the All Words window it was opened from, and as large.
     const QPoint at = parent ? parent->geometry().topLeft() : QPoint(92, 128);
     setGeometry(QRect(at, QSize(233, 600)));

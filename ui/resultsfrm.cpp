@@ -31,14 +31,7 @@ ResultsFrm::ResultsFrm(QWidget* parent)
     , ui(std::make_unique<Ui::resultsfrm>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    golexorb::applyDesignFontSizes(this);
-    golexorb::useScalableFonts(this);
-    setModal(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 255, 255));
-    setPalette(p);
+    golexorb::setUpDialog(this);
     // Placed by its client area, whatever the main window's position.
     setGeometry(QRect(kClientPos, QSize(233, 481)));
     setFixedSize(233, 481);

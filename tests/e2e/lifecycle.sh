@@ -25,7 +25,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; diagnose; exit 1; }
+cases=0
+fail() { echo "FAIL: $*"; diagnose; echo "$cases passed, 1 failed"; exit 1; }
 
 # What was on the screen and in the logs when a check failed, so that a
 # failure on another machine can be understood from its output alone.
@@ -102,6 +103,7 @@ close_window "$id" $app
 status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
 [ -z "$(ls -A "$work/tmp")" ] || fail "left behind in the temporary folder: $(ls -A "$work/tmp")"
 cmp -s "$work/cwd/dic.bin" "$work/dic.bin.before" || fail "dic.bin in the working directory changed"
+cases=$((cases + 1))
 
 echo "two copies from one folder"
 (cd "$work/cwd" && TMPDIR="$work/tmp" exec "$game" 2>"$work/game-a.log") & a=$!; pids="$pids $a"
@@ -112,6 +114,7 @@ close_window "$1" $a & close_window "$2" $b
 status_of $a; sa=$st; status_of $b; sb=$st
 [ "$sa" = 0 ] && [ "$sb" = 0 ] || fail "exit statuses $sa and $sb"
 [ -z "$(ls -A "$work/tmp")" ] || fail "two copies left files behind"
+cases=$((cases + 1))
 
 echo "unusable temporary folder"
 : > "$work/plain-file"
@@ -119,6 +122,8 @@ echo "unusable temporary folder"
 id=$(windows "Go LEXORB" 1) || fail "no error window appeared"
 close_window "$id" $bad
 status_of $bad; [ "$st" != 0 ] && [ "$st" != "still running" ] || fail "exit status $st with an unusable temporary folder"
+cmp -s "$work/cwd/dic.bin" "$work/dic.bin.before" || fail "dic.bin in the working directory changed"
+cases=$((cases + 1))
 
 # Starts a copy in the background; sets app to its process id. A shell
 # starts background programs with SIGINT ignored, which the game keeps;
@@ -137,6 +142,7 @@ for pair in TERM:15 HUP:1 INT:2; do
     status_of $app; want=$((128 + ${pair#*:}))
     [ "$st" = "$want" ] || fail "exit status $st after SIG$sig, not $want"
     [ -z "$(ls -A "$work/tmp")" ] || fail "SIG$sig left behind: $(ls -A "$work/tmp")"
+    cases=$((cases + 1))
 done
 
 echo "SIGKILL, then the next start"
@@ -154,6 +160,7 @@ id=$(windows "Go LEXORB" 1) || fail "no window 'Go LEXORB' appeared after a kill
 close_window "$id" $app
 status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
 [ -z "$(ls -A "$work/tmp")" ] || fail "left behind: $(ls -A "$work/tmp")"
+cases=$((cases + 1))
 
 echo "a temporary folder that cannot be removed"
 start_game stuck
@@ -164,10 +171,10 @@ close_window "$id" $app
 status_of $app; [ "$st" = 1 ] || fail "exit status $st when the folder stayed"
 grep -q "could not be removed" "$work/game-stuck.log" || fail "nothing said on standard error"
 rm -rf "$folder"
+cases=$((cases + 1))
 
-cmp -s "$work/cwd/dic.bin" "$work/dic.bin.before" || fail "dic.bin in the working directory changed"
 # A sanitizer's report fails the test even where the exit status was not 0 anyway.
 if grep -l -E 'Sanitizer|runtime error:' "$work"/*.log >/dev/null 2>&1; then
     fail "a sanitizer reported: $(grep -l -E 'Sanitizer|runtime error:' "$work"/*.log)"
 fi
-echo "1 passed, 0 failed"
+echo "$cases passed, 0 failed"

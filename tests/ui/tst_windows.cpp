@@ -3,6 +3,7 @@
 
 #include "allwordsfrm.h"
 #include "clicklabel.h"
+#include "commandline.h"
 #include "loadingfrm.h"
 #include "mainfrm.h"
 #include "resultsfrm.h"
@@ -84,6 +85,10 @@ private slots:
     void allWordsWindow();
     void keyboardRound();
     void progressChart();
+    void commandLine_data();
+    void commandLine();
+    void displayNeeded_data();
+    void displayNeeded();
 
 private:
     PrivateTmp tmp_;
@@ -464,6 +469,76 @@ void TestWindows::progressChart()
 
     a.fill(game::Report{}); // no game time picked
     QVERIFY(!a.findChild<ClickLabel*>("progressbtn")->isEnabled());
+}
+
+void TestWindows::commandLine_data()
+{
+    using A = golexorb::CommandLine::Action;
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<A>("action");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("platform");
+    QTest::newRow("none: play") << QStringList{} << A::play << "" << "";
+    QTest::newRow("--version") << QStringList{"--version"} << A::version << "golexorb 1." << "";
+    QTest::newRow("-v") << QStringList{"-v"} << A::version << "golexorb 1." << "";
+    QTest::newRow("--help lists both") << QStringList{"--help"} << A::help << "--version" << "";
+    QTest::newRow("-h, before a bad option") << QStringList{"-h", "--nope"} << A::error << "nope" << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << A::error << "'bogus'" << "";
+    QTest::newRow("unknown short option") << QStringList{"-x"} << A::error << "'x'" << "";
+    QTest::newRow("an argument") << QStringList{"words.txt"} << A::error << "words.txt" << "";
+    QTest::newRow("Qt's -platform") << QStringList{"-platform", "offscreen"} << A::play << "" << "offscreen";
+    QTest::newRow("Qt's --platform=") << QStringList{"--platform=xcb"} << A::play << "" << "xcb";
+    QTest::newRow("-platform without a value") << QStringList{"-platform"} << A::error << "platform" << "";
+    QTest::newRow("a session manager's -session") << QStringList{"-session", "1a2b"} << A::play << "" << "";
+    QTest::newRow("Qt's -reverse") << QStringList{"-reverse"} << A::play << "" << "";
+}
+
+void TestWindows::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(golexorb::CommandLine::Action, action);
+    QFETCH(QString, says);
+    QFETCH(QString, platform);
+    arguments.prepend("/usr/games/golexorb");
+    const golexorb::CommandLine c = golexorb::parseCommandLine(arguments);
+    QCOMPARE(c.action, action);
+    QVERIFY2(c.text.contains(says), qPrintable(c.text));
+    QCOMPARE(c.platform, platform);
+    if (action == golexorb::CommandLine::Action::error) // names the program and the way to help
+        QVERIFY2(c.text.startsWith("golexorb: ") && c.text.contains("golexorb --help"), qPrintable(c.text));
+    if (action == golexorb::CommandLine::Action::help)
+        QVERIFY(!c.text.contains("platform")); // Qt's options are Qt's
+}
+
+void TestWindows::displayNeeded_data()
+{
+    QTest::addColumn<QString>("platform"); // from -platform
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<bool>("missing");
+    QTest::newRow("nothing set") << "" << QStringList{} << true;
+    QTest::newRow("empty DISPLAY") << "" << QStringList{"DISPLAY="} << true;
+    QTest::newRow("X11") << "" << QStringList{"DISPLAY=:0"} << false;
+    QTest::newRow("Wayland") << "" << QStringList{"WAYLAND_DISPLAY=wayland-0"} << false;
+    QTest::newRow("offscreen") << "" << QStringList{"QT_QPA_PLATFORM=offscreen"} << false;
+    QTest::newRow("-platform offscreen") << "offscreen" << QStringList{} << false;
+    QTest::newRow("-platform xcb over offscreen") << "xcb" << QStringList{"QT_QPA_PLATFORM=offscreen"} << true;
+    QTest::newRow("xcb asked, Wayland there") << "" << QStringList{"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=w"} << true;
+    QTest::newRow("xcb with options") << "" << QStringList{"QT_QPA_PLATFORM=xcb:nomitshm", "DISPLAY=:1"} << false;
+    QTest::newRow("a list, second there") << "" << QStringList{"QT_QPA_PLATFORM=wayland;xcb", "DISPLAY=:1"} << false;
+    QTest::newRow("vnc needs no display") << "" << QStringList{"QT_QPA_PLATFORM=vnc"} << false;
+}
+
+void TestWindows::displayNeeded()
+{
+    QFETCH(QString, platform);
+    QFETCH(QStringList, environment);
+    QFETCH(bool, missing);
+    QProcessEnvironment env;
+    for (const QString& e : environment)
+        env.insert(e.section('=', 0, 0), e.section('=', 1));
+    const QString why = golexorb::missingDisplay(platform, env);
+    QCOMPARE(!why.isEmpty(), missing);
+    QVERIFY2(!why.contains('\n'), qPrintable(why)); // one line
 }
 
 GOLEXORB_UI_TEST_MAIN(TestWindows)

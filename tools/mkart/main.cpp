@@ -88,7 +88,14 @@ int main(int argc, char **argv)
         return writeImage(mkart::previewWindows(mkart::paintBackground()), args[1], "png") ? 0 : 1;
     if (args.size() == 2 && args[0] == "--icons")
         return writeImage(mkart::previewIcons(), args[1], "png") ? 0 : 1;
-    if (args.size() == 1 && !args[0].startsWith("-"))
+    if (args.size() == 1 && !args[0].startsWith("-")) {
+        // Another Qt's antialiasing can shade edge pixels differently, so the
+        // files would not come out byte for byte as committed.
+        static const char drawnWith[] = "6.4.2";
+        if (qstrcmp(qVersion(), drawnWith) != 0)
+            std::fprintf(stderr, "mkart: warning: this is Qt %s; the committed pictures were drawn with Qt %s, "
+                                 "and a few edge pixels may come out different\n", qVersion(), drawnWith);
         return writeResources(args[0]) ? 0 : 1;
+    }
     return usage();
 }

@@ -1,0 +1,156 @@
+#!/bin/sh
+# Builds the Debian package and checks it as a user would meet it, unpacked
+# with dpkg -x into a scratch root (nothing is installed on the machine):
+#  - the files, no RUNPATH, the dependencies and the version in one place;
+#  - the desktop entry, the AppStream metadata, the manual page, the notices;
+#  - lintian finds no error (when lintian is installed);
+#  - --help, --version, a bad option and no display, on the command line;
+#  - started from its desktop entry under Xvfb, the main window shows with
+#    the entry's window class, and the chart module is found beside it.
+# Usage: package.sh BUILD_DIR
+set -u
+build=$(realpath "$1")
+need() { # tool, Debian package
+    command -v "$1" >/dev/null 2>&1 || { echo "skipped: $1 is not installed (package $2)"; exit 77; }
+}
+need cpack cmake
+need dpkg-deb dpkg
+need dpkg-shlibdeps dpkg-dev
+need readelf binutils
+need desktop-file-validate desktop-file-utils
+need appstreamcli appstream
+need Xvfb xvfb
+need openbox openbox
+need xdotool xdotool
+need wmctrl wmctrl
+
+work=$(mktemp -d)
+pids=""
+cleanup() {
+    for p in $pids; do kill "$p" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+passed=0
+fail() { echo "FAIL: $*"; echo "$passed passed, 1 failed"; exit 1; }
+ok() { passed=$((passed + 1)); echo "ok: $*"; }
+
+echo "building the package"
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack failed"; }
+set -- "$work"/out/golexorb_*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || fail "expected one package, found: $*"
+deb=$1
+version=$(dpkg-deb -f "$deb" Version)
+root=$work/root
+dpkg -x "$deb" "$root" || fail "dpkg -x failed"
+arch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+game=$root/usr/games/golexorb
+module=$root/usr/lib/$arch/golexorb/golexorb-progress.so
+desktop=$(ls "$root"/usr/share/applications/*.desktop)
+id=$(basename "$desktop" .desktop)
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+
+# The files a desktop and Debian expect.
+for f in "$game" "$module" "$metainfo" "$root/usr/share/man/man6/golexorb.6.gz" \
+         "$root/usr/share/doc/golexorb/copyright" "$root/usr/share/doc/golexorb/changelog.gz"; do
+    [ -f "$f" ] || fail "${f#"$root"} is not in the package"
+done
+for s in 16 32 48 64 128 256; do
+    [ -f "$root/usr/share/icons/hicolor/${s}x$s/apps/golexorb.png" ] || fail "no ${s}x$s icon"
+done
+ok "files"
+for f in "$game" "$module"; do
+    ! readelf -d "$f" | grep -qE 'R(UN)?PATH' || fail "${f#"$root"} has a RUNPATH: $(readelf -d "$f" | grep -E 'R(UN)?PATH')"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for d in libqt6widgets6 libqt6charts6 libc6; do
+    echo "$depends" | grep -q "\b$d\b" || fail "Depends lacks $d (dpkg-shlibdeps): $depends"
+done
+ok "no RUNPATH; Depends: $depends"
+
+# The metadata: valid, and saying the same as the package.
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+grep -qx 'StartupWMClass=golexorb' "$desktop" || fail "the desktop entry has no StartupWMClass=golexorb"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ -f "$root/usr/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "the entry's icon $icon is not in the package"
+appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 || { cat "$work/appstream.log"; fail "appstreamcli validate"; }
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metainfo launches another desktop entry than $id.desktop"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
+ok "desktop entry and metainfo"
+man=$(gzip -dc "$root/usr/share/man/man6/golexorb.6.gz") || fail "the manual page does not unpack"
+echo "$man" | grep -q "^\.TH GOLEXORB 6 .*golexorb $version" || fail "the manual page's title line lacks version $version"
+for notice in 'copyright-format/1.0' 'Kevin Atkinson' 'Princeton University' 'Geoff Kuenning' \
+              'CC-BY-4.0' 'Titus Wormer' 'Larry Snyder' 'Bitstream' 'Huw D M Davies' 'LGPL-2.1' 'Expat'; do
+    grep -q "$notice" "$root/usr/share/doc/golexorb/copyright" || fail "copyright lacks '$notice'"
+done
+ok "manual page and notices"
+
+if command -v lintian >/dev/null 2>&1; then
+    # lintian leaves a file of its own in the temporary folder: the scratch one.
+    TMPDIR="$work" lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
+    grep -v 'running with root privileges' "$work/lintian.log"
+    ! grep -q '^E: ' "$work/lintian.log" || fail "lintian reports errors"
+    ok "lintian: no errors, $(grep -c '^W: ' "$work/lintian.log") warnings"
+else
+    echo "lintian is not installed (package lintian): not run"
+fi
+
+# The command line, without any display: it must never start the game.
+runs() { # expected status, stdout file, stderr file, arguments...
+    want=$1 out=$2 err=$3; shift 3
+    timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" TMPDIR="$work" \
+        "$game" "$@" >"$out" 2>"$err"
+    st=$?
+    [ "$st" = "$want" ] || fail "golexorb $* exited with $st, not $want; stderr: $(cat "$err")"
+}
+runs 0 "$work/o" "$work/e" --version
+[ "$(cat "$work/o")" = "golexorb $version" ] || fail "--version says '$(cat "$work/o")', the package is $version"
+runs 0 "$work/o" "$work/e" --help
+for option in --help --version; do
+    grep -q -- "$option" "$work/o" || fail "--help does not list $option"
+    echo "$man" | grep -q -- "$(echo "$option" | sed 's/-/\\\\-/g')" || fail "the manual page does not list $option"
+done
+runs 2 "$work/o" "$work/e" --no-such-option
+[ ! -s "$work/o" ] && grep -q 'no-such-option' "$work/e" || fail "a bad option is not reported on standard error"
+runs 2 "$work/o" "$work/e" -platform offscreen --no-such-option
+runs 1 "$work/o" "$work/e"
+[ "$(wc -l <"$work/e")" -eq 1 ] || fail "without a display it should say so in one line, said: $(cat "$work/e")"
+ok "--help, --version, a bad option, no display: $(cat "$work/e")"
+
+# Started from its desktop entry, on a real X server with a window manager.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 & pids="$pids $!"
+i=0; until [ -s "$work/display" ]; do i=$((i + 1)); [ $i -gt 100 ] && fail "Xvfb did not start"; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+openbox >"$work/openbox.log" 2>&1 & pids="$pids $!"
+i=0; until wmctrl -m >/dev/null 2>&1; do i=$((i + 1)); [ $i -gt 100 ] && fail "the window manager did not start"; sleep 0.1; done
+mkdir -m 700 "$work/run" "$work/home" "$work/tmp"
+exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUick]//g')
+# shellcheck disable=SC2086 # the entry's command line, split as a launcher would
+# Its temporary word list goes to the scratch folder, which goes at the end
+# with whatever a killed game leaves there.
+(cd "$work" && PATH="$root/usr/games:$PATH" XDG_RUNTIME_DIR="$work/run" HOME="$work/home" \
+    XDG_DATA_HOME="$work/home/data" TMPDIR="$work/tmp" QT_QPA_PLATFORM= exec $exec_line >"$work/game.log" 2>&1) &
+app=$!; pids="$pids $app"
+waitfor() { # title; prints the window id
+    i=0
+    until w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$w" ]; do
+        i=$((i + 1)); [ $i -gt 300 ] && return 1
+        kill -0 $app 2>/dev/null || return 1
+        sleep 0.1
+    done
+    echo "$w"
+}
+win=$(waitfor "Go LEXORB") || fail "the main window did not show; the game said: $(cat "$work/game.log")"
+xdotool search --onlyvisible --class '^golexorb$' | grep -qx "$win" || fail "the window's class is not golexorb (StartupWMClass)"
+ok "started from the desktop entry: the main window shows"
+
+# A one-minute round ended at once, its results, All Words and the chart:
+# the module is found beside the installed program.
+xdotool windowactivate --sync "$win" key Down F2 F3 F4 >/dev/null 2>&1
+results=$(waitfor "Results") || fail "no results window"
+xdotool windowactivate --sync "$results" key F5 >/dev/null 2>&1
+allwords=$(waitfor "All Words") || fail "no All Words window"
+xdotool windowactivate --sync "$allwords" key ctrl+g >/dev/null 2>&1
+waitfor "Progress" >/dev/null || fail "no Progress window: the chart module was not found; the game said: $(cat "$work/game.log")"
+ok "the chart module loads from the package"
+echo "$passed passed, 0 failed"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+namespace golexorb {
+
+// What the command line asks for. Decided before the window system is
+// opened, so that --help, --version and mistakes work without a display.
+struct CommandLine {
+    enum class Action { play, help, version, error };
+    Action action = Action::play;
+    QString text;     // the help or the version for standard output, or the error
+    QString platform; // the value of Qt's own -platform option, if given
+};
+
+// Parses the arguments (the program's name first). Qt's own options
+// (-platform, -style, -session and the like) are accepted and left to Qt.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// Empty when the window system Qt will try can be reached as far as the
+// environment tells; otherwise the one line that says why not.
+QString missingDisplay(const QString& platform, const QProcessEnvironment& environment);
+
+} // namespace golexorb
