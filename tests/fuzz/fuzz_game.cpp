@@ -591,6 +591,11 @@ private:
         const Report r = form_.scoretxt_Click();
         FUZZ_CHECK(r.scoretxt == std::to_string(form_.score), "report's score");
         checkAllWords(r);
+        // The round as the records keep it agrees with the report.
+        const Round kept = form_.finishedRound("2024-05-01");
+        FUZZ_CHECK(kept.score == form_.score && kept.minutes == form_.roundMinutes
+                       && kept.found == int(records(form_.acceptedwords).size()) && kept.possible == int(r.allwords.size()),
+                   "the round kept");
         check("score link");
     }
 
