@@ -61,12 +61,13 @@ done
 ok "files"
 for f in "$game" "$module"; do
     ! readelf -d "$f" | grep -qE 'R(UN)?PATH' || fail "${f#"$root"} has a RUNPATH: $(readelf -d "$f" | grep -E 'R(UN)?PATH')"
+    readelf -d "$f" | grep -q 'BIND_NOW' || fail "${f#"$root"} is not built with the hardening flags (no BIND_NOW)"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6charts6 libc6; do
     echo "$depends" | grep -q "\b$d\b" || fail "Depends lacks $d (dpkg-shlibdeps): $depends"
 done
-ok "no RUNPATH; Depends: $depends"
+ok "no RUNPATH, hardened; Depends: $depends"
 
 # The metadata: valid, and saying the same as the package.
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
