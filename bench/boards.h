@@ -1,8 +1,9 @@
 #pragma once
-// What the board benchmarks share: the embedded word list, unscrambled, and
-// boards drawn from the letter pool as the game draws them.
+// What the board benchmarks share: the embedded word list, unscrambled and
+// indexed, and boards drawn from the letter pool as the game draws them.
 
 #include "board.h"
+#include "wordindex.h"
 
 #include <QFile>
 
@@ -30,6 +31,19 @@ inline std::vector<std::string> embeddedList()
         list.push_back(std::move(word));
     }
     return list;
+}
+
+// The embedded list and its index, made once for the whole program; both
+// empty when the resource is missing.
+struct Embedded {
+    std::vector<std::string> list = embeddedList();
+    wordlist::WordIndex index{list};
+};
+
+inline const Embedded& embedded()
+{
+    static const Embedded e;
+    return e;
 }
 
 inline Board drawBoard(std::mt19937& gen)

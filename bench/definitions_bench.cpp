@@ -5,8 +5,6 @@
 #include "boards.h"
 #include "definitions.h"
 #include "solver.h"
-#include "wordindex.h"
-
 
 #include <benchmark/benchmark.h>
 
@@ -19,23 +17,14 @@
 
 namespace {
 
-std::vector<std::string> g_list;
-wordlist::WordIndex g_index;
 std::vector<std::string> g_boardWords;
-
-bool loadList()
-{
-    g_list = bench::embeddedList();
-    g_index = wordlist::WordIndex(g_list);
-    return !g_list.empty();
-}
 
 // Every word of 16 boards drawn from the letter pool, as All Words lists them.
 void drawBoardWords()
 {
     std::mt19937 gen(2024);
     for (int b = 0; b < 16; ++b) {
-        for (const auto& w : game::solveBoard(bench::drawBoard(gen), g_index))
+        for (const auto& w : game::solveBoard(bench::drawBoard(gen), bench::embedded().index))
             g_boardWords.push_back(w.word);
     }
 }
@@ -77,7 +66,7 @@ BENCHMARK(defineBoardWords)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
-    if (!loadList()) {
+    if (bench::embedded().list.empty()) {
         std::fprintf(stderr, "the resource :/DIC/BIN is missing\n");
         return 1;
     }

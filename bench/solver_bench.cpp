@@ -3,7 +3,6 @@
 
 #include "boards.h"
 #include "solver.h"
-#include "wordindex.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,16 +13,7 @@
 
 namespace {
 
-std::vector<std::string> g_list;
-wordlist::WordIndex g_index;
 std::vector<bench::Board> g_boards;
-
-bool loadList()
-{
-    g_list = bench::embeddedList();
-    g_index = wordlist::WordIndex(g_list);
-    return !g_list.empty();
-}
 
 void drawBoards()
 {
@@ -35,9 +25,10 @@ void drawBoards()
 
 void solveDrawnBoards(benchmark::State& st)
 {
+    const auto& index = bench::embedded().index;
     std::size_t i = 0, words = 0, boards = 0;
     for (auto _ : st) {
-        const auto found = game::solveBoard(g_boards[i], g_index);
+        const auto found = game::solveBoard(g_boards[i], index);
         words += found.size();
         ++boards;
         i = (i + 1) % g_boards.size();
@@ -50,7 +41,7 @@ BENCHMARK(solveDrawnBoards)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (!loadList()) {
+    if (bench::embedded().list.empty()) {
         std::fprintf(stderr, "the resource :/DIC/BIN is missing\n");
         return 1;
     }
