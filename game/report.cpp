@@ -13,12 +13,12 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+} // namespace
+
 char upperAscii(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
-
-} // namespace
 
 std::string lowerCase(std::string_view s)
 {

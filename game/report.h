@@ -49,6 +49,8 @@ std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::stri
 
 std::string foundText(int score, int best);
 
+// ASCII only, as Add upper-cases a word; other bytes pass unchanged.
+char upperAscii(char c);
 std::string lowerCase(std::string_view s);
 std::string upperCase(std::string_view s);
 

@@ -1,15 +1,12 @@
 #include "typing.h"
 
+#include "report.h"
+
 #include <algorithm>
 
 namespace game {
 
 namespace {
-
-char upper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c;
-}
 
 struct Search {
     const Board& board;
@@ -57,7 +54,7 @@ struct Search {
 
 bool sameLetter(char typed, std::string_view caption)
 {
-    return caption.size() == 1 && upper(typed) == upper(caption[0]);
+    return caption.size() == 1 && upperAscii(typed) == upperAscii(caption[0]);
 }
 
 std::vector<int> spellingPath(const Board& board, std::string_view word, const std::vector<int>& fixed,
@@ -68,7 +65,7 @@ std::vector<int> spellingPath(const Board& board, std::string_view word, const s
     // A word with more of some letter than the board holds has no path; the
     // search would find that out only after trying every path.
     for (char c : word) {
-        const auto want = std::count_if(word.begin(), word.end(), [c](char w) { return upper(w) == upper(c); });
+        const auto want = std::count_if(word.begin(), word.end(), [c](char w) { return upperAscii(w) == upperAscii(c); });
         const auto have = std::count_if(board.begin(), board.end(), [c](const std::string& s) { return sameLetter(c, s); });
         if (want > have)
             return {};
