@@ -302,9 +302,7 @@ void MainForm::keyLetter(char c)
 {
     if (!running)
         return;
-    Board board;
-    for (int n = 0; n < kCells; ++n)
-        board[n] = l[n].caption;
+    const Board board = boardCaptions();
     std::string word;
     for (int n : wordcells)
         word += l[n].caption;
@@ -375,9 +373,7 @@ Report MainForm::scoretxt_Click()
     r.rejectedtxt = lowerCase(rejectedwords);
     r.longestwordtxt = longestword;
     r.scoretxt = std::to_string(score);
-    std::array<std::string, kCells> board;
-    for (int k = 0; k < kCells; ++k)
-        board[k] = l[k].caption;
+    const auto board = boardCaptions();
     r.d = board;
     r.lettermostusedtxt = letterMostUsed(board, acceptedwords);
     r.desctxt = "The results below are to show how well you did Go LEXORB";
@@ -393,12 +389,17 @@ Report MainForm::scoretxt_Click()
     return r;
 }
 
-Round MainForm::finishedRound(std::string date) const
+std::array<std::string, kCells> MainForm::boardCaptions() const
 {
     std::array<std::string, kCells> board;
     for (int k = 0; k < kCells; ++k)
         board[k] = l[k].caption;
-    const auto listed = listWords(solveBoard(board, dicindex), acceptedwords);
+    return board;
+}
+
+Round MainForm::finishedRound(std::string date) const
+{
+    const auto listed = listWords(solveBoard(boardCaptions(), dicindex), acceptedwords);
     const auto found = std::count_if(listed.begin(), listed.end(), [](const ListedWord& w) { return w.found; });
     return Round{std::move(date), roundMinutes, score, int(found), int(listed.size())};
 }

@@ -184,6 +184,7 @@ private:
     void setSearchText(std::string text);
     void select(int n, float x, float y); // an accepted press on cell n
     void unselectLast();
+    std::array<std::string, kCells> boardCaptions() const;
 
     Platform& platform_;
     std::unique_ptr<mdlList::DicFile> dicfile_;
