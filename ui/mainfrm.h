@@ -65,6 +65,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -80,6 +81,7 @@ private:
 
     bool gameKey(QKeyEvent* event);
     bool belowEdge(const QWidget* w) const;
+    bool inGameTimeBox(const QWidget* w) const;
     void passFocusOn(bool next);
 
     void sync();
@@ -87,6 +89,7 @@ private:
     // After a handler that may end the round: enters it into the records.
     void recordIfEnded(bool wasRunning);
     void placeCentred();
+    void centreByFrame(int triesLeft);
     int clientHeight() const; // pixels, from the logic's outer height
 
     std::unique_ptr<Ui::mainfrm> ui;
@@ -101,5 +104,6 @@ private:
     bool unloading_ = false;
     bool closedCleanly_ = true;
     bool movingFocus_ = false;
+    bool centredByFrame_ = false;
     QByteArray inflatedResource_; // only when the list was embedded compressed
 };
