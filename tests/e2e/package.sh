@@ -78,7 +78,7 @@ fi
 when=$(date -u -d "@$(git -C "$src" log -1 --format=%ct "$commit")" '+%Y-%m-%d %H:%M:%S')
 times=$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | awk '{ print $4 " " $5 }' | sort -u)
 [ "$times" = "$when" ] || fail "file times are not the commit's ($when): $times"
-ok "two clones give the same package, byte for byte, xz, every file time $when"
+ok "two clones give the same package, byte for byte (sha256 $(sha256sum "$deb" | cut -d " " -f 1)), xz, every file time $when"
 
 version=$(dpkg-deb -f "$deb" Version)
 root=$work/root
