@@ -31,11 +31,20 @@ endfunction()
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(epoch $ENV{SOURCE_DATE_EPOCH})
 else()
-  execute_process(COMMAND git -C ${SOURCE_DIR} log -1 --format=%ct
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE epoch ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
-  if(NOT rc EQUAL 0 OR epoch STREQUAL "")
+  # Only the sources' own history: unpacked inside another checkout, they
+  # would otherwise take that one's last commit.
+  execute_process(COMMAND git -C ${SOURCE_DIR} rev-parse --show-toplevel
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE top ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+  set(epoch "")
+  file(REAL_PATH ${SOURCE_DIR} source)
+  if(rc EQUAL 0 AND top STREQUAL source)
+    execute_process(COMMAND git -C ${SOURCE_DIR} log -1 --format=%ct
+                    OUTPUT_VARIABLE epoch ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+  endif()
+  if(epoch STREQUAL "")
     file(STRINGS ${SOURCE_DIR}/resources/changelog.in trailer REGEX "^ -- ")
-    string(REGEX REPLACE ".*>  " "" date "${trailer}")
+    list(GET trailer 0 trailer)
+    string(REGEX REPLACE "^ -- .*  " "" date "${trailer}")
     query(epoch date -u -d "${date}" +%s)
   endif()
 endif()
@@ -126,7 +135,6 @@ set(depends ${CMAKE_MATCH_1})
 
 # Modes that do not depend on the umask, and the one time.
 file(GLOB_RECURSE dirs LIST_DIRECTORIES true ${stage}/*)
-list(FILTER dirs EXCLUDE REGEX "^$")
 foreach(p ${dirs})
   if(IS_DIRECTORY ${p} AND NOT IS_SYMLINK ${p})
     file(CHMOD ${p} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
