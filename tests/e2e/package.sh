@@ -146,8 +146,21 @@ ok "manual page and notices; project_license: $project"
 # lintian leaves a file of its own in the temporary folder: the scratch one.
 TMPDIR="$work" lintian -EIL +pedantic --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
 grep -v 'running with root privileges' "$work/lintian.log"
-! grep -q '^[A-Z]: ' "$work/lintian.log" || fail "lintian reports tags"
-ok "lintian -EIL +pedantic: no tags"
+# lintian reads every byte run of a program as text, machine code included,
+# where any change of the code can spell a word it checks ("wTH"). Such a
+# tag counts only when the word stands in the program's data: its strings.
+noise=""
+while read -r word file; do
+    objcopy -O binary --only-section=.rodata --only-section=.data "$root/$file" "$work/strings.bin" 2>/dev/null
+    if grep -qaF -- "$word" "$work/strings.bin"; then
+        fail "lintian: '$word' misspelt in the strings of $file"
+    fi
+    noise="$noise $word"
+done <<EOF_SPELLING
+$(sed -n 's/^I: golexorb: spelling-error-in-binary \([^ ]*\) .* \[\(.*\)\]$/\1 \2/p' "$work/lintian.log")
+EOF_SPELLING
+! grep -v 'spelling-error-in-binary' "$work/lintian.log" | grep -q '^[A-Z]: ' || fail "lintian reports tags"
+ok "lintian -EIL +pedantic: no tags${noise:+ (but words in machine code:$noise)}"
 
 # The command line, without any display: it must never start the game.
 runs() { # expected status, stdout file, stderr file, arguments...
