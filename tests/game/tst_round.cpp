@@ -38,6 +38,7 @@ private slots:
     void pickDuringRoundIgnored();
     void windowHeights();
     void closingDuringRoundDoesNotScore();
+    void pauseHoldsTheRound();
 
 private:
     QByteArray savedTmp_;
@@ -268,6 +269,50 @@ void TestRound::closingDuringRoundDoesNotScore()
     logic.Form_Unload();
     QVERIFY(!logic.sectimerEnabled());
     QVERIFY(!logic.scoretxt().visible);
+}
+
+// The Pause key holds a round: the clock stops, the letters hide, typing
+// does nothing; a press on the board goes on without pressing a letter,
+// and End still ends the round.
+void TestRound::pauseHoldsTheRound()
+{
+    ScriptedPlatform platform;
+    MainLogic logic(platform);
+    logic.setWordList({"cat"});
+    logic.keyPause(); // no round: nothing
+    QVERIFY(!logic.paused());
+    pick(logic, 1);
+    platform.draws = drawsFor("CATSDOGEXYZQREAD");
+    logic.startbtn_Click();
+    logic.sectimer_Timer();
+    logic.l_MouseDown(0, 1, 0, 300, 300);
+    logic.keyPause();
+    QVERIFY(logic.paused());
+    QVERIFY(!logic.sectimerEnabled());
+    logic.sectimer_Timer(); // a tick already on its way
+    QCOMPARE(logic.seconds().caption, std::string("59"));
+    for (const auto& cell : logic.l())
+        QCOMPARE(cell.caption, std::string("?"));
+    logic.keyLetter('A');
+    logic.keyBackspace();
+    QCOMPARE(logic.wordtxt().caption, std::string("C"));
+    logic.l_MouseDown(1, 1, 0, 300, 300); // goes on, presses nothing
+    QVERIFY(!logic.paused());
+    QVERIFY(logic.sectimerEnabled());
+    QCOMPARE(logic.l()[1].caption, std::string("A"));
+    QCOMPARE(logic.wordtxt().caption, std::string("C"));
+    logic.keyPause();
+    logic.keyPause(); // the same key goes on
+    QVERIFY(!logic.paused() && logic.sectimerEnabled());
+    logic.keyLetter('A');
+    logic.keyLetter('T');
+    logic.keyPause();
+    logic.Addbtn_Click();
+    logic.endbtn_Click();
+    QVERIFY(!logic.running() && !logic.paused());
+    QCOMPARE(logic.score(), 3);
+    QCOMPARE(logic.l()[0].caption, std::string("C"));
+    QCOMPARE(logic.scoretxt().caption, std::string("Your Score: 3"));
 }
 
 QTEST_APPLESS_MAIN(TestRound)
