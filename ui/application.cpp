@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "accessibility.h"
 #include "clicklabel.h"
 
 #include <QAccessible>
@@ -58,6 +59,7 @@ void setupApplication()
     // Screen readers see the label buttons as push buttons they can press.
     QAccessible::installFactory(ClickLabel::accessibleFactory);
     QAccessible::installFactory(windowFactory);
+    setUpAccessibility();
 }
 
 void applyDesignFontSizes(QWidget* root)

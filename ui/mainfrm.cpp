@@ -1,6 +1,7 @@
 #include "mainfrm.h"
 #include "ui_mainfrm.h"
 
+#include "announcer.h"
 #include "application.h"
 #include "clicklabel.h"
 #include "loadingfrm.h"
@@ -91,6 +92,7 @@ MainFrm::MainFrm(QWidget* parent)
     }
 
     loadingfrm_ = new LoadingFrm(this);
+    announcer_ = new Announcer(this);
 
     setFixedSize(350, clientHeight());
     placeCentred();
@@ -234,6 +236,7 @@ void MainFrm::sync()
     if (logic_.loadingfrmVisible() != loadingfrm_->isVisible())
         loadingfrm_->setVisible(logic_.loadingfrmVisible());
 
+    announcer_->follow(logic_);
     update();
 }
 
@@ -435,7 +438,8 @@ void MainFrm::passFocusOn(bool next)
 }
 
 // The game's keys. F2, F3 and F4 click "Start Game", "End Game" and the
-// score wherever the focus is; while the focus is not in a text box, Return
+// score wherever the focus is; F6 and Pause hold a round and go on, F7
+// turns the spoken news off and on. While the focus is not in a text box, Return
 // and Escape click "Add" and "Cancel", and during a round letters and
 // Backspace spell the word. A key whose label is disabled or hidden is left
 // to the focused control. Returns whether the game took the key.
@@ -450,6 +454,16 @@ bool MainFrm::gameKey(QKeyEvent* event)
         return ui->endbtn->click();
     case Qt::Key_F4:
         return ui->scoretxt->click();
+    case Qt::Key_F6:
+    case Qt::Key_Pause:
+        if (!logic_.running())
+            return false;
+        logic_.keyPause();
+        sync();
+        return true;
+    case Qt::Key_F7:
+        announcer_->toggle();
+        return true;
     default:
         break;
     }

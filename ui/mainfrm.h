@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class Announcer;
 class ClickLabel;
 class LoadingFrm;
 
@@ -41,6 +42,7 @@ public:
     QTimer* sectimer() const { return sectimer_; }
     LoadingFrm* loadingfrm() const { return loadingfrm_; }
     ResultsFrm* resultsfrm() const { return resultsfrm_; }
+    Announcer* announcer() const { return announcer_; }
 
     // False once closing has left the temporary copy of the word list behind.
     bool closedCleanly() const { return closedCleanly_; }
@@ -98,6 +100,7 @@ private:
     QTimer* sectimer_ = nullptr;
     LoadingFrm* loadingfrm_ = nullptr;
     QPointer<ResultsFrm> resultsfrm_;
+    Announcer* announcer_ = nullptr;
     golexorb::RecordStore records_;
     bool unloading_ = false;
     bool closedCleanly_ = true;
