@@ -4,6 +4,7 @@
 #include "announcer.h"
 #include "application.h"
 #include "clicklabel.h"
+#include "howtoplayfrm.h"
 #include "loadingfrm.h"
 #include "resultsfrm.h"
 
@@ -386,6 +387,16 @@ void MainFrm::scoretxt_Click()
     results.exec();
 }
 
+void MainFrm::howToPlay()
+{
+    if (logic_.running() && !logic_.paused()) {
+        logic_.keyPause();
+        sync();
+    }
+    HowToPlayFrm window(this);
+    window.exec();
+}
+
 void MainFrm::searchtxt_Change(const QString& text)
 {
     logic_.setSearchtxtText(toStd(text));
@@ -438,8 +449,9 @@ void MainFrm::passFocusOn(bool next)
 }
 
 // The game's keys. F2, F3 and F4 click "Start Game", "End Game" and the
-// score wherever the focus is; F6 and Pause hold a round and go on, F7
-// turns the spoken news off and on. While the focus is not in a text box, Return
+// score wherever the focus is; F1 shows how to play, F6 and Pause hold a
+// round and go on, F7 turns the spoken news off and on. While the focus is
+// not in a text box, Return
 // and Escape click "Add" and "Cancel", and during a round letters and
 // Backspace spell the word. A key whose label is disabled or hidden is left
 // to the focused control. Returns whether the game took the key.
@@ -454,6 +466,9 @@ bool MainFrm::gameKey(QKeyEvent* event)
         return ui->endbtn->click();
     case Qt::Key_F4:
         return ui->scoretxt->click();
+    case Qt::Key_F1:
+        howToPlay();
+        return true;
     case Qt::Key_F6:
     case Qt::Key_Pause:
         if (!logic_.running())

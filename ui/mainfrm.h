@@ -64,6 +64,8 @@ public slots:
     void searchtxt_Change(const QString& text);
     void searchtxt_GotFocus();
     void searchtxt_LostFocus();
+    // F1: the rules and the keys, in a window of their own; a round waits meanwhile.
+    void howToPlay();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
