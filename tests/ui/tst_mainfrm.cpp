@@ -1,7 +1,9 @@
 // The main window's design: every control where it belongs, as it looks when
 // the window is created.
 
+#include "allwordsfrm.h"
 #include "clicklabel.h"
+#include "howtoplayfrm.h"
 #include "mainfrm.h"
 #include "loadingfrm.h"
 #include "resultsfrm.h"
@@ -18,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 class TestMainFrm : public QObject {
     Q_OBJECT
@@ -38,6 +41,10 @@ private slots:
     void sharpAtAnyScale();
     void captionsFit_data();
     void captionsFit();
+    void comboKeepsItsName();
+    void tabStaysInSight();
+    void tooltipColours_data();
+    void tooltipColours();
 };
 
 namespace {
@@ -49,6 +56,19 @@ const Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
 QWidget* control(QWidget* window, const QString& name)
 {
     return window->findChild<QWidget*>(name);
+}
+
+std::unique_ptr<QWidget> makeWindow(const QString& name)
+{
+    if (name == "mainfrm")
+        return std::make_unique<MainFrm>();
+    if (name == "resultsfrm")
+        return std::make_unique<ResultsFrm>();
+    if (name == "allwordsfrm")
+        return std::make_unique<AllWordsFrm>();
+    if (name == "howtoplayfrm")
+        return std::make_unique<HowToPlayFrm>();
+    return std::make_unique<LoadingFrm>();
 }
 
 } // namespace
@@ -303,6 +323,10 @@ void TestMainFrm::accessible_data()
     row("resultsfrm", "rejectedtxt", QAccessible::EditableText, "Rejected words");
     row("resultsfrm", "awardstxt", QAccessible::EditableText, "Awards");
     row("loadingfrm", "", QAccessible::Window, "Loading");
+    row("allwordsfrm", "allwordslst", QAccessible::List, "All words on the board");
+    row("allwordsfrm", "progressbtn", QAccessible::Button, "Progress", true);
+    row("howtoplayfrm", "", QAccessible::Dialog, "How to Play");
+    row("howtoplayfrm", "rulestxt", QAccessible::StaticText, "How to play");
 }
 
 void TestMainFrm::accessible()
@@ -315,10 +339,8 @@ void TestMainFrm::accessible()
     std::unique_ptr<QWidget> w;
     if (window == "mainfrm")
         w = std::make_unique<MainFrm>();
-    else if (window == "resultsfrm")
-        w = std::make_unique<ResultsFrm>();
     else
-        w = std::make_unique<LoadingFrm>();
+        w = makeWindow(window);
     QObject* object = name.isEmpty() ? w.get() : w->findChild<QWidget*>(name);
     QVERIFY(object);
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
@@ -417,6 +439,99 @@ void TestMainFrm::captionsFit()
     QVERIFY2(fm.horizontalAdvance(text) <= label->contentsRect().width(),
              qPrintable(QString("%1 is %2 px wide in %3 px").arg(text).arg(fm.horizontalAdvance(text)).arg(label->width())));
     QVERIFY(fm.height() * lines <= label->contentsRect().height() + 1);
+}
+
+void TestMainFrm::comboKeepsItsName()
+{
+    MainFrm window;
+    auto* combo = window.findChild<QComboBox*>("Combo1");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo);
+    combo->setCurrentIndex(2);
+    QCOMPARE(a->text(QAccessible::Name), QString("Game time in minutes"));
+    QCOMPARE(a->text(QAccessible::Value), QString("3"));
+    QCOMPARE(a->childCount(), 1); // its list, where a screen reader finds what is picked
+    QCOMPARE(a->child(0)->object(), combo->view());
+}
+
+// Tab, the visible focus and a screen reader's focus agree: at the normal
+// height focus never lands on the chat controls below the window's edge,
+// not even on its way on (Qt tells a screen reader of every landing); at
+// the taller height Tab reaches them.
+void TestMainFrm::tabStaysInSight()
+{
+    MainFrm window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(&window);
+    QStringList landed;
+    QObject listening; // ends the connection however the test ends
+    connect(qApp, &QApplication::focusChanged, &listening,
+            [&](QWidget*, QWidget* now) { landed << (now ? now->objectName() : QString()); });
+    QStringList reached;
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, QString("wordlst Combo1 wordlst Combo1 wordlst").split(' '));
+    QCOMPARE(landed, reached);
+    window.multiplaybtn_Click();
+    reached.clear();
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QVERIFY2(reached.contains("chatlst") && reached.contains("sendtxt"), qPrintable(reached.join(' ')));
+}
+
+void TestMainFrm::tooltipColours_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"startbtn", "endbtn", "Addbtn", "Cancelbtn", "scoretxt", "multiplaybtn", "Combo1"})
+        QTest::newRow(name) << "mainfrm" << name;
+    QTest::newRow("Print") << "resultsfrm" << "Label8";
+    QTest::newRow("board copy") << "resultsfrm" << "d_0";
+    QTest::newRow("Progress") << "allwordsfrm" << "progressbtn";
+    QTest::newRow("All Words list") << "allwordsfrm" << "allwordslst";
+    QTest::newRow("How to Play") << "howtoplayfrm" << "rulestxt";
+}
+
+// Every label that works as a button, and every added control, has a
+// tooltip in the desktop's tooltip colours, whatever its own.
+void TestMainFrm::tooltipColours()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    const auto w = makeWindow(window);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    auto* target = w->findChild<QWidget*>(name);
+    QVERIFY(target && !target->toolTip().isEmpty());
+    const QColor own = target->palette().color(QPalette::WindowText);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(target, &help);
+    const auto shownTip = [] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->inherits("QTipLabel") && top->isVisible())
+                return qobject_cast<QLabel*>(top);
+        }
+        return static_cast<QLabel*>(nullptr);
+    };
+    QLabel* tip = nullptr;
+    QTRY_VERIFY((tip = shownTip()) != nullptr);
+    QCOMPARE(tip->text(), target->toolTip());
+    const QImage image = tip->grab().toImage();
+    const QColor text = QToolTip::palette().color(QPalette::ToolTipText);
+    bool hasText = false, hasOwn = false;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            hasText |= image.pixelColor(x, y) == text;
+            hasOwn |= own != text && image.pixelColor(x, y) == own;
+        }
+    }
+    QToolTip::hideText();
+    QVERIFY(hasText);
+    QVERIFY2(!hasOwn, qPrintable(own.name()));
 }
 
 GOLEXORB_UI_TEST_MAIN(TestMainFrm)

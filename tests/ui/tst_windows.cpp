@@ -2,14 +2,18 @@
 // real widgets with the embedded word list.
 
 #include "allwordsfrm.h"
+#include "announcer.h"
 #include "clicklabel.h"
 #include "commandline.h"
+#include "howtoplayfrm.h"
 #include "loadingfrm.h"
 #include "mainfrm.h"
 #include "resultsfrm.h"
 #include "uitest.h"
 
+#include <QAccessible>
 #include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -18,8 +22,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <filesystem>
 
@@ -89,6 +97,10 @@ private slots:
     void commandLine();
     void displayNeeded_data();
     void displayNeeded();
+    void announcements();
+    void addedWindowsFitTheScreen();
+    void resultsBoxesReadOnly();
+    void howToPlay();
 
 private:
     PrivateTmp tmp_;
@@ -450,7 +462,7 @@ void TestWindows::progressChart()
     answerNextModal([&](QWidget* modal) {
         QVERIFY(QTest::qWaitForWindowExposed(modal));
         QCOMPARE(modal->windowTitle(), QString("Progress"));
-        QCOMPARE(modal->geometry(), a.geometry());
+        QVERIFY(!modal->frameGeometry().intersects(a.frameGeometry())); // beside it, not over it
         caption = modal->findChild<QLabel*>("captiontxt")->text();
         summary = modal->findChild<QLabel*>("summarytxt")->text();
         auto* view = modal->findChild<QChartView*>("chartview");
@@ -539,6 +551,188 @@ void TestWindows::displayNeeded()
     const QString why = golexorb::missingDisplay(platform, env);
     QCOMPARE(!why.isEmpty(), missing);
     QVERIFY2(!why.contains('\n'), qPrintable(why)); // one line
+}
+
+// What a screen reader hears of a round: its start, each word added, a
+// pause, the last seconds and the score, from a hidden notification that
+// neither draws nor takes the focus. F7 turns the news off, and the
+// player's settings keep that.
+void TestWindows::announcements()
+{
+    QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true); // the round is recorded
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+
+    MainFrm w;
+    w.Form_Load();
+    w.setRandomSource(boardSource(kBoard));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QApplication::setActiveWindow(&w);
+    QSignalSpy said(w.announcer(), &Announcer::said);
+    const auto heard = [&] {
+        QStringList out;
+        for (const auto& args : said)
+            out << args[0].toString();
+        said.clear();
+        return out;
+    };
+    w.findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
+    w.Combo1_Click(0);
+    click(&w, "startbtn");
+    press(w, {0, 1, 2}); // CAT
+    click(&w, "Addbtn");
+    press(w, {12, 13, 14, 15, 11}); // READZ
+    click(&w, "Addbtn");
+    QCOMPARE(heard(), QStringList({"1-minute round started", "cat, 3 points", "readz, not a word"}));
+    QAccessibleInterface* note = QAccessible::queryAccessibleInterface(w.findChild<QWidget*>("announcement"));
+    QCOMPARE(note->role(), QAccessible::Notification);
+    QCOMPARE(note->parent()->role(), QAccessible::StatusBar);
+    QCOMPARE(note->text(QAccessible::Name), QString("readz, not a word"));
+    QVERIFY(w.findChild<QWidget*>("announcements")->isHidden());
+
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus, Qt::Key_F6);
+    QCOMPARE(w.letter(0)->text(), QString("?"));
+    QTest::mouseClick(w.letter(5), Qt::LeftButton); // goes on, presses nothing
+    QCOMPARE(w.letter(0)->text(), QString("C"));
+    QVERIFY(w.logic().wordtxt().caption.empty());
+    while (w.logic().running())
+        w.sectimer_Timer();
+    QCOMPARE(heard(), QStringList({"Round paused", "Round resumed", "30 seconds left", "10 seconds left",
+                                   "5 seconds left", "4 seconds left", "3 seconds left", "2 seconds left",
+                                   "1 second left", "Round over. Your score: 3"}));
+    QCOMPARE(QApplication::focusWidget(), focus);
+
+    QTest::keyClick(focus, Qt::Key_F7);
+    click(&w, "startbtn");
+    QCOMPARE(heard(), QStringList({"Announcements off"}));
+    QCOMPARE(QSettings(home.filePath("golexorb/golexorb.conf"), QSettings::IniFormat).value("announcements"),
+             QVariant(false));
+    QVERIFY(!MainFrm().announcer()->enabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F7);
+    QCOMPARE(heard(), QStringList({"Announcements on"}));
+    w.close();
+    QStandardPaths::setTestModeEnabled(false);
+    qputenv("HOME", realHome);
+}
+
+// All Words, Progress and How to Play open inside the screen's available
+// area at any scale, each control in sight, Progress beside All Words; a
+// window made larger gives the room to its lists. Progress is reached with
+// Tab and Return, and lists its rounds in words.
+void TestWindows::addedWindowsFitTheScreen()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto inside = [&](QWidget* window) {
+        QVERIFY2(screen.contains(window->frameGeometry()), qPrintable(window->objectName()));
+        for (QWidget* c : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!c->isHidden())
+                QVERIFY2(window->rect().contains(c->geometry()), qPrintable(c->objectName()));
+        }
+    };
+    const auto records = game::parseRecords("golexorb-records 1\nround 2024-01-01 3 12 3 70\n"
+                                            "round 2024-01-02 3 31 8 90\nround 2024-01-03 3 19 5 75\n");
+    game::Report report;
+    report.progress = game::progressFor(*records, 3);
+    report.allwords = {{"QUIZ", {8, 9, 10, 11}, true}, {"CAT", {0, 1, 2}, false}};
+    AllWordsFrm a;
+    a.fill(report);
+    a.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&a));
+    inside(&a);
+    auto* list = a.findChild<QListWidget*>("allwordslst");
+    QCOMPARE(list->item(0)->data(Qt::AccessibleTextRole).toString(), QString("quiz, found by you"));
+    QVERIFY(list->item(1)->data(Qt::AccessibleTextRole).isNull());
+
+    QRect progress;
+    QStringList rows;
+    answerNextModal([&](QWidget* modal) {
+        QVERIFY(QTest::qWaitForWindowExposed(modal));
+        inside(modal);
+        progress = modal->frameGeometry();
+        auto* table = modal->findChild<QTableWidget*>("roundstbl");
+        for (int r = 0; r < table->rowCount(); ++r)
+            rows << QString("%1 %2 %3").arg(table->item(r, 0)->text(), table->item(r, 1)->text(), table->item(r, 2)->text());
+    });
+    QApplication::setActiveWindow(&a);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("progressbtn"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!rows.isEmpty());
+    QVERIFY(!progress.intersects(a.frameGeometry()));
+    QCOMPARE(rows, QStringList({"1 2024-01-01 12", "2 2024-01-02 31, best", "3 2024-01-03 19"}));
+
+    auto* meaning = a.findChild<QWidget*>("meaningtxt");
+    auto* link = a.findChild<QWidget*>("progressbtn");
+    const int tall = list->height() + meaning->height();
+    a.resize(a.width() + 30, a.height() + 100);
+    QCOMPARE(list->height() + meaning->height(), tall + 100);
+    QCOMPARE(link->geometry().bottomRight(), QPoint(a.width() - 17, a.height() - 8));
+
+    HowToPlayFrm h;
+    h.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&h));
+    inside(&h);
+}
+
+// The results' boxes hold the report as it was made: selectable and
+// copied, never typed into, and Tab goes on from each.
+void TestWindows::resultsBoxesReadOnly()
+{
+    ResultsFrm r;
+    game::Report report;
+    report.acceptedtxt = "cat\r\ndog\r\n";
+    report.rejectedtxt = "readz\r\n";
+    report.awardstxt = "Used a Q!\r\n";
+    r.fill(report);
+    r.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r));
+    QApplication::setActiveWindow(&r);
+    QStringList order, texts;
+    for (int i = 0; i < 3; ++i) {
+        auto* box = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
+        QVERIFY(box);
+        order << box->objectName();
+        QTest::keyClicks(box, "hello");
+        QTest::keyClick(box, Qt::Key_Return);
+        texts << box->toPlainText();
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    QCOMPARE(order, QStringList({"acceptedtxt", "rejectedtxt", "awardstxt"}));
+    QCOMPARE(texts, QStringList({"cat\ndog", "readz", "Used a Q!"}));
+    auto* accepted = r.findChild<QPlainTextEdit*>("acceptedtxt");
+    accepted->setFocus();
+    QTest::keyClick(accepted, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(accepted, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("cat\ndog"));
+}
+
+// F1 shows how to play, the keys among it; a round waits meanwhile.
+void TestWindows::howToPlay()
+{
+    MainFrm w;
+    startRound(w);
+    QApplication::setActiveWindow(&w);
+    QString title, text, focus;
+    bool paused = false;
+    answerNextModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        text = modal->findChild<QTextBrowser*>("rulestxt")->toPlainText();
+        focus = modal->focusWidget() ? modal->focusWidget()->objectName() : QString();
+        paused = w.logic().paused() && !w.sectimer()->isActive();
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(title, QString("How to Play"));
+    QCOMPARE(focus, QString("rulestxt"));
+    QVERIFY(paused);
+    for (const char* key : {"F2", "F6 or Pause", "F7", "All Words", "Progress", "found by you"})
+        QVERIFY2(text.contains(key), key);
+    w.close();
 }
 
 GOLEXORB_UI_TEST_MAIN(TestWindows)
