@@ -5,6 +5,7 @@
 #include "growinglayout.h"
 
 #include <QPainter>
+#include <QTextDocument>
 
 namespace {
 constexpr QSize kSize(233, 600);
@@ -19,6 +20,10 @@ HowToPlayFrm::HowToPlayFrm(QWidget* parent)
     auto* layout = new GrowingLayout(this, kSize);
     layout->grow(ui->rulestxt, 1, 200);
     golexorb::placeInside(this, golexorb::addedWindowPlace(kSize), kSize, layout->minimumSize());
+    // The keys' list indented no more than a bullet needs in this narrow box.
+    QTextDocument* text = ui->rulestxt->document();
+    text->setIndentWidth(8);
+    text->markContentsDirty(0, text->characterCount());
     ui->rulestxt->setFocus();
 }
 
