@@ -93,7 +93,7 @@ void GrowingLayout::apply()
             else
                 r.translate(dx, 0);
         }
-        if (p.w->geometry() != r)
+        if (p.w && p.w->geometry() != r)
             p.w->setGeometry(r);
     }
 }

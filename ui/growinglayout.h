@@ -6,6 +6,7 @@
 // with the window's width, and those against its right edge move with it.
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 
@@ -32,7 +33,7 @@ private:
     void apply();
 
     struct Placed {
-        QWidget* w;
+        QPointer<QWidget> w; // a control may go while the window stays
         QRect design;
         int weight = 0;
         int minimumHeight = 0;
