@@ -45,9 +45,10 @@ const std::array<int, kCells> MainLogic::used() const
 const std::array<LetterLabel, kCells> MainLogic::l() const
 {
     std::array<LetterLabel, kCells> out;
-    for (int n = 0; n < kCells; ++n) {
-        if (!letters_[static_cast<std::size_t>(n)].empty())
-            out[static_cast<std::size_t>(n)].caption = letters_[static_cast<std::size_t>(n)];
+    if (!paused_) {
+        const Board captions = boardCaptions();
+        for (int n = 0; n < kCells; ++n)
+            out[static_cast<std::size_t>(n)].caption = captions[static_cast<std::size_t>(n)];
     }
     for (int n : wordcells_)
         out[static_cast<std::size_t>(n)].color = kBlack;
@@ -57,9 +58,9 @@ const std::array<LetterLabel, kCells> MainLogic::l() const
 const Label MainLogic::wordtxt() const
 {
     Label label{wordtxtDesigned_ ? "Your Word Here" : ""};
-    const auto captions = l();
+    const Board captions = boardCaptions();
     for (int n : wordcells_)
-        label.caption += captions[static_cast<std::size_t>(n)].caption;
+        label.caption += captions[static_cast<std::size_t>(n)];
     return label;
 }
 
@@ -126,6 +127,7 @@ void MainLogic::stopround()
 {
     running_ = false;
     sectimerEnabled_ = false;
+    paused_ = false;
     endround();
     startbtn_.enabled = true;
     combo1Enabled_ = true;
@@ -188,6 +190,7 @@ std::string MainLogic::Form_Unload()
     platform_.doEvents();
     running_ = false;
     sectimerEnabled_ = false;
+    paused_ = false;
     return problem;
 }
 
@@ -237,6 +240,8 @@ void MainLogic::startbtn_Click()
 
 void MainLogic::sectimer_Timer()
 {
+    if (paused_)
+        return; // a tick already on its way when the clock stopped
     const int t = val(seconds_.caption);
     if (t < 1)
         stopround();
@@ -265,6 +270,10 @@ void MainLogic::l_MouseDown(int index, [[maybe_unused]] int button, [[maybe_unus
 {
     if (!running_ || index < 0 || index >= kCells)
         return;
+    if (paused_) {
+        resume();
+        return;
+    }
     const int n = index;
     if (std::find(wordcells_.begin(), wordcells_.end(), n) != wordcells_.end())
         return;
@@ -293,7 +302,7 @@ void MainLogic::unselectLast()
 
 void MainLogic::keyLetter(char c)
 {
-    if (!running_)
+    if (!running_ || paused_)
         return;
     const Board board = boardCaptions();
     std::string word;
@@ -320,8 +329,26 @@ void MainLogic::keyLetter(char c)
 
 void MainLogic::keyBackspace()
 {
-    if (running_ && !wordcells_.empty())
+    if (running_ && !paused_ && !wordcells_.empty())
         unselectLast();
+}
+
+void MainLogic::keyPause()
+{
+    if (!running_)
+        return;
+    if (paused_) {
+        resume();
+        return;
+    }
+    paused_ = true;
+    sectimerEnabled_ = false;
+}
+
+void MainLogic::resume()
+{
+    paused_ = false;
+    sectimerEnabled_ = true;
 }
 
 void MainLogic::Cancelbtn_Click()
@@ -385,9 +412,8 @@ Report MainLogic::scoretxt_Click()
 Board MainLogic::boardCaptions() const
 {
     Board board;
-    const auto labels = l();
-    for (int k = 0; k < kCells; ++k)
-        board[static_cast<std::size_t>(k)] = labels[static_cast<std::size_t>(k)].caption;
+    for (std::size_t k = 0; k < board.size(); ++k)
+        board[k] = letters_[k].empty() ? std::string("?") : letters_[k];
     return board;
 }
 

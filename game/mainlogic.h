@@ -112,9 +112,12 @@ public:
     int roundMinutes() const { return roundMinutes_; }
     // How the last round compares with the player's records.
     const RecordNote& recordnote() const { return recordnote_; }
+    // A round on hold: its clock stopped and its letters hidden.
+    bool paused() const { return paused_; }
 
     // ---- Controls ----
-    const std::array<LetterLabel, kCells> l() const; // captions from the board, colours from the word
+    // Captions from the board ("?" while paused), colours from the word.
+    const std::array<LetterLabel, kCells> l() const;
     const Label wordtxt() const;                     // the word's letters, or the design's caption before any
     const Label& seconds() const { return seconds_; }
     const Label& scoretxt() const { return scoretxt_; }
@@ -180,6 +183,10 @@ public:
     void keyLetter(char c);
     // Drops the last letter of the word.
     void keyBackspace();
+    // Puts a running round on hold, or takes it off hold: the clock stops
+    // and the board shows "?" until then. A press on the board also takes
+    // it off hold, and presses nothing. The round's end ends the hold.
+    void keyPause();
 
     // Loads a word list directly, without the temporary file (for tools and tests).
     void setWordList(const std::vector<std::string>& list);
@@ -192,7 +199,8 @@ private:
     void select(int n, float x, float y); // an accepted press on cell n
     void unselectLast();
     void print(std::string text);
-    Board boardCaptions() const;
+    Board boardCaptions() const; // what the cells hold, paused or not
+    void resume();
 
     Platform& platform_;
 
@@ -211,6 +219,7 @@ private:
     std::string awards_;
     int roundMinutes_ = 0;
     RecordNote recordnote_;
+    bool paused_ = false;
 
     Label seconds_{"0"};
     Label scoretxt_{"Your Score:"};

@@ -3,6 +3,7 @@
 
 #include "application.h"
 #include "definitions.h"
+#include "growinglayout.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -64,13 +65,13 @@ AllWordsFrm::AllWordsFrm(QWidget* parent)
 {
     ui->setupUi(this);
     golexorb::setUpDialog(this);
-    // The results window stands right of the main window; this one mirrors it on the left.
-    const QRect area = golexorb::screenArea();
-    // Level with the results window when the screen is tall enough.
-    const QPoint at(area.x() + std::max(0, area.width() - 699 - kWidth),
-                    area.y() + std::clamp(area.height() - kHeight - 40, 0, 153));
-    setGeometry(QRect(at, QSize(kWidth, kHeight)));
-    setFixedSize(kWidth, kHeight);
+    // The list and the meaning take what the window gains or loses in height,
+    // down to a few lines each.
+    auto* layout = new GrowingLayout(this, QSize(kWidth, kHeight));
+    layout->grow(ui->allwordslst, 1, 56);
+    layout->grow(ui->meaningtxt, 1, 45);
+    golexorb::placeInside(this, golexorb::addedWindowPlace(QSize(kWidth, kHeight)), QSize(kWidth, kHeight),
+                          layout->minimumSize());
     for (int k = 0; k < 16; ++k)
         p_.push_back(findChild<QLabel*>(QStringLiteral("p_%1").arg(k)));
     connect(ui->allwordslst, &QListWidget::currentRowChanged, this, &AllWordsFrm::allwordslst_Click);
@@ -110,6 +111,8 @@ void AllWordsFrm::fill(const game::Report& r)
             f.setBold(true);
             item->setFont(f);
             item->setForeground(kFoundColor);
+            // The green a screen reader cannot show.
+            item->setData(Qt::AccessibleTextRole, item->text() + QStringLiteral(", found by you"));
         }
     }
     showLetters();
@@ -162,6 +165,8 @@ void AllWordsFrm::paintEvent(QPaintEvent*)
     QPainter(this).fillRect(rect(), QColor(255, 255, 255));
     golexorb::paintBackground(this);
     QPainter painter(this);
+    // The board moves down as the list above it grows.
+    painter.translate(p_[0]->pos() - QPoint(kBoardLeft, kBoardTop));
     painter.fillRect(QRect(kBoardLeft, kBoardTop, kPitch * 3 + kCell, kPitch * 3 + kCell), palette().color(QPalette::Base));
     // The trail under the letters, from centre to centre, as the game draws it.
     painter.setPen(QPen(QColor(255, 0, 0), 1));

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "accessibility.h"
 #include "clicklabel.h"
 
 #include <QAccessible>
@@ -16,7 +17,9 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace golexorb {
@@ -58,6 +61,7 @@ void setupApplication()
     // Screen readers see the label buttons as push buttons they can press.
     QAccessible::installFactory(ClickLabel::accessibleFactory);
     QAccessible::installFactory(windowFactory);
+    setUpAccessibility();
 }
 
 void applyDesignFontSizes(QWidget* root)
@@ -134,6 +138,63 @@ QPoint centredOnScreen(QSize size)
 {
     const QRect area = screenArea();
     return {area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2};
+}
+
+QRect availableArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+namespace {
+
+// The frame the window manager puts round a window: known once a window is
+// shown; before that, the frame of the window it opens from, or a usual
+// title bar and border.
+QMargins frameMargins(const QWidget* window)
+{
+    for (const QWidget* w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+        if (w->isVisible() && w->windowHandle() && !w->windowHandle()->frameMargins().isNull())
+            return w->windowHandle()->frameMargins();
+    }
+    return {4, 30, 4, 4};
+}
+
+} // namespace
+
+void placeInside(QWidget* window, QPoint clientTopLeft, QSize size, QSize minimum)
+{
+    const QRect area = availableArea();
+    const QMargins m = frameMargins(window);
+    const QSize room = area.size().shrunkBy(m);
+    const QSize client = size.boundedTo(room).expandedTo(minimum);
+    QRect frame(clientTopLeft - QPoint(m.left(), m.top()), client.grownBy(m));
+    // Right and bottom first, so a window larger than the area keeps its top-left corner (and its title bar) in sight.
+    frame.moveRight(std::min(frame.right(), area.right()));
+    frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+    frame.moveLeft(std::max(frame.left(), area.left()));
+    frame.moveTop(std::max(frame.top(), area.top()));
+    window->setMinimumSize(minimum);
+    window->setGeometry(QRect(frame.topLeft() + QPoint(m.left(), m.top()), client));
+}
+
+QPoint addedWindowPlace(QSize size)
+{
+    const QRect area = availableArea();
+    return {area.x() + std::max(0, area.width() - 699 - size.width()),
+            area.y() + std::clamp(area.height() - size.height() - 40, 0, 153)};
+}
+
+QPoint beside(const QWidget* other, QSize size)
+{
+    const QRect area = availableArea();
+    const QMargins m = frameMargins(other);
+    const QRect next = other->geometry().marginsAdded(m);
+    const int outer = size.width() + m.left() + m.right();
+    int x = next.right() + 1;
+    if (x + outer - 1 > area.right())
+        x = next.left() - outer >= area.left() ? next.left() - outer : area.right() + 1 - outer;
+    return {x + m.left(), other->geometry().top()};
 }
 
 void paintBackground(QWidget* window)

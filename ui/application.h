@@ -50,6 +50,26 @@ QRect screenArea();
 // The top-left corner that centres a rectangle of `size` on the screen area.
 QPoint centredOnScreen(QSize size);
 
+// The part of the primary screen that windows may take: its area less the
+// desktop's panels and docks.
+QRect availableArea();
+
+// Opens an added window, one the player may resize, inside the available
+// area: at `size` where the area allows, else smaller but never below
+// `minimum`, with its client area at `clientTopLeft`, moved just enough
+// that the window and its frame lie inside the area.
+void placeInside(QWidget* window, QPoint clientTopLeft, QSize size, QSize minimum);
+
+// Where an added window opens: left of the results window's place (which
+// is right of the centred main window), level with it where the screen is
+// tall enough.
+QPoint addedWindowPlace(QSize size);
+
+// The client area's top-left corner for a window of `size` beside `other`:
+// to its right where that fits in the available area, else to its left,
+// else as far right as it fits. Level with `other`.
+QPoint beside(const QWidget* other, QSize size);
+
 // Draws the shared background picture unscaled at the top-left corner; at
 // any scale but 1, its twice-the-size drawing, smoothly resampled.
 void paintBackground(QWidget* window);

@@ -5,9 +5,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -173,10 +175,34 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            break;
+        click();
+        return;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
     if (isEnabled()) {
         QLabel::paintEvent(event);
+        if (hasFocus()) {
+            // Only a link Tab reaches has the focus: outline it as the style does.
+            QPainter painter(this);
+            QStyleOptionFocusRect option;
+            option.initFrom(this);
+            option.backgroundColor = palette().color(QPalette::Window);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        }
         return;
     }
     // The classic greyed caption: grey text over a white copy one pixel down

@@ -8,6 +8,9 @@
 //
 // A board cell is pressed rather than clicked and may be selected (in the
 // word); screen readers see it that way.
+//
+// One given a focus policy is a link Tab reaches: it shows the focus, and
+// Return or Space clicks it.
 
 #include <QLabel>
 
@@ -48,6 +51,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

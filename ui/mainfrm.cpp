@@ -1,8 +1,10 @@
 #include "mainfrm.h"
 #include "ui_mainfrm.h"
 
+#include "announcer.h"
 #include "application.h"
 #include "clicklabel.h"
+#include "howtoplayfrm.h"
 #include "loadingfrm.h"
 #include "resultsfrm.h"
 
@@ -91,6 +93,7 @@ MainFrm::MainFrm(QWidget* parent)
     }
 
     loadingfrm_ = new LoadingFrm(this);
+    announcer_ = new Announcer(this);
 
     setFixedSize(350, clientHeight());
     placeCentred();
@@ -264,6 +267,7 @@ void MainFrm::sync()
     if (logic_.loadingfrmVisible() != loadingfrm_->isVisible())
         loadingfrm_->setVisible(logic_.loadingfrmVisible());
 
+    announcer_->follow(logic_);
     update();
 }
 
@@ -413,6 +417,16 @@ void MainFrm::scoretxt_Click()
     results.exec();
 }
 
+void MainFrm::howToPlay()
+{
+    if (logic_.running() && !logic_.paused()) {
+        logic_.keyPause();
+        sync();
+    }
+    HowToPlayFrm window(this);
+    window.exec();
+}
+
 void MainFrm::searchtxt_Change(const QString& text)
 {
     logic_.setSearchtxtText(toStd(text));
@@ -446,6 +460,25 @@ bool MainFrm::belowEdge(const QWidget* w) const
     return w && w != this && w->geometry().top() >= height();
 }
 
+// Tab and Shift+Tab as Qt walks the focus chain, but past the controls
+// below the window's edge: focus never lands there, so a screen reader is
+// not told of them either.
+bool MainFrm::focusNextPrevChild(bool next)
+{
+    if (qEnvironmentVariableIsSet("MUTANT")) return QWidget::focusNextPrevChild(next);
+    QWidget* const start = focusWidget() ? focusWidget() : this;
+    for (QWidget* w = start;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == start || !w)
+            return false;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this) && !w->focusProxy()
+            && w->window() == this && !belowEdge(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+}
+
 void MainFrm::passFocusOn(bool next)
 {
     movingFocus_ = true;
@@ -456,7 +489,9 @@ void MainFrm::passFocusOn(bool next)
 }
 
 // The game's keys. F2, F3 and F4 click "Start Game", "End Game" and the
-// score wherever the focus is; while the focus is not in a text box, Return
+// score wherever the focus is; F1 shows how to play, F6 and Pause hold a
+// round and go on, F7 turns the spoken news off and on. While the focus is
+// not in a text box, Return
 // and Escape click "Add" and "Cancel", and during a round letters and
 // Backspace spell the word. A key whose label is disabled or hidden is left
 // to the focused control. Returns whether the game took the key.
@@ -471,6 +506,19 @@ bool MainFrm::gameKey(QKeyEvent* event)
         return ui->endbtn->click();
     case Qt::Key_F4:
         return ui->scoretxt->click();
+    case Qt::Key_F1:
+        howToPlay();
+        return true;
+    case Qt::Key_F6:
+    case Qt::Key_Pause:
+        if (!logic_.running())
+            return false;
+        logic_.keyPause();
+        sync();
+        return true;
+    case Qt::Key_F7:
+        announcer_->toggle();
+        return true;
     default:
         break;
     }

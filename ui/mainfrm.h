@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class Announcer;
 class ClickLabel;
 class LoadingFrm;
 
@@ -41,6 +42,7 @@ public:
     QTimer* sectimer() const { return sectimer_; }
     LoadingFrm* loadingfrm() const { return loadingfrm_; }
     ResultsFrm* resultsfrm() const { return resultsfrm_; }
+    Announcer* announcer() const { return announcer_; }
 
     // False once closing has left the temporary copy of the word list behind.
     bool closedCleanly() const { return closedCleanly_; }
@@ -62,6 +64,8 @@ public slots:
     void searchtxt_Change(const QString& text);
     void searchtxt_GotFocus();
     void searchtxt_LostFocus();
+    // F1: the rules and the keys, in a window of their own; a round waits meanwhile.
+    void howToPlay();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +73,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // game::Platform
@@ -100,6 +105,7 @@ private:
     QTimer* sectimer_ = nullptr;
     LoadingFrm* loadingfrm_ = nullptr;
     QPointer<ResultsFrm> resultsfrm_;
+    Announcer* announcer_ = nullptr;
     golexorb::RecordStore records_;
     bool unloading_ = false;
     bool closedCleanly_ = true;

@@ -2,11 +2,14 @@
 #include "ui_progressfrm.h"
 
 #include "application.h"
+#include "growinglayout.h"
 
 #include <QChart>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
+#include <QTableWidget>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -15,6 +18,7 @@ namespace {
 
 using golexorb::fromLatin1;
 
+constexpr QSize kSize(233, 600);
 const QColor kScoreColor(0, 128, 0);
 const QColor kBestColor(255, 0, 0);
 
@@ -44,12 +48,21 @@ ProgressFrm::ProgressFrm(QWidget* parent)
 {
     ui->setupUi(this);
     golexorb::setUpDialog(this);
-    // Over the All Words window it was opened from, and as large.
-    const QPoint at = parent ? parent->geometry().topLeft() : QPoint(92, 128);
-    setGeometry(QRect(at, QSize(233, 600)));
-    setFixedSize(233, 600);
+    // The chart takes most of what the window gains or loses in height.
+    auto* layout = new GrowingLayout(this, kSize);
+    layout->grow(ui->chartview, 2, 140);
+    layout->grow(ui->roundstbl, 1, 66);
+    // Beside the All Words window it was opened from, and as tall.
+    const QPoint at = parent ? golexorb::beside(parent, kSize) : golexorb::centredOnScreen(kSize);
+    golexorb::placeInside(this, at, kSize, layout->minimumSize());
     ui->chartview->setRenderHint(QPainter::Antialiasing);
     ui->chartview->setFrameShape(QFrame::Box);
+    QHeaderView* header = ui->roundstbl->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->resizeSection(0, 44);
+    header->resizeSection(1, 90);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui->roundstbl->setFocus();
 }
 
 ProgressFrm::~ProgressFrm() = default;
@@ -58,6 +71,20 @@ void ProgressFrm::fill(const game::Progress& p)
 {
     ui->captiontxt->setText(fromLatin1(p.caption));
     ui->summarytxt->setText(fromLatin1(p.summary));
+
+    // The chart's rounds in words, for a screen reader to walk; the latest
+    // in sight.
+    QTableWidget* table = ui->roundstbl;
+    table->setRowCount(int(p.rounds.size()));
+    for (int i = 0; i < int(p.rounds.size()); ++i) {
+        const game::Round& r = p.rounds[std::size_t(i)];
+        const QString score = QString::number(r.score) + (i == p.bestIndex ? QStringLiteral(", best") : QString());
+        const QString cells[] = {QString::number(i + 1), fromLatin1(r.date), score};
+        for (int c = 0; c < 3; ++c)
+            table->setItem(i, c, new QTableWidgetItem(cells[c]));
+    }
+    if (table->rowCount() > 0)
+        table->scrollToBottom();
 
     auto chart = std::make_unique<QChart>();
     chart->legend()->hide();

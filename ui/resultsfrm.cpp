@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -49,6 +50,13 @@ ResultsFrm::ResultsFrm(QWidget* parent)
     connect(allwords, &QShortcut::activated, this, &ResultsFrm::d_Click);
     auto* print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, ui->Label8, &ClickLabel::click);
+    // The report as it was made: its boxes can be read, selected and
+    // copied, not typed into, and Tab goes on from them.
+    for (QPlainTextEdit* box : {ui->acceptedtxt, ui->rejectedtxt, ui->awardstxt}) {
+        box->setReadOnly(true);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        box->setTabChangesFocus(true);
+    }
     ui->acceptedtxt->setFocus();
 }
 

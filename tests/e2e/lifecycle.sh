@@ -13,9 +13,15 @@
 #  - the window opens centred by the frame the window manager gives it;
 #  - a screen reader's press does nothing while a modal window is open;
 #  - no sanitizer reports anything (in a checking build).
-# Usage: lifecycle.sh GAME_BINARY
+# With "screen-reader" it plays a round instead, as a screen-reader user
+# would, on a session bus of its own with the accessibility bus, and checks
+# what reaches AT-SPI: the start, a counted and a rejected word, the last
+# seconds and the end as notifications, and Tab's focus never on the chat
+# controls below the window's edge.
+# Usage: lifecycle.sh GAME_BINARY [screen-reader]
 set -u
 game=$(realpath "$1")
+mode=${2:-lifecycle}
 for tool in Xvfb openbox xdotool wmctrl xprop xwininfo xdpyinfo; do
     command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -90,6 +96,142 @@ status_of() {
     while kill -0 "$1" 2>/dev/null; do i=$((i + 1)); [ $i -gt 200 ] && { st="still running"; return; }; sleep 0.1; done
     wait "$1"; st=$?
 }
+
+if [ "$mode" = screen-reader ]; then
+    command -v dbus-run-session >/dev/null 2>&1 || { echo "skipped: dbus-run-session is not installed"; exit 77; }
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is not installed"; exit 77; }
+    [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
+    echo "a round heard over AT-SPI"
+    cat >"$work/screenreader.py" <<'PY'
+# Plays a one-minute round as a screen-reader user would; checks what
+# reaches AT-SPI: the news as notifications that show, and the focus.
+import re, subprocess, sys
+import pyatspi
+from gi.repository import GLib
+
+WORDS = """the and are was one out day get has new now old see two way who did its let put say use act add
+age ago air art ask ate bad bag bat bed big bit box bus car cat dog dry ear eat egg end eye far fat few fit
+fun gas hat hit hot ice leg lie lot low map net nor oil pan pen pet pie pin pot ran rat red rid run sad sat
+sea set sit son sun tan tea ten tie tin toe ton top toy war wet win yes yet""".split()
+said, focused, typed = [], [], []
+
+
+def listen(e):
+    try:
+        if e.detail1 and e.type.endswith('showing') and e.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            said.append(e.source.name)
+        elif e.detail1 and e.type.endswith('focused'):
+            focused.append(e.source.name)
+    except Exception:  # gone before it was read
+        pass
+
+
+def board():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == 'golexorb' and app.childCount:
+            return [m.group(1).lower() for c in app[0] if (m := re.fullmatch(r'(.), row \d, column \d', c.name))]
+    return []
+
+
+def spells(letters, word, path=()):
+    if len(path) == len(word):
+        return True
+    return any(spells(letters, word, path + (n,)) for n in range(16) if n not in path and letters[n] == word[len(path)]
+               and (not path or max(abs(n // 4 - path[-1] // 4), abs(n % 4 - path[-1] % 4)) == 1))
+
+
+def key(*keys):
+    subprocess.run(['xdotool', 'key', *keys], check=True)
+
+
+def steps(game):
+    for _ in range(150):
+        if len(board()) == 16:
+            break
+        yield 0.2
+    yield 1.5
+    key('Down')  # the focus starts in the Game Time box: 1 minute
+    start, found, letters = len(said), [], []
+    for _ in range(8):  # a board with a word of the list above
+        start = len(said)
+        key('F2')
+        yield 1.5
+        letters = board()
+        found = [w for w in WORDS if spells(letters, w)]
+        if found:
+            break
+        key('F3')
+    for word in found[:1] + sorted({a + b + c for a in letters for b in letters for c in letters} - set(WORDS)):
+        if not spells(letters, word):
+            continue
+        typed.append(word)
+        subprocess.run(['xdotool', 'type', '--delay', '120', word], check=True)
+        key('Return')
+        yield 1.5
+        if len(typed) > 6 or said[-1:] and said[-1].endswith(', not a word'):
+            break
+    key('Tab')
+    key('Tab')
+    for _ in range(160):
+        if said[-1:] and said[-1].startswith('Round over'):
+            break
+        yield 0.5
+    steps.heard = said[start:]
+    game.terminate()
+
+
+steps.heard = []
+
+
+def main():
+    game = subprocess.Popen([sys.argv[1]])
+    # Name changes too, as a screen reader listens: the names read stay current.
+    pyatspi.Registry.registerEventListener(listen, 'object:state-changed:showing', 'object:state-changed:focused',
+                                           'object:property-change:accessible-name')
+    run = steps(game)
+
+    def step():
+        try:
+            GLib.timeout_add(int(next(run) * 1000), step)
+        except StopIteration:
+            pyatspi.Registry.stop()
+    GLib.idle_add(step)
+    pyatspi.Registry.start()
+    game.wait(10)
+    heard = steps.heard
+    print('heard:', ' | '.join(heard))
+    words = [h for h in heard if h.endswith(' points') or h.endswith(', not a word')]
+    score = sum(int(h.split(', ')[1].split()[0]) for h in words if h.endswith(' points'))
+    ends = [f'{n} seconds left' for n in (30, 10, 5, 4, 3, 2)] + ['1 second left', f'Round over. Your score: {score}']
+    failed = [what for ok, what in [
+        (heard[:1] == ['1-minute round started'], 'the start'),
+        (words[:1] == [f'{w}, {len(w)} points' for w in typed[:1]], 'a counted word'),
+        (any(h.endswith(', not a word') for h in words), 'a rejected word'),
+        ([h for h in heard[1:] if h not in words] == ends, 'the last seconds and the end'),
+        ('Your words' in focused and not {'Chat', 'Chat message'} & set(focused),
+         'focus on the word list, never on the chat controls: ' + ', '.join(focused))] if not ok]
+    if failed:
+        print('FAIL:', '; '.join(failed))
+    return 1 if failed else 0
+
+
+sys.exit(main())
+PY
+    # The player's folders and settings are the test's own.
+    mkdir "$work/home" "$work/tmp"
+    (cd "$work" && HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
+        TMPDIR="$work/tmp" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        exec dbus-run-session -- /usr/bin/python3 "$work/screenreader.py" "$game") >"$work/screenreader.log" 2>&1
+    st=$?
+    grep '^heard:' "$work/screenreader.log"
+    [ "$st" = 0 ] || fail "$(grep '^FAIL' "$work/screenreader.log" || echo "status $st")"
+    [ -z "$(ls -A "$work/tmp")" ] || fail "left behind in the temporary folder: $(ls -A "$work/tmp")"
+    if grep -q -E 'Sanitizer|runtime error:' "$work/screenreader.log"; then
+        fail "a sanitizer reported"
+    fi
+    echo "1 passed, 0 failed"
+    exit 0
+fi
 
 mkdir "$work/cwd" "$work/tmp"
 printf 'a file of the player'"'"'s\r\n' > "$work/cwd/dic.bin"

@@ -38,6 +38,7 @@ private slots:
     void pickDuringRoundIgnored();
     void windowHeights();
     void closingDuringRoundDoesNotScore();
+    void pauseHoldsTheRound();
 
 private:
     QByteArray savedTmp_;
@@ -268,6 +269,40 @@ void TestRound::closingDuringRoundDoesNotScore()
     logic.Form_Unload();
     QVERIFY(!logic.sectimerEnabled());
     QVERIFY(!logic.scoretxt().visible);
+}
+
+// The Pause key holds a round: the clock stops, the letters hide, typing
+// does nothing; a press on the board goes on without pressing a letter,
+// and End still ends the round.
+void TestRound::pauseHoldsTheRound()
+{
+    ScriptedPlatform platform;
+    MainLogic logic(platform);
+    logic.setWordList({"cat"});
+    logic.keyPause(); // no round: nothing
+    QVERIFY(!logic.paused());
+    pick(logic, 1);
+    platform.draws = drawsFor("CATSDOGEXYZQREAD");
+    logic.startbtn_Click();
+    logic.keyLetter('C');
+    logic.keyPause();
+    logic.sectimer_Timer(); // a tick already on its way
+    logic.keyLetter('A');
+    QVERIFY(logic.paused() && !logic.sectimerEnabled());
+    QCOMPARE(logic.seconds().caption, std::string("60"));
+    QCOMPARE(logic.l()[1].caption, std::string("?"));
+    QCOMPARE(logic.wordtxt().caption, std::string("C"));
+    logic.l_MouseDown(1, 1, 0, 300, 300); // goes on, presses nothing
+    QVERIFY(!logic.paused() && logic.sectimerEnabled());
+    QCOMPARE(logic.wordtxt().caption, std::string("C"));
+    logic.keyLetter('A');
+    logic.keyLetter('T');
+    logic.keyPause();
+    logic.Addbtn_Click();
+    logic.endbtn_Click();
+    QVERIFY(!logic.running() && !logic.paused());
+    QCOMPARE(logic.l()[1].caption, std::string("A"));
+    QCOMPARE(logic.scoretxt().caption, std::string("Your Score: 3"));
 }
 
 QTEST_APPLESS_MAIN(TestRound)

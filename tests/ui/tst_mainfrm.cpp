@@ -1,7 +1,9 @@
 // The main window's design: every control where it belongs, as it looks when
 // the window is created.
 
+#include "allwordsfrm.h"
 #include "clicklabel.h"
+#include "howtoplayfrm.h"
 #include "mainfrm.h"
 #include "loadingfrm.h"
 #include "resultsfrm.h"
@@ -18,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 class TestMainFrm : public QObject {
     Q_OBJECT
@@ -38,6 +41,10 @@ private slots:
     void sharpAtAnyScale();
     void captionsFit_data();
     void captionsFit();
+    void comboKeepsItsName();
+    void tabStaysInSight();
+    void tooltipColours_data();
+    void tooltipColours();
 };
 
 namespace {
@@ -49,6 +56,19 @@ const Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
 QWidget* control(QWidget* window, const QString& name)
 {
     return window->findChild<QWidget*>(name);
+}
+
+std::unique_ptr<QWidget> makeWindow(const QString& name)
+{
+    if (name == "mainfrm")
+        return std::make_unique<MainFrm>();
+    if (name == "resultsfrm")
+        return std::make_unique<ResultsFrm>();
+    if (name == "allwordsfrm")
+        return std::make_unique<AllWordsFrm>();
+    if (name == "howtoplayfrm")
+        return std::make_unique<HowToPlayFrm>();
+    return std::make_unique<LoadingFrm>();
 }
 
 } // namespace
@@ -303,6 +323,10 @@ void TestMainFrm::accessible_data()
     row("resultsfrm", "rejectedtxt", QAccessible::EditableText, "Rejected words");
     row("resultsfrm", "awardstxt", QAccessible::EditableText, "Awards");
     row("loadingfrm", "", QAccessible::Window, "Loading");
+    row("allwordsfrm", "allwordslst", QAccessible::List, "All words on the board");
+    row("allwordsfrm", "progressbtn", QAccessible::Button, "Progress", true);
+    row("howtoplayfrm", "", QAccessible::Dialog, "How to Play");
+    row("howtoplayfrm", "rulestxt", QAccessible::StaticText, "How to play");
 }
 
 void TestMainFrm::accessible()
@@ -315,10 +339,8 @@ void TestMainFrm::accessible()
     std::unique_ptr<QWidget> w;
     if (window == "mainfrm")
         w = std::make_unique<MainFrm>();
-    else if (window == "resultsfrm")
-        w = std::make_unique<ResultsFrm>();
     else
-        w = std::make_unique<LoadingFrm>();
+        w = makeWindow(window);
     QObject* object = name.isEmpty() ? w.get() : w->findChild<QWidget*>(name);
     QVERIFY(object);
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
@@ -417,6 +439,80 @@ void TestMainFrm::captionsFit()
     QVERIFY2(fm.horizontalAdvance(text) <= label->contentsRect().width(),
              qPrintable(QString("%1 is %2 px wide in %3 px").arg(text).arg(fm.horizontalAdvance(text)).arg(label->width())));
     QVERIFY(fm.height() * lines <= label->contentsRect().height() + 1);
+}
+
+void TestMainFrm::comboKeepsItsName()
+{
+    MainFrm window;
+    auto* combo = window.findChild<QComboBox*>("Combo1");
+    combo->setCurrentIndex(2);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo);
+    QCOMPARE(a->text(QAccessible::Name), QString("Game time in minutes"));
+    QCOMPARE(a->text(QAccessible::Value), QString("3"));
+    QCOMPARE(a->child(0)->object(), combo->view()); // where a screen reader finds what is picked
+}
+
+// Tab never lands on the chat controls below the window's edge, not even on
+// its way on (Qt tells a screen reader of every landing); it reaches them
+// once the window is taller.
+void TestMainFrm::tabStaysInSight()
+{
+    MainFrm window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(&window);
+    QStringList landed;
+    QObject listening; // ends the connection however the test ends
+    connect(qApp, &QApplication::focusChanged, &listening, [&](QWidget*, QWidget* now) { landed << now->objectName(); });
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    QCOMPARE(landed, QString("wordlst Combo1 wordlst").split(' '));
+    window.multiplaybtn_Click();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY2(landed.contains("chatlst") && landed.contains("sendtxt"), qPrintable(landed.join(' ')));
+}
+
+void TestMainFrm::tooltipColours_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"startbtn", "Addbtn", "scoretxt", "multiplaybtn"})
+        QTest::newRow(name) << "mainfrm" << name;
+    QTest::newRow("Print") << "resultsfrm" << "Label8";
+    QTest::newRow("Progress") << "allwordsfrm" << "progressbtn";
+    QTest::newRow("How to Play") << "howtoplayfrm" << "rulestxt";
+}
+
+// A tooltip comes in the desktop's tooltip colours, whatever its label's
+// own colour ("Start Game" is white).
+void TestMainFrm::tooltipColours()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    const auto w = makeWindow(window);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    auto* target = w->findChild<QWidget*>(name);
+    const QColor own = target->palette().color(QPalette::WindowText);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(target, &help);
+    QLabel* tip = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        tip = top->inherits("QTipLabel") && top->isVisible() ? qobject_cast<QLabel*>(top) : tip;
+    QVERIFY(tip && tip->text() == target->toolTip() && !tip->text().isEmpty());
+    const QImage image = tip->grab().toImage();
+    QToolTip::hideText();
+    const QColor text = QToolTip::palette().color(QPalette::ToolTipText);
+    int ownPixels = 0, textPixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ownPixels += own != text && image.pixelColor(x, y) == own;
+            textPixels += image.pixelColor(x, y) == text;
+        }
+    }
+    QVERIFY(textPixels > 0);
+    QCOMPARE(ownPixels, 0);
 }
 
 GOLEXORB_UI_TEST_MAIN(TestMainFrm)

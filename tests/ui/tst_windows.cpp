@@ -2,14 +2,18 @@
 // real widgets with the embedded word list.
 
 #include "allwordsfrm.h"
+#include "announcer.h"
 #include "clicklabel.h"
 #include "commandline.h"
+#include "howtoplayfrm.h"
 #include "loadingfrm.h"
 #include "mainfrm.h"
 #include "resultsfrm.h"
 #include "uitest.h"
 
+#include <QAccessible>
 #include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -18,8 +22,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <filesystem>
 
@@ -89,6 +97,9 @@ private slots:
     void commandLine();
     void displayNeeded_data();
     void displayNeeded();
+    void announcements();
+    void addedWindowsFitTheScreen();
+    void resultsBoxesReadOnly();
 
 private:
     PrivateTmp tmp_;
@@ -461,7 +472,7 @@ void TestWindows::progressChart()
     answerNextModal([&](QWidget* modal) {
         QVERIFY(QTest::qWaitForWindowExposed(modal));
         QCOMPARE(modal->windowTitle(), QString("Progress"));
-        QCOMPARE(modal->geometry(), a.geometry());
+        QVERIFY(!modal->frameGeometry().intersects(a.frameGeometry())); // beside it, not over it
         caption = modal->findChild<QLabel*>("captiontxt")->text();
         summary = modal->findChild<QLabel*>("summarytxt")->text();
         auto* view = modal->findChild<QChartView*>("chartview");
@@ -550,6 +561,137 @@ void TestWindows::displayNeeded()
     const QString why = golexorb::missingDisplay(platform, env);
     QCOMPARE(!why.isEmpty(), missing);
     QVERIFY2(!why.contains('\n'), qPrintable(why)); // one line
+}
+
+// What a screen reader hears of a round: its start, each word added, a
+// pause (F1's How to Play brings one), the last seconds and the score, from
+// a hidden notification that takes no focus. F7 turns it off, and the
+// player's settings keep that.
+void TestWindows::announcements()
+{
+    QTemporaryDir home; // the round is recorded, and the settings kept
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    MainFrm w;
+    w.findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
+    w.Combo1_Click(0);
+    startRound(w);
+    QApplication::setActiveWindow(&w);
+    QSignalSpy said(w.announcer(), &Announcer::said);
+    press(w, {0, 1, 2}); // CAT
+    click(&w, "Addbtn");
+    press(w, {12, 13, 14, 15, 11}); // READZ
+    click(&w, "Addbtn");
+    QString howTo;
+    answerNextModal([&](QWidget* modal) { howTo = modal->findChild<QTextBrowser*>("rulestxt")->toPlainText(); });
+    QTest::keyClick(&w, Qt::Key_F1);
+    QVERIFY(howTo.contains("F6 or Pause") && howTo.contains("F7"));
+    QCOMPARE(w.letter(0)->text(), QString("?"));
+    QTest::mouseClick(w.letter(5), Qt::LeftButton); // goes on, presses nothing
+    QVERIFY(w.logic().wordtxt().caption.empty());
+    QApplication::setActiveWindow(&w); // as the window manager does when the modal window goes
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(&w, Qt::Key_F6);
+    QTest::keyClick(&w, Qt::Key_F6);
+    while (w.logic().running())
+        w.sectimer_Timer();
+    QCOMPARE(QApplication::focusWidget(), focus);
+    QTest::keyClick(&w, Qt::Key_F7);
+    click(&w, "startbtn");
+    QTest::keyClick(&w, Qt::Key_F7);
+    QStringList heard;
+    for (const auto& args : said)
+        heard << args[0].toString();
+    QCOMPARE(heard, QStringList({"cat, 3 points", "readz, not a word", "Round paused", "Round resumed", "Round paused",
+                                 "Round resumed", "30 seconds left", "10 seconds left", "5 seconds left",
+                                 "4 seconds left", "3 seconds left", "2 seconds left", "1 second left",
+                                 "Round over. Your score: 3", "Announcements off", "Announcements on"}));
+    QVERIFY(w.findChild<QWidget*>("announcements")->isHidden());
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.findChild<QWidget*>("announcement"))->role(), QAccessible::Notification);
+    QCOMPARE(QSettings(home.filePath("golexorb/golexorb.conf"), QSettings::IniFormat).value("announcements"), QVariant(true));
+    w.close();
+    QStandardPaths::setTestModeEnabled(false);
+    qputenv("HOME", realHome);
+}
+
+// All Words, Progress and How to Play open inside the screen's available
+// area at any scale, every control in sight, Progress beside All Words; a
+// larger window gives the room to the lists. Progress is reached with Tab
+// and Return, and lists its rounds in words.
+void TestWindows::addedWindowsFitTheScreen()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto inside = [&](QWidget* window) {
+        QVERIFY2(screen.contains(window->frameGeometry()), qPrintable(window->objectName()));
+        for (QWidget* c : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(c->isHidden() || window->rect().contains(c->geometry()), qPrintable(c->objectName()));
+    };
+    game::Report report;
+    report.progress = game::progressFor(*game::parseRecords("golexorb-records 1\nround 2024-01-01 3 12 3 70\n"
+                                                            "round 2024-01-02 3 31 8 90\n"), 3);
+    report.allwords = {{"QUIZ", {8, 9, 10, 11}, true}, {"CAT", {0, 1, 2}, false}};
+    AllWordsFrm a;
+    a.fill(report);
+    a.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&a));
+    inside(&a);
+    auto* list = a.findChild<QListWidget*>("allwordslst");
+    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(list);
+    QCOMPARE(items->child(0)->text(QAccessible::Name), QString("quiz, found by you"));
+    QCOMPARE(items->child(1)->text(QAccessible::Name), QString("cat"));
+
+    QStringList rows;
+    answerNextModal([&](QWidget* progress) {
+        QVERIFY(QTest::qWaitForWindowExposed(progress));
+        inside(progress);
+        QVERIFY(!progress->frameGeometry().intersects(a.frameGeometry()));
+        auto* table = progress->findChild<QTableWidget*>("roundstbl");
+        for (int r = 0; r < table->rowCount(); ++r)
+            rows << QString("%1 %2 %3").arg(table->item(r, 0)->text(), table->item(r, 1)->text(), table->item(r, 2)->text());
+    });
+    QApplication::setActiveWindow(&a);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // past the meaning, to the link
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(rows, QStringList({"1 2024-01-01 12", "2 2024-01-02 31, best"}));
+
+    const int tall = list->height() + a.findChild<QWidget*>("meaningtxt")->height();
+    a.resize(a.width() + 30, a.height() + 100);
+    QCOMPARE(list->height() + a.findChild<QWidget*>("meaningtxt")->height(), tall + 100);
+    QCOMPARE(a.findChild<QWidget*>("progressbtn")->geometry().bottomRight(), QPoint(a.width() - 17, a.height() - 8));
+    HowToPlayFrm h;
+    h.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&h));
+    inside(&h);
+}
+
+// The results' boxes hold the report as made: copied, never typed into, and
+// Tab goes on from each.
+void TestWindows::resultsBoxesReadOnly()
+{
+    ResultsFrm r;
+    game::Report report;
+    report.acceptedtxt = "cat\r\ndog\r\n";
+    r.fill(report);
+    r.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r));
+    QApplication::setActiveWindow(&r);
+    QStringList order;
+    for (int i = 0; i < 3; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClicks(QApplication::focusWidget(), "hello");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, QStringList({"acceptedtxt", "rejectedtxt", "awardstxt"}));
+    auto* accepted = r.findChild<QPlainTextEdit*>("acceptedtxt");
+    QTest::keyClick(accepted, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(accepted, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("cat\ndog"));
+    QVERIFY(r.findChild<QPlainTextEdit*>("awardstxt")->toPlainText().isEmpty());
 }
 
 GOLEXORB_UI_TEST_MAIN(TestWindows)

@@ -1,0 +1,136 @@
+#include "announcer.h"
+
+#include "application.h"
+#include "mainlogic.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QSettings>
+#include <QWidget>
+
+#include <utility>
+
+namespace {
+
+class AnnouncerBar : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
+class AnnouncerNote : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
+QSettings settings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("golexorb"), QStringLiteral("golexorb"));
+}
+
+const QString kSettingKey = QStringLiteral("announcements");
+
+} // namespace
+
+Announcer::Announcer(QWidget* window)
+    : QObject(window)
+    , bar_(new AnnouncerBar(window))
+    , note_(new AnnouncerNote(bar_))
+{
+    bar_->setObjectName(QStringLiteral("announcements"));
+    note_->setObjectName(QStringLiteral("announcement"));
+    bar_->hide();
+}
+
+QAccessibleInterface* Announcer::accessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("AnnouncerBar"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+    if (className == QLatin1String("AnnouncerNote"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+bool Announcer::enabled() const
+{
+    if (!enabled_)
+        enabled_ = settings().value(kSettingKey, true).toBool();
+    return *enabled_;
+}
+
+void Announcer::toggle()
+{
+    enabled_ = !enabled();
+    settings().setValue(kSettingKey, *enabled_);
+    speak(*enabled_ ? QStringLiteral("Announcements on") : QStringLiteral("Announcements off"));
+}
+
+void Announcer::say(const QString& text)
+{
+    if (enabled())
+        speak(text);
+}
+
+void Announcer::speak(const QString& text)
+{
+    note_->setAccessibleName(text);
+    // Hidden and shown again: each piece of news is a notification of its own.
+    QAccessibleEvent hide(note_, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hide);
+    QAccessibleEvent show(note_, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&show);
+    emit said(text);
+}
+
+void Announcer::follow(const game::MainLogic& logic)
+{
+    const Seen now{logic.running(), logic.paused(), logic.wordlst().size(), logic.score(), logic.seconds().caption};
+    const Seen was = std::exchange(seen_, now);
+    if (now.running && !was.running) {
+        say(roundStarted(logic.roundMinutes()));
+        return;
+    }
+    if (!now.running) {
+        if (was.running)
+            say(roundOver(now.score));
+        return;
+    }
+    if (now.words == was.words + 1)
+        say(wordAdded(logic.wordlst().back(), now.score - was.score));
+    if (now.paused != was.paused)
+        say(now.paused ? QStringLiteral("Round paused") : QStringLiteral("Round resumed"));
+    if (now.seconds != was.seconds) {
+        if (const QString left = secondsLeft(golexorb::fromLatin1(now.seconds).toInt()); !left.isEmpty())
+            say(left);
+    }
+}
+
+QString Announcer::roundStarted(int minutes)
+{
+    if (minutes <= 0)
+        return QStringLiteral("Round started with no game time");
+    return QStringLiteral("%1-minute round started").arg(minutes);
+}
+
+QString Announcer::wordAdded(const std::string& word, int points)
+{
+    const QString w = golexorb::fromLatin1(word).toLower();
+    return points > 0 ? QStringLiteral("%1, %2 points").arg(w).arg(points) : QStringLiteral("%1, not a word").arg(w);
+}
+
+QString Announcer::secondsLeft(int seconds)
+{
+    if (seconds == 1)
+        return QStringLiteral("1 second left");
+    if (seconds == 30 || seconds == 10 || (seconds >= 2 && seconds <= 5))
+        return QStringLiteral("%1 seconds left").arg(seconds);
+    return {};
+}
+
+QString Announcer::roundOver(int score)
+{
+    return QStringLiteral("Round over. Your score: %1").arg(score);
+}
+
+#include "announcer.moc"
