@@ -1,6 +1,7 @@
 #include "mainlogic.h"
 
 #include "ascii.h"
+#include "challenge.h"
 #include "solver.h"
 #include "typing.h"
 
@@ -386,6 +387,7 @@ Report MainLogic::scoretxt_Click()
     r.foundtxt = foundText(score_, bestScore(words));
     r.recordtxt = recordText(recordnote_);
     r.progress = recordnote_.progress;
+    r.challengecode = challengeCode(board, roundMinutes_);
     return r;
 }
 

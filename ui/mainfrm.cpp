@@ -5,6 +5,7 @@
 #include "clicklabel.h"
 #include "loadingfrm.h"
 #include "resultsfrm.h"
+#include "roomplay.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -91,6 +92,7 @@ MainFrm::MainFrm(QWidget* parent)
     }
 
     loadingfrm_ = new LoadingFrm(this);
+    setUpRoomKeys();
 
     setFixedSize(350, clientHeight());
     placeCentred();
@@ -292,6 +294,8 @@ void MainFrm::closeEvent(QCloseEvent* event)
         return;
     }
     unloading_ = true;
+    if (room_)
+        room_->shutDown(); // "gone" to the room, and the hosted broker stopped
     // A copy of the word list that stays behind is said, and the run ends
     // as a failure.
     const std::string problem = logic_.Form_Unload();
@@ -316,6 +320,10 @@ void MainFrm::Combo1_Click(int index)
 
 void MainFrm::startbtn_Click()
 {
+    if (room_ && room_->inRoom()) {
+        room_->startGame(); // the room's round starts on every board at once
+        return;
+    }
     logic_.startbtn_Click();
     sync();
 }
@@ -338,9 +346,12 @@ void MainFrm::sectimer_Timer()
 
 void MainFrm::recordIfEnded(bool wasRunning)
 {
-    if (wasRunning && !logic_.running())
+    if (wasRunning && !logic_.running()) {
         logic_.setRecordNote(records_.finishRound(
             logic_.finishedRound(QDate::currentDate().toString(Qt::ISODate).toStdString())));
+        if (room_)
+            room_->roundEnded();
+    }
 }
 
 void MainFrm::oneplayerbtn_Click()
@@ -375,7 +386,9 @@ void MainFrm::Addbtn_Click()
 
 void MainFrm::scoretxt_Click()
 {
-    const game::Report report = logic_.scoretxt_Click();
+    game::Report report = logic_.scoretxt_Click();
+    if (room_)
+        room_->addFinders(report);
     sync();
     ResultsFrm results(this);
     resultsfrm_ = &results;
