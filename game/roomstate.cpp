@@ -214,8 +214,9 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 return e;
             }
             here_.insert(p->name);
-            // Someone already here when this player came may be playing the round.
-            if (retained && round_ && !round_->shown)
+            // Someone already here when this player came may be playing the
+            // round, and so does someone who comes before it starts.
+            if (round_ && !round_->shown && (retained || now < round_->round.start))
                 round_->expected.insert(p->name);
             e.lines.push_back(show(p->name) + (retained ? " is here." : " joined the room."));
         } else if (here_.erase(p->name)) {

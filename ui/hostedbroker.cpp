@@ -122,7 +122,8 @@ bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* port
                "log_dest stderr\n"
                "log_type error\n"
                "log_type warning\n"
-               "log_type notice\n");
+               "log_type notice\n"
+               "log_type information\n");
     file.close();
 
     delete process_;
@@ -151,8 +152,11 @@ bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* port
         }
         process_->waitForReadyRead(100);
         log += process_->readAll();
-        if (log.contains(" running"))
+        if (log.contains(" running")) {
+            // Its log is of no further use: read and dropped, not kept.
+            connect(process_, &QProcess::readyRead, process_, [p = process_] { p->readAll(); });
             return true;
+        }
     }
     *why = QStringLiteral("The broker did not start within 5 seconds: %1").arg(lastLine(log));
     process_->kill();

@@ -1,5 +1,6 @@
 #include "roomplay.h"
 
+#include "application.h"
 #include "hostedbroker.h"
 #include "mainfrm.h"
 #include "roomlink.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QResource>
@@ -140,6 +142,11 @@ bool RoomPlay::join(const Request& request, QString* why)
 
     heightBefore_ = window_->logic().outerHeightTwips();
     window_->multiplaybtn_Click();
+    // Taller now: up as far as needed for the chat to show on the screen.
+    const QRect area = screenArea();
+    const QRect frame = window_->frameGeometry();
+    if (frame.bottom() > area.bottom())
+        window_->move(window_->x(), std::max(area.top(), window_->y() - (frame.bottom() - area.bottom())));
     setChatAlive(true);
     line(QStringLiteral("Joining room %1 on %2 as %3...")
              .arg(QString::fromStdString(request.address.room), server(), QString::fromStdString(state_->name())));
@@ -186,12 +193,14 @@ void RoomPlay::setChatAlive(bool alive)
     chat_->clear();
     sendtxt_->clear();
     if (alive) {
-        connect(sendtxt_, &QLineEdit::returnPressed, this, &RoomPlay::send, Qt::UniqueConnection);
+        sendtxt_->installEventFilter(this);
         sendLabel_->installEventFilter(this);
         sendLabel_->setCursor(Qt::PointingHandCursor);
         sendtxt_->setMaxLength(int(game::room::kMaxChatChars));
+        chat_->setWordWrap(true); // a long line wraps rather than scrolls sideways
     } else {
-        disconnect(sendtxt_, &QLineEdit::returnPressed, this, &RoomPlay::send);
+        chat_->setWordWrap(false);
+        sendtxt_->removeEventFilter(this);
         sendLabel_->removeEventFilter(this);
         sendLabel_->unsetCursor();
         sendtxt_->setMaxLength(32767);
@@ -201,6 +210,14 @@ void RoomPlay::setChatAlive(bool alive)
 
 bool RoomPlay::eventFilter(QObject* watched, QEvent* event)
 {
+    // Return sends, and goes no further: the window's own Return is "Add".
+    if (watched == sendtxt_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            send();
+            return true;
+        }
+    }
     if (watched == sendLabel_ && event->type() == QEvent::MouseButtonRelease) {
         const auto* e = static_cast<QMouseEvent*>(event);
         if (e->button() == Qt::LeftButton && sendLabel_->rect().contains(e->position().toPoint())) {
@@ -323,9 +340,12 @@ void RoomPlay::linkFailed(const QString& why)
     if (!state_ || outage_)
         return; // said once; the link keeps trying
     outage_ = true;
+    QString reason = why;
+    while (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
     line(QStringLiteral("%1 %2: %3. Playing on alone; trying again.")
              .arg(everConnected_ ? QStringLiteral("Lost the connection to") : QStringLiteral("Cannot reach"), server(),
-                  why));
+                  reason));
 }
 
 void RoomPlay::linkMessage(const QByteArray& topic, const QByteArray& payload, bool retained)
