@@ -147,7 +147,8 @@ private:
             Value member;
             if (!value(member, depth))
                 return false;
-            v.object.emplace_back(std::move(key), std::move(member));
+            v.keys.push_back(std::move(key));
+            v.array.push_back(std::move(member));
             space();
             if (at(',')) {
                 ++i_;
@@ -305,9 +306,11 @@ private:
 
 const Value* Value::find(std::string_view key) const
 {
-    for (const auto& [k, v] : object)
-        if (k == key)
-            return &v;
+    if (kind != Kind::object)
+        return nullptr;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (keys[i] == key)
+            return &array[i];
     return nullptr;
 }
 

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace game::json {
@@ -19,8 +18,8 @@ struct Value {
     bool boolean = false;
     double number = 0;
     std::string string; // UTF-8, escapes undone
-    std::vector<Value> array;
-    std::vector<std::pair<std::string, Value>> object; // in the order written
+    std::vector<Value> array; // an array's items, or an object's values
+    std::vector<std::string> keys; // an object's keys, in the order written
 
     // The member of an object with that key, or nullptr.
     const Value* find(std::string_view key) const;
