@@ -42,6 +42,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${GOLEXORB_MAINTAINER}")
 # is first looked up; the game plays without them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wordnet, wordnet-base")
+# Rooms open libmosquitto at the first join, so the linker cannot see it;
+# "Host on this computer" runs Debian's broker when it is there.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libmosquitto1")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "mosquitto")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word game: spell words on a board of letters against the clock")
 # The summary is the synopsis line; this, the text under it.
@@ -55,6 +59,10 @@ At the end of a round the results show the words found, the longest one
 and the letter used most, ready to print. The All Words window lists
 every word the board held, shows where each lies on the board and what
 it means (from WordNet, when installed), and keeps a record of the best
-score for each round length with a chart of the scores over time.")
+score for each round length with a chart of the scores over time.
+.
+Friends play together in rooms on any MQTT broker: the same board on
+every screen, a chat, and standings in which a word two players found
+scores nothing. A challenge code lets a friend play the same board later.")
 
 include(CPack)
