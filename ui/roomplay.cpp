@@ -142,11 +142,12 @@ bool RoomPlay::join(const Request& request, QString* why)
 
     heightBefore_ = window_->logic().outerHeightTwips();
     window_->multiplaybtn_Click();
-    // Taller now: up as far as needed for the chat to show on the screen.
+    // Taller now: up as far as needed for the chat to show on the screen,
+    // with the designed frame (29 px above the client area, 3 below).
     const QRect area = screenArea();
-    const QRect frame = window_->frameGeometry();
-    if (frame.bottom() > area.bottom())
-        window_->move(window_->x(), std::max(area.top(), window_->y() - (frame.bottom() - area.bottom())));
+    const int lowest = area.bottom() + 1 - 3 - window_->height();
+    if (window_->y() > lowest)
+        window_->move(window_->x(), std::max(area.top() + 29, lowest));
     setChatAlive(true);
     line(QStringLiteral("Joining room %1 on %2 as %3...")
              .arg(QString::fromStdString(request.address.room), server(), QString::fromStdString(state_->name())));

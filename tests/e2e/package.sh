@@ -125,7 +125,8 @@ export DISPLAY=:$(cat "$work/display")
 openbox >"$work/openbox.log" 2>&1 & pids="$pids $!"
 i=0; until wmctrl -m >/dev/null 2>&1; do i=$((i + 1)); [ $i -gt 100 ] && fail "the window manager did not start"; sleep 0.1; done
 mkdir -m 700 "$work/run" "$work/home" "$work/tmp"
-exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUick]//g')
+# The entry's own Exec, not those of its actions' groups.
+exec_line=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$desktop" | sed 's/ *%[fFuUick]//g')
 # shellcheck disable=SC2086 # the entry's command line, split as a launcher would
 # Its temporary word list goes to the scratch folder, which goes at the end
 # with whatever a killed game leaves there.
