@@ -23,6 +23,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -151,7 +152,7 @@ struct Player {
 
     void publish(const Outgoing& m)
     {
-        mosquitto_publish(client, nullptr, m.topic.c_str(), int(m.payload.size()), m.payload.data(), 1, m.retain);
+        mosquitto_publish(client, nullptr, m.topic.c_str(), int(m.payload.size()), m.payload.data(), m.qos, m.retain);
     }
     void apply(const RoomState::Effects& e)
     {
@@ -207,6 +208,17 @@ public:
         }, 30'000, why);
     }
 
+    // The library reads one packet a call when none awaits an
+    // acknowledgement: read on until the socket has no more.
+    static void readAll(mosquitto* client)
+    {
+        for (int k = 0; k < 1000; ++k) {
+            errno = 0;
+            if (mosquitto_loop_read(client, 1) != MOSQ_ERR_SUCCESS || errno == EAGAIN || errno == EWOULDBLOCK)
+                return;
+        }
+    }
+
     // Runs every client until `done` or the time is up.
     bool pumpUntil(const std::function<bool()>& done, int ms, std::string* why)
     {
@@ -226,7 +238,7 @@ public:
             poll(fds.data(), fds.size(), 5);
             for (std::size_t i = 0; i < players_.size(); ++i) {
                 if (fds[i].revents & POLLIN)
-                    mosquitto_loop_read(players_[i]->client, 100);
+                    readAll(players_[i]->client);
                 if (mosquitto_want_write(players_[i]->client))
                     mosquitto_loop_write(players_[i]->client, 100);
             }
@@ -254,7 +266,7 @@ public:
             pumpUntil([] { return true; }, 1, &why);
             for (std::size_t k = 0; k < players_.size(); ++k)
                 if (fds[k].revents & POLLIN)
-                    mosquitto_loop_read(players_[k]->client, 100);
+                    readAll(players_[k]->client);
             if (!busy)
                 return;
         }

@@ -390,7 +390,7 @@ Outgoing write(std::string_view room, const Message& message)
         Outgoing operator()(const Chat& c) const
         {
             return {base + "chat", "{\"name\":" + json::quote(c.name) + ",\"text\":" + json::quote(cleanText(c.text)) + "}",
-                    false};
+                    false, 0};
         }
         Outgoing operator()(const RoundStart& r) const
         {
@@ -403,7 +403,7 @@ Outgoing write(std::string_view room, const Message& message)
         Outgoing operator()(const Results& r) const
         {
             return {base + "results/" + r.round + "/" + r.name,
-                    "{\"name\":" + json::quote(r.name) + ",\"words\":" + wordsJson(r.words) + "}", true};
+                    "{\"name\":" + json::quote(r.name) + ",\"words\":" + wordsJson(r.words) + "}", true, 0};
         }
         Outgoing operator()(const Cleared& c) const { return {c.topic, "", true}; }
     };

@@ -130,6 +130,11 @@ struct Outgoing {
     std::string topic;
     std::string payload;
     bool retain = false;
+    // 1 (acknowledged) for what few must not miss: presence, rounds, clears;
+    // 0 for chat lines and results, which every player gets from every
+    // player, so that a big room costs half the packets. Over one TCP
+    // connection neither is lost; results are sent again after a reconnection.
+    int qos = 1;
     friend bool operator==(const Outgoing&, const Outgoing&) = default;
 };
 // The message as it goes out. A chat text is cleaned and cut as a reader

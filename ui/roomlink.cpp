@@ -142,7 +142,7 @@ void run(std::shared_ptr<Shared> s)
                     nextStep(Leaving::sayingGoodbye);
                     if (s->goodbye)
                         api.publish(s->client, &s->goodbyeMid, s->goodbye->topic.c_str(), int(s->goodbye->payload.size()),
-                                    s->goodbye->payload.data(), 1, s->goodbye->retain);
+                                    s->goodbye->payload.data(), 1, s->goodbye->retain); // acknowledged before leaving
                     else
                         s->goodbyeAcked = true;
                 } else if (leaving == Leaving::sayingGoodbye && (s->goodbyeAcked || late)) {
@@ -253,8 +253,8 @@ bool RoomLink::publish(const game::room::Outgoing& m)
     const std::lock_guard<std::mutex> hold(shared_->lock);
     if (!shared_->client || shared_->stopping)
         return false;
-    return shared_->api->publish(shared_->client, nullptr, m.topic.c_str(), int(m.payload.size()), m.payload.data(), 1,
-                                 m.retain)
+    return shared_->api->publish(shared_->client, nullptr, m.topic.c_str(), int(m.payload.size()), m.payload.data(),
+                                 m.qos, m.retain)
            == MOSQ_ERR_SUCCESS;
 }
 

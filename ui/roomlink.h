@@ -34,7 +34,7 @@ public:
 
     // Starts connecting; false, with the reason, when the library cannot be had.
     bool start(const Settings& settings, QString* why);
-    // Publishes with QoS 1; false while not connected.
+    // Publishes with the message's QoS; false while not connected.
     bool publish(const game::room::Outgoing& message);
     // Publishes `goodbye` if connected, disconnects and lets the thread end.
     void stop(const std::optional<game::room::Outgoing>& goodbye = std::nullopt);
