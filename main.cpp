@@ -73,7 +73,9 @@ int main(int argc, char* argv[])
     }
 
     g_qtHandler = qInstallMessageHandler(openingWindowSystem);
-    QApplication app(argc, argv);
+    std::vector<char*> qtArgs = golexorb::qtArguments(argc, argv);
+    int qtArgc = int(qtArgs.size()) - 1;
+    QApplication app(qtArgc, qtArgs.data());
     qInstallMessageHandler(g_qtHandler);
     for (const Held& m : std::as_const(g_held))
         g_qtHandler(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.constData()), m.text);
@@ -89,6 +91,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     mainfrm.show();
+    mainfrm.startRequested(command);
     const int status = QApplication::exec();
     return mainfrm.closedCleanly() ? status : 1;
 }

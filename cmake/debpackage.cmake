@@ -174,8 +174,9 @@ Version: ${VERSION}
 Architecture: ${arch}
 Maintainer: ${MAINTAINER}
 Installed-Size: ${size}
-Depends: ${depends}
+Depends: ${depends}, ${DEPENDS}
 Recommends: ${RECOMMENDS}
+Suggests: ${SUGGESTS}
 Built-Using: ${wine}, ${scowl}
 Section: ${SECTION}
 Priority: ${PRIORITY}

@@ -38,7 +38,11 @@ At the end of a round the results show the words found, the longest one
 and the letter used most, ready to print. The All Words window lists
 every word the board held, shows where each lies on the board and what
 it means (from WordNet, when installed), and keeps a record of the best
-score for each round length with a chart of the scores over time.")
+score for each round length with a chart of the scores over time.
+.
+Friends play together in rooms on any MQTT broker: the same board on
+every screen, a chat, and standings in which a word two players found
+scores nothing. A challenge code lets a friend play the same board later.")
 
 # The libraries the program and the chart module link come from
 # dpkg-shlibdeps. Qt's X11 window-system, JPEG and printing plugins come with
@@ -46,6 +50,10 @@ score for each round length with a chart of the scores over time.")
 # cannot see is the WordNet library, opened when a word is first looked up;
 # the game plays without it. `wordnet` brings its database (wordnet-base).
 set(_recommends "wordnet")
+# Rooms open libmosquitto at the first join, so the linker cannot see it
+# either; "Host on this computer" runs Debian's broker when it is there.
+set(_depends "libmosquitto1")
+set(_suggests "mosquitto")
 
 # What the script needs from this build, the programs' paths among it.
 file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/package/settings.cmake CONTENT "\
@@ -56,6 +64,8 @@ set(SECTION games)
 set(PRIORITY optional)
 set(HOMEPAGE [==[${PROJECT_HOMEPAGE_URL}]==])
 set(RECOMMENDS [==[${_recommends}]==])
+set(DEPENDS [==[${_depends}]==])
+set(SUGGESTS [==[${_suggests}]==])
 set(SUMMARY [==[${_summary}]==])
 set(DESCRIPTION [==[${_description}]==])
 set(SOURCE_DIR [==[${PROJECT_SOURCE_DIR}]==])

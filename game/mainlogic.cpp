@@ -1,6 +1,7 @@
 #include "mainlogic.h"
 
 #include "ascii.h"
+#include "challenge.h"
 #include "solver.h"
 #include "typing.h"
 
@@ -109,13 +110,20 @@ void MainLogic::print(std::string text)
 
 void MainLogic::fillboard()
 {
+    letters_ = drawLetters();
+}
+
+Board MainLogic::drawLetters()
+{
+    Board letters;
     platform_.randomize();
     for (int n = 0; n < kCells; ++n) {
         int p = 0;
         while (p == 0)
             p = poolPosition(platform_.rnd());
-        letters_[static_cast<std::size_t>(n)] = std::string(1, kLetterPool[static_cast<std::size_t>(p - 1)]);
+        letters[static_cast<std::size_t>(n)] = std::string(1, kLetterPool[static_cast<std::size_t>(p - 1)]);
     }
+    return letters;
 }
 
 int MainLogic::fulltime() const
@@ -406,6 +414,7 @@ Report MainLogic::scoretxt_Click()
     r.foundtxt = foundText(score_, bestScore(words));
     r.recordtxt = recordText(recordnote_);
     r.progress = recordnote_.progress;
+    r.challengecode = challengeCode(board, roundMinutes_);
     return r;
 }
 
@@ -422,6 +431,22 @@ Round MainLogic::finishedRound(std::string date) const
     const auto listed = listWords(solveBoard(boardCaptions(), diclist_.index()), acceptedwords_);
     const auto found = std::count_if(listed.begin(), listed.end(), [](const ListedWord& w) { return w.found; });
     return Round{std::move(date), roundMinutes_, score_, int(found), int(listed.size())};
+}
+
+// ---------------------------------------------------------------- a board from elsewhere
+
+bool MainLogic::startRoundOn(const Board& letters, int minutes, int secondsLeft)
+{
+    if (running_)
+        return false;
+    // The start as designed; its drawn board is replaced before anything
+    // can show it, and the clock counts this round's length.
+    startbtn_Click();
+    letters_ = letters;
+    roundMinutes_ = minutes;
+    recordnote_.minutes = minutes;
+    seconds_.caption = std::to_string(std::max(0, secondsLeft));
+    return true;
 }
 
 // ---------------------------------------------------------------- search box

@@ -188,6 +188,15 @@ public:
     // it off hold, and presses nothing. The round's end ends the hold.
     void keyPause();
 
+    // ---- Rounds on a board from elsewhere (a room, a challenge) ----
+    // Sixteen letters drawn as fillboard draws them, shown nowhere.
+    Board drawLetters();
+    // Starts a round as Start does, on these letters, lasting `minutes`,
+    // with `secondsLeft` on the clock (less than the full time when it
+    // started a moment ago elsewhere). Nothing while a round runs; returns
+    // whether it started.
+    bool startRoundOn(const Board& letters, int minutes, int secondsLeft);
+
     // Loads a word list directly, without the temporary file (for tools and tests).
     void setWordList(const std::vector<std::string>& list);
     void setWordList(wordlist::WordList list);

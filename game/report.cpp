@@ -64,7 +64,7 @@ std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::stri
     std::vector<ListedWord> out;
     out.reserve(words.size());
     for (const auto& w : words)
-        out.push_back({w.word, w.path, accepted.contains(w.word)});
+        out.push_back({w.word, w.path, accepted.contains(w.word), {}});
     return out;
 }
 

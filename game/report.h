@@ -17,6 +17,7 @@ struct ListedWord {
     std::string word;      // as the board spells it, upper case
     std::vector<int> path; // its cells in order
     bool found = false;    // the player scored it this round
+    std::vector<std::string> finders; // in a room's round: who found it
     friend bool operator==(const ListedWord&, const ListedWord&) = default;
 };
 
@@ -34,6 +35,7 @@ struct Report {
     std::string foundtxt;             // "You found X of Y points"
     std::string recordtxt;            // the round against the records
     Progress progress;                // the scores of rounds of its length
+    std::string challengecode;        // the board and the round's length, for friends to play
     friend bool operator==(const Report&, const Report&) = default;
 };
 

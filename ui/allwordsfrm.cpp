@@ -5,7 +5,9 @@
 #include "definitions.h"
 #include "growinglayout.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -76,6 +78,7 @@ AllWordsFrm::AllWordsFrm(QWidget* parent)
         p_.push_back(findChild<QLabel*>(QStringLiteral("p_%1").arg(k)));
     connect(ui->allwordslst, &QListWidget::currentRowChanged, this, &AllWordsFrm::allwordslst_Click);
     connect(ui->progressbtn, &ClickLabel::clicked, this, &AllWordsFrm::progressbtn_Click);
+    connect(ui->copybtn, &ClickLabel::clicked, this, &AllWordsFrm::copybtn_Click);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, this, [this] {
         if (ui->progressbtn->isEnabled())
             progressbtn_Click();
@@ -105,7 +108,14 @@ void AllWordsFrm::fill(const game::Report& r)
     const QSignalBlocker quiet(list);
     list->clear();
     for (const auto& w : words_) {
-        auto* item = new QListWidgetItem(fromLatin1(w.word).toLower(), list);
+        QString text = fromLatin1(w.word).toLower();
+        // A room's round: who found it.
+        QStringList finders;
+        for (const auto& name : w.finders)
+            finders.append(QString::fromStdString(name));
+        if (!finders.isEmpty())
+            text += QStringLiteral("  (%1)").arg(finders.join(QStringLiteral(", ")));
+        auto* item = new QListWidgetItem(text, list);
         if (w.found) {
             QFont f = list->font();
             f.setBold(true);
@@ -115,8 +125,16 @@ void AllWordsFrm::fill(const game::Report& r)
             item->setData(Qt::AccessibleTextRole, item->text() + QStringLiteral(", found by you"));
         }
     }
+    code_ = QString::fromStdString(r.challengecode);
+    ui->challengetxt->setText(code_.isEmpty() ? QString() : QStringLiteral("Code: %1").arg(code_));
+    ui->copybtn->setVisible(!code_.isEmpty());
     showLetters();
     update();
+}
+
+void AllWordsFrm::copybtn_Click()
+{
+    QGuiApplication::clipboard()->setText(code_);
 }
 
 void AllWordsFrm::allwordslst_Click(int row)

@@ -2,7 +2,9 @@
 // Every word the board of a finished round held, the player's share of the
 // best possible score, the record for the round's length, the path of the
 // word picked in the list drawn on a copy of the board and what that word
-// means; from here the chart of the player's scores opens.
+// means; from here the chart of the player's scores opens. It gives the
+// board's challenge code to copy, and in a room's round says who found each
+// word.
 
 #include "report.h"
 
@@ -34,6 +36,7 @@ public:
 public slots:
     void allwordslst_Click(int row);
     void progressbtn_Click();
+    void copybtn_Click();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,4 +49,5 @@ private:
     std::vector<game::ListedWord> words_;
     std::vector<int> path_;
     game::Progress progress_;
+    QString code_; // the challenge code of the board
 };

@@ -1,8 +1,13 @@
 #include "commandline.h"
 
+#include "challenge.h"
+#include "room.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
+
+#include <vector>
 
 namespace golexorb {
 
@@ -13,7 +18,7 @@ namespace {
 // Hidden from the help: they are Qt's, not the game's.
 const char* const kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
                                        "qwindowgeometry", "qwindowicon", "qwindowtitle", "qmljsdebugger",
-                                       "display", "geometry", "title", "icon", "name", "session",
+                                       "display", "geometry", "title", "icon", "session",
                                        "style", "stylesheet"};
 const char* const kQtFlagOptions[] = {"reverse", "nograb", "dograb", "sync", "widgetcount"};
 
@@ -31,6 +36,16 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                      QStringLiteral("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
+    const QCommandLineOption join(QStringLiteral("join"),
+                                  QStringLiteral("Join a room: [mqtt[s]://][USER@]HOST[:PORT]/ROOM, with --name."),
+                                  QStringLiteral("address"));
+    const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("Your name in the room (1 to 20 characters)."),
+                                  QStringLiteral("name"));
+    const QCommandLineOption joinWindow(QStringLiteral("join-window"), QStringLiteral("Open the Play Together window."));
+    const QCommandLineOption challenge(QStringLiteral("challenge"),
+                                       QStringLiteral("Play the board of a challenge code a friend gave you."),
+                                       QStringLiteral("code"));
+    parser.addOptions({join, name, joinWindow, challenge});
     for (const char* name : kQtValueOptions) {
         QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         o.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -62,7 +77,53 @@ CommandLine parseCommandLine(const QStringList& arguments)
         result.text = QStringLiteral("golexorb " GOLEXORB_VERSION "\n");
     }
     result.platform = parser.value(QStringLiteral("platform"));
+
+    if (parser.isSet(join) != parser.isSet(name))
+        return fail(QStringLiteral("--join and --name go together."));
+    if (parser.isSet(join)) {
+        std::string why;
+        if (!game::room::parseAddress(parser.value(join).toStdString(), &why))
+            return fail(QStringLiteral("--join %1: %2.").arg(parser.value(join), QString::fromStdString(why)));
+        if (!game::room::validName(parser.value(name).toStdString()))
+            return fail(QStringLiteral("--name: a name is 1 to 20 characters, no / + or #, no space at either end."));
+        result.join = parser.value(join);
+        result.name = parser.value(name);
+    }
+    if (parser.isSet(challenge)) {
+        std::string why;
+        if (!game::readChallenge(parser.value(challenge).toStdString(), &why))
+            return fail(QStringLiteral("--challenge: %1").arg(QString::fromStdString(why)));
+        result.challenge = parser.value(challenge);
+    }
+    result.joinWindow = parser.isSet(joinWindow);
     return result;
+}
+
+std::vector<char*> qtArguments(int argc, char** argv)
+{
+    // Qt reads -name (and --name) as the window system's name of the
+    // program: the player's name must not reach it, nor the other options of
+    // the game's own.
+    static const QStringList withValue{QStringLiteral("join"), QStringLiteral("name"), QStringLiteral("challenge")};
+    std::vector<char*> out;
+    for (int i = 0; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (i > 0 && arg.startsWith(QLatin1Char('-'))) {
+            QString option = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
+            const bool joined = option.contains(QLatin1Char('='));
+            option = option.section(QLatin1Char('='), 0, 0);
+            if (withValue.contains(option)) {
+                if (!joined)
+                    ++i;
+                continue;
+            }
+            if (option == QLatin1String("join-window"))
+                continue;
+        }
+        out.push_back(argv[i]);
+    }
+    out.push_back(nullptr);
+    return out;
 }
 
 QString missingDisplay(const QString& platform, const QProcessEnvironment& environment)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace golexorb {
 
 // What the command line asks for. Decided before the window system is
@@ -13,11 +15,20 @@ struct CommandLine {
     Action action = Action::play;
     QString text;     // the help or the version for standard output, or the error
     QString platform; // the value of Qt's own -platform option, if given
+    // Rooms and challenges: what to do once the window shows.
+    QString join;      // --join ADDRESS (checked), with --name
+    QString name;
+    bool joinWindow = false; // --join-window: open Play Together
+    QString challenge;       // --challenge CODE (checked)
 };
 
 // Parses the arguments (the program's name first). Qt's own options
 // (-platform, -style, -session and the like) are accepted and left to Qt.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// The arguments for Qt: the program's name and Qt's own options, without
+// the game's room and challenge options; null-terminated.
+std::vector<char*> qtArguments(int argc, char** argv);
 
 // Empty when the window system Qt will try can be reached as far as the
 // environment tells; otherwise the one line that says why not.

@@ -7,6 +7,7 @@
 #include "howtoplayfrm.h"
 #include "loadingfrm.h"
 #include "resultsfrm.h"
+#include "roomplay.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -94,6 +95,7 @@ MainFrm::MainFrm(QWidget* parent)
 
     loadingfrm_ = new LoadingFrm(this);
     announcer_ = new Announcer(this);
+    setUpRoomKeys();
 
     setFixedSize(350, clientHeight());
     placeCentred();
@@ -326,6 +328,8 @@ void MainFrm::closeEvent(QCloseEvent* event)
         return;
     }
     unloading_ = true;
+    if (room_)
+        room_->shutDown(); // "gone" to the room, and the hosted broker stopped
     // A copy of the word list that stays behind is said, and the run ends
     // as a failure.
     const std::string problem = logic_.Form_Unload();
@@ -350,6 +354,10 @@ void MainFrm::Combo1_Click(int index)
 
 void MainFrm::startbtn_Click()
 {
+    if (room_ && room_->inRoom()) {
+        room_->startGame(); // the room's round starts on every board at once
+        return;
+    }
     logic_.startbtn_Click();
     sync();
 }
@@ -372,9 +380,12 @@ void MainFrm::sectimer_Timer()
 
 void MainFrm::recordIfEnded(bool wasRunning)
 {
-    if (wasRunning && !logic_.running())
+    if (wasRunning && !logic_.running()) {
         logic_.setRecordNote(records_.finishRound(
             logic_.finishedRound(QDate::currentDate().toString(Qt::ISODate).toStdString())));
+        if (room_)
+            room_->roundEnded();
+    }
 }
 
 void MainFrm::oneplayerbtn_Click()
@@ -409,7 +420,9 @@ void MainFrm::Addbtn_Click()
 
 void MainFrm::scoretxt_Click()
 {
-    const game::Report report = logic_.scoretxt_Click();
+    game::Report report = logic_.scoretxt_Click();
+    if (room_)
+        room_->addFinders(report);
     sync();
     ResultsFrm results(this);
     resultsfrm_ = &results;

@@ -19,6 +19,11 @@ class Announcer;
 class ClickLabel;
 class LoadingFrm;
 
+namespace golexorb {
+class RoomPlay;
+struct CommandLine;
+}
+
 class QKeyEvent;
 class QTimer;
 
@@ -49,6 +54,24 @@ public:
 
     // Replaces the clock-seeded source, so tests can script the board.
     void setRandomSource(std::function<double()> source) { scriptedRandom_ = std::move(source); }
+
+    // ---- Rooms and challenges (ui/mainfrm_room.cpp) ----
+    // The room part of the window, made at the first use.
+    golexorb::RoomPlay* room();
+    // Opens Play Together (Ctrl+J).
+    void openPlayTogether();
+    // Asks for a challenge code (Ctrl+O) and starts its round.
+    void openChallenge();
+    // Starts the round a challenge code holds; false, with the reason for
+    // the player, when the code is bad or a round is under way.
+    bool startChallenge(const QString& code, QString* why);
+    // A round on letters from elsewhere; false while a round runs.
+    bool startRoundOn(const game::Board& letters, int minutes, int secondsLeft);
+    // Letters drawn as Start draws them, shown nowhere.
+    game::Board drawLetters();
+    // What the command line asked for once the window shows: join a room,
+    // open Play Together, play a challenge.
+    void startRequested(const golexorb::CommandLine& command);
 
 public slots:
     void Combo1_Click(int index);
@@ -112,4 +135,8 @@ private:
     bool movingFocus_ = false;
     bool centredByFrame_ = false;
     QByteArray inflatedResource_; // only when the list was embedded compressed
+
+    void setUpRoomKeys();
+    // Last, so that it goes before the widgets and the logic it uses.
+    std::unique_ptr<golexorb::RoomPlay> room_;
 };

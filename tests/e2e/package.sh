@@ -106,10 +106,11 @@ for f in "$game" "$module"; do
     readelf -d "$f" | grep -q 'BIND_NOW' || fail "${f#"$root"} is not built with the hardening flags (no BIND_NOW)"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6charts6 libc6; do
+for d in libqt6widgets6 libqt6charts6 libc6 libmosquitto1; do
     echo "$depends" | grep -q "\b$d\b" || fail "Depends lacks $d (dpkg-shlibdeps): $depends"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = wordnet ] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends), not wordnet alone"
+[ "$(dpkg-deb -f "$deb" Suggests)" = mosquitto ] || fail "Suggests: $(dpkg-deb -f "$deb" Suggests), not mosquitto"
 using=$(dpkg-query -W -f '${source:Package} (= ${source:Version}), ' fonts-wine scowl)
 [ "$(dpkg-deb -f "$deb" Built-Using)" = "${using%, }" ] || fail "Built-Using: $(dpkg-deb -f "$deb" Built-Using), installed: $using"
 ok "no RUNPATH, hardened; Depends: $depends; Built-Using: ${using%, }"
@@ -191,7 +192,8 @@ export DISPLAY=:$(cat "$work/display")
 openbox >"$work/openbox.log" 2>&1 & pids="$pids $!"
 i=0; until wmctrl -m >/dev/null 2>&1; do i=$((i + 1)); [ $i -gt 100 ] && fail "the window manager did not start"; sleep 0.1; done
 mkdir -m 700 "$work/run" "$work/home" "$work/tmp"
-exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuUick]//g')
+# The entry's own Exec, not those of its actions' groups.
+exec_line=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$desktop" | sed 's/ *%[fFuUick]//g')
 # shellcheck disable=SC2086 # the entry's command line, split as a launcher would
 # Its temporary word list goes to the scratch folder, which goes at the end
 # with whatever a killed game leaves there.

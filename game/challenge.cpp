@@ -1,0 +1,106 @@
+#include "challenge.h"
+
+namespace game {
+
+namespace {
+
+using Number = unsigned __int128;
+
+constexpr std::string_view kDigits = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
+constexpr std::size_t kNumberDigits = 16;
+
+Number power26(int n)
+{
+    Number p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 26;
+    return p;
+}
+
+// Weighted by place, so a digit typed wrong or two swapped change it.
+unsigned checkDigit(const std::string& digits)
+{
+    unsigned sum = 0;
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        sum += static_cast<unsigned>(i + 1) * static_cast<unsigned>(kDigits.find(digits[i]));
+    return sum % 31;
+}
+
+int digitValue(char c)
+{
+    if (c >= 'a' && c <= 'z')
+        c = static_cast<char>(c - 'a' + 'A');
+    if (c == 'O')
+        c = '0';
+    else if (c == 'I' || c == 'L')
+        c = '1';
+    const std::size_t at = kDigits.find(c);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
+}
+
+} // namespace
+
+std::string challengeCode(const Board& letters, int minutes)
+{
+    if (minutes < 0 || minutes > 10)
+        return {};
+    Number value = static_cast<Number>(minutes);
+    for (const auto& cell : letters) {
+        if (cell.size() != 1 || cell[0] < 'A' || cell[0] > 'Z')
+            return {};
+        value = value * 26 + static_cast<Number>(cell[0] - 'A');
+    }
+    std::string digits(kNumberDigits, '0');
+    for (std::size_t i = kNumberDigits; i-- > 0;) {
+        digits[i] = kDigits[static_cast<std::size_t>(value % 32)];
+        value /= 32;
+    }
+    digits += kDigits[checkDigit(digits)];
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i && i % 4 == 0)
+            out += '-';
+        out += digits[i];
+    }
+    return out;
+}
+
+std::optional<Challenge> readChallenge(std::string_view code, std::string* why)
+{
+    const auto fail = [why](const char* reason) -> std::optional<Challenge> {
+        if (why)
+            *why = reason;
+        return std::nullopt;
+    };
+    std::string digits;
+    for (const char c : code) {
+        if (c == ' ' || c == '-' || c == '\t')
+            continue;
+        const int v = digitValue(c);
+        if (v < 0 || digits.size() > kNumberDigits)
+            return fail("A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.");
+        digits += kDigits[static_cast<std::size_t>(v)];
+    }
+    if (digits.size() != kNumberDigits + 1)
+        return fail("A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.");
+    const char check = digits.back();
+    digits.pop_back();
+    if (kDigits[checkDigit(digits)] != check)
+        return fail("That challenge code has a mistake in it: check it against the one you were given.");
+    Number value = 0;
+    for (const char c : digits)
+        value = value * 32 + static_cast<Number>(kDigits.find(c));
+    const Number letters = power26(kCells);
+    if (value >= letters * 11)
+        return fail("That challenge code holds no board.");
+    Challenge out;
+    out.minutes = static_cast<int>(value / letters);
+    value %= letters;
+    for (int n = kCells; n-- > 0;) {
+        out.letters[static_cast<std::size_t>(n)] = std::string(1, static_cast<char>('A' + static_cast<int>(value % 26)));
+        value /= 26;
+    }
+    return out;
+}
+
+} // namespace game

@@ -1,0 +1,32 @@
+#pragma once
+// Challenges without a server: a short code that holds a board and a round
+// length, for friends to play the same board at different times.
+//
+// The code is the round length (0 to 10) and the 16 letters as one number,
+// written in 16 digits of Crockford's base 32 (no I, L, O or U), and a
+// check digit, grouped by four: "ABCD-EFGH-JKMN-PQRS-T".
+
+#include "board.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace game {
+
+struct Challenge {
+    Board letters;
+    int minutes = 0;
+    friend bool operator==(const Challenge&, const Challenge&) = default;
+};
+
+// The code of a board whose cells each hold one of A to Z, and a length of 0
+// to 10 minutes; "" for anything else.
+std::string challengeCode(const Board& letters, int minutes);
+
+// The challenge a code holds. Case, spaces and dashes do not matter, and
+// O, I and L read as 0, 1 and 1. Nothing, with the reason for the player in
+// `why`, when it is not a code.
+std::optional<Challenge> readChallenge(std::string_view code, std::string* why = nullptr);
+
+} // namespace game

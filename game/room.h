@@ -1,0 +1,160 @@
+#pragma once
+// The room protocol: what players of one room say to each other through an
+// MQTT broker, as UTF-8 JSON under golexorb/1/ROOM/:
+//
+//   players/NAME     {"name","state":"here"|"gone"}            retained; the Last Will says "gone"
+//   chat             {"name","text"}
+//   round            {"id","letters","minutes","start","by"}   retained
+//   results/ID/NAME  {"name","words":[...]}                     retained
+//
+// Everything read here comes from anyone on the network: a message that
+// breaks a rule is ignored and counted, never half taken. Nothing of it
+// reaches a file, a shell or the word list. No networking here: the window
+// layer carries the messages.
+
+#include "board.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace game::room {
+
+inline constexpr int kProtocol = 1;
+inline constexpr std::size_t kMaxMessageBytes = 4096;
+inline constexpr std::size_t kMaxNameChars = 20;
+inline constexpr std::size_t kMaxChatChars = 200;
+inline constexpr std::size_t kMaxRoomChars = 40;
+inline constexpr std::size_t kMaxIdChars = 32;
+inline constexpr int kMaxLinesPerSecond = 5;
+inline constexpr int kDefaultPort = 1883;
+inline constexpr int kDefaultTlsPort = 8883;
+
+// Milliseconds since 1970-01-01 00:00 UTC.
+using Millis = std::int64_t;
+
+// Where a room is: [mqtt[s]://][USER@]HOST[:PORT]/ROOM.
+struct Address {
+    bool tls = false;
+    std::string user; // empty: none
+    std::string host; // a name, an IPv4 address or [an IPv6 address]
+    int port = kDefaultPort;
+    std::string room;
+    // The address written out again, the default port left out.
+    std::string text() const;
+    // The host as the network library takes it (an IPv6 address without brackets).
+    std::string hostName() const;
+};
+// Nothing, with the reason in `why`, when the text is not such an address.
+std::optional<Address> parseAddress(std::string_view text, std::string* why = nullptr);
+
+// A player's name: 1 to 20 printable characters of UTF-8, no space at
+// either end, none of / + # (they would change the topic).
+bool validName(std::string_view utf8);
+// A room's name: 1 to 40 of the letters, digits and - _ .
+bool validRoom(std::string_view room);
+// A round's id: 1 to 32 of the letters, digits and - _.
+bool validId(std::string_view id);
+
+// "golexorb/1/ROOM/"
+std::string topicBase(std::string_view room);
+// What a player subscribes to: every version's messages of the room, so
+// that another version's are seen and ignored rather than never heard of.
+std::string subscription(std::string_view room);
+
+// ---- Messages ----
+
+struct Presence {
+    std::string name;
+    bool here = true;
+    friend bool operator==(const Presence&, const Presence&) = default;
+};
+struct Chat {
+    std::string name;
+    std::string text; // as read: controls turned to spaces, cut at 200 characters
+    friend bool operator==(const Chat&, const Chat&) = default;
+};
+struct RoundStart {
+    std::string id;
+    std::string letters; // 16 of A to Z, cell 0 first
+    int minutes = 0;     // 1 to 10
+    Millis start = 0;
+    std::string by;
+    friend bool operator==(const RoundStart&, const RoundStart&) = default;
+};
+struct Results {
+    std::string round; // the round's id, from the topic
+    std::string name;
+    std::vector<std::string> words; // each 3 to 16 of A to Z
+    friend bool operator==(const Results&, const Results&) = default;
+};
+// An empty retained message: the topic's old message is gone.
+struct Cleared {
+    std::string topic;
+    friend bool operator==(const Cleared&, const Cleared&) = default;
+};
+using Message = std::variant<Presence, Chat, RoundStart, Results, Cleared>;
+
+// Why a message was ignored.
+enum class Ignored {
+    none,
+    tooBig,        // over 4 KB
+    otherVersion,  // another protocol version's topic
+    otherRoom,     // not under this room (the broker should not send it)
+    unknownTopic,  // no message of ours has that topic
+    malformed,     // not JSON, fields missing or of the wrong type
+    badName,       // not a valid name, or not the one the topic names
+    badLetters,    // not 16 letters A to Z
+    badMinutes,    // not a whole number from 1 to 10
+    badStart,      // not a UTC time as written here
+    badId,
+    badWords,
+    flood,         // a sixth chat line within a second
+    count
+};
+const char* ignoredName(Ignored why);
+
+struct Read {
+    std::optional<Message> message;
+    Ignored why = Ignored::none;
+};
+// Reads one message of `room`.
+Read read(std::string_view room, std::string_view topic, std::string_view payload);
+
+// A message to publish.
+struct Outgoing {
+    std::string topic;
+    std::string payload;
+    bool retain = false;
+    // 1 (acknowledged) for what few must not miss: presence, rounds, clears;
+    // 0 for chat lines and results, which every player gets from every
+    // player, so that a big room costs half the packets. Over one TCP
+    // connection neither is lost; results are sent again after a reconnection.
+    int qos = 1;
+    friend bool operator==(const Outgoing&, const Outgoing&) = default;
+};
+// The message as it goes out. A chat text is cleaned and cut as a reader
+// would; the other fields are written as given.
+Outgoing write(std::string_view room, const Message& message);
+
+// ---- Text ----
+
+// A chat text as it may be shown: control and layout characters turned to
+// spaces, cut at 200 characters; invalid UTF-8 turned to U+FFFD.
+std::string cleanText(std::string_view utf8);
+
+// "2026-05-01T12:00:05.250Z"
+std::string formatTime(Millis t);
+// That form, with or without the milliseconds; nothing for anything else.
+std::optional<Millis> parseTime(std::string_view text);
+
+// ---- Letters ----
+
+std::optional<Board> boardOf(std::string_view letters);
+std::string lettersOf(const Board& board); // "" unless every cell holds one of A to Z
+
+} // namespace game::room

@@ -1,0 +1,354 @@
+#include "roomstate.h"
+
+#include "blocklist.h"
+
+#include <algorithm>
+
+namespace game::room {
+
+namespace {
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool asciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+std::string minutesText(int minutes)
+{
+    return std::to_string(minutes) + "-minute round";
+}
+
+std::string clockText(Millis ms)
+{
+    const Millis s = std::max<Millis>(0, (ms + 999) / 1000);
+    const Millis sec = s % 60;
+    return std::to_string(s / 60) + ":" + (sec < 10 ? "0" : "") + std::to_string(sec);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- masking
+
+Masker::Masker(std::string_view blocklist)
+{
+    const auto forms = mkdic::blockedForms(mkdic::parseBlockList(blocklist));
+    blocked_.insert(forms.begin(), forms.end());
+}
+
+std::string Masker::mask(std::string_view text) const
+{
+    std::string out(text);
+    if (blocked_.empty())
+        return out;
+    // Runs of ASCII letters are the words: a byte of a multi-byte UTF-8
+    // character is never one, so masking keeps the text valid.
+    for (std::size_t i = 0; i < out.size();) {
+        if (!asciiLetter(out[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        std::string word;
+        while (end < out.size() && asciiLetter(out[end]))
+            word += lowerAscii(out[end++]);
+        if (blocked_.count(word))
+            std::fill(out.begin() + static_cast<std::ptrdiff_t>(i), out.begin() + static_cast<std::ptrdiff_t>(end), '*');
+        i = end;
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------- the room
+
+RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords)
+    : room_(std::move(room))
+    , name_(std::move(name))
+    , masker_(std::move(masker))
+    , boardWords_(std::move(boardWords))
+{
+}
+
+Millis RoomState::Tracked::deadline() const
+{
+    // The clock shows the full time, counts to 0, and the round ends at the
+    // tick after that.
+    return round.start + (Millis(round.minutes) * 60 + 1) * 1000 + kStandingsWait;
+}
+
+Outgoing RoomState::will() const
+{
+    return write(room_, Presence{name_, false});
+}
+
+RoomState::Effects RoomState::connected()
+{
+    Effects e;
+    e.publish.push_back(write(room_, Presence{name_, true}));
+    // A broker that restarted has lost what it kept; put this player's
+    // results of the round back for whoever has not got them yet.
+    if (round_ && !myResultsTopic_.empty()) {
+        if (const auto mine = round_->results.find(name_); mine != round_->results.end())
+            e.publish.push_back(write(room_, Results{round_->round.id, name_, mine->second}));
+    }
+    return e;
+}
+
+RoomState::Effects RoomState::leaving() const
+{
+    return {{}, {write(room_, Presence{name_, false})}, {}};
+}
+
+bool RoomState::playing() const
+{
+    return round_ && round_->playing && !round_->ended;
+}
+
+std::optional<Millis> RoomState::nextDeadline() const
+{
+    if (round_ && !round_->shown)
+        return round_->deadline();
+    return std::nullopt;
+}
+
+int RoomState::ignoredTotal() const
+{
+    int total = 0;
+    for (int n : ignored_)
+        total += n;
+    return total;
+}
+
+std::vector<std::string> RoomState::playersHere() const
+{
+    return {here_.begin(), here_.end()};
+}
+
+bool RoomState::allowLine(const std::string& name, Millis now)
+{
+    if (lines_.size() > kMaxPlayers) {
+        // Forget the players quiet for a second: they are not over the limit.
+        for (auto it = lines_.begin(); it != lines_.end();)
+            it = it->second.empty() || it->second.back() <= now - 1000 ? lines_.erase(it) : std::next(it);
+    }
+    auto& times = lines_[name];
+    while (!times.empty() && times.front() <= now - 1000)
+        times.pop_front();
+    if (times.size() >= static_cast<std::size_t>(kMaxLinesPerSecond))
+        return false;
+    times.push_back(now);
+    return true;
+}
+
+void RoomState::track(RoundStart r, bool playing, Effects& e)
+{
+    // This player's results of the last round leave the broker with it.
+    if (!myResultsTopic_.empty()) {
+        e.publish.push_back(write(room_, Cleared{myResultsTopic_}));
+        myResultsTopic_.clear();
+    }
+    Tracked t;
+    t.round = std::move(r);
+    t.playing = playing;
+    t.ended = !playing;
+    t.expected = here_;
+    if (playing)
+        t.expected.insert(name_);
+    round_ = std::move(t);
+}
+
+void RoomState::standingsIfDue(Millis now, Effects& e)
+{
+    if (!round_ || round_->shown)
+        return;
+    const bool allIn = !round_->results.empty()
+                       && std::all_of(round_->expected.begin(), round_->expected.end(),
+                                      [&](const std::string& n) { return round_->results.count(n) > 0; });
+    if (!allIn && now < round_->deadline())
+        return;
+    // Until this board's own round has ended its words are not in.
+    if (playing())
+        return;
+    round_->shown = true;
+    if (round_->results.empty())
+        return;
+    const auto board = boardOf(round_->round.letters);
+    const auto s = standings(round_->results, board ? boardWords_(*board) : std::set<std::string>{});
+    const auto lines = standingsLines(s, [this](std::string_view n) { return show(n); });
+    e.lines.insert(e.lines.end(), lines.begin(), lines.end());
+}
+
+std::vector<std::string> RoomState::findersOf(std::string_view word) const
+{
+    std::vector<std::string> out;
+    if (!round_)
+        return out;
+    for (const auto& [name, words] : round_->results)
+        if (std::find(words.begin(), words.end(), word) != words.end())
+            out.push_back(show(name));
+    return out;
+}
+
+RoomState::Effects RoomState::receive(std::string_view topic, std::string_view payload, bool retained, bool localBusy,
+                                      Millis now)
+{
+    Effects e;
+    Read r = read(room_, topic, payload);
+    if (!r.message) {
+        count(r.why);
+        return e;
+    }
+
+    if (auto* p = std::get_if<Presence>(&*r.message)) {
+        if (p->name == name_)
+            return e; // this player's own, or a will left by an earlier run
+        if (p->here) {
+            if (here_.count(p->name))
+                return e;
+            if (here_.size() >= kMaxPlayers) {
+                count(Ignored::flood);
+                return e;
+            }
+            here_.insert(p->name);
+            // Someone already here when this player came may be playing the
+            // round, and so does someone who comes before it starts.
+            if (round_ && !round_->shown && (retained || now < round_->round.start))
+                round_->expected.insert(p->name);
+            e.lines.push_back(show(p->name) + (retained ? " is here." : " joined the room."));
+        } else if (here_.erase(p->name)) {
+            e.lines.push_back(show(p->name) + " left the room.");
+            if (round_ && !round_->results.count(p->name))
+                round_->expected.erase(p->name);
+            standingsIfDue(now, e);
+        }
+        return e;
+    }
+
+    if (auto* c = std::get_if<Chat>(&*r.message)) {
+        if (!allowLine(c->name, now)) {
+            count(Ignored::flood);
+            return e;
+        }
+        e.lines.push_back(show(c->name) + ": " + show(c->text));
+        return e;
+    }
+
+    if (auto* rs = std::get_if<RoundStart>(&*r.message)) {
+        if (round_ && round_->round.id == rs->id)
+            return e; // this player's own, or heard before
+        const Millis length = (Millis(rs->minutes) * 60 + 1) * 1000;
+        const std::string by = rs->by == name_ ? std::string("You") : show(rs->by);
+        if (retained && rs->start <= now) {
+            // Kept from before this player came: over, or under way.
+            if (now >= rs->start + length || playing())
+                return e;
+            e.lines.push_back(by + (rs->by == name_ ? "r " : "'s ") + minutesText(rs->minutes) + " is under way ("
+                              + clockText(rs->start + length - now) + " left): you play the next one.");
+            track(*rs, false, e);
+            return e;
+        }
+        if (playing() || localBusy) {
+            // A round under way is never interrupted.
+            e.lines.push_back(by + " started a " + minutesText(rs->minutes)
+                              + "; yours is under way: you play the next one.");
+            if (!playing())
+                track(*rs, false, e);
+            return e;
+        }
+        RoundStart mine = *rs;
+        const Millis ahead = rs->start - now;
+        if (ahead < -kTolerance || ahead > kLead + kTolerance)
+            mine.start = now + kLead; // the starter's clock or this one is off
+        const auto board = boardOf(mine.letters);
+        e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by};
+        e.lines.push_back(by + " started a " + minutesText(mine.minutes) + ".");
+        track(std::move(mine), true, e);
+        return e;
+    }
+
+    if (auto* res = std::get_if<Results>(&*r.message)) {
+        if (!round_ || res->round != round_->round.id || round_->shown)
+            return e; // another round's, or too late
+        if (res->name == name_ && round_->results.count(name_))
+            return e; // this player's own, known already
+        if (!round_->results.count(res->name) && round_->results.size() >= kMaxPlayers) {
+            count(Ignored::flood);
+            return e;
+        }
+        round_->results[res->name] = res->words;
+        standingsIfDue(now, e);
+        return e;
+    }
+    return e; // a cleared topic: nothing to do
+}
+
+RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std::string id, Millis now)
+{
+    Effects e;
+    const std::string text = lettersOf(letters);
+    if (playing() || text.empty() || minutes < 1 || minutes > 10 || !validId(id))
+        return e;
+    RoundStart r{std::move(id), text, minutes, now + kLead, name_};
+    e.start = RoundPlan{r.id, letters, minutes, r.start, name_};
+    e.lines.push_back("You start a " + minutesText(minutes) + ".");
+    track(r, true, e);
+    e.publish.push_back(write(room_, r));
+    return e;
+}
+
+void RoomState::roundSkipped(std::string_view id)
+{
+    if (round_ && round_->round.id == id && round_->playing) {
+        round_->playing = false;
+        round_->ended = true;
+        round_->expected.erase(name_);
+    }
+}
+
+RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, Millis now)
+{
+    Effects e;
+    if (!playing())
+        return e;
+    round_->ended = true;
+    Results mine{round_->round.id, name_, {}};
+    for (const auto& w : words)
+        if (std::find(mine.words.begin(), mine.words.end(), w) == mine.words.end())
+            mine.words.push_back(w);
+    Outgoing out = write(room_, mine);
+    if (out.payload.size() > kMaxMessageBytes) {
+        // Others would ignore it whole: the longest words go, as many as fit.
+        std::stable_sort(mine.words.begin(), mine.words.end(),
+                         [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+        while (out.payload.size() > kMaxMessageBytes) {
+            mine.words.pop_back();
+            out = write(room_, mine);
+        }
+    }
+    round_->results[name_] = mine.words;
+    myResultsTopic_ = out.topic;
+    e.publish.push_back(std::move(out));
+    standingsIfDue(now, e);
+    return e;
+}
+
+RoomState::Effects RoomState::tick(Millis now)
+{
+    Effects e;
+    standingsIfDue(now, e);
+    return e;
+}
+
+std::optional<Outgoing> RoomState::chat(std::string_view text) const
+{
+    const std::string clean = cleanText(text);
+    if (clean.empty())
+        return std::nullopt;
+    return write(room_, Chat{name_, clean});
+}
+
+} // namespace game::room

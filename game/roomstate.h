@@ -1,0 +1,134 @@
+#pragma once
+// One player's view of a room: who is here, the chat, the room's round and
+// its standings. It reads the room's messages and says what to show, what
+// to publish and when this board's round starts; the window layer carries
+// the messages, keeps the clock and plays the round. Times are given to
+// every call, so tests run it without waiting.
+
+#include "room.h"
+#include "standings.h"
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace game::room {
+
+// Masks the words of the block list in text from the network: each whole
+// word (a run of the letters a to z, any case) that the list leaves out of
+// the game, with the inflections it blocks, becomes asterisks.
+class Masker {
+public:
+    Masker() = default;
+    // The block list's text, one word a line (resources/blocklist.txt).
+    explicit Masker(std::string_view blocklist);
+    std::string mask(std::string_view utf8) const;
+
+private:
+    std::set<std::string> blocked_;
+};
+
+// A round this board is to play, and when.
+struct RoundPlan {
+    std::string id;
+    Board letters;
+    int minutes = 0;
+    Millis start = 0; // by this computer's clock
+    std::string by;
+};
+
+class RoomState {
+public:
+    // Every word a board holds, as the solver finds them.
+    using BoardWords = std::function<std::set<std::string>(const Board&)>;
+
+    // A round starts this long after Start is pressed, so that every board
+    // gets the message before it.
+    static constexpr Millis kLead = 3000;
+    // A start time further than this from what the arrival says (a clock
+    // that is off) is replaced by the arrival time and the lead.
+    static constexpr Millis kTolerance = 2000;
+    // The standings wait this long after the round's end for missing results.
+    static constexpr Millis kStandingsWait = 10000;
+    static constexpr std::size_t kMaxPlayers = 500;
+
+    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords);
+
+    struct Effects {
+        std::vector<std::string> lines;   // for the chat list, UTF-8, in order
+        std::vector<Outgoing> publish;    // in order
+        std::optional<RoundPlan> start;   // a round this board is to start
+    };
+
+    const std::string& room() const { return room_; }
+    const std::string& name() const { return name_; }
+
+    // The Last Will: "gone", published by the broker when this player drops.
+    Outgoing will() const;
+    // Connected (again): "here", and this player's results the broker may have lost.
+    Effects connected();
+    // Leaving: "gone".
+    Effects leaving() const;
+    // A message from the broker. `retained`: the broker kept it from before
+    // this player subscribed. `localBusy`: this board is in a round of its own.
+    Effects receive(std::string_view topic, std::string_view payload, bool retained, bool localBusy, Millis now);
+    // Start Game in the room: the round for everyone, starting kLead from now.
+    // Nothing while this board has a room round planned or under way.
+    Effects startRound(const Board& letters, int minutes, std::string id, Millis now);
+    // A planned round that this board could not start after all.
+    void roundSkipped(std::string_view id);
+    // This board's round ended with these words accepted.
+    Effects roundEnded(const std::vector<std::string>& words, Millis now);
+    // Standings that are due.
+    Effects tick(Millis now);
+    // A chat line to send, cleaned and cut; nothing when it is empty.
+    std::optional<Outgoing> chat(std::string_view text) const;
+
+    // Whether this board has a room round planned or under way.
+    bool playing() const;
+    // When tick() next has something to do.
+    std::optional<Millis> nextDeadline() const;
+    // The id of the room round tracked now ("" if none).
+    std::string roundId() const { return round_ ? round_->round.id : std::string(); }
+    // Who found the word in the round tracked now, names as shown.
+    std::vector<std::string> findersOf(std::string_view word) const;
+    std::vector<std::string> playersHere() const;
+
+    int ignored(Ignored why) const { return ignored_[static_cast<std::size_t>(why)]; }
+    int ignoredTotal() const;
+
+private:
+    struct Tracked {
+        RoundStart round; // its start is this computer's
+        bool playing = false;
+        bool ended = false;
+        std::set<std::string> expected;
+        std::map<std::string, std::vector<std::string>> results;
+        bool shown = false;
+        Millis deadline() const;
+    };
+
+    std::string show(std::string_view text) const { return masker_.mask(text); }
+    void count(Ignored why) { ++ignored_[static_cast<std::size_t>(why)]; }
+    bool allowLine(const std::string& name, Millis now);
+    void track(RoundStart r, bool playing, Effects& e);
+    void standingsIfDue(Millis now, Effects& e);
+
+    std::string room_;
+    std::string name_;
+    Masker masker_;
+    BoardWords boardWords_;
+    std::set<std::string> here_;
+    std::map<std::string, std::deque<Millis>> lines_;
+    std::optional<Tracked> round_;
+    std::string myResultsTopic_; // what this player last left on the broker
+    std::array<int, static_cast<std::size_t>(Ignored::count)> ignored_{};
+};
+
+} // namespace game::room

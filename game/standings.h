@@ -1,0 +1,37 @@
+#pragma once
+// The standings of a round a room played: each player's score as the game
+// counts it, and the room score, in which a word that two or more players
+// found scores nothing.
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace game {
+
+struct Standing {
+    std::string name;
+    int score = 0;      // the lengths of the player's words, as Add adds them
+    int roomScore = 0;  // the same, of the words no one else found
+    int onlyTheirs = 0; // how many words no one else found
+    friend bool operator==(const Standing&, const Standing&) = default;
+};
+
+struct Standings {
+    std::vector<Standing> players; // best room score first, then best score, then by name
+    // Every word that counted, with who found it (in name order).
+    std::map<std::string, std::vector<std::string>> finders;
+};
+
+// `words` holds each player's words as they sent them; only those in
+// `boardWords` (every word the round's board holds) count, each once.
+Standings standings(const std::map<std::string, std::vector<std::string>>& words,
+                    const std::set<std::string>& boardWords);
+
+// The lines the chat shows, names written through `show`.
+std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show);
+
+} // namespace game

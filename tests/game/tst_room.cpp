@@ -1,0 +1,280 @@
+// The room protocol: what a message from the network turns into, or why it
+// is ignored; addresses, challenge codes, standings, and one player's view
+// of a room through a round.
+
+#include "challenge.h"
+#include "room.h"
+#include "roomstate.h"
+#include "scriptedplatform.h"
+
+#include <QTest>
+
+using namespace game;
+using namespace game::room;
+
+Q_DECLARE_METATYPE(game::room::Ignored)
+
+class TestRoom : public QObject {
+    Q_OBJECT
+private slots:
+    void read_data();
+    void read();
+    void writeReadsBack();
+    void address_data();
+    void address();
+    void challenge_data();
+    void challenge();
+    void standingsCancelShared();
+    void roomThroughARound();
+    void roundOnGivenLetters();
+};
+
+namespace {
+
+const std::string kBase = "golexorb/1/den/";
+const std::string kLetters = "ETAOINSRHLDCUMFP";
+
+std::string describe(const Read& r)
+{
+    if (!r.message)
+        return std::string("ignored: ") + ignoredName(r.why);
+    struct {
+        std::string operator()(const Presence& p) const { return "players " + p.name + (p.here ? " here" : " gone"); }
+        std::string operator()(const Chat& c) const { return "chat " + c.name + ": " + c.text; }
+        std::string operator()(const RoundStart& r) const
+        {
+            return "round " + r.id + " " + r.letters + " " + std::to_string(r.minutes) + " " + formatTime(r.start) + " "
+                   + r.by;
+        }
+        std::string operator()(const Results& r) const
+        {
+            std::string s = "results " + r.round + " " + r.name + ":";
+            for (const auto& w : r.words)
+                s += " " + w;
+            return s;
+        }
+        std::string operator()(const Cleared& c) const { return "cleared " + c.topic; }
+    } text;
+    return std::visit(text, *r.message);
+}
+
+} // namespace
+
+void TestRoom::read_data()
+{
+    QTest::addColumn<QByteArray>("topic");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("expected");
+    auto row = [](const char* name, const std::string& topic, const QByteArray& payload, const char* expected) {
+        QTest::newRow(name) << QByteArray::fromStdString(topic) << payload << QString::fromUtf8(expected);
+    };
+    const QByteArray round = R"({"id":"r1","letters":"ETAOINSRHLDCUMFP","minutes":3,"start":"2026-05-01T12:00:05.250Z","by":"Ann"})";
+
+    row("here", kBase + "players/Ann", R"({"name":"Ann","state":"here"})", "players Ann here");
+    row("gone", kBase + "players/Ann", R"({"state":"gone","name":"Ann","extra":[1,{}]})", "players Ann gone");
+    row("unicode name", kBase + "players/Zoë 🙂", R"({"name":"Zo\u00eb \ud83d\ude42","state":"here"})", "players Zoë 🙂 here");
+    row("topic names another", kBase + "players/Bob", R"({"name":"Ann","state":"here"})", "ignored: bad name");
+    row("other state", kBase + "players/Ann", R"({"name":"Ann","state":"away"})", "ignored: malformed");
+    row("cleared", kBase + "players/Ann", "", "cleared golexorb/1/den/players/Ann");
+    row("chat", kBase + "chat", R"({"name":"Ann","text":"hi all"})", "chat Ann: hi all");
+    row("chat controls", kBase + "chat", R"({"name":"Ann","text":"a\nb\u202ec\u0007d"})", "chat Ann: a b c d");
+    row("chat cut at 200", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"" + QByteArray(250, 'x') + "\"}",
+        ("chat Ann: " + std::string(200, 'x')).c_str());
+    row("chat blank", kBase + "chat", R"({"name":"Ann","text":"   "})", "ignored: malformed");
+    row("chat empty payload", kBase + "chat", "", "ignored: malformed");
+    row("name 21 chars", kBase + "chat", R"({"name":"abcdefghijklmnopqrstu","text":"x"})", "ignored: bad name");
+    row("name with slash", kBase + "chat", R"({"name":"a/b","text":"x"})", "ignored: bad name");
+    row("name with spaces around", kBase + "chat", R"({"name":" Ann","text":"x"})", "ignored: bad name");
+    row("name control", kBase + "chat", R"({"name":"A\u0000n","text":"x"})", "ignored: bad name");
+    row("name not a string", kBase + "chat", R"({"name":7,"text":"x"})", "ignored: malformed");
+    row("round", kBase + "round", round, "round r1 ETAOINSRHLDCUMFP 3 2026-05-01T12:00:05.250Z Ann");
+    row("round 15 letters", kBase + "round", QByteArray(round).replace("ETAOINSRHLDCUMFP", "ETAOINSRHLDCUMF"),
+        "ignored: bad letters");
+    row("round lower case", kBase + "round", QByteArray(round).replace("ETAOINSRHLDCUMFP", "etaoinsrhldcumfp"),
+        "ignored: bad letters");
+    row("round Qu", kBase + "round", QByteArray(round).replace("ETAOINSRHLDCUMFP", "QuTAOINSRHLDCUMF"),
+        "ignored: bad letters");
+    row("round 0 minutes", kBase + "round", QByteArray(round).replace("\"minutes\":3", "\"minutes\":0"),
+        "ignored: bad minutes");
+    row("round 11 minutes", kBase + "round", QByteArray(round).replace("\"minutes\":3", "\"minutes\":11"),
+        "ignored: bad minutes");
+    row("round 2.5 minutes", kBase + "round", QByteArray(round).replace("\"minutes\":3", "\"minutes\":2.5"),
+        "ignored: bad minutes");
+    row("round minutes as text", kBase + "round", QByteArray(round).replace("\"minutes\":3", "\"minutes\":\"3\""),
+        "ignored: bad minutes");
+    row("round local time", kBase + "round", QByteArray(round).replace(".250Z", "+02:00"), "ignored: bad start");
+    row("round 31 February", kBase + "round", QByteArray(round).replace("05-01", "02-31"), "ignored: bad start");
+    row("round bad id", kBase + "round", QByteArray(round).replace("\"r1\"", "\"r/1\""), "ignored: bad id");
+    row("round no by", kBase + "round", QByteArray(round).replace(",\"by\":\"Ann\"", ""), "ignored: malformed");
+    row("results", kBase + "results/r1/Ann", R"({"name":"Ann","words":["EAT","TEA","EAT"]})", "results r1 Ann: EAT TEA");
+    row("results short word", kBase + "results/r1/Ann", R"({"name":"Ann","words":["AT"]})", "ignored: bad words");
+    row("results lower case", kBase + "results/r1/Ann", R"({"name":"Ann","words":["eat"]})", "ignored: bad words");
+    row("results other name", kBase + "results/r1/Bob", R"({"name":"Ann","words":[]})", "ignored: bad name");
+    row("other version", "golexorb/2/den/chat", R"({"name":"Ann","text":"hi"})", "ignored: other version");
+    row("other room", "golexorb/1/attic/chat", R"({"name":"Ann","text":"hi"})", "ignored: other room");
+    row("unknown topic", kBase + "chat/more", R"({"name":"Ann","text":"hi"})", "ignored: unknown topic");
+    row("over 4 KB", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"" + QByteArray(4100, 'x') + "\"}", "ignored: too big");
+    row("not JSON", kBase + "chat", "hello", "ignored: malformed");
+    row("array", kBase + "chat", R"(["Ann","hi"])", "ignored: malformed");
+    row("trailing text", kBase + "chat", R"({"name":"Ann","text":"hi"} x)", "ignored: malformed");
+    row("duplicate key", kBase + "chat", R"({"name":"Ann","name":"Bob","text":"hi"})", "ignored: malformed");
+    row("bad UTF-8", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"\xC0\xAF\"}", "ignored: malformed");
+    row("lone surrogate", kBase + "chat", R"({"name":"Ann","text":"\ud800"})", "ignored: malformed");
+    row("deep nesting", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"hi\",\"x\":" + QByteArray(64, '[') + QByteArray(64, ']') + "}",
+        "ignored: malformed");
+}
+
+void TestRoom::read()
+{
+    QFETCH(QByteArray, topic);
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, expected);
+    const Read r = game::room::read("den", topic.toStdString(), std::string_view(payload.constData(), std::size_t(payload.size())));
+    QCOMPARE(QString::fromStdString(describe(r)), expected);
+}
+
+void TestRoom::writeReadsBack()
+{
+    const std::vector<Message> messages{Presence{"Zoë", false}, Chat{"Ann", "say \"hi\" \\ now"},
+                                        RoundStart{"r-9", kLetters, 10, 1'777'777'777'123, "Bob"},
+                                        Results{"r-9", "Bob", {"EAT", "TEAS"}}};
+    for (const auto& m : messages) {
+        const Outgoing out = write("den", m);
+        const Read back = game::room::read("den", out.topic, out.payload);
+        QVERIFY2(back.message && *back.message == m, out.payload.c_str());
+        QCOMPARE(out.retain, !std::holds_alternative<Chat>(m));
+    }
+}
+
+void TestRoom::address_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // the address written out again, or the reason
+    QTest::newRow("plain") << "example.org/den" << "mqtt://example.org/den";
+    QTest::newRow("port") << "mqtt://127.0.0.1:18830/den" << "mqtt://127.0.0.1:18830/den";
+    QTest::newRow("tls user") << " MQTTS://ann@broker.example.org/den-2 " << "mqtts://ann@broker.example.org/den-2";
+    QTest::newRow("ipv6") << "[::1]:1884/den" << "mqtt://[::1]:1884/den";
+    QTest::newRow("no room") << "example.org" << "the room is missing: write the server, then / and the room";
+    QTest::newRow("room with slash") << "example.org/a/b" << "a room's name is 1 to 40 letters, digits, - _ or .";
+    QTest::newRow("other scheme") << "http://example.org/den" << "only mqtt:// and mqtts:// addresses are understood";
+    QTest::newRow("port 0") << "example.org:0/den" << "the port is a number from 1 to 65535";
+    QTest::newRow("port 65536") << "example.org:65536/den" << "the port is a number from 1 to 65535";
+    QTest::newRow("bad host") << "exa mple.org/den" << "a server's name is made of letters, digits, - and .";
+}
+
+void TestRoom::address()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    std::string why;
+    const auto a = parseAddress(text.toStdString(), &why);
+    QCOMPARE(QString::fromStdString(a ? a->text() : why), expected);
+}
+
+void TestRoom::challenge_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("expected"); // letters and minutes, or the reason
+    const Board board = *boardOf(kLetters);
+    const QString code = QString::fromStdString(challengeCode(board, 3));
+    QTest::newRow("as made") << code << "ETAOINSRHLDCUMFP 3";
+    QTest::newRow("lower case, no dashes") << code.toLower().remove('-') << "ETAOINSRHLDCUMFP 3";
+    QTest::newRow("all Z, 10 minutes") << QString::fromStdString(challengeCode(*boardOf(std::string(16, 'Z')), 10))
+                                       << "ZZZZZZZZZZZZZZZZ 10";
+    QString typo = code;
+    typo[2] = typo[2] == 'A' ? 'B' : 'A';
+    QTest::newRow("a digit wrong") << typo
+                                   << "That challenge code has a mistake in it: check it against the one you were given.";
+    QTest::newRow("too short") << code.left(10) << "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.";
+    QTest::newRow("U is no digit") << QString(code).replace(0, 1, "U")
+                                   << "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.";
+    // Every digit 31: the check digit is 31 * (1 + ... + 16) mod 31 = 0.
+    QTest::newRow("beyond any board") << "ZZZZ-ZZZZ-ZZZZ-ZZZZ-0" << "That challenge code holds no board.";
+}
+
+void TestRoom::challenge()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, expected);
+    std::string why;
+    const auto c = readChallenge(code.toStdString(), &why);
+    QCOMPARE(QString::fromStdString(c ? lettersOf(c->letters) + " " + std::to_string(c->minutes) : why), expected);
+}
+
+void TestRoom::standingsCancelShared()
+{
+    // TEA is found by both and cancels; HOT by Bob only; XYZ is no word of the board.
+    const auto s = standings({{"Ann", {"EAT", "TEA", "XYZ"}}, {"Bob", {"TEA", "HOTS", "TEA"}}},
+                             {"EAT", "TEA", "HOTS"});
+    QCOMPARE(s.players.size(), std::size_t(2));
+    QCOMPARE(s.players[0], (Standing{"Bob", 7, 4, 1}));
+    QCOMPARE(s.players[1], (Standing{"Ann", 6, 3, 1}));
+    QCOMPARE(s.finders.at("TEA"), (std::vector<std::string>{"Ann", "Bob"}));
+    const auto lines = standingsLines(s, [](std::string_view n) { return std::string(n); });
+    QCOMPARE(lines.at(1), std::string("1. Bob: score 7, room score 4, 1 word only Bob found"));
+}
+
+void TestRoom::roomThroughARound()
+{
+    const Millis t0 = 1'800'000'000'000;
+    RoomState ann("den", "Ann", Masker("# words\nbadword\n"), [](const Board&) { return std::set<std::string>{"EAT", "TEA"}; });
+    const auto send = [&](const Outgoing& o, bool retained, bool busy, Millis now) {
+        return ann.receive(o.topic, o.payload, retained, busy, now);
+    };
+    QCOMPARE(ann.connected().publish.at(0).topic, kBase + "players/Ann");
+    QCOMPARE(send(write("den", Presence{"Bob", true}), true, false, t0).lines.at(0), std::string("Bob is here."));
+
+    // Chat: masked, and no more than five lines a second from one player.
+    QCOMPARE(send(write("den", Chat{"Bob", "a Badwords day"}), false, false, t0).lines.at(0),
+             std::string("Bob: a ******** day"));
+    for (int i = 0; i < 6; ++i)
+        send(write("den", Chat{"Bob", "spam"}), false, false, t0 + 100);
+    QCOMPARE(ann.ignored(Ignored::flood), 2);
+    QCOMPARE(send(write("den", Chat{"Bob", "later"}), false, false, t0 + 1100).lines.size(), std::size_t(1));
+
+    // A round with a clock 60 s ahead starts at the arrival and the lead instead.
+    const RoundStart round{"r1", kLetters, 1, t0 + 60'000, "Bob"};
+    const auto e = send(write("den", round), false, false, t0);
+    QVERIFY(e.start);
+    QCOMPARE(e.start->start, t0 + RoomState::kLead);
+    QCOMPARE(lettersOf(e.start->letters), kLetters);
+    QVERIFY(ann.playing());
+    // A second round never interrupts it.
+    QVERIFY(!send(write("den", RoundStart{"r2", kLetters, 2, t0 + 1000, "Bob"}), false, false, t0 + 500).start);
+    QCOMPARE(ann.roundId(), std::string("r1"));
+
+    // Standings once both results are in; the shared word scores nothing in the room.
+    QVERIFY(ann.roundEnded({"EAT", "TEA"}, t0 + 40'000).lines.empty());
+    const auto s = send(write("den", Results{"r1", "Bob", {"TEA"}}), false, false, t0 + 41'000).lines;
+    QCOMPARE(s.size(), std::size_t(3));
+    QCOMPARE(s[1], std::string("1. Ann: score 6, room score 3, 1 word only Ann found"));
+    QCOMPARE(ann.findersOf("TEA"), (std::vector<std::string>{"Ann", "Bob"}));
+
+    // A player who leaves is said to; retained old rounds are not replayed.
+    QCOMPARE(send(write("den", Presence{"Bob", false}), false, false, t0 + 42'000).lines.at(0),
+             std::string("Bob left the room."));
+    QVERIFY(!send(write("den", RoundStart{"r0", kLetters, 1, t0 - 600'000, "Cy"}), true, false, t0 + 43'000).start);
+    QVERIFY(send(write("den", Presence{"Cy", true}), false, false, t0).lines.at(0) == "Cy joined the room.");
+    QCOMPARE(ann.ignoredTotal(), 2);
+}
+
+// A room's or a challenge's round: the given letters, the given length, and
+// never over a round under way.
+void TestRoom::roundOnGivenLetters()
+{
+    ScriptedPlatform platform;
+    MainLogic logic(platform);
+    logic.setCombo1Text("5");
+    QVERIFY(logic.startRoundOn(*boardOf(kLetters), 2, 119));
+    QVERIFY(logic.running());
+    QCOMPARE(lettersOf(logic.letters()), kLetters);
+    QCOMPARE(logic.seconds().caption, std::string("119"));
+    QCOMPARE(logic.roundMinutes(), 2);
+    QVERIFY(!logic.startRoundOn(*boardOf(std::string(16, 'Z')), 1, 60));
+    QCOMPARE(lettersOf(logic.letters()), kLetters);
+    logic.endbtn_Click();
+    QCOMPARE(logic.seconds().caption, std::string("300")); // the player's own pick again
+}
+
+QTEST_APPLESS_MAIN(TestRoom)
+#include "tst_room.moc"

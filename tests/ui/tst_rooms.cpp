@@ -1,0 +1,288 @@
+// Rooms, played for real: a private broker (Debian's mosquitto, unpacked by
+// scripts/mqtt-broker and run by the game's own hosting code on 127.0.0.1)
+// and several games on it, three in this process and one more as a program
+// of its own, killed with SIGKILL. One scenario, in steps that build on
+// each other: join and chat; a shared round (the same letters, the clocks
+// together); the standings with a shared word cancelled; a killed player
+// shown as gone; a late joiner who watches, then plays the next round; the
+// broker stopped in mid-round and started again.
+
+#include "hostedbroker.h"
+#include "mainfrm.h"
+#include "roomplay.h"
+#include "roomstate.h"
+#include "uitest.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+const QString kBoard = "CATSDOGEQUIZREAD"; // CAT 0 1 2, DOG 4 5 6, QUIZ 8-11, READ 12-15
+
+std::function<double()> boardSource(const QString& board)
+{
+    auto next = std::make_shared<int>(0);
+    return [board, next] {
+        const auto pos = game::kLetterPool.find(board.at(*next % 16).toLatin1());
+        ++*next;
+        return (static_cast<double>(pos) + 1.0) / 102.0;
+    };
+}
+
+QStringList chat(MainFrm& w)
+{
+    QStringList lines;
+    auto* list = w.findChild<QListWidget*>("chatlst");
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+bool said(MainFrm& w, const QString& part)
+{
+    return chat(w).join('\n').contains(part);
+}
+
+QString letters(MainFrm& w)
+{
+    QString s;
+    for (const auto& cell : w.logic().letters())
+        s += QString::fromStdString(cell);
+    return s;
+}
+
+void word(MainFrm& w, std::initializer_list<int> cells)
+{
+    for (int n : cells)
+        w.l_MouseDown(n, 1, 0, 375, 375);
+    w.Addbtn_Click();
+}
+
+void pickMinutes(MainFrm& w, int minutes)
+{
+    w.findChild<QComboBox*>("Combo1")->setCurrentIndex(minutes - 1);
+    w.Combo1_Click(minutes - 1);
+}
+
+} // namespace
+
+class TestRooms : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void joinAndChat();
+    void sharedRound();
+    void standingsCancelSharedWords();
+    void killedPlayerGone();
+    void lateJoinerWatchesThenPlays();
+    void brokerStoppedMidRound();
+
+private:
+    std::unique_ptr<MainFrm> game(const QString& name);
+    void startRoundBy(MainFrm& starter, std::initializer_list<MainFrm*> players);
+
+    QTemporaryDir home_;
+    golexorb::HostedBroker broker_;
+    game::room::Address address_;
+    std::unique_ptr<MainFrm> ann_, bob_, cy_, eve_;
+};
+
+void TestRooms::initTestCase()
+{
+    const QString state = qEnvironmentVariable("GOLEXORB_MQTT_STATE");
+    QVERIFY2(!state.isEmpty(), "GOLEXORB_MQTT_STATE names the folder scripts/mqtt-broker fetched into");
+    QFile unavailable(state + "/unavailable");
+    if (unavailable.open(QIODevice::ReadOnly))
+        QSKIP(qPrintable("no private MQTT broker: " + QString::fromUtf8(unavailable.readAll()).trimmed()));
+    QFile libs(state + "/libs");
+    QVERIFY(libs.open(QIODevice::ReadOnly));
+    broker_.setProgram(state + "/root/usr/sbin/mosquitto", {QString::fromUtf8(libs.readAll()).trimmed()});
+    QString why;
+    const int port = broker_.start(20000 + int(QCoreApplication::applicationPid() % 20000), &why, true);
+    QVERIFY2(port > 0, qPrintable(why));
+    address_ = *game::room::parseAddress(QStringLiteral("mqtt://127.0.0.1:%1/den").arg(port).toStdString());
+
+    // The players' records and settings stay in this test's folder.
+    for (const char* v : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        qputenv(v, (home_.path() + "/" + v).toLocal8Bit());
+}
+
+void TestRooms::cleanupTestCase()
+{
+    for (auto* g : {&ann_, &bob_, &cy_, &eve_})
+        if (*g)
+            (*g)->close();
+    broker_.stop();
+}
+
+std::unique_ptr<MainFrm> TestRooms::game(const QString& name)
+{
+    auto w = std::make_unique<MainFrm>();
+    w->Form_Load();
+    w->show();
+    QString why;
+    if (!w->room()->join({address_, name, {}}, &why))
+        qWarning() << why;
+    return w;
+}
+
+void TestRooms::joinAndChat()
+{
+    ann_ = game("Ann");
+    QTRY_VERIFY(said(*ann_, "You joined room den"));
+    bob_ = game("Bob");
+    cy_ = game("Cy");
+    QTRY_VERIFY(said(*bob_, "You joined room den") && said(*cy_, "You joined room den"));
+    QTRY_VERIFY(said(*ann_, "Bob joined the room.") && said(*ann_, "Cy joined the room."));
+    QVERIFY(said(*cy_, "Ann is here.") && said(*cy_, "Bob is here."));
+    QCOMPARE(ann_->logic().outerHeightTwips(), game::MainLogic::kMultiplayerHeight);
+
+    auto* box = bob_->findChild<QLineEdit*>("sendtxt");
+    box->setText("hello <b>all</b>");
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(box->text().isEmpty());
+    QTRY_VERIFY(said(*ann_, "Bob: hello <b>all</b>") && said(*cy_, "Bob: hello <b>all</b>"));
+
+    // Leaving puts the lower area back as designed; joining again brings it back.
+    cy_->room()->leave();
+    QCOMPARE(chat(*cy_), QStringList{"chatlst"});
+    QCOMPARE(cy_->findChild<QLineEdit*>("sendtxt")->text(), QString());
+    QCOMPARE(cy_->logic().outerHeightTwips(), game::MainLogic::kOneplayerHeight);
+    QTRY_VERIFY(said(*ann_, "Cy left the room."));
+    QString why;
+    QVERIFY(cy_->room()->join({address_, "Cy", {}}, &why));
+    QTRY_VERIFY(said(*cy_, "You joined room den"));
+    QTRY_VERIFY(chat(*ann_).last() == "Cy joined the room.");
+}
+
+void TestRooms::startRoundBy(MainFrm& starter, std::initializer_list<MainFrm*> players)
+{
+    starter.setRandomSource(boardSource(kBoard));
+    pickMinutes(starter, 1);
+    starter.startbtn_Click();
+    // Each board starts when the message says: note when each one did.
+    QList<qint64> started(int(players.size()), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            int i = 0;
+            for (MainFrm* p : players) {
+                if (!started[i] && p->logic().running())
+                    started[i] = QDateTime::currentMSecsSinceEpoch();
+                ++i;
+            }
+            return !started.contains(0);
+        }(),
+        10000);
+    const auto [first, last] = std::minmax_element(started.begin(), started.end());
+    QVERIFY2(*last - *first <= 1000, qPrintable(QString("the boards started %1 ms apart").arg(*last - *first)));
+    for (MainFrm* p : players) {
+        QCOMPARE(letters(*p), kBoard);
+        QVERIFY(qAbs(std::stoi(p->logic().seconds().caption) - std::stoi(starter.logic().seconds().caption)) <= 1);
+    }
+}
+
+void TestRooms::sharedRound()
+{
+    // Start Game without a Game Time says what is missing and starts nothing.
+    bob_->startbtn_Click();
+    QVERIFY(said(*bob_, "Pick a Game Time first"));
+    QVERIFY(!bob_->logic().running());
+
+    startRoundBy(*ann_, {ann_.get(), bob_.get(), cy_.get()});
+    QTRY_VERIFY(said(*bob_, "Ann started a 1-minute round."));
+    QVERIFY(said(*ann_, "You start a 1-minute round."));
+    QCOMPARE(bob_->logic().roundMinutes(), 1);
+}
+
+void TestRooms::standingsCancelSharedWords()
+{
+    word(*ann_, {0, 1, 2});      // CAT, shared
+    word(*ann_, {8, 9, 10, 11}); // QUIZ
+    word(*bob_, {0, 1, 2});      // CAT, shared
+    word(*bob_, {12, 13, 14, 15}); // READ
+    word(*cy_, {4, 5, 6});       // DOG
+    // End Game ends only one's own round.
+    ann_->endbtn_Click();
+    QVERIFY(!ann_->logic().running());
+    QVERIFY(bob_->logic().running() && cy_->logic().running());
+    bob_->endbtn_Click();
+    cy_->endbtn_Click();
+    for (MainFrm* p : {ann_.get(), bob_.get(), cy_.get()}) {
+        QTRY_VERIFY(said(*p, "Standings"));
+        QVERIFY2(said(*p, "Ann: score 7, room score 4, 1 word only Ann found"), qPrintable(chat(*p).join('\n')));
+        QVERIFY2(said(*p, "Bob: score 7, room score 4, 1 word only Bob found"), qPrintable(chat(*p).join(QChar(10))));
+        QVERIFY2(said(*p, "Cy: score 3, room score 3, 1 word only Cy found"), qPrintable(chat(*p).join(QChar(10))));
+    }
+    QCOMPARE(ann_->room()->state()->findersOf("CAT"), (std::vector<std::string>{"Ann", "Bob"}));
+    QCOMPARE(ann_->logic().score(), 7); // one's own score, as the records keep it
+}
+
+void TestRooms::killedPlayerGone()
+{
+    QTemporaryDir home;
+    QProcess dee;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+    env.insert("XDG_DATA_HOME", home.path() + "/data");
+    env.insert("TMPDIR", home.path());
+    dee.setProcessEnvironment(env);
+    dee.start(GOLEXORB_GAME, {"-platform", "offscreen", "--join", QString::fromStdString(address_.text()), "--name", "Dee"});
+    QVERIFY(dee.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(said(*ann_, "Dee joined the room."), 15000);
+    ::kill(pid_t(dee.processId()), SIGKILL);
+    QVERIFY(dee.waitForFinished());
+    // The broker publishes the player's Last Will.
+    QTRY_VERIFY_WITH_TIMEOUT(said(*ann_, "Dee left the room.") && said(*bob_, "Dee left the room."), 10000);
+}
+
+void TestRooms::lateJoinerWatchesThenPlays()
+{
+    startRoundBy(*bob_, {ann_.get(), bob_.get(), cy_.get()});
+    eve_ = game("Eve");
+    QTRY_VERIFY(said(*eve_, "round is under way"));
+    QVERIFY(said(*eve_, "you play the next one"));
+    QVERIFY(!eve_->logic().running());
+    for (MainFrm* p : {ann_.get(), bob_.get(), cy_.get()})
+        p->endbtn_Click();
+    QTRY_VERIFY(said(*eve_, "Standings"));
+    startRoundBy(*cy_, {ann_.get(), bob_.get(), cy_.get(), eve_.get()});
+}
+
+void TestRooms::brokerStoppedMidRound()
+{
+    broker_.stop();
+    for (MainFrm* p : {ann_.get(), eve_.get()})
+        QTRY_VERIFY2_WITH_TIMEOUT(said(*p, "Lost the connection to"), qPrintable(chat(*p).join(QChar(10))), 10000);
+    // Play goes on alone.
+    QVERIFY(ann_->logic().running());
+    word(*ann_, {8, 9, 10, 11});
+    QCOMPARE(ann_->logic().score(), 4);
+    QVERIFY(said(*ann_, "Playing on alone; trying again."));
+
+    QString why;
+    QVERIFY2(broker_.restart(&why) > 0, qPrintable(why));
+    for (MainFrm* p : {ann_.get(), bob_.get(), cy_.get(), eve_.get()})
+        QTRY_VERIFY2_WITH_TIMEOUT(said(*p, QString::fromStdString("Connected to " + address_.text()).section('/', 0, -2) + " again."),
+                                  qPrintable(chat(*p).join(QChar(10))), 40000);
+    QTRY_VERIFY(said(*eve_, "Ann is here.") || said(*eve_, "Ann joined the room."));
+    // The room works again: a line reaches everyone.
+    auto* box = eve_->findChild<QLineEdit*>("sendtxt");
+    box->setText("back");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_VERIFY2(said(*ann_, "Eve: back"), qPrintable(chat(*eve_).join(QChar(10)) + "\n---\n" + chat(*ann_).join(QChar(10))));
+    QCOMPARE(ann_->room()->state()->ignoredTotal(), 0);
+}
+
+GOLEXORB_UI_TEST_MAIN(TestRooms)
+#include "tst_rooms.moc"

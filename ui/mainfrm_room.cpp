@@ -1,0 +1,98 @@
+// The main window's part in rooms and challenges: the keys that open them,
+// and the rounds they start. Kept apart from the designed window's handlers.
+
+#include "mainfrm.h"
+
+#include "application.h"
+#include "challenge.h"
+#include "commandline.h"
+#include "playtogetherfrm.h"
+#include "roomplay.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTimer>
+
+void MainFrm::setUpRoomKeys()
+{
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this), &QShortcut::activated, this,
+            &MainFrm::openPlayTogether);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+            &MainFrm::openChallenge);
+}
+
+golexorb::RoomPlay* MainFrm::room()
+{
+    if (!room_)
+        room_ = std::make_unique<golexorb::RoomPlay>(this);
+    return room_.get();
+}
+
+void MainFrm::openPlayTogether()
+{
+    PlayTogetherFrm window(room(), this);
+    window.exec();
+}
+
+void MainFrm::openChallenge()
+{
+    if (logic_.running())
+        return; // as Start Game: only between rounds
+    QInputDialog dialog(this);
+    golexorb::setUpDialog(&dialog);
+    dialog.setWindowTitle(QStringLiteral("Play a Challenge"));
+    dialog.setLabelText(QStringLiteral("The challenge code a friend gave you:"));
+    dialog.setTextValue(QString());
+    if (auto* edit = dialog.findChild<QLineEdit*>())
+        edit->setPlaceholderText(QStringLiteral("ABCD-EFGH-JKMN-PQRS-T"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QString why;
+    if (!startChallenge(dialog.textValue(), &why))
+        golexorb::messageBox(this, why);
+}
+
+bool MainFrm::startChallenge(const QString& code, QString* why)
+{
+    std::string reason;
+    const auto challenge = game::readChallenge(code.toStdString(), &reason);
+    if (!challenge) {
+        *why = QString::fromStdString(reason);
+        return false;
+    }
+    if (!startRoundOn(challenge->letters, challenge->minutes, challenge->minutes * 60)) {
+        *why = QStringLiteral("A round is under way: play the challenge when it is over.");
+        return false;
+    }
+    return true;
+}
+
+bool MainFrm::startRoundOn(const game::Board& letters, int minutes, int secondsLeft)
+{
+    const bool started = logic_.startRoundOn(letters, minutes, secondsLeft);
+    sync();
+    return started;
+}
+
+game::Board MainFrm::drawLetters()
+{
+    return logic_.drawLetters();
+}
+
+void MainFrm::startRequested(const golexorb::CommandLine& command)
+{
+    if (!command.join.isEmpty()) {
+        QString why;
+        const auto address = game::room::parseAddress(command.join.toStdString());
+        if (address && !room()->join({*address, command.name, {}}, &why))
+            golexorb::messageBox(this, why);
+    }
+    if (!command.challenge.isEmpty()) {
+        QString why;
+        if (!startChallenge(command.challenge, &why))
+            golexorb::messageBox(this, why);
+    }
+    if (command.joinWindow)
+        QTimer::singleShot(0, this, &MainFrm::openPlayTogether);
+}

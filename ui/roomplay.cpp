@@ -1,0 +1,368 @@
+#include "roomplay.h"
+
+#include "application.h"
+#include "hostedbroker.h"
+#include "mainfrm.h"
+#include "roomlink.h"
+#include "solver.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QRandomGenerator>
+#include <QResource>
+#include <QSettings>
+#include <QTimer>
+
+namespace golexorb {
+
+namespace {
+
+using game::room::Millis;
+
+Millis now()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+// The block list the word list was made with, embedded for the chat.
+game::room::Masker masker()
+{
+    const QResource list(QStringLiteral(":/blocklist/blocklist.txt"));
+    const QByteArray text = list.uncompressedData();
+    return game::room::Masker(std::string_view(text.constData(), std::size_t(text.size())));
+}
+
+QSettings settings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("golexorb"), QStringLiteral("golexorb"));
+}
+
+std::vector<std::string> acceptedWords(const std::string& acceptedwords)
+{
+    std::vector<std::string> out;
+    std::size_t from = 0;
+    while (from < acceptedwords.size()) {
+        std::size_t end = acceptedwords.find("\r\n", from);
+        if (end == std::string::npos)
+            end = acceptedwords.size();
+        if (end > from)
+            out.push_back(acceptedwords.substr(from, end - from));
+        from = end + 2;
+    }
+    return out;
+}
+
+} // namespace
+
+RoomPlay::RoomPlay(MainFrm* window)
+    : QObject(nullptr)
+    , window_(window)
+    , chat_(window->findChild<QListWidget*>(QStringLiteral("chatlst")))
+    , sendtxt_(window->findChild<QLineEdit*>(QStringLiteral("sendtxt")))
+    , sendLabel_(window->findChild<QLabel*>(QStringLiteral("Label1")))
+    , startTimer_(new QTimer(this))
+    , deadlineTimer_(new QTimer(this))
+{
+    startTimer_->setSingleShot(true);
+    startTimer_->setTimerType(Qt::PreciseTimer); // every board starts at the same moment
+    connect(startTimer_, &QTimer::timeout, this, &RoomPlay::beginPlannedRound);
+    deadlineTimer_->setSingleShot(true);
+    connect(deadlineTimer_, &QTimer::timeout, this, [this] {
+        if (state_)
+            apply(state_->tick(now()));
+    });
+}
+
+RoomPlay::~RoomPlay()
+{
+    shutDown();
+}
+
+void RoomPlay::shutDown()
+{
+    leave();
+    if (host_)
+        host_->stop();
+}
+
+RoomPlay::Remembered RoomPlay::remembered()
+{
+    const QSettings s = settings();
+    return {s.value(QStringLiteral("room/server")).toString(), s.value(QStringLiteral("room/room")).toString(),
+            s.value(QStringLiteral("room/name")).toString()};
+}
+
+QString RoomPlay::server() const
+{
+    game::room::Address a = request_.address;
+    const QString full = QString::fromStdString(a.text());
+    return full.left(full.lastIndexOf(QLatin1Char('/')));
+}
+
+bool RoomPlay::join(const Request& request, QString* why)
+{
+    const std::string name = request.name.toStdString();
+    if (!game::room::validName(name)) {
+        *why = QStringLiteral("A name is 1 to 20 characters, no / + or #, no space at either end.");
+        return false;
+    }
+    leave();
+    auto state = std::make_unique<game::room::RoomState>(
+        request.address.room, name, masker(), [this](const game::Board& board) {
+            std::set<std::string> words;
+            for (const auto& w : game::solveBoard(board, window_->logic().dictionary().index()))
+                words.insert(w.word);
+            return words;
+        });
+    auto* link = new RoomLink(this);
+    RoomLink::Settings s{request.address, request.password, state->will(),
+                         QString::fromStdString(game::room::subscription(request.address.room))};
+    connect(link, &RoomLink::connected, this, &RoomPlay::linkConnected);
+    connect(link, &RoomLink::failed, this, &RoomPlay::linkFailed);
+    connect(link, &RoomLink::message, this, &RoomPlay::linkMessage);
+    if (!link->start(s, why)) {
+        delete link;
+        *why = QStringLiteral("Rooms need the MQTT library: %1").arg(*why);
+        return false;
+    }
+    state_ = std::move(state);
+    link_ = link;
+    request_ = request;
+    everConnected_ = false;
+    outage_ = false;
+
+    QSettings remember = settings();
+    remember.setValue(QStringLiteral("room/server"), server());
+    remember.setValue(QStringLiteral("room/room"), QString::fromStdString(request.address.room));
+    remember.setValue(QStringLiteral("room/name"), request.name);
+
+    heightBefore_ = window_->logic().outerHeightTwips();
+    window_->multiplaybtn_Click();
+    // Taller now: up as far as needed for the chat to show on the screen,
+    // with the designed frame (29 px above the client area, 3 below).
+    const QRect area = screenArea();
+    const int lowest = area.bottom() + 1 - 3 - window_->height();
+    if (window_->y() > lowest)
+        window_->move(window_->x(), std::max(area.top() + 29, lowest));
+    setChatAlive(true);
+    line(QStringLiteral("Joining room %1 on %2 as %3...")
+             .arg(QString::fromStdString(request.address.room), server(), QString::fromStdString(state_->name())));
+    return true;
+}
+
+void RoomPlay::leave()
+{
+    if (!state_)
+        return;
+    startTimer_->stop();
+    deadlineTimer_->stop();
+    plan_.reset();
+    const auto goodbye = state_->leaving();
+    link_->stop(goodbye.publish.front());
+    delete link_;
+    link_ = nullptr;
+    state_.reset();
+    request_.password.clear();
+    roomBoard_.reset();
+    setChatAlive(false);
+    if (heightBefore_ == game::MainLogic::kOneplayerHeight)
+        window_->oneplayerbtn_Click();
+}
+
+bool RoomPlay::connected() const
+{
+    return link_ && link_->isConnected();
+}
+
+QString RoomPlay::status() const
+{
+    if (!state_)
+        return {};
+    return QStringLiteral("In room %1 on %2 as %3%4")
+        .arg(QString::fromStdString(state_->room()), server(), QString::fromStdString(state_->name()),
+             connected() ? QStringLiteral(".") : QStringLiteral(" (not connected: trying again)."));
+}
+
+// The lower area: alive in a room; otherwise the single line "chatlst" and
+// an empty box, as designed, with nothing listening.
+void RoomPlay::setChatAlive(bool alive)
+{
+    chat_->clear();
+    sendtxt_->clear();
+    if (alive) {
+        sendtxt_->installEventFilter(this);
+        sendLabel_->installEventFilter(this);
+        sendLabel_->setCursor(Qt::PointingHandCursor);
+        sendtxt_->setMaxLength(int(game::room::kMaxChatChars));
+        chat_->setWordWrap(true); // a long line wraps rather than scrolls sideways
+    } else {
+        chat_->setWordWrap(false);
+        sendtxt_->removeEventFilter(this);
+        sendLabel_->removeEventFilter(this);
+        sendLabel_->unsetCursor();
+        sendtxt_->setMaxLength(32767);
+        chat_->addItem(QStringLiteral("chatlst"));
+    }
+}
+
+bool RoomPlay::eventFilter(QObject* watched, QEvent* event)
+{
+    // Return sends, and goes no further: the window's own Return is "Add".
+    if (watched == sendtxt_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            send();
+            return true;
+        }
+    }
+    if (watched == sendLabel_ && event->type() == QEvent::MouseButtonRelease) {
+        const auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() == Qt::LeftButton && sendLabel_->rect().contains(e->position().toPoint())) {
+            send();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RoomPlay::line(const QString& text)
+{
+    // Items of a list are plain text: nothing from the network is read as markup.
+    chat_->addItem(text);
+    while (chat_->count() > kMaxChatLines)
+        delete chat_->takeItem(0);
+    chat_->scrollToBottom();
+}
+
+void RoomPlay::send()
+{
+    if (!state_)
+        return;
+    const auto out = state_->chat(sendtxt_->text().toStdString());
+    if (!out)
+        return;
+    if (!link_->publish(*out)) {
+        line(QStringLiteral("Not connected: the line was not sent."));
+        return;
+    }
+    sendtxt_->clear();
+}
+
+void RoomPlay::apply(game::room::RoomState::Effects effects)
+{
+    for (const auto& l : effects.lines)
+        line(QString::fromStdString(l));
+    for (const auto& m : effects.publish)
+        link_->publish(m);
+    if (effects.start) {
+        plan_ = std::move(effects.start);
+        startTimer_->start(int(std::clamp<Millis>(plan_->start - now(), 0, 60'000)));
+    }
+    armDeadline();
+}
+
+void RoomPlay::armDeadline()
+{
+    deadlineTimer_->stop();
+    if (!state_)
+        return;
+    if (const auto at = state_->nextDeadline())
+        deadlineTimer_->start(int(std::clamp<Millis>(*at - now(), 0, 24 * 3600'000)));
+}
+
+void RoomPlay::beginPlannedRound()
+{
+    if (!plan_ || !state_)
+        return;
+    const auto plan = *plan_;
+    plan_.reset();
+    // A board that got the message late starts with the time the others have left.
+    const Millis late = std::max<Millis>(0, now() - plan.start);
+    const int secondsLeft = plan.minutes * 60 - int((late + 500) / 1000);
+    if (window_->startRoundOn(plan.letters, plan.minutes, secondsLeft))
+        roomBoard_ = plan.letters;
+    else
+        state_->roundSkipped(plan.id);
+    armDeadline();
+}
+
+void RoomPlay::startGame()
+{
+    if (!state_ || state_->playing() || window_->logic().running())
+        return;
+    const int minutes = std::atoi(window_->logic().combo1Text().c_str());
+    if (minutes < 1) {
+        line(QStringLiteral("Pick a Game Time first: a room's round lasts 1 to 10 minutes."));
+        return;
+    }
+    if (!connected()) {
+        line(QStringLiteral("Not connected: the round cannot reach the room."));
+        return;
+    }
+    const QByteArray id = QByteArray::number(QRandomGenerator::system()->generate64(), 36).left(10);
+    apply(state_->startRound(window_->drawLetters(), minutes, id.toStdString(), now()));
+}
+
+void RoomPlay::roundEnded()
+{
+    if (!state_ || !state_->playing())
+        return;
+    apply(state_->roundEnded(acceptedWords(window_->logic().acceptedwords()), now()));
+}
+
+void RoomPlay::addFinders(game::Report& report) const
+{
+    if (!state_ || !roomBoard_ || report.d != *roomBoard_)
+        return;
+    for (auto& w : report.allwords)
+        w.finders = state_->findersOf(w.word);
+}
+
+void RoomPlay::linkConnected()
+{
+    if (!state_)
+        return;
+    if (!everConnected_)
+        line(QStringLiteral("You joined room %1 on %2 as %3.")
+                 .arg(QString::fromStdString(state_->room()), server(), QString::fromStdString(state_->name())));
+    else if (outage_)
+        line(QStringLiteral("Connected to %1 again.").arg(server()));
+    everConnected_ = true;
+    outage_ = false;
+    apply(state_->connected());
+}
+
+void RoomPlay::linkFailed(const QString& why)
+{
+    if (!state_ || outage_)
+        return; // said once; the link keeps trying
+    outage_ = true;
+    QString reason = why;
+    while (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    line(QStringLiteral("%1 %2: %3. Playing on alone; trying again.")
+             .arg(everConnected_ ? QStringLiteral("Lost the connection to") : QStringLiteral("Cannot reach"), server(),
+                  reason));
+}
+
+void RoomPlay::linkMessage(const QByteArray& topic, const QByteArray& payload, bool retained)
+{
+    if (!state_)
+        return;
+    const bool busy = window_->logic().running() && !state_->playing();
+    apply(state_->receive(std::string_view(topic.constData(), std::size_t(topic.size())),
+                          std::string_view(payload.constData(), std::size_t(payload.size())), retained, busy, now()));
+}
+
+HostedBroker* RoomPlay::host()
+{
+    if (!host_)
+        host_ = new HostedBroker(this);
+    return host_;
+}
+
+} // namespace golexorb

@@ -1,0 +1,114 @@
+#pragma once
+// The main window in a room: the lower area comes alive (the chat list
+// shows who joined and left, the chat, the rounds and the standings;
+// Return in the text box or "Send" sends), Start Game starts a round for the
+// whole room, and each round's words go to the room when it ends. Outside
+// a room the lower area is exactly as designed and nothing here touches it.
+//
+// The room's rules live in game::room::RoomState; the connection in
+// RoomLink. This class carries messages between them and the window, and
+// keeps the clock: a round starts at the time its message names.
+
+#include "roomstate.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class MainFrm;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QTimer;
+
+namespace game {
+struct Report;
+}
+
+namespace golexorb {
+
+class HostedBroker;
+class RoomLink;
+
+class RoomPlay : public QObject {
+    Q_OBJECT
+public:
+    // Owned by the window, and gone before its widgets are.
+    explicit RoomPlay(MainFrm* window);
+    ~RoomPlay() override;
+    // Leaves the room and stops the broker this computer hosts: the game closes.
+    void shutDown();
+
+    struct Request {
+        game::room::Address address;
+        QString name;
+        QByteArray password; // kept in memory for trying again, never written
+    };
+    // Joins the room, leaving any other first; false, with the reason, when
+    // the name or the network library will not do. Remembers the server,
+    // the room and the name (not the password) in the player's settings.
+    bool join(const Request& request, QString* why);
+    // Says goodbye and puts the lower area back as designed.
+    void leave();
+    bool inRoom() const { return state_ != nullptr; }
+    bool connected() const;
+    // "In room den on example.org as Ann", or "" outside a room.
+    QString status() const;
+    const game::room::RoomState* state() const { return state_.get(); }
+    const Request& request() const { return request_; }
+
+    // Start Game in the room: a round for everyone, with this player's Game Time.
+    void startGame();
+    // This board's round ended: its words go to the room.
+    void roundEnded();
+    // Who found each word, when the report is of the room's last round.
+    void addFinders(game::Report& report) const;
+
+    // The broker this computer hosts, made at the first use.
+    HostedBroker* host();
+
+    // Lines the chat list may hold; the oldest go first.
+    static constexpr int kMaxChatLines = 500;
+
+    // The last server, room and name joined with, from the player's settings.
+    struct Remembered {
+        QString server, room, name;
+    };
+    static Remembered remembered();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void linkConnected();
+    void linkFailed(const QString& why);
+    void linkMessage(const QByteArray& topic, const QByteArray& payload, bool retained);
+    void send();
+    void apply(game::room::RoomState::Effects effects);
+    void line(const QString& text);
+    void beginPlannedRound();
+    void armDeadline();
+    void setChatAlive(bool alive);
+    QString server() const;
+
+    MainFrm* window_;
+    QListWidget* chat_;
+    QLineEdit* sendtxt_;
+    QLabel* sendLabel_;
+    std::unique_ptr<game::room::RoomState> state_;
+    RoomLink* link_ = nullptr;
+    Request request_;
+    std::optional<game::room::RoundPlan> plan_;
+    QTimer* startTimer_;
+    QTimer* deadlineTimer_;
+    bool everConnected_ = false;
+    bool outage_ = false;
+    int heightBefore_ = 0;
+    std::optional<game::Board> roomBoard_; // the board of the last room round this board played
+    HostedBroker* host_ = nullptr;
+};
+
+} // namespace golexorb
