@@ -143,11 +143,11 @@ void registerSearches()
     for (const Query& q : prefixes) {
         const std::string prefix = q.text;
         std::fprintf(stderr, "prefix %-13s \"%s\": index %zd, scan %zd\n", q.name, prefix.c_str(),
-                     ssize_t(g_index.firstWithPrefix(prefix).value_or(-1)), ssize_t(scanPrefix(prefix).value_or(-1)));
+                     ssize_t(g_index.firstWithExactPrefix(prefix).value_or(-1)), ssize_t(scanPrefix(prefix).value_or(-1)));
         benchmark::RegisterBenchmark((std::string("prefix/index/") + q.name).c_str(),
                                      [prefix](benchmark::State& st) {
                                          for (auto _ : st)
-                                             benchmark::DoNotOptimize(g_index.firstWithPrefix(prefix));
+                                             benchmark::DoNotOptimize(g_index.firstWithExactPrefix(prefix));
                                      });
         benchmark::RegisterBenchmark((std::string("prefix/scan/") + q.name).c_str(), [prefix](benchmark::State& st) {
             for (auto _ : st)
@@ -171,7 +171,7 @@ void registerSearches()
                                      [words, index](benchmark::State& st) {
                                          std::size_t i = 0;
                                          for (auto _ : st) {
-                                             benchmark::DoNotOptimize(index->firstWithPrefix(g_list[i].substr(0, 3)));
+                                             benchmark::DoNotOptimize(index->firstWithExactPrefix(g_list[i].substr(0, 3)));
                                              i = i + 1 < words ? i + 1 : 0;
                                          }
                                      });
@@ -179,7 +179,7 @@ void registerSearches()
                                      [words, index](benchmark::State& st) {
                                          std::size_t i = 0;
                                          for (auto _ : st) {
-                                             benchmark::DoNotOptimize(index->hasUpperPrefix(g_list[i].substr(0, 3)));
+                                             benchmark::DoNotOptimize(index->hasPrefixIgnoringCase(g_list[i].substr(0, 3)));
                                              i = i + 1 < words ? i + 1 : 0;
                                          }
                                      });

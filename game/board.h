@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace game {
@@ -16,6 +17,9 @@ inline constexpr int kNoCell = 300;
 inline constexpr std::string_view kLetterPool =
     "EEEEEEEEEEEEETTTTTTTTTAAAAAAAAOOOOOOOIIIIIIINNNNNNNSSSSSSRRRRRRHHHHHLLLLDDDDCCCUUUMMFFPPGGWWYYBBVKXJQZ";
 static_assert(kLetterPool.size() == 102);
+
+// Each cell's caption, cell 0 first: a letter once the board is filled.
+using Board = std::array<std::string, kCells>;
 
 // Letter labels on the main window, in twips (15 per pixel). Neighbours
 // overlap by 30 twips because the pitch is smaller than the label.

@@ -1,7 +1,8 @@
 #include "records.h"
 
+#include "ascii.h"
+
 #include <algorithm>
-#include <charconv>
 #include <iterator>
 
 namespace game {
@@ -28,16 +29,19 @@ std::vector<std::string_view> split(std::string_view line)
     return out;
 }
 
-// A plain decimal number: digits only, no sign, within [lo, hi].
+// A plain decimal number within [lo, hi].
 std::optional<int> number(std::string_view s, int lo, int hi)
 {
-    if (s.empty() || s.size() > 9 || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    int v = 0;
-    std::from_chars(s.data(), s.data() + s.size(), v);
-    if (v < lo || v > hi)
+    const auto v = parseDecimal<int>(s);
+    if (!v || *v < lo || *v > hi)
         return std::nullopt;
     return v;
+}
+
+std::optional<int> roundLength(std::string_view s)
+{
+    const auto v = parseDecimal<int>(s);
+    return v && isRoundLength(*v) ? v : std::nullopt;
 }
 
 bool isDate(std::string_view s)
@@ -67,7 +71,7 @@ std::string lengthName(int minutes)
 
 bool recordable(int minutes, int score)
 {
-    return minutes >= kShortestRound && minutes <= kLongestRound && score > 0;
+    return isRoundLength(minutes) && score > 0;
 }
 
 bool enterRound(Records& records, const Round& round)
@@ -120,7 +124,7 @@ std::optional<Records> parseRecords(std::string_view text, std::string* problem)
         if (fields.empty())
             continue;
         if (fields[0] == "best" && fields.size() == 4) {
-            const auto minutes = number(fields[1], kShortestRound, kLongestRound);
+            const auto minutes = roundLength(fields[1]);
             const auto score = number(fields[2], 1, kHighestScore);
             if (minutes && score && isDate(fields[3])) {
                 // Two lines for one length: the higher score, the first on a tie.
@@ -131,7 +135,7 @@ std::optional<Records> parseRecords(std::string_view text, std::string* problem)
             }
         }
         if (fields[0] == "round" && fields.size() == 6 && isDate(fields[1])) {
-            const auto minutes = number(fields[2], kShortestRound, kLongestRound);
+            const auto minutes = roundLength(fields[2]);
             const auto score = number(fields[3], 0, kHighestScore);
             const auto found = number(fields[4], 0, kHighestScore);
             const auto possible = number(fields[5], 0, kHighestScore);
@@ -188,7 +192,7 @@ Progress progressFor(const Records& records, int minutes)
 
 std::string recordText(const RecordNote& note)
 {
-    if (note.minutes < kShortestRound || note.minutes > kLongestRound)
+    if (!isRoundLength(note.minutes))
         return "Rounds without a game time are not recorded.";
     if (note.unavailable)
         return "Your records could not be read or saved this time.";

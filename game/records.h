@@ -30,6 +30,12 @@ inline constexpr int kLongestRound = 10;
 inline constexpr int kRecordsVersion = 1;
 inline constexpr std::size_t kRoundsKept = 100; // of each round length
 
+// Whether `minutes` is a round length the game offers (Combo1's entries).
+constexpr bool isRoundLength(int minutes)
+{
+    return minutes >= kShortestRound && minutes <= kLongestRound;
+}
+
 // A finished round, as the history keeps it.
 struct Round {
     std::string date; // YYYY-MM-DD

@@ -1,38 +1,12 @@
 #include "report.h"
+
+#include "ascii.h"
 #include "solver.h"
 
 #include <algorithm>
 #include <set>
 
 namespace game {
-
-namespace {
-
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-} // namespace
-
-char upperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-std::string lowerCase(std::string_view s)
-{
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), lowerAscii);
-    return out;
-}
-
-std::string upperCase(std::string_view s)
-{
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), upperAscii);
-    return out;
-}
 
 std::string awardLines(std::string_view longestword, std::string_view acceptedwords, int score)
 {
@@ -59,7 +33,7 @@ std::string awardLines(std::string_view longestword, std::string_view acceptedwo
     return out;
 }
 
-std::string letterMostUsed(const std::array<std::string, 16>& board, std::string_view acceptedwords)
+std::string letterMostUsed(const Board& board, std::string_view acceptedwords)
 {
     int highest = 0;
     std::string letter;

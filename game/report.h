@@ -1,9 +1,9 @@
 #pragma once
 // The results report of a finished round, as the results window shows it.
 
+#include "board.h"
 #include "records.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +25,7 @@ struct Report {
     std::string rejectedtxt; // rejected words in lower case, CR LF after each
     std::string longestwordtxt;
     std::string scoretxt;
-    std::array<std::string, 16> d; // copy of the board
+    Board d; // copy of the board
     std::string lettermostusedtxt; // empty when no word was accepted
     std::string desctxt;
     std::string awardstxt;
@@ -42,16 +42,11 @@ std::string awardLines(std::string_view longestword, std::string_view acceptedwo
 
 // The letter of the highest-numbered cell whose letter occurs most often in
 // the accepted words, or empty when no letter of the board was used.
-std::string letterMostUsed(const std::array<std::string, 16>& board, std::string_view acceptedwords);
+std::string letterMostUsed(const Board& board, std::string_view acceptedwords);
 
 // The board's words with the ones among `acceptedwords` (CR LF after each) marked.
 std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::string_view acceptedwords);
 
 std::string foundText(int score, int best);
-
-// ASCII only, as Add upper-cases a word; other bytes pass unchanged.
-char upperAscii(char c);
-std::string lowerCase(std::string_view s);
-std::string upperCase(std::string_view s);
 
 } // namespace game

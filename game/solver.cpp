@@ -9,14 +9,15 @@ namespace game {
 
 namespace {
 
-struct Neighbours {
+// Each cell's touching cells, made once from touching().
+struct TouchingCells {
     std::array<std::array<int, 8>, kCells> cells{};
     std::array<int, kCells> count{};
 };
 
-constexpr Neighbours makeNeighbours()
+constexpr TouchingCells makeTouchingCells()
 {
-    Neighbours n;
+    TouchingCells n;
     for (int a = 0; a < kCells; ++a) {
         for (int b = 0; b < kCells; ++b) {
             if (touching(a, b))
@@ -26,11 +27,11 @@ constexpr Neighbours makeNeighbours()
     return n;
 }
 
-constexpr Neighbours kNeighbours = makeNeighbours();
+constexpr TouchingCells kTouching = makeTouchingCells();
 
-class Search {
+class BoardWalk {
 public:
-    Search(const std::array<std::string, kCells>& board, const wordlist::WordIndex& index)
+    BoardWalk(const Board& board, const wordlist::WordIndex& index)
         : board_(board)
         , index_(index)
     {
@@ -51,13 +52,13 @@ private:
         path_.push_back(cell);
         inPath_[cell] = true;
         // A path no entry goes on from is dropped with everything beyond it.
-        if (index_.hasUpperPrefix(word_)) {
+        if (index_.hasPrefixIgnoringCase(word_)) {
             if (word_.size() >= 3 && !seen_.contains(word_) && index_.find(word_)) {
                 seen_.insert(word_);
                 found_.push_back({word_, path_});
             }
-            for (int i = 0; i < kNeighbours.count[cell]; ++i) {
-                const int next = kNeighbours.cells[cell][i];
+            for (int i = 0; i < kTouching.count[cell]; ++i) {
+                const int next = kTouching.cells[cell][i];
                 if (!inPath_[next])
                     visit(next);
             }
@@ -67,7 +68,7 @@ private:
         word_.resize(before);
     }
 
-    const std::array<std::string, kCells>& board_;
+    const Board& board_;
     const wordlist::WordIndex& index_;
     std::string word_;
     std::vector<int> path_;
@@ -78,9 +79,9 @@ private:
 
 } // namespace
 
-std::vector<FoundWord> solveBoard(const std::array<std::string, kCells>& board, const wordlist::WordIndex& index)
+std::vector<FoundWord> solveBoard(const Board& board, const wordlist::WordIndex& index)
 {
-    std::vector<FoundWord> words = Search(board, index).run();
+    std::vector<FoundWord> words = BoardWalk(board, index).run();
     std::sort(words.begin(), words.end(), [](const FoundWord& a, const FoundWord& b) {
         return a.word.size() != b.word.size() ? a.word.size() > b.word.size() : a.word < b.word;
     });

@@ -5,7 +5,6 @@
 
 #include "board.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -24,7 +23,7 @@ struct FoundWord {
 // Each distinct word once, with the first path a search from cell 0 upwards
 // meets; longest first, then in byte order. A board still showing "?" holds
 // nothing, since no entry has that character.
-std::vector<FoundWord> solveBoard(const std::array<std::string, kCells>& board, const wordlist::WordIndex& index);
+std::vector<FoundWord> solveBoard(const Board& board, const wordlist::WordIndex& index);
 
 // The most a round on the board can score: every word's length, summed as
 // Add adds them.

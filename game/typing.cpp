@@ -1,6 +1,6 @@
 #include "typing.h"
 
-#include "report.h"
+#include "ascii.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@ namespace game {
 
 namespace {
 
-struct Search {
+struct PathSearch {
     const Board& board;
     std::string_view word;
     const std::vector<int>& fixed;
@@ -70,7 +70,7 @@ std::vector<int> spellingPath(const Board& board, std::string_view word, const s
         if (want > have)
             return {};
     }
-    Search s{board, word, fixed, shown, {}, {}};
+    PathSearch s{board, word, fixed, shown, {}, {}};
     s.path.reserve(word.size());
     return s.extend() ? s.path : std::vector<int>{};
 }

@@ -9,14 +9,11 @@
 
 #include "board.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace game {
-
-using Board = std::array<std::string, kCells>; // each cell's caption
 
 // Whether a typed character names a cell's caption. Letters compare
 // upper-cased (ASCII a-z), as the word lookup compares them.

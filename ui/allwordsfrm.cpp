@@ -8,11 +8,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLibrary>
 #include <QListWidget>
 #include <QPainter>
-#include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
@@ -67,13 +65,10 @@ AllWordsFrm::AllWordsFrm(QWidget* parent)
     ui->setupUi(this);
     golexorb::setUpDialog(this);
     // The results window stands right of the main window; this one mirrors it on the left.
-    QPoint at(92, 153);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        at.setX(area.x() + std::max(0, area.width() - 699 - kWidth));
-        // Level with the results window when the screen is tall enough.
-        at.setY(area.y() + std::clamp(area.height() - kHeight - 40, 0, 153));
-    }
+    const QRect area = golexorb::screenArea();
+    // Level with the results window when the screen is tall enough.
+    const QPoint at(area.x() + std::max(0, area.width() - 699 - kWidth),
+                    area.y() + std::clamp(area.height() - kHeight - 40, 0, 153));
     setGeometry(QRect(at, QSize(kWidth, kHeight)));
     setFixedSize(kWidth, kHeight);
     for (int k = 0; k < 16; ++k)
@@ -99,7 +94,7 @@ void AllWordsFrm::fill(const game::Report& r)
     words_ = r.allwords;
     progress_ = r.progress;
     path_.clear();
-    ui->progressbtn->setEnabled(progress_.minutes >= game::kShortestRound && progress_.minutes <= game::kLongestRound);
+    ui->progressbtn->setEnabled(game::isRoundLength(progress_.minutes));
     ui->meaningtxt->clear();
     ui->foundtxt->setText(fromLatin1(r.foundtxt));
     ui->recordtxt->setText(fromLatin1(r.recordtxt));

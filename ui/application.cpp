@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QWidget>
 
 #include <cmath>
@@ -121,6 +122,18 @@ void setUpDialog(QDialog* dialog)
     QPalette p = dialog->palette();
     p.setColor(QPalette::Window, QColor(255, 255, 255));
     dialog->setPalette(p);
+}
+
+QRect screenArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QPoint centredOnScreen(QSize size)
+{
+    const QRect area = screenArea();
+    return {area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2};
 }
 
 void paintBackground(QWidget* window)

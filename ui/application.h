@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <string>
@@ -39,6 +42,13 @@ void messageBox(QWidget* parent, const QString& text);
 // close button only, the design's font sizes at any scale, modal, white
 // behind the picture.
 void setUpDialog(QDialog* dialog);
+
+// The primary screen's whole area, in pixels; 1024 x 768 when there is no
+// screen at all.
+QRect screenArea();
+
+// The top-left corner that centres a rectangle of `size` on the screen area.
+QPoint centredOnScreen(QSize size);
 
 // Draws the shared background picture unscaled at the top-left corner; at
 // any scale but 1, its twice-the-size drawing, smoothly resampled.

@@ -1,5 +1,7 @@
 #include "clicklabel.h"
 
+#include "board.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -8,7 +10,7 @@
 
 namespace {
 
-constexpr float kTwipsPerPixel = 15.0f;
+using game::kTwipsPerPixel;
 
 class AccessibleClickLabel : public QAccessibleWidget {
 public:

@@ -3,7 +3,6 @@
 
 #include "application.h"
 
-#include <QScreen>
 
 LoadingFrm::LoadingFrm(QWidget* parent)
     : QWidget(parent)
@@ -25,10 +24,7 @@ void LoadingFrm::Form_Load()
     // the shape's border runs along its edges. Read at run time so the window
     // follows the shape's design.
     setFixedSize(ui->Shape1->width(), ui->Shape1->height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    move(golexorb::centredOnScreen(size()));
 }
 
 void LoadingFrm::showEvent(QShowEvent* event)

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QResource>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -46,7 +45,7 @@ void setCaption(QLabel* label, const std::string& caption)
 MainFrm::MainFrm(QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::mainfrm>())
-    , form_(*this)
+    , logic_(*this)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -102,20 +101,15 @@ MainFrm::~MainFrm() = default;
 
 int MainFrm::clientHeight() const
 {
-    return (form_.outerHeightTwips - game::MainForm::kFrameHeight) / game::kTwipsPerPixel;
+    return (logic_.outerHeightTwips() - game::MainLogic::kFrameHeight) / game::kTwipsPerPixel;
 }
 
 void MainFrm::placeCentred()
 {
     // Centre the window with its frame, taking the designed frame of 3 px at
     // the sides and bottom and 29 px at the top.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const int outerW = width() + 6;
-    const int outerH = game::MainForm::kOneplayerHeight / game::kTwipsPerPixel;
-    move(area.x() + (area.width() - outerW) / 2 + 3, area.y() + (area.height() - outerH) / 2 + 29);
+    const QSize outer(width() + 6, game::MainLogic::kOneplayerHeight / game::kTwipsPerPixel);
+    move(golexorb::centredOnScreen(outer) + QPoint(3, 29));
 }
 
 // ---------------------------------------------------------------- platform
@@ -180,9 +174,11 @@ void MainFrm::beep()
 
 void MainFrm::sync()
 {
+    const auto letters = logic_.l();
+    const auto used = logic_.used();
     for (int n = 0; n < game::kCells; ++n) {
         ClickLabel* label = l_[static_cast<std::size_t>(n)];
-        const auto& cell = form_.l[static_cast<std::size_t>(n)];
+        const auto& cell = letters[static_cast<std::size_t>(n)];
         setCaption(label, cell.caption);
         const QColor color = toQColor(cell.color);
         if (label->palette().color(QPalette::WindowText) != color) {
@@ -196,19 +192,19 @@ void MainFrm::sync()
         const QString name = QStringLiteral("%1, row %2, column %3").arg(label->text()).arg(n / 4 + 1).arg(n % 4 + 1);
         if (label->accessibleName() != name)
             label->setAccessibleName(name);
-        label->setSelected(form_.used[static_cast<std::size_t>(n)] == 1);
+        label->setSelected(used[static_cast<std::size_t>(n)] == 1);
     }
-    setCaption(ui->wordtxt, form_.wordtxt.caption);
-    setCaption(ui->seconds, form_.seconds.caption);
-    setCaption(ui->scoretxt, form_.scoretxt.caption);
-    ui->scoretxt->setVisible(form_.scoretxt.visible);
-    ui->startbtn->setEnabled(form_.startbtn.enabled);
-    ui->endbtn->setEnabled(form_.endbtn.enabled);
-    ui->Combo1->setEnabled(form_.combo1Enabled);
-    setCaption(ui->predictiontxt, form_.predictiontxt.caption);
-    ui->predictiontxt->setVisible(form_.predictiontxt.visible);
+    setCaption(ui->wordtxt, logic_.wordtxt().caption);
+    setCaption(ui->seconds, logic_.seconds().caption);
+    setCaption(ui->scoretxt, logic_.scoretxt().caption);
+    ui->scoretxt->setVisible(logic_.scoretxt().visible);
+    ui->startbtn->setEnabled(logic_.startbtn().enabled);
+    ui->endbtn->setEnabled(logic_.endbtn().enabled);
+    ui->Combo1->setEnabled(logic_.combo1Enabled());
+    setCaption(ui->predictiontxt, logic_.predictiontxt().caption);
+    ui->predictiontxt->setVisible(logic_.predictiontxt().visible);
 
-    auto& box = form_.searchtxt;
+    const auto& box = logic_.searchtxt();
     const QString boxText = fromLatin1(box.text);
     if (ui->searchtxt->text() != boxText)
         ui->searchtxt->setText(boxText); // setText raises no textEdited: the logic has already searched
@@ -225,9 +221,9 @@ void MainFrm::sync()
 
     syncWordList();
 
-    if (form_.sectimerEnabled && !sectimer_->isActive())
+    if (logic_.sectimerEnabled() && !sectimer_->isActive())
         sectimer_->start();
-    else if (!form_.sectimerEnabled && sectimer_->isActive())
+    else if (!logic_.sectimerEnabled() && sectimer_->isActive())
         sectimer_->stop();
 
     if (height() != clientHeight()) {
@@ -235,8 +231,8 @@ void MainFrm::sync()
         passFocusOn(true);
     }
 
-    if (form_.loadingfrmVisible != loadingfrm_->isVisible())
-        loadingfrm_->setVisible(form_.loadingfrmVisible);
+    if (logic_.loadingfrmVisible() != loadingfrm_->isVisible())
+        loadingfrm_->setVisible(logic_.loadingfrmVisible());
 
     update();
 }
@@ -244,7 +240,7 @@ void MainFrm::sync()
 void MainFrm::syncWordList()
 {
     QListWidget* list = ui->wordlst;
-    const auto& words = form_.wordlst;
+    const auto& words = logic_.wordlst();
     const int shown = list->count();
     bool prefixMatches = static_cast<std::size_t>(shown) <= words.size();
     for (int i = 0; prefixMatches && i < shown; ++i)
@@ -263,14 +259,15 @@ void MainFrm::paintEvent(QPaintEvent*)
     // One pixel wide as designed; at a larger scale, smooth rather than stepped.
     if (!qFuzzyCompare(devicePixelRatioF(), 1.0))
         painter.setRenderHint(QPainter::Antialiasing);
-    for (const auto& s : form_.surface.lines) {
+    const game::Surface surface = logic_.surface();
+    for (const auto& s : surface.lines) {
         painter.setPen(QPen(toQColor(s.color), 1));
         painter.drawLine(QLineF(s.x1 / game::kTwipsPerPixel, s.y1 / game::kTwipsPerPixel,
                                 s.x2 / game::kTwipsPerPixel, s.y2 / game::kTwipsPerPixel));
     }
     painter.setPen(palette().color(QPalette::ButtonText));
     const QFontMetrics fm(font());
-    for (const auto& t : form_.surface.texts) {
+    for (const auto& t : surface.texts) {
         painter.drawText(QPointF(t.x / game::kTwipsPerPixel, t.y / game::kTwipsPerPixel + fm.ascent()), fromLatin1(t.text));
     }
 }
@@ -280,11 +277,9 @@ void MainFrm::paintEvent(QPaintEvent*)
 void MainFrm::Form_Load()
 {
     try {
-        form_.Form_Load();
+        logic_.Form_Load();
     } catch (...) {
-        // The error window takes the loading notice's place.
-        form_.loadingfrmVisible = false;
-        sync();
+        sync(); // the error window takes the loading notice's place
         throw;
     }
     sync();
@@ -299,7 +294,7 @@ void MainFrm::closeEvent(QCloseEvent* event)
     unloading_ = true;
     // A copy of the word list that stays behind is said, and the run ends
     // as a failure.
-    const std::string problem = form_.Form_Unload();
+    const std::string problem = logic_.Form_Unload();
     if (!problem.empty()) {
         std::fprintf(stderr, "golexorb: %s\n", problem.c_str());
         closedCleanly_ = false;
@@ -314,73 +309,73 @@ void MainFrm::closeEvent(QCloseEvent* event)
 
 void MainFrm::Combo1_Click(int index)
 {
-    form_.combo1Text = index >= 0 ? toStd(ui->Combo1->itemText(index)) : std::string();
-    form_.Combo1_Click();
+    logic_.setCombo1Text(index >= 0 ? toStd(ui->Combo1->itemText(index)) : std::string());
+    logic_.Combo1_Click();
     sync();
 }
 
 void MainFrm::startbtn_Click()
 {
-    form_.startbtn_Click();
+    logic_.startbtn_Click();
     sync();
 }
 
 void MainFrm::endbtn_Click()
 {
-    const bool wasRunning = form_.running;
-    form_.endbtn_Click();
+    const bool wasRunning = logic_.running();
+    logic_.endbtn_Click();
     recordIfEnded(wasRunning);
     sync();
 }
 
 void MainFrm::sectimer_Timer()
 {
-    const bool wasRunning = form_.running;
-    form_.sectimer_Timer();
+    const bool wasRunning = logic_.running();
+    logic_.sectimer_Timer();
     recordIfEnded(wasRunning);
     sync();
 }
 
 void MainFrm::recordIfEnded(bool wasRunning)
 {
-    if (wasRunning && !form_.running)
-        form_.recordnote = records_.finishRound(
-            form_.finishedRound(QDate::currentDate().toString(Qt::ISODate).toStdString()));
+    if (wasRunning && !logic_.running())
+        logic_.setRecordNote(records_.finishRound(
+            logic_.finishedRound(QDate::currentDate().toString(Qt::ISODate).toStdString())));
 }
 
 void MainFrm::oneplayerbtn_Click()
 {
-    form_.oneplayerbtn_Click();
+    logic_.oneplayerbtn_Click();
     sync();
 }
 
 void MainFrm::multiplaybtn_Click()
 {
-    form_.multiplaybtn_Click();
+    logic_.multiplaybtn_Click();
     sync();
 }
 
 void MainFrm::l_MouseDown(int index, int button, int shift, float x, float y)
 {
-    form_.l_MouseDown(index, button, shift, x, y);
+    logic_.l_MouseDown(index, button, shift, x, y);
     sync();
 }
 
 void MainFrm::Cancelbtn_Click()
 {
-    form_.Cancelbtn_Click();
+    logic_.Cancelbtn_Click();
     sync();
 }
 
 void MainFrm::Addbtn_Click()
 {
-    form_.Addbtn_Click();
+    logic_.Addbtn_Click();
     sync();
 }
 
 void MainFrm::scoretxt_Click()
 {
-    const game::Report report = form_.scoretxt_Click();
+    const game::Report report = logic_.scoretxt_Click();
     sync();
     ResultsFrm results(this);
     resultsfrm_ = &results;
@@ -390,20 +385,19 @@ void MainFrm::scoretxt_Click()
 
 void MainFrm::searchtxt_Change(const QString& text)
 {
-    form_.searchtxt.text = toStd(text);
-    form_.searchtxt_Change();
+    logic_.setSearchtxtText(toStd(text));
     sync();
 }
 
 void MainFrm::searchtxt_GotFocus()
 {
-    form_.searchtxt_GotFocus();
+    logic_.searchtxt_GotFocus();
     sync();
 }
 
 void MainFrm::searchtxt_LostFocus()
 {
-    form_.searchtxt_LostFocus();
+    logic_.searchtxt_LostFocus();
     sync();
 }
 
@@ -449,18 +443,18 @@ bool MainFrm::gameKey(QKeyEvent* event)
     case Qt::Key_Escape:
         return ui->Cancelbtn->click();
     case Qt::Key_Backspace:
-        if (!form_.running)
+        if (!logic_.running())
             return false;
-        form_.keyBackspace();
+        logic_.keyBackspace();
         sync();
         return true;
     default:
         break;
     }
     const QString text = event->text();
-    if (!form_.running || text.size() != 1 || !text[0].isLetter() || text[0].unicode() > 0xff)
+    if (!logic_.running() || text.size() != 1 || !text[0].isLetter() || text[0].unicode() > 0xff)
         return false;
-    form_.keyLetter(text[0].toLatin1());
+    logic_.keyLetter(text[0].toLatin1());
     sync();
     return true;
 }

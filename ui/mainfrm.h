@@ -1,8 +1,8 @@
 #pragma once
 // The main window. Each slot forwards to the handler of the same name in the
-// game logic, then brings the widgets in line with the logic's state.
+// round's logic, then brings the widgets in line with the logic's state.
 
-#include "mainform.h"
+#include "mainlogic.h"
 #include "clockrandom.h"
 #include "recordstore.h"
 #include "resultsfrm.h"
@@ -35,8 +35,8 @@ public:
     // window idle. Throws game::StartupError with a message for the player.
     void Form_Load();
 
-    game::MainForm& form() { return form_; }
-    const game::MainForm& form() const { return form_; }
+    // The round's logic, for reading: it changes only through the slots.
+    const game::MainLogic& logic() const { return logic_; }
     ClickLabel* letter(int n) const { return l_[static_cast<std::size_t>(n)]; }
     QTimer* sectimer() const { return sectimer_; }
     LoadingFrm* loadingfrm() const { return loadingfrm_; }
@@ -90,7 +90,7 @@ private:
     int clientHeight() const; // pixels, from the logic's outer height
 
     std::unique_ptr<Ui::mainfrm> ui;
-    game::MainForm form_;
+    game::MainLogic logic_;
     game::ClockRandom random_;
     std::function<double()> scriptedRandom_;
     std::array<ClickLabel*, game::kCells> l_{};

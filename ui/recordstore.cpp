@@ -110,7 +110,7 @@ game::RecordNote RecordStore::finishRound(const game::Round& round)
     const int minutes = round.minutes;
     game::RecordNote note;
     note.minutes = minutes;
-    if (minutes < game::kShortestRound || minutes > game::kLongestRound)
+    if (!game::isRoundLength(minutes))
         return note;
     note.unavailable = true;
 

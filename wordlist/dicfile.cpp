@@ -1,7 +1,8 @@
 #include "dicfile.h"
 
+#include "ascii.h"
+
 #include <cerrno>
-#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -63,16 +64,6 @@ std::string tempFolderAsked()
     return "/tmp";
 }
 
-template <typename T>
-std::optional<T> number(std::string_view s)
-{
-    T v{};
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (s.empty() || ec != std::errc() || end != s.data() + s.size())
-        return std::nullopt;
-    return v;
-}
-
 // When process `pid` started, in clock ticks after boot: field 22 of
 // /proc/<pid>/stat. With the process id it names one run, even once the id
 // has been given to another process.
@@ -99,7 +90,7 @@ std::optional<std::uint64_t> startTime(long pid)
             ++pos;
         const std::size_t end = std::min(stat.find(' ', pos), stat.size());
         if (field == 22)
-            return number<std::uint64_t>(stat.substr(pos, end - pos));
+            return game::parseDecimal<std::uint64_t>(stat.substr(pos, end - pos));
         pos = end;
     }
     return std::nullopt;
@@ -123,8 +114,8 @@ std::optional<RunName> parseRunName(std::string_view name)
     for (char c : name.substr(b + 1))
         if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
             return std::nullopt;
-    const auto pid = number<long>(name.substr(0, a));
-    const auto start = number<std::uint64_t>(name.substr(a + 1, b - a - 1));
+    const auto pid = game::parseDecimal<long>(name.substr(0, a));
+    const auto start = game::parseDecimal<std::uint64_t>(name.substr(a + 1, b - a - 1));
     if (!pid || !start || *pid <= 0 || *pid > 0x7fffffff)
         return std::nullopt;
     return RunName{*pid, *start};

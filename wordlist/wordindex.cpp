@@ -1,5 +1,7 @@
 #include "wordindex.h"
 
+#include "ascii.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -16,7 +18,7 @@ constexpr std::size_t kMaxRuns = 8;
 
 inline unsigned char upper(unsigned char c)
 {
-    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - ('a' - 'A')) : c;
+    return static_cast<unsigned char>(game::upperAscii(static_cast<char>(c)));
 }
 
 inline unsigned char byteAt(std::string_view s, std::size_t i)
@@ -59,12 +61,12 @@ int compare(std::string_view a, std::string_view b, std::size_t from = 0)
 // order (-1, 0 or 1 each), from one walk to the first byte where they differ.
 // Eight bytes at a time: the reads may pass the end of an entry, never the
 // end of the list's text, which keeps slack for this.
-struct Neighbours {
+struct AdjacentOrder {
     int exact;
     int upper;
 };
 
-Neighbours compareNeighbours(std::string_view a, std::string_view b)
+AdjacentOrder compareAdjacent(std::string_view a, std::string_view b)
 {
     const std::size_t n = std::min(a.size(), b.size());
     std::size_t k = n; // the first position where they differ, or n
@@ -98,7 +100,7 @@ void findRuns(const WordList& list, std::vector<std::uint32_t>& upperStarts, std
     upperStarts.assign(1, 0);
     exactStarts.assign(1, 0);
     for (std::size_t i = 1; i < list.size(); ++i) {
-        const Neighbours c = compareNeighbours(list[i - 1], list[i]);
+        const AdjacentOrder c = compareAdjacent(list[i - 1], list[i]);
         if (c.upper > 0)
             upperStarts.push_back(static_cast<std::uint32_t>(i));
         if (c.exact > 0)
@@ -221,55 +223,52 @@ void WordIndex::build(Build how)
     }
 }
 
-std::optional<std::size_t> WordIndex::find(std::string_view word) const
+// The entry a search in one order lands on, when `accept` takes it: in the
+// sorted order, the first entry not below `key`; among ordered runs, in each
+// run whose last entry is not below the key, the first entry not below it,
+// the runs taken in list order. Either way the entry is the one a scan from
+// entry 0 would meet first among those that could pass.
+template <bool Upper, typename Accept>
+std::optional<std::uint32_t> WordIndex::search(const Order& order, std::string_view key, Accept accept) const
 {
-    if (!list_)
-        return std::nullopt;
     const WordList& list = *list_;
-    if (!byUpper_.sorted.empty()) {
-        const auto it = std::partition_point(byUpper_.sorted.begin(), byUpper_.sorted.end(),
-                                             [&](std::uint32_t e) { return compareUpper(list[e], word) < 0; });
-        if (it == byUpper_.sorted.end() || compareUpper(list[*it], word) != 0)
-            return std::nullopt;
-        return *it;
+    if (!order.sorted.empty()) {
+        const auto it = std::partition_point(order.sorted.begin(), order.sorted.end(),
+                                             [&](std::uint32_t e) { return compare<Upper>(list[e], key) < 0; });
+        if (it != order.sorted.end() && accept(list[*it]))
+            return *it;
+        return std::nullopt;
     }
-    // Runs in list order, so the first run holding the word holds its first
-    // entry; within a run equal texts stand in entry order.
-    const auto& runs = byUpper_.runStarts;
+    const auto& runs = order.runStarts;
     for (std::size_t r = 0; r + 1 < runs.size(); ++r) {
         const std::uint32_t last = runs[r + 1] - 1;
-        if (compareUpper(list[last], word) < 0)
+        if (compare<Upper>(list[last], key) < 0)
             continue;
-        const std::uint32_t i = lowerBound<true>(list, runs[r], last, word);
-        if (compareUpper(list[i], word) == 0)
+        const std::uint32_t i = lowerBound<Upper>(list, runs[r], last, key);
+        if (accept(list[i]))
             return i;
     }
     return std::nullopt;
 }
 
-bool WordIndex::hasUpperPrefix(std::string_view prefix) const
+std::optional<std::size_t> WordIndex::find(std::string_view word) const
+{
+    if (!list_)
+        return std::nullopt;
+    // Within a run equal texts stand in entry order, and the sort puts the
+    // smallest entry number first among equal texts.
+    return search<true>(byUpper_, word, [&](std::string_view e) { return compareUpper(e, word) == 0; });
+}
+
+bool WordIndex::hasPrefixIgnoringCase(std::string_view prefix) const
 {
     if (!list_)
         return false;
-    const WordList& list = *list_;
     // The first entry not below the prefix begins with it, if any entry does.
-    if (!byUpper_.sorted.empty()) {
-        const auto it = std::partition_point(byUpper_.sorted.begin(), byUpper_.sorted.end(),
-                                             [&](std::uint32_t e) { return compareUpper(list[e], prefix) < 0; });
-        return it != byUpper_.sorted.end() && beginsUpper(list[*it], prefix);
-    }
-    const auto& runs = byUpper_.runStarts;
-    for (std::size_t r = 0; r + 1 < runs.size(); ++r) {
-        const std::uint32_t last = runs[r + 1] - 1;
-        if (compareUpper(list[last], prefix) < 0)
-            continue;
-        if (beginsUpper(list[lowerBound<true>(list, runs[r], last, prefix)], prefix))
-            return true;
-    }
-    return false;
+    return search<true>(byUpper_, prefix, [&](std::string_view e) { return beginsUpper(e, prefix); }).has_value();
 }
 
-std::optional<std::size_t> WordIndex::firstWithPrefix(std::string_view prefix) const
+std::optional<std::size_t> WordIndex::firstWithExactPrefix(std::string_view prefix) const
 {
     if (!list_ || prefix.empty())
         return std::nullopt;
@@ -277,16 +276,7 @@ std::optional<std::size_t> WordIndex::firstWithPrefix(std::string_view prefix) c
     if (byExact_.sorted.empty()) {
         // Within a run the entries that begin with the prefix stand together,
         // the first of them with the smallest entry number.
-        const auto& runs = byExact_.runStarts;
-        for (std::size_t r = 0; r + 1 < runs.size(); ++r) {
-            const std::uint32_t last = runs[r + 1] - 1;
-            if (compareExact(list[last], prefix) < 0)
-                continue;
-            const std::uint32_t i = lowerBound<false>(list, runs[r], last, prefix);
-            if (list[i].starts_with(prefix))
-                return i;
-        }
-        return std::nullopt;
+        return search<false>(byExact_, prefix, [&](std::string_view e) { return e.starts_with(prefix); });
     }
 
     // The entries that begin with the prefix form one run in exact order.

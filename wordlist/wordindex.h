@@ -36,14 +36,16 @@ public:
     // `word` upper-cased. An empty entry equals only an empty word.
     std::optional<std::size_t> find(std::string_view word) const;
 
-    // Whether some entry, upper-cased, begins with `prefix` upper-cased: the
-    // test that lets a search of the board drop a path no word goes on from.
-    // An empty prefix is begun by any entry, so it holds when the list is not empty.
-    bool hasUpperPrefix(std::string_view prefix) const;
+    // Whether some entry begins with `prefix`, both upper-cased (ASCII a-z):
+    // the test that lets a search of the board drop a path no word goes on
+    // from. An empty prefix is begun by any entry, so it holds when the list
+    // is not empty.
+    bool hasPrefixIgnoringCase(std::string_view prefix) const;
 
-    // Smallest entry number i whose text begins with `prefix` (exact,
-    // case-sensitive, byte by byte). An empty prefix finds nothing.
-    std::optional<std::size_t> firstWithPrefix(std::string_view prefix) const;
+    // Smallest entry number i whose text begins with `prefix` exactly
+    // (case-sensitive, byte by byte), as the search box matches. An empty
+    // prefix finds nothing.
+    std::optional<std::size_t> firstWithExactPrefix(std::string_view prefix) const;
 
     // Whether both orders are kept as runs of the list, nothing sorted.
     bool inRuns() const { return byUpper_.sorted.empty() && byExact_.sorted.empty(); }
@@ -57,6 +59,8 @@ private:
     };
 
     void build(Build how);
+    template <bool Upper, typename Accept>
+    std::optional<std::uint32_t> search(const Order& order, std::string_view key, Accept accept) const;
 
     std::shared_ptr<const WordList> own_;
     const WordList* list_ = nullptr;

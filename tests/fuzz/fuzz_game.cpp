@@ -9,11 +9,12 @@
 
 #include "board.h"
 #include "dfsenc.h"
-#include "mainform.h"
+#include "mainlogic.h"
 #include "mdllist.h"
 #include "report.h"
 #include "solver.h"
 #include "typing.h"
+#include "../adjacency.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,7 +71,7 @@ struct Reference {
         const auto it = firstUpper.find(fuzz::upper(word));
         return it == firstUpper.end() ? std::nullopt : std::optional<std::size_t>(it->second);
     }
-    std::optional<std::size_t> firstWithPrefix(std::string_view prefix) const
+    std::optional<std::size_t> firstWithExactPrefix(std::string_view prefix) const
     {
         for (std::size_t i = 0; i < lines.size(); ++i)
             if (lines[i].starts_with(prefix))
@@ -217,11 +218,11 @@ std::vector<std::string> records(const std::string& crlf)
     return out;
 }
 
-Board boardOf(const MainForm& f)
+Board boardOf(const MainLogic& f)
 {
     Board b;
     for (int n = 0; n < kCells; ++n)
-        b[n] = f.l[n].caption;
+        b[n] = f.l()[n].caption;
     return b;
 }
 
@@ -245,7 +246,7 @@ bool spells(const Board& board, std::string_view word, std::vector<int>& path, s
     for (int n = 0; n < kCells; ++n) {
         if (in[n] || !holds(board, n, word[i]))
             continue;
-        if (i > 0 && !touching(path.back(), n))
+        if (i > 0 && !testing_board::adjacent(path.back(), n))
             continue;
         path.push_back(n);
         in[n] = true;
@@ -265,7 +266,7 @@ bool pathExists(const Board& board, std::string_view word, const std::vector<int
     std::array<bool, kCells> in{};
     for (std::size_t i = 0; i < fixed.size(); ++i) {
         const int n = fixed[i];
-        if (in[n] || !holds(board, n, word[i]) || (i > 0 && !touching(path.back(), n)))
+        if (in[n] || !holds(board, n, word[i]) || (i > 0 && !testing_board::adjacent(path.back(), n)))
             return false;
         path.push_back(n);
         in[n] = true;
@@ -294,17 +295,17 @@ public:
         }
         platform_.seed = in.u16();
         platform_.whileBoxOpen = [this] { boxOpen(); };
-        form_.Form_Load();
-        FUZZ_CHECK(form_.diclist.size() == mdlList::kEntries, "the list's size");
+        logic_.Form_Load();
+        FUZZ_CHECK(logic_.dictionary().size() == mdlList::kEntries, "the list's size");
         for (std::size_t i = 0; i <= ref_->lines.size() && i < mdlList::kEntries; ++i)
-            FUZZ_CHECK(form_.diclist[i] == ref_->entry(i), "entry " + std::to_string(i) + " as loaded");
+            FUZZ_CHECK(logic_.dictionary()[i] == ref_->entry(i), "entry " + std::to_string(i) + " as loaded");
         check("start-up");
     }
 
     ~Game()
     {
-        const std::string dic = form_.dicPath();
-        form_.Form_Unload();
+        const std::string dic = logic_.dicPath();
+        logic_.Form_Unload();
         std::error_code ec;
         FUZZ_CHECK(!std::filesystem::exists(dic, ec), "the list's file removed at shutdown");
     }
@@ -341,22 +342,22 @@ private:
             start();
             break;
         case 8:
-            if (form_.endbtn.enabled) {
-                form_.endbtn_Click();
-                FUZZ_CHECK(!form_.running, "End ends the round");
+            if (logic_.endbtn().enabled) {
+                logic_.endbtn_Click();
+                FUZZ_CHECK(!logic_.running(), "End ends the round");
                 check("end");
             }
             break;
         case 9:
-            for (unsigned n = 1 + in_.byte(); n > 0 && form_.sectimerEnabled; --n)
+            for (unsigned n = 1 + in_.byte(); n > 0 && logic_.sectimerEnabled(); --n)
                 tick();
             break;
         case 10:
-            if (form_.combo1Enabled) {
+            if (logic_.combo1Enabled()) {
                 const unsigned m = in_.below(11);
-                form_.combo1Text = m == 0 ? std::string() : std::to_string(m);
-                form_.Combo1_Click();
-                check("pick " + form_.combo1Text);
+                logic_.setCombo1Text(m == 0 ? std::string() : std::to_string(m));
+                logic_.Combo1_Click();
+                check("pick " + logic_.combo1Text());
             }
             break;
         case 11:
@@ -366,13 +367,13 @@ private:
             focus(in_.flag());
             break;
         case 13:
-            form_.oneplayerbtn_Click();
-            FUZZ_CHECK(form_.outerHeightTwips == MainForm::kOneplayerHeight, "1 player");
+            logic_.oneplayerbtn_Click();
+            FUZZ_CHECK(logic_.outerHeightTwips() == MainLogic::kOneplayerHeight, "1 player");
             check("1 player");
             break;
         case 14:
-            form_.multiplaybtn_Click();
-            FUZZ_CHECK(form_.outerHeightTwips == MainForm::kMultiplayerHeight, "multiplayer");
+            logic_.multiplaybtn_Click();
+            FUZZ_CHECK(logic_.outerHeightTwips() == MainLogic::kMultiplayerHeight, "multiplayer");
             check("multiplayer");
             break;
         case 15:
@@ -399,7 +400,7 @@ private:
     };
     WordState word() const
     {
-        return {form_.wordcells, form_.wordtxt.caption, form_.fixedcells, form_.surface.lines.size()};
+        return {logic_.wordcells(), logic_.wordtxt().caption, logic_.fixedcells(), logic_.surface().lines.size()};
     }
 
     void press()
@@ -414,14 +415,14 @@ private:
         const int button = in_.byte(), shift = in_.byte();
 
         const WordState before = word();
-        const bool takes = form_.running && index >= 0 && index < kCells && form_.used[index] == 0
-            && (before.cells.empty() || touching(before.cells.back(), index));
-        form_.l_MouseDown(index, button, shift, x, y);
+        const bool takes = logic_.running() && index >= 0 && index < kCells && logic_.used()[index] == 0
+            && (before.cells.empty() || testing_board::adjacent(before.cells.back(), index));
+        logic_.l_MouseDown(index, button, shift, x, y);
         if (takes) {
-            FUZZ_CHECK(form_.wordcells.size() == before.cells.size() + 1 && form_.wordcells.back() == index, "press taken");
-            FUZZ_CHECK(form_.wordtxt.caption == before.caption + form_.l[index].caption, "its letter added");
-            FUZZ_CHECK(form_.fixedcells == form_.wordcells.size(), "a pressed word is fixed");
-            FUZZ_CHECK(same(form_.wordpoints.back().x, x) && same(form_.wordpoints.back().y, y), "press point kept");
+            FUZZ_CHECK(logic_.wordcells().size() == before.cells.size() + 1 && logic_.wordcells().back() == index, "press taken");
+            FUZZ_CHECK(logic_.wordtxt().caption == before.caption + logic_.l()[index].caption, "its letter added");
+            FUZZ_CHECK(logic_.fixedcells() == logic_.wordcells().size(), "a pressed word is fixed");
+            FUZZ_CHECK(same(logic_.wordpoints().back().x, x) && same(logic_.wordpoints().back().y, y), "press point kept");
         } else {
             FUZZ_CHECK(word() == before, "an ignored press changes nothing");
         }
@@ -435,16 +436,16 @@ private:
         const int beeps = platform_.beeps;
         const std::string typed = before.caption + fuzz::upper(std::string(1, c));
         const std::vector<int> fixed(before.cells.begin(), before.cells.begin() + std::ptrdiff_t(before.fixed));
-        form_.keyLetter(c);
-        if (!form_.running) {
+        logic_.keyLetter(c);
+        if (!logic_.running()) {
             FUZZ_CHECK(word() == before && platform_.beeps == beeps, "no typing between rounds");
         } else if (platform_.beeps > beeps) {
             FUZZ_CHECK(word() == before, "a refused letter changes nothing");
             if (typed.size() <= 8)
-                FUZZ_CHECK(!pathExists(boardOf(form_), typed, fixed), "refused a letter a path takes: " + typed);
+                FUZZ_CHECK(!pathExists(boardOf(logic_), typed, fixed), "refused a letter a path takes: " + typed);
         } else {
-            FUZZ_CHECK(form_.wordtxt.caption == typed, "typed " + typed + ", shown " + form_.wordtxt.caption);
-            FUZZ_CHECK(std::equal(fixed.begin(), fixed.end(), form_.wordcells.begin()), "pressed cells stay");
+            FUZZ_CHECK(logic_.wordtxt().caption == typed, "typed " + typed + ", shown " + logic_.wordtxt().caption);
+            FUZZ_CHECK(std::equal(fixed.begin(), fixed.end(), logic_.wordcells().begin()), "pressed cells stay");
         }
         check(std::string("key ") + c);
     }
@@ -452,11 +453,11 @@ private:
     void backspace()
     {
         const WordState before = word();
-        form_.keyBackspace();
-        if (form_.running && !before.cells.empty()) {
-            FUZZ_CHECK(form_.wordcells.size() + 1 == before.cells.size(), "one letter dropped");
-            FUZZ_CHECK(before.caption.starts_with(form_.wordtxt.caption)
-                           && form_.wordtxt.caption.size() + 1 == before.caption.size(),
+        logic_.keyBackspace();
+        if (logic_.running() && !before.cells.empty()) {
+            FUZZ_CHECK(logic_.wordcells().size() + 1 == before.cells.size(), "one letter dropped");
+            FUZZ_CHECK(before.caption.starts_with(logic_.wordtxt().caption)
+                           && logic_.wordtxt().caption.size() + 1 == before.caption.size(),
                        "the last letter dropped");
         } else {
             FUZZ_CHECK(word() == before, "nothing to drop");
@@ -466,13 +467,13 @@ private:
 
     void add()
     {
-        const std::string w = form_.wordtxt.caption;
-        const bool running = form_.running;
-        const auto listed = form_.wordlst;
-        const std::string accepted = form_.acceptedwords, rejected = form_.rejectedwords;
-        const int score = form_.score;
+        const std::string w = logic_.wordtxt().caption;
+        const bool running = logic_.running();
+        const auto listed = logic_.wordlst();
+        const std::string accepted = logic_.acceptedwords(), rejected = logic_.rejectedwords();
+        const int score = logic_.score();
         const std::size_t boxes = platform_.boxes.size();
-        form_.Addbtn_Click();
+        logic_.Addbtn_Click();
 
         const bool repeat = std::find(listed.begin(), listed.end(), w) != listed.end();
         const char* box = !running ? nullptr
@@ -482,28 +483,28 @@ private:
         FUZZ_CHECK(platform_.boxes.size() == boxes + (box ? 1 : 0) && (!box || platform_.boxes.back() == box),
                    "message for \"" + w + "\"");
         if (!running || box) {
-            FUZZ_CHECK(form_.wordlst == listed && form_.acceptedwords == accepted && form_.rejectedwords == rejected
-                           && form_.score == score,
+            FUZZ_CHECK(logic_.wordlst() == listed && logic_.acceptedwords() == accepted && logic_.rejectedwords() == rejected
+                           && logic_.score() == score,
                        "nothing recorded");
         } else {
             const auto found = ref_->find(w);
-            FUZZ_CHECK(form_.acceptedwords == accepted + (found ? w + "\r\n" : ""), "accepted: " + w);
-            FUZZ_CHECK(form_.rejectedwords == rejected + (found ? "" : w + "\r\n"), "rejected: " + w);
-            FUZZ_CHECK(form_.score == score + (found ? int(w.size()) : 0), "scored");
+            FUZZ_CHECK(logic_.acceptedwords() == accepted + (found ? w + "\r\n" : ""), "accepted: " + w);
+            FUZZ_CHECK(logic_.rejectedwords() == rejected + (found ? "" : w + "\r\n"), "rejected: " + w);
+            FUZZ_CHECK(logic_.score() == score + (found ? int(w.size()) : 0), "scored");
             if (found)
-                FUZZ_CHECK(form_.predictiontxt.caption == ref_->entry(*found), "the list's spelling shown");
-            FUZZ_CHECK(form_.wordlst.size() == listed.size() + 1 && form_.wordlst.back() == w, "listed");
+                FUZZ_CHECK(logic_.predictiontxt().caption == ref_->entry(*found), "the list's spelling shown");
+            FUZZ_CHECK(logic_.wordlst().size() == listed.size() + 1 && logic_.wordlst().back() == w, "listed");
         }
-        FUZZ_CHECK(form_.wordtxt.caption.empty() && form_.wordcells.empty(), "the word cleared after Add");
+        FUZZ_CHECK(logic_.wordtxt().caption.empty() && logic_.wordcells().empty(), "the word cleared after Add");
         check("add " + w);
     }
 
     void cancel()
     {
         const WordState before = word();
-        form_.Cancelbtn_Click();
-        if (form_.running)
-            FUZZ_CHECK(form_.wordcells.empty() && form_.wordtxt.caption.empty(), "Cancel clears");
+        logic_.Cancelbtn_Click();
+        if (logic_.running())
+            FUZZ_CHECK(logic_.wordcells().empty() && logic_.wordtxt().caption.empty(), "Cancel clears");
         else
             FUZZ_CHECK(word() == before, "Cancel between rounds does nothing");
         check("cancel");
@@ -511,30 +512,30 @@ private:
 
     void start()
     {
-        if (!form_.startbtn.enabled)
+        if (!logic_.startbtn().enabled)
             return;
         // Letters picked by the input: the middle of each one's first place in the pool.
         if (in_.flag()) {
             for (int n = 0; n < kCells; ++n)
                 platform_.draws.push_back((double(in_.below(unsigned(kLetterPool.size()))) + 1.0) / 102.0);
         }
-        form_.startbtn_Click();
+        logic_.startbtn_Click();
         started_ = true;
-        FUZZ_CHECK(form_.running && form_.wordlst.empty() && form_.score == 0 && form_.wordtxt.caption.empty(),
+        FUZZ_CHECK(logic_.running() && logic_.wordlst().empty() && logic_.score() == 0 && logic_.wordtxt().caption.empty(),
                    "a fresh round");
         for (int n = 0; n < kCells; ++n)
-            FUZZ_CHECK(form_.l[n].caption.size() == 1 && kLetterPool.find(form_.l[n].caption[0]) != std::string_view::npos
-                           && form_.letters[n] == form_.l[n].caption,
+            FUZZ_CHECK(logic_.l()[n].caption.size() == 1 && kLetterPool.find(logic_.l()[n].caption[0]) != std::string_view::npos
+                           && logic_.letters()[n] == logic_.l()[n].caption,
                        "cell " + std::to_string(n) + " holds a letter of the pool");
         check("start");
     }
 
     void tick()
     {
-        const std::string before = form_.seconds.caption;
-        form_.sectimer_Timer();
-        if (form_.running)
-            FUZZ_CHECK(std::to_string(std::stoi(before) - 1) == form_.seconds.caption, "the clock counts down");
+        const std::string before = logic_.seconds().caption;
+        logic_.sectimer_Timer();
+        if (logic_.running())
+            FUZZ_CHECK(std::to_string(std::stoi(before) - 1) == logic_.seconds().caption, "the clock counts down");
         else
             FUZZ_CHECK(before == "0", "the round ends at the tick after 0");
         check("tick");
@@ -544,57 +545,60 @@ private:
     // takes no input.
     void boxOpen()
     {
-        for (unsigned n = ticksInBox_; n > 0 && form_.sectimerEnabled; --n)
+        for (unsigned n = ticksInBox_; n > 0 && logic_.sectimerEnabled(); --n)
             tick();
     }
 
     void search(std::string text)
     {
-        const std::string before = form_.predictiontxt.caption;
-        form_.searchtxt.text = text;
-        form_.searchtxt_Change();
-        checkSearch(before);
+        const std::string before = logic_.predictiontxt().caption;
+        const std::string was = logic_.searchtxt().text;
+        logic_.setSearchtxtText(text);
+        if (text != was)
+            checkSearch(before);
+        else
+            FUZZ_CHECK(logic_.predictiontxt().caption == before, "no search without a change");
         check("search");
     }
 
     void focus(bool gained)
     {
-        const std::string before = form_.predictiontxt.caption;
-        const std::string text = form_.searchtxt.text;
+        const std::string before = logic_.predictiontxt().caption;
+        const std::string text = logic_.searchtxt().text;
         if (gained)
-            form_.searchtxt_GotFocus();
+            logic_.searchtxt_GotFocus();
         else
-            form_.searchtxt_LostFocus();
-        FUZZ_CHECK(form_.searchtxt.text == (gained ? "" : "Search..."), "the box's text on a change of focus");
-        if (form_.searchtxt.text != text)
+            logic_.searchtxt_LostFocus();
+        FUZZ_CHECK(logic_.searchtxt().text == (gained ? "" : "Search..."), "the box's text on a change of focus");
+        if (logic_.searchtxt().text != text)
             checkSearch(before);
         else
-            FUZZ_CHECK(form_.predictiontxt.caption == before, "no search without a change");
+            FUZZ_CHECK(logic_.predictiontxt().caption == before, "no search without a change");
         check("focus");
     }
 
     void checkSearch(const std::string& before)
     {
-        const std::string& t = form_.searchtxt.text;
+        const std::string& t = logic_.searchtxt().text;
         if (t.empty()) {
-            FUZZ_CHECK(form_.predictiontxt.caption.empty(), "an empty box clears the label");
+            FUZZ_CHECK(logic_.predictiontxt().caption.empty(), "an empty box clears the label");
             return;
         }
-        const auto i = ref_->firstWithPrefix(t);
-        FUZZ_CHECK(form_.predictiontxt.caption == (i ? std::string(ref_->entry(*i)) : before), "search for \"" + t + "\"");
+        const auto i = ref_->firstWithExactPrefix(t);
+        FUZZ_CHECK(logic_.predictiontxt().caption == (i ? std::string(ref_->entry(*i)) : before), "search for \"" + t + "\"");
     }
 
     void scoreLink()
     {
-        if (form_.running || !form_.scoretxt.visible)
+        if (logic_.running() || !logic_.scoretxt().visible)
             return;
-        const Report r = form_.scoretxt_Click();
-        FUZZ_CHECK(r.scoretxt == std::to_string(form_.score), "report's score");
+        const Report r = logic_.scoretxt_Click();
+        FUZZ_CHECK(r.scoretxt == std::to_string(logic_.score()), "report's score");
         checkAllWords(r);
         // The round as the records keep it agrees with the report.
-        const Round kept = form_.finishedRound("2024-05-01");
-        FUZZ_CHECK(kept.score == form_.score && kept.minutes == form_.roundMinutes
-                       && kept.found == int(records(form_.acceptedwords).size()) && kept.possible == int(r.allwords.size()),
+        const Round kept = logic_.finishedRound("2024-05-01");
+        FUZZ_CHECK(kept.score == logic_.score() && kept.minutes == logic_.roundMinutes()
+                       && kept.found == int(records(logic_.acceptedwords()).size()) && kept.possible == int(r.allwords.size()),
                    "the round kept");
         check("score link");
     }
@@ -602,7 +606,7 @@ private:
     // The board's words against a walk of the board for every word of the list.
     void checkAllWords(const Report& r)
     {
-        const Board board = boardOf(form_);
+        const Board board = boardOf(logic_);
         std::set<std::string> expected;
         if (solverChecks_++ == 0) {
             std::string captions;
@@ -636,7 +640,7 @@ private:
             std::set<int> cells;
             for (std::size_t k = 0; k < w.path.size(); ++k) {
                 FUZZ_CHECK(w.path[k] >= 0 && w.path[k] < kCells && cells.insert(w.path[k]).second, "distinct cells");
-                FUZZ_CHECK(k == 0 || touching(w.path[k - 1], w.path[k]), "touching cells");
+                FUZZ_CHECK(k == 0 || testing_board::adjacent(w.path[k - 1], w.path[k]), "touching cells");
                 spelled += board[w.path[k]];
             }
             FUZZ_CHECK(spelled == w.word, "the path spells " + w.word);
@@ -648,67 +652,70 @@ private:
             foundCount += w.found;
         }
         // Every accepted word was spelled on this board and is in the list.
-        FUZZ_CHECK(foundCount == records(form_.acceptedwords).size(), "every accepted word among the board's words");
-        FUZZ_CHECK(r.foundtxt == foundText(form_.score, best), r.foundtxt);
+        FUZZ_CHECK(foundCount == records(logic_.acceptedwords()).size(), "every accepted word among the board's words");
+        FUZZ_CHECK(r.foundtxt == foundText(logic_.score(), best), r.foundtxt);
     }
 
     // ---- the rules after every event
 
     void check(const std::string& after)
     {
-        const MainForm& f = form_;
+        const MainLogic& f = logic_;
         // GOLEXORB_FUZZ_TRACE=1 shows each event of a replayed input.
         static const bool trace = std::getenv("GOLEXORB_FUZZ_TRACE") != nullptr;
         if (trace)
             std::fprintf(stderr, "%-14s running %d word \"%s\" score %d seconds %s boxes %zu listed %zu\n", after.c_str(),
-                         f.running, f.wordtxt.caption.c_str(), f.score, f.seconds.caption.c_str(), platform_.boxes.size(),
-                         f.wordlst.size());
-        const auto& cells = f.wordcells;
+                         f.running(), f.wordtxt().caption.c_str(), f.score(), f.seconds().caption.c_str(), platform_.boxes.size(),
+                         f.wordlst().size());
+        const auto& cells = f.wordcells();
+        const auto labels = f.l();
+        const auto used = f.used();
+        const Surface surface = f.surface();
         const std::string at = " (after " + after + ")";
 
         // The word: a chain of touching, distinct cells, spelled in wordtxt.
-        FUZZ_CHECK(f.wordpoints.size() == cells.size() && f.fixedcells <= cells.size(), "word bookkeeping" + at);
+        FUZZ_CHECK(f.wordpoints().size() == cells.size() && f.fixedcells() <= cells.size(), "word bookkeeping" + at);
         std::string spelled;
         for (std::size_t i = 0; i < cells.size(); ++i) {
             FUZZ_CHECK(cells[i] >= 0 && cells[i] < kCells, "cell in range" + at);
             FUZZ_CHECK(std::count(cells.begin(), cells.end(), cells[i]) == 1, "a cell once" + at);
-            FUZZ_CHECK(i == 0 || touching(cells[i - 1], cells[i]), "touching cells" + at);
-            spelled += f.l[cells[i]].caption;
+            FUZZ_CHECK(i == 0 || testing_board::adjacent(cells[i - 1], cells[i]), "touching cells" + at);
+            spelled += labels[cells[i]].caption;
         }
-        if (f.running || !cells.empty())
-            FUZZ_CHECK(f.wordtxt.caption == spelled, "wordtxt \"" + f.wordtxt.caption + "\" spells \"" + spelled + "\"" + at);
+        if (f.running() || !cells.empty())
+            FUZZ_CHECK(f.wordtxt().caption == spelled, "wordtxt \"" + f.wordtxt().caption + "\" spells \"" + spelled + "\"" + at);
         else
-            FUZZ_CHECK(f.wordtxt.caption.empty() || (!started_ && f.wordtxt.caption == "Your Word Here"),
+            FUZZ_CHECK(f.wordtxt().caption.empty() || (!started_ && f.wordtxt().caption == "Your Word Here"),
                        "no word between rounds" + at);
-        FUZZ_CHECK(f.running || cells.empty(), "no word between rounds" + at);
+        FUZZ_CHECK(f.running() || cells.empty(), "no word between rounds" + at);
 
         // used, the colours, lastcell and the trail agree with the word.
         for (int n = 0; n < kCells; ++n) {
             const bool in = std::find(cells.begin(), cells.end(), n) != cells.end();
-            FUZZ_CHECK(f.used[n] == (in ? 1 : 0), "used(" + std::to_string(n) + ")" + at);
-            FUZZ_CHECK(f.l[n].color == (in ? kBlack : kPaleYellow), "colour of cell " + std::to_string(n) + at);
+            FUZZ_CHECK(used[n] == (in ? 1 : 0), "used(" + std::to_string(n) + ")" + at);
+            FUZZ_CHECK(labels[n].color == (in ? kBlack : kPaleYellow), "colour of cell " + std::to_string(n) + at);
         }
         if (cells.empty()) {
-            FUZZ_CHECK(f.lastcell == kNoCell && f.lastx == 0 && f.lasty == 0, "no last cell" + at);
+            FUZZ_CHECK(f.lastcell() == kNoCell && f.lastx() == 0 && f.lasty() == 0, "no last cell" + at);
         } else {
-            FUZZ_CHECK(f.lastcell == cells.back() && f.prevcell == cells.back(), "lastcell" + at);
-            FUZZ_CHECK(same(f.lastx, f.wordpoints.back().x) && same(f.lasty, f.wordpoints.back().y), "last point" + at);
+            FUZZ_CHECK(f.lastcell() == cells.back() && f.prevcell() == cells.back(), "lastcell" + at);
+            FUZZ_CHECK(same(f.lastx(), f.wordpoints().back().x) && same(f.lasty(), f.wordpoints().back().y), "last point" + at);
         }
-        FUZZ_CHECK(f.surface.lines.size() == (cells.empty() ? 0 : cells.size() - 1), "a segment a step" + at);
-        for (std::size_t i = 0; i < f.surface.lines.size(); ++i) {
-            const Segment& s = f.surface.lines[i];
+        FUZZ_CHECK(surface.lines.size() == (cells.empty() ? 0 : cells.size() - 1), "a segment a step" + at);
+        for (std::size_t i = 0; i < surface.lines.size(); ++i) {
+            const Segment& s = surface.lines[i];
             const int a = cells[i], b = cells[i + 1];
             FUZZ_CHECK(s.color == kRed, "red trail" + at);
-            FUZZ_CHECK(same(s.x1, float(cellLeft(a)) + f.wordpoints[i].x) && same(s.y1, float(cellTop(a)) + f.wordpoints[i].y)
-                           && same(s.x2, float(cellLeft(b)) + f.wordpoints[i + 1].x)
-                           && same(s.y2, float(cellTop(b)) + f.wordpoints[i + 1].y),
+            FUZZ_CHECK(same(s.x1, float(cellLeft(a)) + f.wordpoints()[i].x) && same(s.y1, float(cellTop(a)) + f.wordpoints()[i].y)
+                           && same(s.x2, float(cellLeft(b)) + f.wordpoints()[i + 1].x)
+                           && same(s.y2, float(cellTop(b)) + f.wordpoints()[i + 1].y),
                        "segment " + std::to_string(i) + " joins the press points" + at);
         }
 
         // The records: the score sums the accepted words; accepted words are
         // in the list and rejected ones are not; no word listed twice.
-        const auto accepted = records(f.acceptedwords);
-        const auto rejected = records(f.rejectedwords);
+        const auto accepted = records(f.acceptedwords());
+        const auto rejected = records(f.rejectedwords());
         int sum = 0;
         for (const auto& w : accepted) {
             sum += int(w.size());
@@ -716,42 +723,42 @@ private:
         }
         for (const auto& w : rejected)
             FUZZ_CHECK(w.size() >= 3 && !ref_->find(w), "rejected but in the list: " + w + at);
-        FUZZ_CHECK(f.score == sum, "score " + std::to_string(f.score) + " is not " + std::to_string(sum) + at);
+        FUZZ_CHECK(f.score() == sum, "score " + std::to_string(f.score()) + " is not " + std::to_string(sum) + at);
         std::multiset<std::string> recorded(accepted.begin(), accepted.end());
         recorded.insert(rejected.begin(), rejected.end());
-        const std::set<std::string> distinct(f.wordlst.begin(), f.wordlst.end());
-        FUZZ_CHECK(distinct.size() == f.wordlst.size(), "a word listed twice" + at);
-        FUZZ_CHECK(recorded == std::multiset<std::string>(f.wordlst.begin(), f.wordlst.end()), "listed = recorded" + at);
+        const std::set<std::string> distinct(f.wordlst().begin(), f.wordlst().end());
+        FUZZ_CHECK(distinct.size() == f.wordlst().size(), "a word listed twice" + at);
+        FUZZ_CHECK(recorded == std::multiset<std::string>(f.wordlst().begin(), f.wordlst().end()), "listed = recorded" + at);
         std::string longest;
-        for (const auto& w : f.wordlst)
+        for (const auto& w : f.wordlst())
             if (w.size() > longest.size())
                 longest = w;
-        FUZZ_CHECK(f.longestword == longest, "longest word" + at);
+        FUZZ_CHECK(f.longestword() == longest, "longest word" + at);
 
         // The buttons and the clock agree with running.
-        const bool r = f.running;
-        FUZZ_CHECK(f.sectimerEnabled == r && f.startbtn.enabled == !r && f.endbtn.enabled == r && f.combo1Enabled == !r,
+        const bool r = f.running();
+        FUZZ_CHECK(f.sectimerEnabled() == r && f.startbtn().enabled == !r && f.endbtn().enabled == r && f.combo1Enabled() == !r,
                    "controls and running" + at);
         if (r) {
-            FUZZ_CHECK(!f.scoretxt.visible, "no score during a round" + at);
-            const int t = std::stoi(f.seconds.caption);
-            FUZZ_CHECK(t >= 0 && t <= f.roundMinutes * 60 && f.seconds.caption == std::to_string(t), "the clock" + at);
+            FUZZ_CHECK(!f.scoretxt().visible, "no score during a round" + at);
+            const int t = std::stoi(f.seconds().caption);
+            FUZZ_CHECK(t >= 0 && t <= f.roundMinutes() * 60 && f.seconds().caption == std::to_string(t), "the clock" + at);
         } else {
-            FUZZ_CHECK(f.seconds.caption == std::to_string(f.fulltime()), "the full time between rounds" + at);
-            FUZZ_CHECK(f.scoretxt.visible == (f.scoretxt.caption != "Your Score:" && started_), "score shown" + at);
+            FUZZ_CHECK(f.seconds().caption == std::to_string(f.fulltime()), "the full time between rounds" + at);
+            FUZZ_CHECK(f.scoretxt().visible == (f.scoretxt().caption != "Your Score:" && started_), "score shown" + at);
             if (started_)
-                FUZZ_CHECK(f.scoretxt.caption == "Your Score: " + std::to_string(f.score), "score caption" + at);
+                FUZZ_CHECK(f.scoretxt().caption == "Your Score: " + std::to_string(f.score()), "score caption" + at);
         }
-        FUZZ_CHECK(f.outerHeightTwips == MainForm::kOneplayerHeight || f.outerHeightTwips == MainForm::kMultiplayerHeight,
+        FUZZ_CHECK(f.outerHeightTwips() == MainLogic::kOneplayerHeight || f.outerHeightTwips() == MainLogic::kMultiplayerHeight,
                    "window height" + at);
-        FUZZ_CHECK(!f.loadingfrmVisible, "the loading window hidden" + at);
+        FUZZ_CHECK(!f.loadingfrmVisible(), "the loading window hidden" + at);
     }
 
     fuzz::Bytes& in_;
     FuzzPlatform platform_;
     std::unique_ptr<Reference> own_;
     const Reference* ref_ = nullptr;
-    MainForm form_{platform_};
+    MainLogic logic_{platform_};
     unsigned ticksInBox_ = 0;
     bool started_ = false;
     int solverChecks_ = 0;

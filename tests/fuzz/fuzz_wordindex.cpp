@@ -76,9 +76,9 @@ void checkAll(const WordIndex& index, const WordList& list, const std::vector<st
     for (const std::string& q : queries) {
         const std::string at = std::string(how) + ", query \"" + q + "\"";
         FUZZ_CHECK(index.find(q) == scanFind(list, q), "find: " + show(index.find(q)) + " " + at);
-        FUZZ_CHECK(index.firstWithPrefix(q) == scanPrefix(list, q),
-                   "firstWithPrefix: " + show(index.firstWithPrefix(q)) + " " + at);
-        FUZZ_CHECK(index.hasUpperPrefix(q) == scanUpperPrefix(list, q), "hasUpperPrefix " + at);
+        FUZZ_CHECK(index.firstWithExactPrefix(q) == scanPrefix(list, q),
+                   "firstWithExactPrefix: " + show(index.firstWithExactPrefix(q)) + " " + at);
+        FUZZ_CHECK(index.hasPrefixIgnoringCase(q) == scanUpperPrefix(list, q), "hasPrefixIgnoringCase " + at);
     }
 }
 

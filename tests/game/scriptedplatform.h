@@ -3,7 +3,7 @@
 // controls and records.
 
 #include "dfsenc.h"
-#include "mainform.h"
+#include "mainlogic.h"
 
 #include <deque>
 #include <functional>

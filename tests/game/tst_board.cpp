@@ -1,5 +1,5 @@
 #include "board.h"
-#include "mainform.h"
+#include "mainlogic.h"
 #include "scriptedplatform.h"
 
 #include <QTest>
@@ -78,27 +78,27 @@ void TestBoard::touchingTable()
 void TestBoard::fillRedrawsPositionZero()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
+    MainLogic logic(platform);
     // Cell 0: three draws before the pool, then D. Cell 6: two, then Z.
     platform.draws = {0.0, 0.001, 1.0 / 204, 0.75, 0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.004, 0.9999};
     platform.fallback = [] { return 0.005; };
-    form.fillboard();
-    QCOMPARE(form.letters[0], std::string("D"));
-    QCOMPARE(form.letters[5], std::string("N"));
-    QCOMPARE(form.letters[6], std::string("Z"));
-    QCOMPARE(form.letters[7], std::string("E"));
+    logic.fillboard();
+    QCOMPARE(logic.letters()[0], std::string("D"));
+    QCOMPARE(logic.letters()[5], std::string("N"));
+    QCOMPARE(logic.letters()[6], std::string("Z"));
+    QCOMPARE(logic.letters()[7], std::string("E"));
     for (int n = 0; n < kCells; ++n) {
-        QCOMPARE(form.letters[n].size(), std::size_t(1));
-        QCOMPARE(form.l[n].caption, form.letters[n]);
+        QCOMPARE(logic.letters()[n].size(), std::size_t(1));
+        QCOMPARE(logic.l()[n].caption, logic.letters()[n]);
     }
 }
 
 void TestBoard::fillReseedsEveryTime()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    form.fillboard();
-    form.fillboard();
+    MainLogic logic(platform);
+    logic.fillboard();
+    logic.fillboard();
     QCOMPARE(platform.randomizes, 2);
 }
 
@@ -109,12 +109,12 @@ void TestBoard::letterOdds()
     std::mt19937_64 engine(20261208);
     ScriptedPlatform platform;
     platform.fallback = [&engine] { return static_cast<double>(engine() >> 11) * 0x1.0p-53; };
-    MainForm form(platform);
+    MainLogic logic(platform);
     std::map<char, int> seen;
     const int fills = 20000;
     for (int i = 0; i < fills; ++i) {
-        form.fillboard();
-        for (const auto& letter : form.letters)
+        logic.fillboard();
+        for (const auto& letter : logic.letters())
             ++seen[letter[0]];
     }
     std::map<char, int> copies;

@@ -1,4 +1,4 @@
-#include "mainform.h"
+#include "mainlogic.h"
 #include "scriptedplatform.h"
 
 #include <QTest>
@@ -18,15 +18,15 @@ namespace {
 
 struct Game {
     ScriptedPlatform platform;
-    MainForm form{platform};
+    MainLogic logic{platform};
 
     explicit Game(bool withList = true)
     {
         std::vector<std::string> list = {"", "dogs", "Cat", "cat", "cats", "dog", "read", "CAT", "oxy"};
         list.resize(withList ? 200001 : 0);
-        form.setWordList(std::move(list));
+        logic.setWordList(std::move(list));
         platform.draws = drawsFor(kBoard);
-        form.startbtn_Click();
+        logic.startbtn_Click();
     }
 
     // "p5" presses cell 5 at (300, 300) twips, "p5@10,20" at (10, 20),
@@ -37,21 +37,21 @@ struct Game {
     {
         for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
             if (step == "A") {
-                form.Addbtn_Click();
+                logic.Addbtn_Click();
             } else if (step == "C") {
-                form.Cancelbtn_Click();
+                logic.Cancelbtn_Click();
             } else if (step == "S") {
                 platform.draws = drawsFor(kBoard);
-                form.startbtn_Click();
+                logic.startbtn_Click();
             } else if (step == "E") {
-                form.endbtn_Click();
+                logic.endbtn_Click();
             } else if (step == "B") {
-                form.keyBackspace();
+                logic.keyBackspace();
             } else if (step.startsWith('t')) {
                 for (QChar c : step.mid(1))
-                    form.keyLetter(c.toLatin1());
+                    logic.keyLetter(c.toLatin1());
             } else if (step.startsWith('c')) {
-                form.l_MouseDown(step.mid(1).toInt(), 1, 0, 375, 375);
+                logic.l_MouseDown(step.mid(1).toInt(), 1, 0, 375, 375);
             } else if (step.startsWith('p')) {
                 const QStringList parts = step.mid(1).split('@');
                 float x = 300, y = 300;
@@ -59,7 +59,7 @@ struct Game {
                     x = parts[1].section(',', 0, 0).toFloat();
                     y = parts[1].section(',', 1, 1).toFloat();
                 }
-                form.l_MouseDown(parts[0].toInt(), 1, 0, x, y);
+                logic.l_MouseDown(parts[0].toInt(), 1, 0, x, y);
             }
         }
     }
@@ -67,10 +67,10 @@ struct Game {
     bool selectionClear() const
     {
         for (int n = 0; n < kCells; ++n)
-            if (form.used[n] != 0 || form.l[n].color != kPaleYellow)
+            if (logic.used()[n] != 0 || logic.l()[n].color != kPaleYellow)
                 return false;
-        return form.wordtxt.caption.empty() && form.lastcell == kNoCell && form.surface.lines.empty()
-            && form.lastx == 0 && form.lasty == 0;
+        return logic.wordtxt().caption.empty() && logic.lastcell() == kNoCell && logic.surface().lines.empty()
+            && logic.lastx() == 0 && logic.lasty() == 0;
     }
 };
 
@@ -106,7 +106,7 @@ void TestPlay::boardIsScripted()
 {
     Game g;
     for (int n = 0; n < kCells; ++n)
-        QCOMPARE(g.form.l[n].caption, std::string(1, kBoard[n]));
+        QCOMPARE(g.logic.l()[n].caption, std::string(1, kBoard[n]));
 }
 
 void TestPlay::presses_data()
@@ -131,12 +131,12 @@ void TestPlay::presses()
     QFETCH(int, segments);
     Game g;
     g.play(script);
-    QCOMPARE(QString::fromStdString(g.form.wordtxt.caption), word);
-    QCOMPARE(int(g.form.surface.lines.size()), segments);
+    QCOMPARE(QString::fromStdString(g.logic.wordtxt().caption), word);
+    QCOMPARE(int(g.logic.surface().lines.size()), segments);
     int black = 0;
     for (int n = 0; n < kCells; ++n) {
-        QCOMPARE(g.form.used[n] == 1, g.form.l[n].color == kBlack);
-        black += g.form.used[n];
+        QCOMPARE(g.logic.used()[n] == 1, g.logic.l()[n].color == kBlack);
+        black += g.logic.used()[n];
     }
     QCOMPARE(black, int(word.size()));
 }
@@ -146,35 +146,34 @@ void TestPlay::segmentsJoinPressPoints()
     Game g;
     // A press on the very corner of a label (0, 0) still anchors the next segment.
     g.play("p0@0,0 p5@30,45 p10@749,1");
-    QCOMPARE(g.form.surface.lines.size(), std::size_t(2));
-    QCOMPARE(g.form.surface.lines[0], (Segment{2280, 2160, 3000 + 30, 2880 + 45, kRed}));
-    QCOMPARE(g.form.surface.lines[1], (Segment{3000 + 30, 2880 + 45, 3720 + 749, 3600 + 1, kRed}));
-    QCOMPARE(g.form.lastcell, 10);
-    QCOMPARE(g.form.lastx, 749.0f);
+    QCOMPARE(g.logic.surface().lines.size(), std::size_t(2));
+    QCOMPARE(g.logic.surface().lines[0], (Segment{2280, 2160, 3000 + 30, 2880 + 45, kRed}));
+    QCOMPARE(g.logic.surface().lines[1], (Segment{3000 + 30, 2880 + 45, 3720 + 749, 3600 + 1, kRed}));
+    QCOMPARE(g.logic.lastcell(), 10);
+    QCOMPARE(g.logic.lastx(), 749.0f);
 }
 
 void TestPlay::anyButtonOrModifierPresses()
 {
     Game g;
-    g.form.l_MouseDown(0, 2, 0, 100, 100); // right button
-    g.form.l_MouseDown(1, 4, 0, 100, 100); // middle button
-    g.form.l_MouseDown(2, 1, 1, 100, 100); // Shift
-    g.form.l_MouseDown(3, 2, 7, 100, 100); // right with Shift, Ctrl and Alt
-    QCOMPARE(g.form.wordtxt.caption, std::string("CATS"));
-    QCOMPARE(g.form.surface.lines.size(), std::size_t(3));
+    g.logic.l_MouseDown(0, 2, 0, 100, 100); // right button
+    g.logic.l_MouseDown(1, 4, 0, 100, 100); // middle button
+    g.logic.l_MouseDown(2, 1, 1, 100, 100); // Shift
+    g.logic.l_MouseDown(3, 2, 7, 100, 100); // right with Shift, Ctrl and Alt
+    QCOMPARE(g.logic.wordtxt().caption, std::string("CATS"));
+    QCOMPARE(g.logic.surface().lines.size(), std::size_t(3));
 }
 
 void TestPlay::pressesWithoutRoundChangeNothing()
 {
     Game g;
     g.play("p0 p1");
-    g.form.endbtn_Click();
-    g.form.wordtxt.caption = "LEFT";
+    g.logic.endbtn_Click();
     g.play("p5 p6 C");
-    QCOMPARE(g.form.wordtxt.caption, std::string("LEFT"));
+    QVERIFY(g.logic.wordtxt().caption.empty()); // as the round's end left it
     for (int n = 0; n < kCells; ++n)
-        QCOMPARE(g.form.used[n], 0);
-    QVERIFY(g.form.surface.lines.empty());
+        QCOMPARE(g.logic.used()[n], 0);
+    QVERIFY(g.logic.surface().lines.empty());
 }
 
 void TestPlay::cancelClearsSelection()
@@ -183,7 +182,7 @@ void TestPlay::cancelClearsSelection()
     g.play("p0 p1 p2 C");
     QVERIFY(g.selectionClear());
     g.play("p15");
-    QCOMPARE(g.form.wordtxt.caption, std::string("D"));
+    QCOMPARE(g.logic.wordtxt().caption, std::string("D"));
 }
 
 // Typing leaves exactly the state that pressing the shown path leaves, so
@@ -205,6 +204,8 @@ void TestPlay::typing_data()
     QTest::newRow("Backspace keeps a press point") << "p0@10,20 p1 B" << "p0@10,20" << 0;
     QTest::newRow("typing goes on from a press") << "p4@5,5 tOG" << "p4@5,5 c5 c6" << 0;
     QTest::newRow("a press goes on from typed letters") << "tE p10 tE" << "c7 p10 c13" << 0;
+    QTest::newRow("the last pressed cell is never re-routed") << "p4 tAE" << "p4 c1" << 1;
+    QTest::newRow("the shown path is kept while it can go on") << "tDAE B B tA" << "c15 c14" << 0;
     QTest::newRow("Cancel drops the typed path") << "tDA C tE" << "c7" << 0;
     QTest::newRow("sixteen letters") << "tCATSEGODXYZQDAER" << "c0 c1 c2 c3 c7 c6 c5 c4 c8 c9 c10 c11 c15 c14 c13 c12"
                                    << 0;
@@ -220,16 +221,16 @@ void TestPlay::typing()
     t.play(typed);
     p.play(pressed);
     QCOMPARE(t.platform.beeps, beeps);
-    QCOMPARE(t.form.wordtxt.caption, p.form.wordtxt.caption);
-    QCOMPARE(t.form.used, p.form.used);
+    QCOMPARE(t.logic.wordtxt().caption, p.logic.wordtxt().caption);
+    QCOMPARE(t.logic.used(), p.logic.used());
     for (int n = 0; n < kCells; ++n)
-        QVERIFY(t.form.l[n].color == p.form.l[n].color);
-    QVERIFY(t.form.surface.lines == p.form.surface.lines);
-    QCOMPARE(t.form.lastcell, p.form.lastcell);
-    QCOMPARE(t.form.lastx, p.form.lastx);
-    QCOMPARE(t.form.lasty, p.form.lasty);
-    if (p.form.lastcell != kNoCell)
-        QCOMPARE(t.form.prevcell, p.form.prevcell);
+        QVERIFY(t.logic.l()[n].color == p.logic.l()[n].color);
+    QVERIFY(t.logic.surface().lines == p.logic.surface().lines);
+    QCOMPARE(t.logic.lastcell(), p.logic.lastcell());
+    QCOMPARE(t.logic.lastx(), p.logic.lastx());
+    QCOMPARE(t.logic.lasty(), p.logic.lasty());
+    if (p.logic.lastcell() != kNoCell)
+        QCOMPARE(t.logic.prevcell(), p.logic.prevcell());
 }
 
 void TestPlay::submissions_data()
@@ -276,24 +277,23 @@ void TestPlay::submissions()
     QFETCH(QString, prediction);
     Game g;
     g.play(script);
-    QCOMPARE(QString::fromStdString(g.form.acceptedwords), accepted);
-    QCOMPARE(QString::fromStdString(g.form.rejectedwords), rejected);
-    QCOMPARE(lines(g.form.wordlst), listed);
+    QCOMPARE(QString::fromStdString(g.logic.acceptedwords()), accepted);
+    QCOMPARE(QString::fromStdString(g.logic.rejectedwords()), rejected);
+    QCOMPARE(lines(g.logic.wordlst()), listed);
     QCOMPARE(lines(g.platform.boxes), boxes);
-    QCOMPARE(g.form.score, score);
-    QCOMPARE(QString::fromStdString(g.form.longestword), longest);
-    QCOMPARE(QString::fromStdString(g.form.predictiontxt.caption), prediction);
+    QCOMPARE(g.logic.score(), score);
+    QCOMPARE(QString::fromStdString(g.logic.longestword()), longest);
+    QCOMPARE(QString::fromStdString(g.logic.predictiontxt().caption), prediction);
     QVERIFY(g.selectionClear());
 }
 
 void TestPlay::addWithoutRoundOnlyClears()
 {
     Game g;
-    g.play("p0 p1 p2");
-    g.form.running = false; // as if the round had just finished underneath
-    g.form.Addbtn_Click();
+    g.play("p0 p1 p2 E");
+    g.logic.Addbtn_Click();
     QVERIFY(g.platform.boxes.empty());
-    QVERIFY(g.form.wordlst.empty());
+    QVERIFY(g.logic.wordlst().empty());
     QVERIFY(g.selectionClear());
 }
 
@@ -301,13 +301,13 @@ void TestPlay::wordAcceptedAgainNextRound()
 {
     Game g;
     g.play("p0 p1 p2 A");
-    g.form.endbtn_Click();
-    QCOMPARE(g.form.scoretxt.caption, std::string("Your Score: 3"));
-    QCOMPARE(lines(g.form.wordlst), QString("CAT")); // stays listed until the next start
+    g.logic.endbtn_Click();
+    QCOMPARE(g.logic.scoretxt().caption, std::string("Your Score: 3"));
+    QCOMPARE(lines(g.logic.wordlst()), QString("CAT")); // stays listed until the next start
     g.play("S p0 p1 p2 A");
     QVERIFY(g.platform.boxes.empty());
-    QCOMPARE(g.form.acceptedwords, std::string("CAT\r\n"));
-    QCOMPARE(g.form.score, 3);
+    QCOMPARE(g.logic.acceptedwords(), std::string("CAT\r\n"));
+    QCOMPARE(g.logic.score(), 3);
 }
 
 QTEST_APPLESS_MAIN(TestPlay)

@@ -1,8 +1,9 @@
 // Plays random event sequences against the game logic and checks, after every
 // event, the rules that must hold whatever the player does.
 
-#include "mainform.h"
+#include "mainlogic.h"
 #include "scriptedplatform.h"
+#include "../adjacency.h"
 
 #include <QTest>
 
@@ -46,7 +47,7 @@ public:
         : rng_(seed)
     {
         platform_.fallback = [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); };
-        form_.setWordList(wordList());
+        logic_.setWordList(wordList());
     }
 
     // Runs `events` random events; returns an empty string or what broke.
@@ -75,57 +76,57 @@ private:
             log_.push_back("press " + std::to_string(cell) + " at " + std::to_string(int(x)) + ","
                            + std::to_string(int(y)) + " button " + std::to_string(button) + " shift "
                            + std::to_string(shift));
-            const std::string before = form_.wordtxt.caption;
-            form_.l_MouseDown(cell, button, shift, x, y);
-            if (form_.wordtxt.caption != before)
+            const std::string before = logic_.wordtxt().caption;
+            logic_.l_MouseDown(cell, button, shift, x, y);
+            if (logic_.wordtxt().caption != before)
                 path_.push_back(cell);
         } else if (kind < 72) {
             log_.push_back("add");
-            form_.Addbtn_Click();
+            logic_.Addbtn_Click();
         } else if (kind < 78) {
             log_.push_back("cancel");
-            form_.Cancelbtn_Click();
+            logic_.Cancelbtn_Click();
         } else if (kind < 84) {
-            if (form_.startbtn.enabled) {
+            if (logic_.startbtn().enabled) {
                 log_.push_back("start");
-                form_.startbtn_Click();
+                logic_.startbtn_Click();
             }
         } else if (kind < 86) {
-            if (form_.endbtn.enabled) {
+            if (logic_.endbtn().enabled) {
                 log_.push_back("end");
-                form_.endbtn_Click();
+                logic_.endbtn_Click();
             }
         } else if (kind < 97) {
-            if (form_.sectimerEnabled) {
+            if (logic_.sectimerEnabled()) {
                 log_.push_back("tick");
-                form_.sectimer_Timer();
+                logic_.sectimer_Timer();
             }
-        } else if (form_.combo1Enabled) {
-            form_.combo1Text = std::to_string(1 + pick(10));
-            log_.push_back("pick " + form_.combo1Text);
-            form_.Combo1_Click();
+        } else if (logic_.combo1Enabled()) {
+            logic_.setCombo1Text(std::to_string(1 + pick(10)));
+            log_.push_back("pick " + logic_.combo1Text());
+            logic_.Combo1_Click();
         }
-        if (form_.wordtxt.caption.empty())
+        if (logic_.wordtxt().caption.empty())
             path_.clear();
     }
 
     std::string check() const
     {
-        const auto accepted = splitWords(form_.acceptedwords);
-        const auto rejected = splitWords(form_.rejectedwords);
+        const auto accepted = splitWords(logic_.acceptedwords());
+        const auto rejected = splitWords(logic_.rejectedwords());
         int sum = 0;
         for (const auto& w : accepted)
             sum += static_cast<int>(w.size());
-        if (form_.score != sum)
-            return "score " + std::to_string(form_.score) + " is not the sum " + std::to_string(sum);
+        if (logic_.score() != sum)
+            return "score " + std::to_string(logic_.score()) + " is not the sum " + std::to_string(sum);
 
         std::map<std::string, int> listed;
-        for (const auto& w : form_.wordlst)
+        for (const auto& w : logic_.wordlst())
             if (++listed[w] > 1)
                 return "listed twice: " + w;
         auto recorded = accepted;
         recorded.insert(recorded.end(), rejected.begin(), rejected.end());
-        auto shown = form_.wordlst;
+        auto shown = logic_.wordlst();
         std::sort(recorded.begin(), recorded.end());
         std::sort(shown.begin(), shown.end());
         if (recorded != shown)
@@ -133,29 +134,31 @@ private:
 
         std::string spelled;
         for (std::size_t i = 0; i < path_.size(); ++i) {
-            spelled += form_.l[path_[i]].caption;
-            if (i > 0 && !touching(path_[i - 1], path_[i]))
+            spelled += logic_.l()[path_[i]].caption;
+            if (i > 0 && !testing_board::adjacent(path_[i - 1], path_[i]))
                 return "word goes between cells that do not touch";
+            if (std::count(path_.begin(), path_.end(), path_[i]) > 1)
+                return "cell " + std::to_string(path_[i]) + " used twice in one word";
         }
-        if (spelled != form_.wordtxt.caption && !(form_.wordtxt.caption == "Your Word Here" && path_.empty()))
-            return "word " + form_.wordtxt.caption + " does not spell the pressed cells " + spelled;
+        if (spelled != logic_.wordtxt().caption && !(logic_.wordtxt().caption == "Your Word Here" && path_.empty()))
+            return "word " + logic_.wordtxt().caption + " does not spell the pressed cells " + spelled;
         for (int n = 0; n < kCells; ++n) {
             const bool inPath = std::find(path_.begin(), path_.end(), n) != path_.end();
-            if (inPath != (form_.l[n].color == kBlack) || inPath != (form_.used[n] == 1))
+            if (inPath != (logic_.l()[n].color == kBlack) || inPath != (logic_.used()[n] == 1))
                 return "cell " + std::to_string(n) + " colour or use does not match the word";
         }
-        if (form_.wordtxt.caption.empty() && form_.lastcell != kNoCell)
-            return "empty word but lastcell " + std::to_string(form_.lastcell);
-        if (!form_.wordtxt.caption.empty() && !path_.empty() && form_.lastcell != path_.back())
+        if (logic_.wordtxt().caption.empty() && logic_.lastcell() != kNoCell)
+            return "empty word but lastcell " + std::to_string(logic_.lastcell());
+        if (!logic_.wordtxt().caption.empty() && !path_.empty() && logic_.lastcell() != path_.back())
             return "lastcell is not the last pressed cell";
-        if (form_.surface.lines.size() != (path_.empty() ? 0 : path_.size() - 1))
-            return "trail has " + std::to_string(form_.surface.lines.size()) + " segments";
+        if (logic_.surface().lines.size() != (path_.empty() ? 0 : path_.size() - 1))
+            return "trail has " + std::to_string(logic_.surface().lines.size()) + " segments";
         return {};
     }
 
     std::mt19937 rng_;
     ScriptedPlatform platform_;
-    MainForm form_{platform_};
+    MainLogic logic_{platform_};
     std::vector<int> path_;
     std::vector<std::string> log_;
 };

@@ -1,10 +1,31 @@
-#include "mainform.h"
+#include "mainlogic.h"
 #include "report.h"
 #include "scriptedplatform.h"
 
 #include <QTest>
 
 using namespace game;
+
+namespace {
+// Accepts "CAT" and "QUIZ", rejects "READQ", and ends the round.
+void playRound(MainLogic& logic, ScriptedPlatform& platform)
+{
+    std::vector<std::string> list = {"cat", "quiz"};
+    logic.setWordList(list);
+    platform.draws = drawsFor("CATSQUIZXYZQREAD");
+    logic.startbtn_Click();
+    for (int cell : {0, 1, 2})
+        logic.l_MouseDown(cell, 1, 0, 100, 100);
+    logic.Addbtn_Click();
+    for (int cell : {4, 5, 6, 7})
+        logic.l_MouseDown(cell, 1, 0, 100, 100);
+    logic.Addbtn_Click();
+    for (int cell : {12, 13, 14, 15, 11})
+        logic.l_MouseDown(cell, 1, 0, 100, 100);
+    logic.Addbtn_Click();
+    logic.endbtn_Click();
+}
+} // namespace
 
 class TestReport : public QObject {
     Q_OBJECT
@@ -88,46 +109,31 @@ void TestReport::mostUsedLetter()
 void TestReport::reportFromRound()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    std::vector<std::string> list = {"cat", "quiz"};
-    form.setWordList(list);
-    platform.draws = drawsFor("CATSQUIZXYZQREAD");
-    form.startbtn_Click();
-    for (int cell : {0, 1, 2})
-        form.l_MouseDown(cell, 1, 0, 100, 100);
-    form.Addbtn_Click();
-    for (int cell : {4, 5, 6, 7})
-        form.l_MouseDown(cell, 1, 0, 100, 100);
-    form.Addbtn_Click();
-    for (int cell : {12, 13, 14, 15, 11})
-        form.l_MouseDown(cell, 1, 0, 100, 100);
-    form.Addbtn_Click();
-    form.endbtn_Click();
+    MainLogic logic(platform);
+    playRound(logic, platform);
 
-    const Report r = form.scoretxt_Click();
+    const Report r = logic.scoretxt_Click();
     QCOMPARE(r.acceptedtxt, std::string("cat\r\nquiz\r\n"));
     QCOMPARE(r.rejectedtxt, std::string("readq\r\n"));
     QCOMPARE(r.longestwordtxt, std::string("READQ"));
     QCOMPARE(r.scoretxt, std::string("7"));
     for (int k = 0; k < 16; ++k)
-        QCOMPARE(r.d[k], form.l[k].caption);
+        QCOMPARE(r.d[k], logic.l()[k].caption);
     QCOMPARE(r.lettermostusedtxt, std::string("A")); // all used once: the highest such cell, 14
     QCOMPARE(r.desctxt, std::string("The results below are to show how well you did Go LEXORB"));
     QCOMPARE(r.awardstxt, std::string("Found a word 5 letters or more!\r\nUsed a Q!\r\nUsed a Z!\r\n"));
-    QCOMPARE(form.awards, r.awardstxt);
+    QCOMPARE(logic.awards(), r.awardstxt);
 }
 
 void TestReport::reportTwiceIsIdentical()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    form.longestword = "QUIZZES";
-    form.acceptedwords = "QUIZZES\r\n";
-    form.score = 55;
-    const Report first = form.scoretxt_Click();
-    const Report second = form.scoretxt_Click();
+    MainLogic logic(platform);
+    playRound(logic, platform);
+    const Report first = logic.scoretxt_Click();
+    const Report second = logic.scoretxt_Click();
     QVERIFY(first == second);
-    QCOMPARE(form.awards, first.awardstxt); // rebuilt from empty, never doubled
+    QCOMPARE(logic.awards(), first.awardstxt); // rebuilt from empty, never doubled
 }
 
 QTEST_APPLESS_MAIN(TestReport)

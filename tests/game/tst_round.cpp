@@ -1,4 +1,4 @@
-#include "mainform.h"
+#include "mainlogic.h"
 #include "scriptedplatform.h"
 
 #include <QTemporaryDir>
@@ -15,10 +15,10 @@ namespace {
 // Picks an entry of Combo1 as the player does. The text is made with
 // to_string: GCC 12 at -O3 warns falsely (-Wrestrict) when a one-letter
 // literal is assigned to a std::string.
-void pick(MainForm& form, int minutes)
+void pick(MainLogic& logic, int minutes)
 {
-    form.combo1Text = std::to_string(minutes);
-    form.Combo1_Click();
+    logic.setCombo1Text(std::to_string(minutes));
+    logic.Combo1_Click();
 }
 } // namespace
 
@@ -62,33 +62,33 @@ void TestRound::loadGivesIdleWindow()
 {
     ScriptedPlatform platform;
     platform.resource = scrambledList({"cat", "dog"}) + std::string(3, '\0');
-    MainForm form(platform);
+    MainLogic logic(platform);
     bool loadingShownAtYield = false;
     bool fileThereAtYield = false;
     platform.onYield = [&] {
-        loadingShownAtYield = form.loadingfrmVisible;
-        fileThereAtYield = fs::exists(form.dicPath());
+        loadingShownAtYield = logic.loadingfrmVisible();
+        fileThereAtYield = fs::exists(logic.dicPath());
     };
-    form.Form_Load();
+    logic.Form_Load();
 
     QVERIFY(loadingShownAtYield);
     QVERIFY(fileThereAtYield);
     QCOMPARE(platform.yields, 1);
-    QVERIFY(!form.loadingfrmVisible);
-    QCOMPARE(form.diclist.size(), std::size_t(200001));
-    QCOMPARE(form.diclist[0], std::string("cat"));
-    QCOMPARE(form.diclist[2], std::string(3, '\0'));
-    QVERIFY(form.diclist[3].empty());
-    QCOMPARE(form.lastcell, kNoCell);
-    QVERIFY(!form.running);
-    QVERIFY(!form.scoretxt.visible);
-    QCOMPARE(form.seconds.caption, std::string("0"));
-    QVERIFY(form.surface.texts.empty()); // "Loaded 1/2" was printed, then cleared
-    QVERIFY(form.startbtn.enabled);
-    QVERIFY(!form.endbtn.enabled);
-    QVERIFY(!form.sectimerEnabled);
+    QVERIFY(!logic.loadingfrmVisible());
+    QCOMPARE(logic.dictionary().size(), std::size_t(200001));
+    QCOMPARE(logic.dictionary()[0], std::string("cat"));
+    QCOMPARE(logic.dictionary()[2], std::string(3, '\0'));
+    QVERIFY(logic.dictionary()[3].empty());
+    QCOMPARE(logic.lastcell(), kNoCell);
+    QVERIFY(!logic.running());
+    QVERIFY(!logic.scoretxt().visible);
+    QCOMPARE(logic.seconds().caption, std::string("0"));
+    QVERIFY(logic.surface().texts.empty()); // "Loaded 1/2" was printed, then cleared
+    QVERIFY(logic.startbtn().enabled);
+    QVERIFY(!logic.endbtn().enabled);
+    QVERIFY(!logic.sectimerEnabled());
     // The copy lies in a private folder of its own, not in the working directory.
-    const fs::path file = form.dicPath();
+    const fs::path file = logic.dicPath();
     QCOMPARE(file.filename().string(), std::string("dic.bin"));
     QCOMPARE(QString::fromStdString(file.parent_path().parent_path().string()), tmp_.path());
     QCOMPARE(fs::status(file.parent_path()).permissions() & fs::perms::all, fs::perms::owner_all);
@@ -116,9 +116,9 @@ void TestRound::loadFailures()
     ScriptedPlatform platform;
     platform.resource = scrambledList({"cat"});
     platform.resourceMissing = resourceMissing;
-    MainForm form(platform);
+    MainLogic logic(platform);
     try {
-        form.Form_Load();
+        logic.Form_Load();
         QFAIL("start-up went on");
     } catch (const StartupError& e) {
         QVERIFY2(QString(e.what()).startsWith(message), e.what());
@@ -129,12 +129,12 @@ void TestRound::unloadRemovesFileAndFolder()
 {
     ScriptedPlatform platform;
     platform.resource = scrambledList({"cat"});
-    MainForm form(platform);
-    form.Form_Load();
-    const fs::path file = form.dicPath();
+    MainLogic logic(platform);
+    logic.Form_Load();
+    const fs::path file = logic.dicPath();
     QVERIFY(fs::exists(file));
     fs::remove(file); // already gone is no error
-    form.Form_Unload();
+    logic.Form_Unload();
     QVERIFY(!fs::exists(file.parent_path()));
     QCOMPARE(platform.yields, 2);
 }
@@ -154,113 +154,120 @@ void TestRound::clock()
     QFETCH(QString, pick);
     QFETCH(int, full);
     ScriptedPlatform platform;
-    MainForm form(platform);
-    form.combo1Text = pick.toStdString();
-    form.Combo1_Click();
-    QCOMPARE(form.seconds.caption, std::to_string(full));
-    form.startbtn_Click();
+    MainLogic logic(platform);
+    logic.setCombo1Text(pick.toStdString());
+    logic.Combo1_Click();
+    QCOMPARE(logic.seconds().caption, std::to_string(full));
+    logic.startbtn_Click();
     for (int tick = 1; tick <= full; ++tick) {
-        form.sectimer_Timer();
-        QVERIFY(form.running);
-        QCOMPARE(form.seconds.caption, std::to_string(full - tick));
+        logic.sectimer_Timer();
+        QVERIFY(logic.running());
+        QCOMPARE(logic.seconds().caption, std::to_string(full - tick));
     }
-    form.sectimer_Timer(); // tick full + 1
-    QVERIFY(!form.running);
-    QVERIFY(!form.sectimerEnabled);
-    QCOMPARE(form.seconds.caption, std::to_string(full));
-    QCOMPARE(form.scoretxt.caption, std::string("Your Score: 0"));
+    logic.sectimer_Timer(); // tick full + 1
+    QVERIFY(!logic.running());
+    QVERIFY(!logic.sectimerEnabled());
+    QCOMPARE(logic.seconds().caption, std::to_string(full));
+    QCOMPARE(logic.scoretxt().caption, std::string("Your Score: 0"));
 }
 
 void TestRound::startAndFinish()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    form.wordlst = {"OLD"};
-    form.score = 9;
-    form.used[3] = 1;
-    form.startbtn_Click();
-    QVERIFY(form.running);
-    QVERIFY(form.sectimerEnabled);
-    QVERIFY(!form.combo1Enabled);
-    QVERIFY(!form.startbtn.enabled);
-    QVERIFY(form.endbtn.enabled);
-    QVERIFY(form.wordlst.empty());
-    QVERIFY(!form.scoretxt.visible);
-    QCOMPARE(form.score, 0);
-    QCOMPARE(form.used[3], 0);
-    QVERIFY(form.wordtxt.caption.empty());
-    for (const auto& cell : form.l)
+    MainLogic logic(platform);
+    // What a round leaves: a listed word, a score and a cell in the word.
+    logic.setWordList({"cat"});
+    platform.draws = drawsFor("CATSDOGEXYZQREAD");
+    logic.startbtn_Click();
+    for (int cell : {0, 1, 2})
+        logic.l_MouseDown(cell, 1, 0, 300, 300);
+    logic.Addbtn_Click();
+    logic.l_MouseDown(3, 1, 0, 300, 300);
+    QCOMPARE(logic.score(), 3);
+    QCOMPARE(logic.used()[3], 1);
+    logic.startbtn_Click();
+    QVERIFY(logic.running());
+    QVERIFY(logic.sectimerEnabled());
+    QVERIFY(!logic.combo1Enabled());
+    QVERIFY(!logic.startbtn().enabled);
+    QVERIFY(logic.endbtn().enabled);
+    QVERIFY(logic.wordlst().empty());
+    QVERIFY(!logic.scoretxt().visible);
+    QCOMPARE(logic.score(), 0);
+    QCOMPARE(logic.used()[3], 0);
+    QVERIFY(logic.wordtxt().caption.empty());
+    for (const auto& cell : logic.l())
         QCOMPARE(cell.caption.size(), std::size_t(1));
 
-    form.l_MouseDown(0, 1, 0, 300, 300);
-    form.l_MouseDown(1, 1, 0, 300, 300);
-    form.endbtn_Click();
-    QVERIFY(!form.running);
-    QVERIFY(form.scoretxt.visible);
-    QVERIFY(form.startbtn.enabled);
-    QVERIFY(form.combo1Enabled);
-    QVERIFY(!form.endbtn.enabled);
-    QVERIFY(form.wordtxt.caption.empty());
-    QVERIFY(form.surface.lines.empty());
-    QCOMPARE(form.lastcell, kNoCell);
+    logic.l_MouseDown(0, 1, 0, 300, 300);
+    logic.l_MouseDown(1, 1, 0, 300, 300);
+    logic.endbtn_Click();
+    QVERIFY(!logic.running());
+    QVERIFY(logic.scoretxt().visible);
+    QVERIFY(logic.startbtn().enabled);
+    QVERIFY(logic.combo1Enabled());
+    QVERIFY(!logic.endbtn().enabled);
+    QVERIFY(logic.wordtxt().caption.empty());
+    QVERIFY(logic.surface().lines.empty());
+    QCOMPARE(logic.lastcell(), kNoCell);
     for (int n = 0; n < kCells; ++n) {
-        QCOMPARE(form.l[n].color, kPaleYellow);
-        QCOMPARE(form.used[n], 0);
+        QCOMPARE(logic.l()[n].color, kPaleYellow);
+        QCOMPARE(logic.used()[n], 0);
     }
 }
 
 void TestRound::endAtOnceRestoresFullTime()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    pick(form, 2);
-    form.startbtn_Click();
+    MainLogic logic(platform);
+    pick(logic, 2);
+    logic.startbtn_Click();
     for (int i = 0; i < 5; ++i)
-        form.sectimer_Timer();
-    QCOMPARE(form.seconds.caption, std::string("115"));
-    form.endbtn_Click();
-    QCOMPARE(form.seconds.caption, std::string("120"));
+        logic.sectimer_Timer();
+    QCOMPARE(logic.seconds().caption, std::string("115"));
+    logic.endbtn_Click();
+    QCOMPARE(logic.seconds().caption, std::string("120"));
     // After the finish a new pick shows at once and the next round uses it.
-    pick(form, 4);
-    QCOMPARE(form.seconds.caption, std::string("240"));
-    form.startbtn_Click();
-    form.sectimer_Timer();
-    QCOMPARE(form.seconds.caption, std::string("239"));
+    pick(logic, 4);
+    QCOMPARE(logic.seconds().caption, std::string("240"));
+    logic.startbtn_Click();
+    logic.sectimer_Timer();
+    QCOMPARE(logic.seconds().caption, std::string("239"));
 }
 
 void TestRound::pickDuringRoundIgnored()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    pick(form, 1);
-    form.startbtn_Click();
-    form.sectimer_Timer();
-    pick(form, 5);
-    QCOMPARE(form.seconds.caption, std::string("59"));
+    MainLogic logic(platform);
+    pick(logic, 1);
+    logic.startbtn_Click();
+    logic.sectimer_Timer();
+    pick(logic, 5);
+    QCOMPARE(logic.seconds().caption, std::string("59"));
 }
 
 void TestRound::windowHeights()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    QCOMPARE(form.outerHeightTwips - MainForm::kFrameHeight, 345 * 15);
-    form.startbtn_Click();
-    form.multiplaybtn_Click();
-    QCOMPARE(form.outerHeightTwips - MainForm::kFrameHeight, 600 * 15);
-    form.oneplayerbtn_Click();
-    QCOMPARE(form.outerHeightTwips - MainForm::kFrameHeight, 345 * 15);
-    QVERIFY(form.running);
-    QVERIFY(form.sectimerEnabled);
+    MainLogic logic(platform);
+    QCOMPARE(logic.outerHeightTwips() - MainLogic::kFrameHeight, 345 * 15);
+    logic.startbtn_Click();
+    logic.multiplaybtn_Click();
+    QCOMPARE(logic.outerHeightTwips() - MainLogic::kFrameHeight, 600 * 15);
+    logic.oneplayerbtn_Click();
+    QCOMPARE(logic.outerHeightTwips() - MainLogic::kFrameHeight, 345 * 15);
+    QVERIFY(logic.running());
+    QVERIFY(logic.sectimerEnabled());
 }
 
 void TestRound::closingDuringRoundDoesNotScore()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    form.startbtn_Click();
-    form.Form_Unload();
-    QVERIFY(!form.sectimerEnabled);
-    QVERIFY(!form.scoretxt.visible);
+    MainLogic logic(platform);
+    logic.startbtn_Click();
+    logic.Form_Unload();
+    QVERIFY(!logic.sectimerEnabled());
+    QVERIFY(!logic.scoretxt().visible);
 }
 
 QTEST_APPLESS_MAIN(TestRound)

@@ -1,4 +1,4 @@
-#include "mainform.h"
+#include "mainlogic.h"
 #include "scriptedplatform.h"
 
 #include <QTest>
@@ -19,10 +19,9 @@ namespace {
 // Puts `text` into the box as typing does. Taken by value and moved in: GCC 12
 // at -O3 warns falsely (-Wrestrict) when a one-letter literal is assigned to a
 // std::string.
-void type(MainForm& form, std::string text)
+void type(MainLogic& logic, std::string text)
 {
-    form.searchtxt.text = std::move(text);
-    form.searchtxt_Change();
+    logic.setSearchtxtText(std::move(text));
 }
 
 std::vector<std::string> list()
@@ -48,58 +47,58 @@ void TestSearch::typing()
     QFETCH(QStringList, texts);
     QFETCH(QString, label);
     ScriptedPlatform platform;
-    MainForm form(platform);
-    form.setWordList(list());
+    MainLogic logic(platform);
+    logic.setWordList(list());
     for (const QString& t : texts)
-        type(form, t.toStdString());
-    QCOMPARE(QString::fromStdString(form.predictiontxt.caption), label);
+        type(logic, t.toStdString());
+    QCOMPARE(QString::fromStdString(logic.predictiontxt().caption), label);
     QCOMPARE(platform.yields, 0);
 }
 
 void TestSearch::gainingFocusClearsBox()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    form.setWordList(list());
-    form.searchtxt_GotFocus();
-    QVERIFY(form.searchtxt.text.empty());
-    QVERIFY(form.predictiontxt.caption.empty());
-    QCOMPARE(form.searchtxt.fontName, std::string("Tahoma"));
-    QVERIFY(!form.searchtxt.bold);
-    QCOMPARE(form.searchtxt.color, kBlack);
+    MainLogic logic(platform);
+    logic.setWordList(list());
+    logic.searchtxt_GotFocus();
+    QVERIFY(logic.searchtxt().text.empty());
+    QVERIFY(logic.predictiontxt().caption.empty());
+    QCOMPARE(logic.searchtxt().fontName, std::string("Tahoma"));
+    QVERIFY(!logic.searchtxt().bold);
+    QCOMPARE(logic.searchtxt().color, kBlack);
 }
 
 void TestSearch::losingFocusSearchesPlaceholder()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    form.setWordList(list());
-    form.searchtxt_GotFocus();
-    type(form, "zeb");
-    form.searchtxt_LostFocus();
-    QCOMPARE(form.searchtxt.text, std::string("Search..."));
-    QCOMPARE(form.searchtxt.fontName, std::string("MS Sans Serif"));
-    QVERIFY(form.searchtxt.bold);
-    QCOMPARE(form.searchtxt.color, kLightGrey);
-    QCOMPARE(form.predictiontxt.caption, std::string("Search...box"));
+    MainLogic logic(platform);
+    logic.setWordList(list());
+    logic.searchtxt_GotFocus();
+    type(logic, "zeb");
+    logic.searchtxt_LostFocus();
+    QCOMPARE(logic.searchtxt().text, std::string("Search..."));
+    QCOMPARE(logic.searchtxt().fontName, std::string("MS Sans Serif"));
+    QVERIFY(logic.searchtxt().bold);
+    QCOMPARE(logic.searchtxt().color, kLightGrey);
+    QCOMPARE(logic.predictiontxt().caption, std::string("Search...box"));
 
     // With no entry beginning with the placeholder the label keeps its word.
-    MainForm plain(platform);
+    MainLogic plain(platform);
     plain.setWordList({"zebra"});
     plain.searchtxt_GotFocus();
     type(plain, "z");
     plain.searchtxt_LostFocus();
-    QCOMPARE(plain.predictiontxt.caption, std::string("zebra"));
+    QCOMPARE(plain.predictiontxt().caption, std::string("zebra"));
 }
 
 void TestSearch::boxStartsHidden()
 {
     ScriptedPlatform platform;
-    MainForm form(platform);
-    QCOMPARE(form.searchtxt.text, std::string("search..."));
-    QVERIFY(!form.searchtxt.visible);
-    QVERIFY(!form.predictiontxt.visible);
-    QCOMPARE(form.predictiontxt.caption, std::string("......"));
+    MainLogic logic(platform);
+    QCOMPARE(logic.searchtxt().text, std::string("search..."));
+    QVERIFY(!logic.searchtxt().visible);
+    QVERIFY(!logic.predictiontxt().visible);
+    QCOMPARE(logic.predictiontxt().caption, std::string("......"));
 }
 
 QTEST_APPLESS_MAIN(TestSearch)

@@ -4,6 +4,7 @@
 #include "board.h"
 #include "solver.h"
 #include "wordindex.h"
+#include "../adjacency.h"
 
 #include <QFile>
 #include <QTest>
@@ -53,7 +54,7 @@ bool spells(const Board& b, std::string_view word, int cell, std::array<bool, kC
     used[cell] = true;
     bool found = false;
     for (int next = 0; next < kCells && !found; ++next)
-        found = touching(cell, next) && spells(b, rest, next, used);
+        found = testing_board::adjacent(cell, next) && spells(b, rest, next, used);
     used[cell] = false;
     return found;
 }
@@ -126,7 +127,7 @@ void TestSolver::agreesWithPlainSearch()
         for (std::size_t s = 0; s < path.size(); ++s) {
             QVERIFY(path[s] >= 0 && path[s] < kCells);
             QVERIFY2(cells.insert(path[s]).second, word.c_str());
-            QVERIFY(s == 0 || touching(path[s - 1], path[s]));
+            QVERIFY(s == 0 || testing_board::adjacent(path[s - 1], path[s]));
             spelled += board[path[s]];
         }
         QCOMPARE(spelled, word);

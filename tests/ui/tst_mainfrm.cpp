@@ -228,11 +228,11 @@ void TestMainFrm::labelButtons()
     QCOMPARE(endClicks.count(), 0); // disabled
     QTest::mouseClick(start, Qt::LeftButton);
     QCOMPARE(startClicks.count(), 1);
-    QVERIFY(window.form().running);
+    QVERIFY(window.logic().running());
     QVERIFY(!start->isEnabled());
     QTest::mouseClick(end, Qt::LeftButton);
     QCOMPARE(endClicks.count(), 1);
-    QVERIFY(!window.form().running);
+    QVERIFY(!window.logic().running());
 }
 
 void TestMainFrm::labelMouse_data()
@@ -342,7 +342,7 @@ void TestMainFrm::accessiblePresses()
     QSignalSpy clicks(start, &ClickLabel::clicked);
     press(start);
     QCOMPARE(clicks.count(), 1);
-    QVERIFY(window.form().running);
+    QVERIFY(window.logic().running());
     press(start); // disabled now
     QCOMPARE(clicks.count(), 1);
 
@@ -351,8 +351,8 @@ void TestMainFrm::accessiblePresses()
     QVERIFY(cell->state().selectable && !cell->state().selected);
     press(window.letter(5)); // pressed at its centre
     QVERIFY(cell->state().selected);
-    QCOMPARE(window.form().wordtxt.caption, std::string("E"));
-    QCOMPARE(window.form().lastx, 375.0f);
+    QCOMPARE(window.logic().wordtxt().caption, std::string("E"));
+    QCOMPARE(window.logic().lastx(), 375.0f);
     press(window.findChild<ClickLabel*>("Cancelbtn"));
     QVERIFY(!cell->state().selected);
 }

@@ -113,12 +113,12 @@ void TestWindows::startUpLeavesIdleWindow()
     w.loadingfrm()->installEventFilter(&counter);
     w.Form_Load();
     QVERIFY(counter.paints > 0); // the notice really showed while loading
-    QCOMPARE(w.form().diclist.size(), std::size_t(200001));
-    QVERIFY(std::filesystem::exists(w.form().dicPath()));
+    QCOMPARE(w.logic().dictionary().size(), std::size_t(200001));
+    QVERIFY(std::filesystem::exists(w.logic().dicPath()));
     QVERIFY(!w.loadingfrm()->isVisible());
     QVERIFY(w.findChild<QLabel*>("scoretxt")->isHidden());
     QCOMPARE(w.findChild<QLabel*>("seconds")->text(), QString("0"));
-    const std::filesystem::path file = w.form().dicPath();
+    const std::filesystem::path file = w.logic().dicPath();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.close();
@@ -183,14 +183,14 @@ void TestWindows::messageBoxes()
         hasIcon = box->icon() != QMessageBox::NoIcon;
         buttons = int(box->buttons().size());
         // The word is cleared only after the box is gone.
-        QVERIFY(cells.isEmpty() || !w.form().wordtxt.caption.empty());
+        QVERIFY(cells.isEmpty() || !w.logic().wordtxt().caption.empty());
     });
     click(&w, "Addbtn");
     QCOMPARE(text, message);
     QCOMPARE(title, QString("Go LEXORB"));
     QVERIFY(!hasIcon);
     QCOMPARE(buttons, 1);
-    QVERIFY(w.form().wordtxt.caption.empty());
+    QVERIFY(w.logic().wordtxt().caption.empty());
     QCOMPARE(w.findChild<QListWidget*>("wordlst")->count(), twice ? 1 : 0);
     w.close();
 }
@@ -395,9 +395,9 @@ void TestWindows::keyboardRound()
     key(Qt::Key_Down);
     QCOMPARE(caption("seconds"), QString("60"));
     key(Qt::Key_F3); // "End Game" is disabled: nothing
-    QVERIFY(!w.form().running);
+    QVERIFY(!w.logic().running());
     key(Qt::Key_F2);
-    QVERIFY(w.form().running);
+    QVERIFY(w.logic().running());
     QCOMPARE(focus(), QString("wordlst"));
 
     type("cAt");

@@ -105,8 +105,8 @@ private slots:
     void initTestCase();
     void find_data();
     void find();
-    void firstWithPrefix_data();
-    void firstWithPrefix();
+    void firstWithExactPrefix_data();
+    void firstWithExactPrefix();
     void defaultIndexFindsNothing();
     void againstScan_data();
     void againstScan();
@@ -155,7 +155,7 @@ void TestWordIndex::find()
     QCOMPARE(show(scanFind(smallList(), word)), show(expected)); // the table itself is right
 }
 
-void TestWordIndex::firstWithPrefix_data()
+void TestWordIndex::firstWithExactPrefix_data()
 {
     QTest::addColumn<std::string>("prefix");
     QTest::addColumn<Entry>("expected");
@@ -174,13 +174,13 @@ void TestWordIndex::firstWithPrefix_data()
     QTest::newRow("last in order") << "z"s << Entry(12);
 }
 
-void TestWordIndex::firstWithPrefix()
+void TestWordIndex::firstWithExactPrefix()
 {
     QFETCH(std::string, prefix);
     QFETCH(Entry, expected);
     for (const Build build : {Build::Runs, Build::Sort}) {
         const wordlist::WordIndex index(smallList(), build);
-        QCOMPARE(show(index.firstWithPrefix(prefix)), show(expected));
+        QCOMPARE(show(index.firstWithExactPrefix(prefix)), show(expected));
     }
     QCOMPARE(show(scanPrefix(smallList(), prefix)), show(expected));
 }
@@ -190,8 +190,8 @@ void TestWordIndex::defaultIndexFindsNothing()
     const wordlist::WordIndex index;
     QVERIFY(!index.find("a"));
     QVERIFY(!index.find(""));
-    QVERIFY(!index.firstWithPrefix("a"));
-    QVERIFY(!index.hasUpperPrefix(""));
+    QVERIFY(!index.firstWithExactPrefix("a"));
+    QVERIFY(!index.hasPrefixIgnoringCase(""));
 }
 
 void TestWordIndex::againstScan_data()
@@ -303,12 +303,12 @@ void TestWordIndex::againstScan()
             if (gotFind != wantFind)
                 QFAIL(qPrintable(QStringLiteral("seed %1, %2 build: find(\"%3\") gave %4, the scan %5")
                                      .arg(seed_).arg(name, show(word), show(gotFind), show(wantFind))));
-            if (index->hasUpperPrefix(upperPrefix) != wantUpper)
-                QFAIL(qPrintable(QStringLiteral("seed %1, %2 build: hasUpperPrefix(\"%3\") disagrees with the scan")
+            if (index->hasPrefixIgnoringCase(upperPrefix) != wantUpper)
+                QFAIL(qPrintable(QStringLiteral("seed %1, %2 build: hasPrefixIgnoringCase(\"%3\") disagrees with the scan")
                                      .arg(seed_).arg(name, show(upperPrefix))));
-            const Entry gotPrefix = index->firstWithPrefix(prefix);
+            const Entry gotPrefix = index->firstWithExactPrefix(prefix);
             if (gotPrefix != wantPrefix)
-                QFAIL(qPrintable(QStringLiteral("seed %1, %2 build: firstWithPrefix(\"%3\") gave %4, the scan %5")
+                QFAIL(qPrintable(QStringLiteral("seed %1, %2 build: firstWithExactPrefix(\"%3\") gave %4, the scan %5")
                                      .arg(seed_).arg(name, show(prefix), show(gotPrefix), show(wantPrefix))));
         }
     }

@@ -1,0 +1,54 @@
+#pragma once
+// Plain ASCII text, as the word list and the game's captions hold it: case
+// changes that touch only a to z, and plain decimal numbers. Bytes outside
+// ASCII pass unchanged, whatever the locale. Header-only and free of the
+// rest of the game, so the word list uses it too.
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace game {
+
+constexpr char upperAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+constexpr char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline std::string upperCase(std::string_view s)
+{
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), upperAscii);
+    return out;
+}
+
+inline std::string lowerCase(std::string_view s)
+{
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), lowerAscii);
+    return out;
+}
+
+// The value of `s` when it is a plain decimal number: digits only, no sign,
+// no blanks, and within T's range. Nothing otherwise.
+template <typename T>
+std::optional<T> parseDecimal(std::string_view s)
+{
+    if (s.empty() || !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    T v{};
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || end != s.data() + s.size())
+        return std::nullopt;
+    return v;
+}
+
+} // namespace game

@@ -1,0 +1,437 @@
+#include "mainlogic.h"
+
+#include "ascii.h"
+#include "solver.h"
+#include "typing.h"
+
+#include <algorithm>
+
+namespace game {
+
+namespace {
+
+// Line height of printed text in the window's 8.25 pt font, in twips.
+constexpr float kPrintLineHeight = 195;
+
+constexpr const char* kCrLf = "\r\n";
+
+// The clock is the caption of `seconds`, read back as a number at every
+// tick, as the design keeps it: captions only ever hold numbers the game
+// wrote, and an empty one counts as 0.
+int val(const std::string& s)
+{
+    return parseDecimal<int>(s).value_or(0);
+}
+
+} // namespace
+
+MainLogic::MainLogic(Platform& platform)
+    : platform_(platform)
+{
+}
+
+MainLogic::~MainLogic() = default;
+
+// ---------------------------------------------------------------- derived state
+
+const std::array<int, kCells> MainLogic::used() const
+{
+    std::array<int, kCells> out{};
+    for (int n : wordcells_)
+        out[static_cast<std::size_t>(n)] = 1;
+    return out;
+}
+
+const std::array<LetterLabel, kCells> MainLogic::l() const
+{
+    std::array<LetterLabel, kCells> out;
+    for (int n = 0; n < kCells; ++n) {
+        if (!letters_[static_cast<std::size_t>(n)].empty())
+            out[static_cast<std::size_t>(n)].caption = letters_[static_cast<std::size_t>(n)];
+    }
+    for (int n : wordcells_)
+        out[static_cast<std::size_t>(n)].color = kBlack;
+    return out;
+}
+
+const Label MainLogic::wordtxt() const
+{
+    Label label{wordtxtDesigned_ ? "Your Word Here" : ""};
+    const auto captions = l();
+    for (int n : wordcells_)
+        label.caption += captions[static_cast<std::size_t>(n)].caption;
+    return label;
+}
+
+const Surface MainLogic::surface() const
+{
+    Surface s;
+    // One segment from each press point to the next, so the trail joins
+    // the exact points pressed, not the cells' centres.
+    for (std::size_t i = 1; i < wordcells_.size(); ++i) {
+        const int a = wordcells_[i - 1], b = wordcells_[i];
+        s.lines.push_back({static_cast<float>(cellLeft(a)) + wordpoints_[i - 1].x,
+                           static_cast<float>(cellTop(a)) + wordpoints_[i - 1].y,
+                           static_cast<float>(cellLeft(b)) + wordpoints_[i].x,
+                           static_cast<float>(cellTop(b)) + wordpoints_[i].y, kRed});
+    }
+    s.texts = printed_;
+    return s;
+}
+
+// ---------------------------------------------------------------- routines
+
+void MainLogic::resetround()
+{
+    awards_.clear();
+    score_ = 0;
+    longestword_.clear();
+    acceptedwords_.clear();
+    rejectedwords_.clear();
+}
+
+void MainLogic::clearselection()
+{
+    // The word goes, and with it its letters' colours, its used flags and
+    // its trail; the surface is erased whole.
+    wordcells_.clear();
+    wordpoints_.clear();
+    fixedcells_ = 0;
+    wordtxtDesigned_ = false;
+    printed_.clear();
+}
+
+void MainLogic::print(std::string text)
+{
+    printed_.push_back({0, kPrintLineHeight * static_cast<float>(printed_.size()), std::move(text)});
+}
+
+void MainLogic::fillboard()
+{
+    platform_.randomize();
+    for (int n = 0; n < kCells; ++n) {
+        int p = 0;
+        while (p == 0)
+            p = poolPosition(platform_.rnd());
+        letters_[static_cast<std::size_t>(n)] = std::string(1, kLetterPool[static_cast<std::size_t>(p - 1)]);
+    }
+}
+
+int MainLogic::fulltime() const
+{
+    return val(combo1Text_) * 60;
+}
+
+void MainLogic::stopround()
+{
+    running_ = false;
+    sectimerEnabled_ = false;
+    endround();
+    startbtn_.enabled = true;
+    combo1Enabled_ = true;
+    seconds_.caption = std::to_string(fulltime());
+    endbtn_.enabled = false;
+}
+
+void MainLogic::endround()
+{
+    scoretxt_.caption = "Calculating Score...";
+    scoretxt_.visible = true;
+    clearselection();
+    scoretxt_.caption = "Your Score: " + std::to_string(score_);
+}
+
+// ---------------------------------------------------------------- lifecycle
+
+void MainLogic::Form_Load()
+{
+    loadingfrmVisible_ = true;
+    // Whatever stops start-up, the error window takes the loading notice's place.
+    const auto fail = [this](const char* what, const std::exception& e) {
+        loadingfrmVisible_ = false;
+        return StartupError(std::string(what) + e.what());
+    };
+
+    // Read where it lies in the program: no copy of it is made.
+    std::string_view resbytes;
+    try {
+        resbytes = platform_.loadResData("DIC", "BIN");
+    } catch (const std::exception& e) {
+        throw fail("The embedded word list could not be read: ", e);
+    }
+    try {
+        diclist_.writeCopy(resbytes);
+    } catch (const std::exception& e) {
+        throw fail("The word list could not be written to a temporary file: ", e);
+    }
+
+    platform_.doEvents();
+    print("Loaded 1/2");
+
+    try {
+        diclist_.loadCopy();
+    } catch (const std::exception& e) {
+        throw fail("The word list could not be loaded: ", e);
+    }
+
+    scoretxt_.visible = false;
+    running_ = false;
+    printed_.clear(); // erases "Loaded 1/2"; the word is empty, as at creation
+    if (!running_)
+        seconds_.caption = std::to_string(fulltime());
+    loadingfrmVisible_ = false;
+}
+
+std::string MainLogic::Form_Unload()
+{
+    const std::string problem = diclist_.removeCopy();
+    platform_.doEvents();
+    running_ = false;
+    sectimerEnabled_ = false;
+    return problem;
+}
+
+void MainLogic::setWordList(const std::vector<std::string>& list)
+{
+    diclist_.set(wordlist::WordList::of(list));
+}
+
+void MainLogic::setWordList(wordlist::WordList list)
+{
+    diclist_.set(std::move(list));
+}
+
+void MainLogic::setCombo1Text(std::string text)
+{
+    combo1Text_ = std::move(text);
+}
+
+void MainLogic::setRecordNote(RecordNote note)
+{
+    recordnote_ = std::move(note);
+}
+
+void MainLogic::Combo1_Click()
+{
+    if (!running_)
+        seconds_.caption = std::to_string(fulltime());
+}
+
+void MainLogic::startbtn_Click()
+{
+    resetround();
+    roundMinutes_ = val(combo1Text_);
+    recordnote_ = RecordNote();
+    recordnote_.minutes = roundMinutes_;
+    combo1Enabled_ = false;
+    wordlst_.clear();
+    scoretxt_.visible = false;
+    sectimerEnabled_ = true;
+    running_ = true;
+    // Empties wordtxt; every used flag is clear with the word.
+    clearselection();
+    fillboard();
+    startbtn_.enabled = false;
+    endbtn_.enabled = true;
+}
+
+void MainLogic::sectimer_Timer()
+{
+    const int t = val(seconds_.caption);
+    if (t < 1)
+        stopround();
+    else
+        seconds_.caption = std::to_string(t - 1);
+}
+
+void MainLogic::endbtn_Click()
+{
+    stopround();
+}
+
+void MainLogic::oneplayerbtn_Click()
+{
+    outerHeightTwips_ = kOneplayerHeight;
+}
+
+void MainLogic::multiplaybtn_Click()
+{
+    outerHeightTwips_ = kMultiplayerHeight;
+}
+
+// ---------------------------------------------------------------- playing
+
+void MainLogic::l_MouseDown(int index, [[maybe_unused]] int button, [[maybe_unused]] int shift, float x, float y)
+{
+    if (!running_ || index < 0 || index >= kCells)
+        return;
+    const int n = index;
+    if (std::find(wordcells_.begin(), wordcells_.end(), n) != wordcells_.end())
+        return;
+    // A press that does not touch the last letter is ignored without a trace,
+    // so the cell stays free for a later, legal press.
+    if (!wordcells_.empty() && !touching(wordcells_.back(), n))
+        return;
+
+    select(n, x, y);
+    fixedcells_ = wordcells_.size();
+}
+
+void MainLogic::select(int n, float x, float y)
+{
+    wordcells_.push_back(n);
+    wordpoints_.push_back({x, y});
+    prevcell_ = n;
+}
+
+void MainLogic::unselectLast()
+{
+    wordcells_.pop_back();
+    wordpoints_.pop_back();
+    fixedcells_ = std::min(fixedcells_, wordcells_.size());
+}
+
+void MainLogic::keyLetter(char c)
+{
+    if (!running_)
+        return;
+    const Board board = boardCaptions();
+    std::string word;
+    for (int n : wordcells_)
+        word += board[static_cast<std::size_t>(n)];
+    word += c;
+    const std::vector<int> fixed(wordcells_.begin(), wordcells_.begin() + static_cast<std::ptrdiff_t>(fixedcells_));
+    const std::vector<int> path = spellingPath(board, word, fixed, wordcells_);
+    if (path.empty()) {
+        platform_.beep();
+        return;
+    }
+    // Keep what the new path shares with the shown one; the rest goes as if
+    // pressed at the cells' centres.
+    std::size_t keep = 0;
+    while (keep < wordcells_.size() && path[keep] == wordcells_[keep])
+        ++keep;
+    while (wordcells_.size() > keep)
+        unselectLast();
+    constexpr float centre = kCellSize / 2.0f;
+    for (std::size_t i = keep; i < path.size(); ++i)
+        select(path[i], centre, centre);
+}
+
+void MainLogic::keyBackspace()
+{
+    if (running_ && !wordcells_.empty())
+        unselectLast();
+}
+
+void MainLogic::Cancelbtn_Click()
+{
+    if (running_)
+        clearselection();
+}
+
+void MainLogic::Addbtn_Click()
+{
+    if (running_) {
+        // The word is read once: the submission runs to its end without
+        // yielding, so nothing can change it underneath.
+        const std::string word = wordtxt().caption;
+        if (std::find(wordlst_.begin(), wordlst_.end(), word) != wordlst_.end()) {
+            platform_.msgBox("You have already entered that word!");
+        } else if (word.size() < 3) {
+            platform_.msgBox("Words must be bigger than 2 letters!");
+        } else {
+            if (const auto i = diclist_.find(word)) {
+                predictiontxt_.caption = std::string(diclist_[*i]);
+                acceptedwords_ += word + kCrLf;
+                score_ += static_cast<int>(word.size());
+            } else {
+                rejectedwords_ += word + kCrLf;
+            }
+            if (word.size() > longestword_.size())
+                longestword_ = word;
+            wordlst_.push_back(word);
+        }
+    }
+    clearselection();
+}
+
+// ---------------------------------------------------------------- results
+
+Report MainLogic::scoretxt_Click()
+{
+    awards_.clear();
+    Report r;
+    r.acceptedtxt = lowerCase(acceptedwords_);
+    r.rejectedtxt = lowerCase(rejectedwords_);
+    r.longestwordtxt = longestword_;
+    r.scoretxt = std::to_string(score_);
+    const Board board = boardCaptions();
+    r.d = board;
+    r.lettermostusedtxt = letterMostUsed(board, acceptedwords_);
+    r.desctxt = "The results below are to show how well you did Go LEXORB";
+    awards_ = awardLines(longestword_, acceptedwords_, score_);
+    r.awardstxt = awards_;
+    // Built from the board and the words as the round left them, so the
+    // window stays right whatever happens after it opens.
+    const auto words = solveBoard(board, diclist_.index());
+    r.allwords = listWords(words, acceptedwords_);
+    r.foundtxt = foundText(score_, bestScore(words));
+    r.recordtxt = recordText(recordnote_);
+    r.progress = recordnote_.progress;
+    return r;
+}
+
+Board MainLogic::boardCaptions() const
+{
+    Board board;
+    const auto labels = l();
+    for (int k = 0; k < kCells; ++k)
+        board[static_cast<std::size_t>(k)] = labels[static_cast<std::size_t>(k)].caption;
+    return board;
+}
+
+Round MainLogic::finishedRound(std::string date) const
+{
+    const auto listed = listWords(solveBoard(boardCaptions(), diclist_.index()), acceptedwords_);
+    const auto found = std::count_if(listed.begin(), listed.end(), [](const ListedWord& w) { return w.found; });
+    return Round{std::move(date), roundMinutes_, score_, int(found), int(listed.size())};
+}
+
+// ---------------------------------------------------------------- search box
+
+void MainLogic::setSearchtxtText(std::string text)
+{
+    if (text == searchtxt_.text)
+        return;
+    searchtxt_.text = std::move(text);
+    searchtxt_Change();
+}
+
+void MainLogic::searchtxt_GotFocus()
+{
+    searchtxt_.bold = false;
+    searchtxt_.fontName = "Tahoma";
+    searchtxt_.color = kBlack;
+    setSearchtxtText("");
+}
+
+void MainLogic::searchtxt_LostFocus()
+{
+    searchtxt_.bold = true;
+    searchtxt_.fontName = "MS Sans Serif";
+    searchtxt_.color = kLightGrey;
+    setSearchtxtText("Search...");
+}
+
+void MainLogic::searchtxt_Change()
+{
+    if (searchtxt_.text.empty()) {
+        predictiontxt_.caption.clear();
+        return;
+    }
+    if (const auto i = diclist_.index().firstWithExactPrefix(searchtxt_.text))
+        predictiontxt_.caption = std::string(diclist_[*i]);
+}
+
+} // namespace game

@@ -1,0 +1,232 @@
+#pragma once
+// The round's logic behind the main window, free of any toolkit: its state
+// and the handlers of its events. The window layer forwards each event to
+// the handler of the same name, then brings its widgets in line with what
+// the accessors below report. It changes the state only through handlers
+// and setters.
+
+#include "board.h"
+#include "platform.h"
+#include "records.h"
+#include "report.h"
+
+#include "dictionary.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace game {
+
+// Start-up could not go on; what() is the message for the player.
+class StartupError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A straight line drawn on the window's surface, in twips from the client
+// area's top-left corner.
+struct Segment {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Rgb color;
+    friend bool operator==(const Segment&, const Segment&) = default;
+};
+
+// Text printed on the window's surface at a position in twips.
+struct PrintedText {
+    float x = 0, y = 0;
+    std::string text;
+};
+
+// What is drawn on the main window: the trail of the current word and any
+// text printed there, redrawn as a whole on every repaint.
+struct Surface {
+    std::vector<Segment> lines;
+    std::vector<PrintedText> texts;
+};
+
+struct Label {
+    std::string caption;
+    bool visible = true;
+    bool enabled = true;
+};
+
+struct LetterLabel {
+    std::string caption = "?";
+    Rgb color = kPaleYellow;
+};
+
+struct TextBox {
+    std::string text;
+    std::string fontName = "Tahoma";
+    bool bold = false;
+    Rgb color;
+    bool visible = true;
+};
+
+class MainLogic {
+public:
+    explicit MainLogic(Platform& platform);
+    ~MainLogic();
+    MainLogic(const MainLogic&) = delete;
+    MainLogic& operator=(const MainLogic&) = delete;
+
+    static constexpr int kOneplayerHeight = 5655;
+    static constexpr int kMultiplayerHeight = 9480;
+    // Outer height minus client height: the title bar and the frame.
+    static constexpr int kFrameHeight = 480;
+
+    // A press point, in twips from the cell label's top-left corner.
+    struct Point {
+        float x = 0, y = 0;
+    };
+
+    // ---- The current word: its one record ----
+    // Its cells in the order chosen, with the point each was chosen at (a
+    // typed letter takes the cell's centre). The first `fixedcells` were
+    // pressed with the mouse; typing may re-route only the cells after them.
+    const std::vector<int>& wordcells() const { return wordcells_; }
+    const std::vector<Point>& wordpoints() const { return wordpoints_; }
+    std::size_t fixedcells() const { return fixedcells_; }
+
+    // ---- Round state ----
+    bool running() const { return running_; }
+    // What the design keeps beside the word is read from it: a cell is used
+    // while it is in the word, the last cell and point are the word's last.
+    const std::array<int, kCells> used() const;
+    int lastcell() const { return wordcells_.empty() ? kNoCell : wordcells_.back(); }
+    // The cell the next trail segment starts from; it keeps the last
+    // accepted cell once the word is emptied.
+    int prevcell() const { return wordcells_.empty() ? prevcell_ : wordcells_.back(); }
+    float lastx() const { return wordpoints_.empty() ? 0.0f : wordpoints_.back().x; }
+    float lasty() const { return wordpoints_.empty() ? 0.0f : wordpoints_.back().y; }
+    const Board& letters() const { return letters_; }
+    const std::string& acceptedwords() const { return acceptedwords_; } // each word followed by CR LF
+    const std::string& rejectedwords() const { return rejectedwords_; } // each word followed by CR LF
+    const std::string& longestword() const { return longestword_; }
+    int score() const { return score_; }
+    const std::string& awards() const { return awards_; }
+    // The round length picked when the round started, in minutes (0: none);
+    // the player may pick another once it is over.
+    int roundMinutes() const { return roundMinutes_; }
+    // How the last round compares with the player's records.
+    const RecordNote& recordnote() const { return recordnote_; }
+
+    // ---- Controls ----
+    const std::array<LetterLabel, kCells> l() const; // captions from the board, colours from the word
+    const Label wordtxt() const;                     // the word's letters, or the design's caption before any
+    const Label& seconds() const { return seconds_; }
+    const Label& scoretxt() const { return scoretxt_; }
+    const Label& startbtn() const { return startbtn_; }
+    const Label& endbtn() const { return endbtn_; }
+    const Label& predictiontxt() const { return predictiontxt_; }
+    const std::string& combo1Text() const { return combo1Text_; } // "" until an entry is picked
+    bool combo1Enabled() const { return combo1Enabled_; }
+    bool sectimerEnabled() const { return sectimerEnabled_; }
+    const std::vector<std::string>& wordlst() const { return wordlst_; }
+    const TextBox& searchtxt() const { return searchtxt_; }
+    int outerHeightTwips() const { return outerHeightTwips_; }
+    bool loadingfrmVisible() const { return loadingfrmVisible_; }
+    const Surface surface() const; // the trail of the word, and the printed text
+
+    // ---- Word list ----
+    const wordlist::Dictionary& dictionary() const { return diclist_; }
+
+    // ---- Routines ----
+    void resetround();
+    void clearselection();
+    void fillboard();
+    void stopround();
+    void endround();
+    int fulltime() const; // seconds of the picked round length, 0 when none
+
+    // ---- Handlers ----
+    // Throws StartupError when the word list cannot be made ready; the
+    // loading window is then hidden.
+    void Form_Load();
+    // Removes the temporary copy of the word list; returns what could not
+    // be removed, and why, or an empty string.
+    std::string Form_Unload();
+    void Combo1_Click();
+    void startbtn_Click();
+    void sectimer_Timer();
+    void endbtn_Click();
+    void oneplayerbtn_Click();
+    void multiplaybtn_Click();
+    void l_MouseDown(int index, int button, int shift, float x, float y);
+    void Cancelbtn_Click();
+    void Addbtn_Click();
+    Report scoretxt_Click();
+    // The round just ended as the records keep it, dated `date`.
+    Round finishedRound(std::string date) const;
+    void searchtxt_GotFocus();
+    void searchtxt_LostFocus();
+    void searchtxt_Change();
+
+    // ---- Setters for what the window's controls hold ----
+    // The entry picked in Combo1 ("" for none); Combo1_Click then acts on it.
+    void setCombo1Text(std::string text);
+    // The box's text as the player typed it; a change runs searchtxt_Change.
+    void setSearchtxtText(std::string text);
+    // What the records said of the round that just ended.
+    void setRecordNote(RecordNote note);
+
+    // ---- Keys ----
+    // A typed letter extends the word as a press would, on a cell of that
+    // letter touching the last one; when the word so far can be shown
+    // another way that takes the letter, it is shown that way. A letter no
+    // way can take beeps and changes nothing.
+    void keyLetter(char c);
+    // Drops the last letter of the word.
+    void keyBackspace();
+
+    // Loads a word list directly, without the temporary file (for tools and tests).
+    void setWordList(const std::vector<std::string>& list);
+    void setWordList(wordlist::WordList list);
+
+    // Where this run's copy of the word list lies, empty when there is none.
+    std::string dicPath() const { return diclist_.copyPath(); }
+
+private:
+    void select(int n, float x, float y); // an accepted press on cell n
+    void unselectLast();
+    void print(std::string text);
+    Board boardCaptions() const;
+
+    Platform& platform_;
+
+    bool running_ = false;
+    std::vector<int> wordcells_;
+    std::vector<Point> wordpoints_;
+    std::size_t fixedcells_ = 0;
+    int prevcell_ = 0;
+    // wordtxt shows its design caption until the first time it is emptied.
+    bool wordtxtDesigned_ = true;
+    Board letters_;
+    std::string acceptedwords_;
+    std::string rejectedwords_;
+    std::string longestword_;
+    int score_ = 0;
+    std::string awards_;
+    int roundMinutes_ = 0;
+    RecordNote recordnote_;
+
+    Label seconds_{"0"};
+    Label scoretxt_{"Your Score:"};
+    Label startbtn_{"Start Game"};
+    Label endbtn_{"End Game", true, false};
+    Label predictiontxt_{"......", false};
+    std::string combo1Text_;
+    bool combo1Enabled_ = true;
+    bool sectimerEnabled_ = false;
+    std::vector<std::string> wordlst_;
+    TextBox searchtxt_{"search...", "Tahoma", true, kLightGrey, false};
+    int outerHeightTwips_ = kOneplayerHeight;
+    bool loadingfrmVisible_ = false;
+    std::vector<PrintedText> printed_;
+
+    wordlist::Dictionary diclist_;
+};
+
+} // namespace game
