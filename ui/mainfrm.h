@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 class ClickLabel;
@@ -101,5 +102,7 @@ private:
     bool unloading_ = false;
     bool closedCleanly_ = true;
     bool movingFocus_ = false;
-    QByteArray inflatedResource_; // only when the list was embedded compressed
+    // Resources embedded compressed, inflated once each, by path; a second
+    // one must not free the first's bytes, which stay in use.
+    std::map<QString, QByteArray> inflatedResources_;
 };
