@@ -1,6 +1,9 @@
-# The Debian package, made by `make package` (CPack) from what the install
-# rules put under /usr: the program, the chart module, the icons, the
-# desktop entry, the AppStream metadata, the manual page and the notices.
+# The Debian package, made by `make package` (the target `package`) from what
+# the install rules put under /usr: the program, the chart module, the icons,
+# the desktop entry, the AppStream metadata, the manual page and the notices.
+# cmake/debpackage.cmake stages, strips and checks them and builds the .deb
+# with dpkg-deb, so that the same commit gives the same package, byte for
+# byte, wherever and whenever it is built.
 set(GOLEXORB_MAINTAINER "The Go LEXORB developers <golexorb@users.noreply.github.com>"
   CACHE STRING "Maintainer field of the Debian package")
 
@@ -17,35 +20,15 @@ add_custom_target(golexorb_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/package/c
 install(FILES ${PROJECT_BINARY_DIR}/package/copyright ${PROJECT_BINARY_DIR}/package/changelog.gz
         DESTINATION ${_doc})
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME golexorb)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "The Go LEXORB developers")
-set(CPACK_PACKAGE_CONTACT "${GOLEXORB_MAINTAINER}")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-# Debug information stays out of the package; the build keeps it.
-set(CPACK_STRIP_FILES ON)
-# Folders made for the package are 0755 whatever the umask.
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# The checking builds (without the extras) make no package: a package of
+# instrumented programs is no package anyone ships.
+if(NOT TARGET mkdic)
+  return()
+endif()
 
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${GOLEXORB_MAINTAINER}")
-# The libraries the program and the chart module link come from
-# dpkg-shlibdeps. Qt's X11 window-system, JPEG and printing plugins come
-# with the libraries it finds (libqt6gui6, libqt6printsupport6). What the
-# linker cannot see is the WordNet library and database, opened when a word
-# is first looked up; the game plays without them.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wordnet, wordnet-base")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word game: spell words on a board of letters against the clock")
-# The summary is the synopsis line; this, the text under it.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Go LEXORB is a word game for one player. A round of one to ten minutes
+# The synopsis line, and the text under it.
+set(_summary "word game: spell words on a board of letters against the clock")
+set(_description "Go LEXORB is a word game for one player. A round of one to ten minutes
 deals a four by four board of letters; spell words by pressing letters
 that touch each other, across, up and down or diagonally. Every word of
 three letters or more that is in the game's English word list of about
@@ -57,4 +40,37 @@ every word the board held, shows where each lies on the board and what
 it means (from WordNet, when installed), and keeps a record of the best
 score for each round length with a chart of the scores over time.")
 
-include(CPack)
+# The libraries the program and the chart module link come from
+# dpkg-shlibdeps. Qt's X11 window-system, JPEG and printing plugins come with
+# the libraries it finds (libqt6gui6, libqt6printsupport6). What the linker
+# cannot see is the WordNet library, opened when a word is first looked up;
+# the game plays without it. `wordnet` brings its database (wordnet-base).
+set(_recommends "wordnet")
+
+# What the script needs from this build, the programs' paths among it.
+file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/package/settings.cmake CONTENT "\
+set(PACKAGE golexorb)
+set(VERSION [==[${PROJECT_VERSION}]==])
+set(MAINTAINER [==[${GOLEXORB_MAINTAINER}]==])
+set(SECTION games)
+set(PRIORITY optional)
+set(HOMEPAGE [==[${PROJECT_HOMEPAGE_URL}]==])
+set(RECOMMENDS [==[${_recommends}]==])
+set(SUMMARY [==[${_summary}]==])
+set(DESCRIPTION [==[${_description}]==])
+set(SOURCE_DIR [==[${PROJECT_SOURCE_DIR}]==])
+set(BUILD_DIR [==[${PROJECT_BINARY_DIR}]==])
+set(STRIP [==[${CMAKE_STRIP}]==])
+set(MKDIC [==[$<TARGET_FILE:mkdic>]==])
+set(FONT_DIR [==[${PROJECT_BINARY_DIR}/resources/fonts]==])
+")
+# CMake keeps the name `package` for CPack while a build folder holds CPack's
+# configuration, as one made before CPack was left holds it.
+file(REMOVE ${PROJECT_BINARY_DIR}/CPackConfig.cmake ${PROJECT_BINARY_DIR}/CPackSourceConfig.cmake)
+add_custom_target(package
+  COMMAND ${CMAKE_COMMAND} -DSETTINGS=${PROJECT_BINARY_DIR}/package/settings.cmake
+          -P ${PROJECT_SOURCE_DIR}/cmake/debpackage.cmake
+  COMMENT "Making the Debian package"
+  VERBATIM)
+# What the install rules take, and the word list's maker for its check.
+add_dependencies(package golexorb golexorb_progress golexorb_manual golexorb_changelog mkdic)

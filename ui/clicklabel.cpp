@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -108,8 +109,25 @@ bool ClickLabel::click()
     return true;
 }
 
+bool ClickLabel::blockedByModal() const
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return false;
+    // Not blocked in the modal window itself, nor in a window it owns.
+    for (const QWidget* w = window(); w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+        if (w == modal)
+            return false;
+    }
+    return true;
+}
+
 void ClickLabel::press()
 {
+    // The mouse cannot reach a window while another is modal over it, and
+    // neither can a screen reader's press.
+    if (blockedByModal())
+        return;
     if (!cell_) {
         click();
         return;

@@ -36,7 +36,8 @@ public slots:
     // Returns whether it clicked.
     bool click();
     // What a screen reader's press does: a cell is pressed at its centre
-    // with the left button, anything else clicked.
+    // with the left button, anything else clicked; nothing while another
+    // window is modal over this one.
     void press();
 
 signals:
@@ -51,6 +52,7 @@ protected:
 
 private:
     void down(QMouseEvent* event);
+    bool blockedByModal() const;
 
     bool cell_ = false;
     bool selected_ = false;

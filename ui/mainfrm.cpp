@@ -106,10 +106,40 @@ int MainFrm::clientHeight() const
 
 void MainFrm::placeCentred()
 {
-    // Centre the window with its frame, taking the designed frame of 3 px at
-    // the sides and bottom and 29 px at the top.
+    // Centre the window with its frame. Until the window manager has framed
+    // it, take the designed frame of 3 px at the sides and bottom and 29 px
+    // at the top, and place the client area by it (setGeometry, unlike
+    // move, places the client area, not the frame); moveEvent corrects it
+    // once the real frame is known.
     const QSize outer(width() + 6, game::MainLogic::kOneplayerHeight / game::kTwipsPerPixel);
-    move(golexorb::centredOnScreen(outer) + QPoint(3, 29));
+    setGeometry(QRect(golexorb::centredOnScreen(outer) + QPoint(3, 29), size()));
+}
+
+void MainFrm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!centredByFrame_) {
+        centredByFrame_ = true;
+        centreByFrame(20);
+    }
+}
+
+// The window manager frames the window after it is mapped, and no event
+// tells the widget when; look for the frame a few times, then centre the
+// window again by its real frame, which may differ from the designed one.
+void MainFrm::centreByFrame(int triesLeft)
+{
+    if (!isVisible() || !windowHandle())
+        return;
+    if (windowHandle()->frameMargins().isNull()) {
+        if (triesLeft > 0)
+            QTimer::singleShot(25, this, [this, triesLeft] { centreByFrame(triesLeft - 1); });
+        return;
+    }
+    const QRect frame = frameGeometry();
+    const QPoint want = golexorb::centredOnScreen(frame.size());
+    if (frame.topLeft() != want)
+        move(want); // places the frame
 }
 
 // ---------------------------------------------------------------- platform
@@ -403,6 +433,16 @@ void MainFrm::searchtxt_LostFocus()
     sync();
 }
 
+bool MainFrm::inGameTimeBox(const QWidget* w) const
+{
+    // Its open list is a window of its own, a child of the box.
+    for (; w; w = w->parentWidget()) {
+        if (w == ui->Combo1)
+            return true;
+    }
+    return false;
+}
+
 bool MainFrm::belowEdge(const QWidget* w) const
 {
     return w && w != this && w->geometry().top() >= height();
@@ -441,6 +481,9 @@ bool MainFrm::gameKey(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // The Game Time box keeps Return for picking its entry, open or closed.
+        if (inGameTimeBox(QApplication::focusWidget()))
+            return false;
         return ui->Addbtn->click();
     case Qt::Key_Escape:
         return ui->Cancelbtn->click();

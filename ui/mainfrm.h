@@ -66,6 +66,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -81,6 +82,7 @@ private:
 
     bool gameKey(QKeyEvent* event);
     bool belowEdge(const QWidget* w) const;
+    bool inGameTimeBox(const QWidget* w) const;
     void passFocusOn(bool next);
 
     void sync();
@@ -88,6 +90,7 @@ private:
     // After a handler that may end the round: enters it into the records.
     void recordIfEnded(bool wasRunning);
     void placeCentred();
+    void centreByFrame(int triesLeft);
     int clientHeight() const; // pixels, from the logic's outer height
 
     std::unique_ptr<Ui::mainfrm> ui;
@@ -102,6 +105,7 @@ private:
     bool unloading_ = false;
     bool closedCleanly_ = true;
     bool movingFocus_ = false;
+    bool centredByFrame_ = false;
     // Resources embedded compressed, inflated once each, by path; a second
     // one must not free the first's bytes, which stay in use.
     std::map<QString, QByteArray> inflatedResources_;

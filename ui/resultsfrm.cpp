@@ -4,6 +4,7 @@
 #include "allwordsfrm.h"
 #include "application.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -80,6 +81,17 @@ bool ResultsFrm::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void ResultsFrm::keyPressEvent(QKeyEvent* event)
+{
+    // Only the title-bar button closes the report; Escape, which closes
+    // other dialogs, does nothing here.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ResultsFrm::d_Click()

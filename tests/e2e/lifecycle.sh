@@ -10,11 +10,13 @@
 #    ends by that signal;
 #  - what a run killed with SIGKILL left is cleared when the next one starts;
 #  - a temporary folder that cannot be removed is said on standard error;
+#  - the window opens centred by the frame the window manager gives it;
+#  - a screen reader's press does nothing while a modal window is open;
 #  - no sanitizer reports anything (in a checking build).
 # Usage: lifecycle.sh GAME_BINARY
 set -u
 game=$(realpath "$1")
-for tool in Xvfb openbox xdotool wmctrl; do
+for tool in Xvfb openbox xdotool wmctrl xprop xwininfo xdpyinfo; do
     command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -172,6 +174,66 @@ status_of $app; [ "$st" = 1 ] || fail "exit status $st when the folder stayed"
 grep -q "could not be removed" "$work/game-stuck.log" || fail "nothing said on standard error"
 rm -rf "$folder"
 cases=$((cases + 1))
+
+echo "centred by its real frame"
+start_game centred
+id=$(windows "Go LEXORB" 1) || fail "no window 'Go LEXORB' appeared"
+# The frame comes after the window is mapped; the game centres itself by it.
+extents() { xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' '; }
+i=0; until [ -n "$(extents)" ]; do i=$((i + 1)); [ $i -gt 50 ] && fail "the window manager gave no frame"; sleep 0.1; done
+sleep 1
+IFS=, read -r fl fr ft fb <<EOF_FRAME
+$(extents)
+EOF_FRAME
+# The client area's place on the screen (xdotool's would include the frame).
+info=$(xwininfo -id "$id")
+field() { echo "$info" | sed -n "s/^ *$1: *//p"; }
+X=$(field 'Absolute upper-left X') Y=$(field 'Absolute upper-left Y') WIDTH=$(field Width) HEIGHT=$(field Height)
+screen=$(xdpyinfo | sed -n 's/ *dimensions: *\([0-9]*x[0-9]*\).*/\1/p')
+sw=${screen%x*} sh=${screen#*x}
+above=$((Y - ft)) below=$((sh - Y - HEIGHT - fb)) left=$((X - fl)) right=$((sw - X - WIDTH - fr))
+[ $((above - below)) -ge -1 ] && [ $((above - below)) -le 1 ] && [ $((left - right)) -ge -1 ] && [ $((left - right)) -le 1 ] ||
+    fail "not centred: $above px above, $below below, $left left, $right right (frame $fl,$fr,$ft,$fb)"
+close_window "$id" $app
+status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
+cases=$((cases + 1))
+
+# A screen reader's press, like a click, does nothing under a modal window:
+# the results window, or a message box.
+if command -v dbus-launch >/dev/null 2>&1 && [ -x /usr/libexec/at-spi-bus-launcher ] &&
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    echo "a screen reader's press under a modal window"
+    eval "$(dbus-launch --sh-syntax)"; pids="$pids $DBUS_SESSION_BUS_PID"
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & pids="$pids $!"
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    atspi() { timeout 20 /usr/bin/python3 "$(dirname "$0")/atspi.py" "$@"; }
+    start_game a11y
+    id=$(windows "Go LEXORB" 1) || fail "no window 'Go LEXORB' appeared"
+    i=0; until atspi board >/dev/null 2>&1; do i=$((i + 1)); [ $i -gt 50 ] && fail "the game is not on the accessibility bus"; sleep 0.2; done
+    xdotool windowactivate --sync "$id" key Down F2 F3 F4 >/dev/null 2>&1
+    results=$(windows "Results" 1) || fail "no results window"
+    before=$(atspi board)
+    atspi press "Start Game" || fail "no press for Start Game"
+    sleep 0.5
+    [ "$(atspi board)" = "$before" ] || fail "a press on Start Game under the results window changed the board: $(atspi board)"
+    close_window "$results" 0
+    i=0; while xdotool search --onlyvisible --name '^Results$' >/dev/null 2>&1; do
+        i=$((i + 1)); [ $i -gt 50 ] && fail "the results window stayed"; sleep 0.1
+    done
+    xdotool windowactivate --sync "$id" key F2 Return >/dev/null 2>&1 # Add with no word: a message box
+    windows "Go LEXORB" 2 >/dev/null || fail "no message box"
+    before=$(atspi board)
+    cell=$(echo "$before" | head -n 1 | cut -d'|' -f6)
+    atspi press "$cell" && atspi press "End Game" || fail "no press for $cell or End Game"
+    sleep 0.5
+    [ "$(atspi board)" = "$before" ] || fail "presses under the message box changed the round: $(atspi board)"
+    echo "$before" | grep -q 'End Game enabled' || fail "the round was not running: $before"
+    kill $app; status_of $app
+    unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON
+    cases=$((cases + 1))
+else
+    echo "not run: a screen reader's press (needs dbus-x11, at-spi2-core, python3-pyatspi)"
+fi
 
 # A sanitizer's report fails the test even where the exit status was not 0 anyway.
 if grep -l -E 'Sanitizer|runtime error:' "$work"/*.log >/dev/null 2>&1; then

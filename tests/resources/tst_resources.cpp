@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QtEndian>
 #include <QtTest>
 
@@ -39,6 +41,8 @@ private slots:
     void background();
     void desktopIcon_data();
     void desktopIcon();
+    void scalableIcon_data();
+    void scalableIcon();
 
 private:
     QByteArray ico()
@@ -150,7 +154,7 @@ void TestResources::background()
 void TestResources::desktopIcon_data()
 {
     QTest::addColumn<int>("size");
-    for (int s : {16, 32, 48, 64, 128, 256})
+    for (int s : {16, 32, 48, 64, 128, 256, 512})
         QTest::newRow(qPrintable(QString("%1x%1").arg(s))) << s;
 }
 
@@ -164,6 +168,48 @@ void TestResources::desktopIcon()
     QCOMPARE(img.size(), QSize(size, size));
     QVERIFY(img.hasAlphaChannel());
     QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
+}
+
+// The SVG is the drawing of the large PNGs: drawn at their size, it differs
+// from them only in how edge pixels are shaded. (At 512 px the PNG's border
+// is rounded to 13 px where the SVG's scales to 12.)
+void TestResources::scalableIcon_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("128 px") << 128;
+    QTest::newRow("256 px") << 256;
+}
+
+void TestResources::scalableIcon()
+{
+    QFETCH(int, size);
+    QSvgRenderer svg(resources + "icons/hicolor/scalable/apps/golexorb.svg");
+    QVERIFY(svg.isValid());
+    QCOMPARE(svg.viewBox(), QRect(0, 0, 256, 256));
+    QImage drawn(size, size, QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    QPainter p(&drawn);
+    svg.render(&p);
+    p.end();
+    const QImage png = QImage(resources + QString("icons/hicolor/%1x%1/apps/golexorb.png").arg(size))
+                           .convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(png.size(), drawn.size());
+    qint64 total = 0;
+    int worst = 0, far = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const QRgb a = png.pixel(x, y), b = drawn.pixel(x, y);
+            const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                    std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            total += d;
+            worst = std::max(worst, d);
+            far += d > 64;
+        }
+    }
+    const double mean = double(total) / (size * size);
+    qInfo("mean difference %.2f, largest %d, %d pixels off by more than 64", mean, worst, far);
+    QVERIFY2(mean < 1.0, qPrintable(QString::number(mean)));
+    QVERIFY2(far < size * size / 500, qPrintable(QString::number(far)));
 }
 
 QTEST_GUILESS_MAIN(TestResources)

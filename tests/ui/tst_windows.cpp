@@ -521,6 +521,15 @@ void TestWindows::keyboardRound()
     QCOMPARE(focus(), QString("Combo1"));
     key(Qt::Key_Down);
     QCOMPARE(caption("seconds"), QString("60"));
+    // Return belongs to the Game Time box, closed or open: it picks, never adds.
+    key(Qt::Key_Return);
+    auto* combo = w.findChild<QComboBox*>("Combo1");
+    combo->showPopup();
+    QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    QCOMPARE(caption("seconds"), QString("120"));
+    QCOMPARE(caption("wordtxt"), QString("Your Word Here"));
+    QCOMPARE(focus(), QString("Combo1"));
     key(Qt::Key_F3); // "End Game" is disabled: nothing
     QVERIFY(!w.logic().running());
     key(Qt::Key_F2);
@@ -553,6 +562,8 @@ void TestWindows::keyboardRound()
         auto* r = qobject_cast<ResultsFrm*>(modal);
         QVERIFY(r);
         accepted = r->findChild<QPlainTextEdit*>("acceptedtxt")->toPlainText();
+        QTest::keyClick(r, Qt::Key_Escape); // only its title-bar button closes it
+        QVERIFY(r->isVisible());
     });
     key(Qt::Key_F4);
     QCOMPARE(accepted, QString("cat\nread"));

@@ -53,7 +53,7 @@ bool writeResources(const QString &dirPath)
     ok = writeFile(mkart::icoFile({{icon48, 24}, {icon32, 8}, {icon48, 8}, {icon16, 8}}),
                    dir.filePath("golexorb.ico")) && ok;
 
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32, 48, 64, 128, 256, 512}) {
         const QString sub = QString("icons/hicolor/%1x%1/apps").arg(size);
         if (!dir.mkpath(sub)) {
             std::fprintf(stderr, "mkart: cannot make %s\n", qPrintable(dir.filePath(sub)));
@@ -62,7 +62,11 @@ bool writeResources(const QString &dirPath)
         const QImage img = mkart::paintIcon(size).convertToFormat(QImage::Format_ARGB32);
         ok = writeImage(img, dir.filePath(sub + "/golexorb.png"), "png") && ok;
     }
-    return ok;
+    if (!dir.mkpath("icons/hicolor/scalable/apps")) {
+        std::fprintf(stderr, "mkart: cannot make %s\n", qPrintable(dir.filePath("icons/hicolor/scalable/apps")));
+        return false;
+    }
+    return writeFile(mkart::iconSvg(), dir.filePath("icons/hicolor/scalable/apps/golexorb.svg")) && ok;
 }
 
 int usage()
