@@ -108,14 +108,17 @@ foreach(font ${fonts})
     message(FATAL_ERROR "the embedded ${name} is not the one of the installed fonts-wine, ${wine}")
   endif()
 endforeach()
-run(${MKDIC} /usr/share/dict/scowl ${SOURCE_DIR}/resources/blocklist.txt ${work}/wordlist.dic)
-file(SHA256 ${work}/wordlist.dic a)
-file(SHA256 ${SOURCE_DIR}/resources/wordlist.dic b)
-file(REMOVE ${work}/wordlist.dic)
-if(NOT a STREQUAL b)
-  message(FATAL_ERROR "resources/wordlist.dic is not what the installed ${scowl} gives: "
-                      "regenerate it (resources/NOTICE-wordlist.md)")
-endif()
+run(${MKDIC} /usr/share/dict/scowl ${SOURCE_DIR}/resources/blocklist.txt ${SOURCE_DIR}/resources/blockstems.txt
+    ${SOURCE_DIR}/resources/blockallow.txt ${work}/wordlist.dic ${work}/wordlist.sizes)
+foreach(made wordlist.dic wordlist.sizes)
+  file(SHA256 ${work}/${made} a)
+  file(SHA256 ${SOURCE_DIR}/resources/${made} b)
+  file(REMOVE ${work}/${made})
+  if(NOT a STREQUAL b)
+    message(FATAL_ERROR "resources/${made} is not what the installed ${scowl} gives: "
+                        "regenerate it (resources/NOTICE-wordlist.md)")
+  endif()
+endforeach()
 
 # The libraries' packages, from dpkg-shlibdeps, which wants a control file
 # in a debian/ folder beside it.

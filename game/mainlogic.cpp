@@ -205,11 +205,36 @@ std::string MainLogic::Form_Unload()
 void MainLogic::setWordList(const std::vector<std::string>& list)
 {
     diclist_.set(wordlist::WordList::of(list));
+    commonness_.emplace();
 }
 
 void MainLogic::setWordList(wordlist::WordList list)
 {
     diclist_.set(std::move(list));
+    commonness_.emplace();
+}
+
+void MainLogic::setCommonness(wordlist::Commonness commonness)
+{
+    commonness_ = commonness;
+}
+
+const wordlist::Commonness& MainLogic::commonness() const
+{
+    if (!commonness_) {
+        try {
+            commonness_.emplace(platform_.loadResData("DIC", "SIZES"));
+        } catch (const std::exception&) {
+            commonness_.emplace(); // a build without it: no word is set apart
+        }
+    }
+    return *commonness_;
+}
+
+bool MainLogic::rare(std::string_view word) const
+{
+    const auto i = diclist_.find(word);
+    return i && commonness().rare(*i);
 }
 
 void MainLogic::setCombo1Text(std::string text)
@@ -410,8 +435,9 @@ Report MainLogic::scoretxt_Click()
     // Built from the board and the words as the round left them, so the
     // window stays right whatever happens after it opens.
     const auto words = solveBoard(board, diclist_.index());
-    r.allwords = listWords(words, acceptedwords_);
+    r.allwords = listWords(words, acceptedwords_, [this](std::string_view w) { return rare(w); });
     r.foundtxt = foundText(score_, bestScore(words));
+    r.commontxt = commonText(commonPoints(r.allwords));
     r.recordtxt = recordText(recordnote_);
     r.progress = recordnote_.progress;
     r.challengecode = challengeCode(board, roundMinutes_);
@@ -428,9 +454,10 @@ Board MainLogic::boardCaptions() const
 
 Round MainLogic::finishedRound(std::string date) const
 {
-    const auto listed = listWords(solveBoard(boardCaptions(), diclist_.index()), acceptedwords_);
+    const auto listed = listWords(solveBoard(boardCaptions(), diclist_.index()), acceptedwords_,
+                                  [this](std::string_view w) { return rare(w); });
     const auto found = std::count_if(listed.begin(), listed.end(), [](const ListedWord& w) { return w.found; });
-    return Round{std::move(date), roundMinutes_, score_, int(found), int(listed.size())};
+    return Round{std::move(date), roundMinutes_, score_, int(found), int(listed.size()), commonPoints(listed)};
 }
 
 // ---------------------------------------------------------------- a board from elsewhere

@@ -10,9 +10,11 @@
 #include "records.h"
 #include "report.h"
 
+#include "commonness.h"
 #include "dictionary.h"
 
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -135,6 +137,12 @@ public:
 
     // ---- Word list ----
     const wordlist::Dictionary& dictionary() const { return diclist_; }
+    // How common each entry of the list is. The embedded list's is read from
+    // the resource beside it ("DIC", "SIZES") the first time a round's words
+    // are counted, never at start-up; without it every word counts as common.
+    const wordlist::Commonness& commonness() const;
+    // A word of the list that is rare.
+    bool rare(std::string_view word) const;
 
     // ---- Routines ----
     void resetround();
@@ -197,9 +205,13 @@ public:
     // whether it started.
     bool startRoundOn(const Board& letters, int minutes, int secondsLeft);
 
-    // Loads a word list directly, without the temporary file (for tools and tests).
+    // Loads a word list directly, without the temporary file (for tools and
+    // tests). The embedded list's commonness does not fit it: every word
+    // counts as common until setCommonness gives its own.
     void setWordList(const std::vector<std::string>& list);
     void setWordList(wordlist::WordList list);
+    // Packed sizes of the list's entries (commonness.h); they must outlive the logic.
+    void setCommonness(wordlist::Commonness commonness);
 
     // Where this run's copy of the word list lies, empty when there is none.
     std::string dicPath() const { return diclist_.copyPath(); }
@@ -245,6 +257,7 @@ private:
     std::vector<PrintedText> printed_;
 
     wordlist::Dictionary diclist_;
+    mutable std::optional<wordlist::Commonness> commonness_; // read on first use
 };
 
 } // namespace game

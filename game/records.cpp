@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
+#include <set>
 
 namespace game {
 
@@ -62,6 +64,13 @@ void keepRecent(std::vector<Round>& rounds)
     rounds.assign(std::make_move_iterator(kept.rbegin()), std::make_move_iterator(kept.rend()));
 }
 
+// A round's fields as its line gives them, after the kind.
+std::string roundFields(const Round& r)
+{
+    return r.date + " " + std::to_string(r.minutes) + " " + std::to_string(r.score) + " " + std::to_string(r.found)
+        + " " + std::to_string(r.possible);
+}
+
 std::string lengthName(int minutes)
 {
     return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
@@ -118,6 +127,14 @@ std::optional<Records> parseRecords(std::string_view text, std::string* problem)
         return fail("it is of format version " + std::string(header[1]) + ", which this version does not read");
 
     Records records;
+    // Each well-formed "common" line: the round it names, with where in the
+    // rounds read so far it stands, and its figures.
+    struct CommonLine {
+        Round round;
+        std::size_t roundsBefore = 0;
+        CommonPoints points;
+    };
+    std::vector<CommonLine> common;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         const auto fields = split(line);
@@ -144,7 +161,41 @@ std::optional<Records> parseRecords(std::string_view text, std::string* problem)
                 continue;
             }
         }
+        if (fields[0] == "common" && fields.size() == 8 && isDate(fields[1])) {
+            const auto minutes = roundLength(fields[2]);
+            const auto score = number(fields[3], 0, kHighestScore);
+            const auto found = number(fields[4], 0, kHighestScore);
+            const auto possible = number(fields[5], 0, kHighestScore);
+            const auto commonScore = number(fields[6], 0, kHighestScore);
+            const auto commonBest = number(fields[7], 0, kHighestScore);
+            if (minutes && score && found && possible && *found <= *possible && commonScore && commonBest
+                && *commonScore <= *commonBest && *commonScore <= *score) {
+                common.push_back({Round{std::string(fields[1]), *minutes, *score, *found, *possible},
+                                  records.rounds.size(), CommonPoints{*commonScore, *commonBest}});
+                continue;
+            }
+        }
         records.kept.emplace_back(line);
+    }
+    // The last line first, each to the nearest round before it with the same
+    // fields and no figures yet: a line written right after its round finds
+    // it, and so do lines an older copy moved to the end of the file. One
+    // whose round was dropped finds none and goes.
+    if (!common.empty()) {
+        std::map<std::string, std::set<std::size_t>> unmatched; // by the round's fields, where it stands
+        for (std::size_t k = 0; k < records.rounds.size(); ++k)
+            unmatched[roundFields(records.rounds[k])].insert(k);
+        for (auto c = common.rbegin(); c != common.rend(); ++c) {
+            auto it = unmatched.find(roundFields(c->round));
+            if (it == unmatched.end())
+                continue;
+            auto before = it->second.lower_bound(c->roundsBefore);
+            if (before == it->second.begin())
+                continue;
+            --before;
+            records.rounds[*before].common = c->points;
+            it->second.erase(before);
+        }
     }
     keepRecent(records.rounds);
     return records;
@@ -157,9 +208,13 @@ std::string formatRecords(const Records& records)
         if (const auto& best = records.bestFor(minutes))
             out += "best " + std::to_string(minutes) + " " + std::to_string(best->score) + " " + best->date + "\n";
     }
-    for (const auto& r : records.rounds)
-        out += "round " + r.date + " " + std::to_string(r.minutes) + " " + std::to_string(r.score) + " "
-            + std::to_string(r.found) + " " + std::to_string(r.possible) + "\n";
+    for (const auto& r : records.rounds) {
+        const std::string fields = roundFields(r);
+        out += "round " + fields + "\n";
+        if (r.common)
+            out += "common " + fields + " " + std::to_string(r.common->score) + " " + std::to_string(r.common->best)
+                + "\n";
+    }
     for (const auto& line : records.kept)
         out += line + "\n";
     return out;

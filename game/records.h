@@ -11,7 +11,15 @@
 // "best" lines give round length in minutes, score and ISO date. "round"
 // lines, oldest first, give a round's date, length, score, and the words
 // found of the words the board held; the oldest are dropped first so that
-// at most kRoundsKept of each length stay. Later kinds
+// at most kRoundsKept of each length stay. A "common" line follows a round
+// that counted its common words: the round's five fields again, then the
+// points the player found in common words and the points they held:
+//
+//     common 2024-05-01 3 42 12 90 30 260
+//
+// It belongs to the nearest round line before it with the same five fields
+// (older copies of the game keep it as a line they do not use, and write it
+// back after all the rounds), and goes when that round does. Later kinds
 // of line can be added under the same version: a line this version does not
 // use is kept as it is and written back, so an older copy of the game never
 // drops what a newer one wrote. Only a change that older copies would misread
@@ -21,6 +29,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace game {
@@ -36,13 +45,27 @@ constexpr bool isRoundLength(int minutes)
     return minutes >= kShortestRound && minutes <= kLongestRound;
 }
 
+// Points in the common words of a board: the player's, and all of them.
+struct CommonPoints {
+    int score = 0;
+    int best = 0;
+    friend bool operator==(const CommonPoints&, const CommonPoints&) = default;
+};
+
 // A finished round, as the history keeps it.
 struct Round {
+    Round() = default;
+    Round(std::string date, int minutes, int score, int found, int possible, std::optional<CommonPoints> common = {})
+        : date(std::move(date)), minutes(minutes), score(score), found(found), possible(possible), common(common)
+    {
+    }
+
     std::string date; // YYYY-MM-DD
     int minutes = 0;
     int score = 0;
     int found = 0;    // words the player scored
     int possible = 0; // words the board held
+    std::optional<CommonPoints> common; // none for rounds kept before it was counted
     friend bool operator==(const Round&, const Round&) = default;
 };
 

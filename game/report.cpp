@@ -51,7 +51,8 @@ std::string letterMostUsed(const Board& board, std::string_view acceptedwords)
     return letter;
 }
 
-std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::string_view acceptedwords)
+std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::string_view acceptedwords,
+                                  const std::function<bool(std::string_view)>& isRare)
 {
     std::set<std::string_view> accepted;
     for (std::size_t pos = 0; pos < acceptedwords.size();) {
@@ -64,13 +65,32 @@ std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::stri
     std::vector<ListedWord> out;
     out.reserve(words.size());
     for (const auto& w : words)
-        out.push_back({w.word, w.path, accepted.contains(w.word), {}});
+        out.push_back({w.word, w.path, accepted.contains(w.word), isRare && isRare(w.word), {}});
+    std::stable_partition(out.begin(), out.end(), [](const ListedWord& w) { return !w.rare; });
     return out;
+}
+
+CommonPoints commonPoints(const std::vector<ListedWord>& words)
+{
+    CommonPoints p;
+    for (const auto& w : words) {
+        if (w.rare)
+            continue;
+        p.best += int(w.word.size());
+        if (w.found)
+            p.score += int(w.word.size());
+    }
+    return p;
 }
 
 std::string foundText(int score, int best)
 {
     return "You found " + std::to_string(score) + " of " + std::to_string(best) + " points";
+}
+
+std::string commonText(const CommonPoints& points)
+{
+    return "Common words: " + std::to_string(points.score) + " of " + std::to_string(points.best) + " points";
 }
 
 } // namespace game

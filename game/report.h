@@ -4,6 +4,7 @@
 #include "board.h"
 #include "records.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +18,13 @@ struct ListedWord {
     std::string word;      // as the board spells it, upper case
     std::vector<int> path; // its cells in order
     bool found = false;    // the player scored it this round
+    bool rare = false;     // not among the common words of the list
     std::vector<std::string> finders; // in a room's round: who found it
     friend bool operator==(const ListedWord&, const ListedWord&) = default;
 };
+
+// Said under a rare word's meaning.
+inline constexpr std::string_view kRareWordNote = "A rare word: not in a medium-sized English dictionary.";
 
 struct Report {
     std::string acceptedtxt; // accepted words in lower case, CR LF after each
@@ -31,8 +36,9 @@ struct Report {
     std::string desctxt;
     std::string awardstxt;
     // The All Words window's part, from the same round.
-    std::vector<ListedWord> allwords; // longest first
+    std::vector<ListedWord> allwords; // the common words, then the rare ones, each longest first
     std::string foundtxt;             // "You found X of Y points"
+    std::string commontxt;            // "Common words: A of B points"
     std::string recordtxt;            // the round against the records
     Progress progress;                // the scores of rounds of its length
     std::string challengecode;        // the board and the round's length, for friends to play
@@ -46,9 +52,16 @@ std::string awardLines(std::string_view longestword, std::string_view acceptedwo
 // the accepted words, or empty when no letter of the board was used.
 std::string letterMostUsed(const Board& board, std::string_view acceptedwords);
 
-// The board's words with the ones among `acceptedwords` (CR LF after each) marked.
-std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::string_view acceptedwords);
+// The board's words with the ones among `acceptedwords` (CR LF after each)
+// marked found and those `isRare` names marked rare: the common words first,
+// then the rare ones, each in the order of `words`.
+std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::string_view acceptedwords,
+                                  const std::function<bool(std::string_view)>& isRare = nullptr);
+
+// The points of the listed common words: those the player found, and all.
+CommonPoints commonPoints(const std::vector<ListedWord>& words);
 
 std::string foundText(int score, int best);
+std::string commonText(const CommonPoints& points);
 
 } // namespace game

@@ -26,6 +26,7 @@ constexpr int kBoardLeft = 8, kBoardTop = 304, kPitch = 32, kCell = 33;
 constexpr int kWidth = 233, kHeight = 600;
 const QColor kFoundColor(0, 192, 0); // as the accepted words on the results
 const QColor kRestColor(160, 160, 160);
+const QColor kRareColor(128, 128, 128); // greyer than a word, readable on white
 
 // The chart window lives in a module of its own, loaded the first time it
 // is opened, so that Qt Charts costs the game's start-up nothing. It lies
@@ -101,13 +102,26 @@ void AllWordsFrm::fill(const game::Report& r)
     ui->progressbtn->setEnabled(game::isRoundLength(progress_.minutes));
     ui->meaningtxt->clear();
     ui->foundtxt->setText(fromLatin1(r.foundtxt));
+    ui->commontxt->setText(fromLatin1(r.commontxt));
     ui->recordtxt->setText(fromLatin1(r.recordtxt));
     for (int k = 0; k < 16; ++k)
         p_[std::size_t(k)]->setText(fromLatin1(r.d[std::size_t(k)]));
     QListWidget* list = ui->allwordslst;
     const QSignalBlocker quiet(list);
     list->clear();
+    captionRow_ = -1;
     for (const auto& w : words_) {
+        if (w.rare && captionRow_ < 0) {
+            // Neither selectable nor reachable with the arrow keys.
+            captionRow_ = list->count();
+            auto* caption = new QListWidgetItem(QString::fromLatin1(kRareCaption), list);
+            caption->setFlags(Qt::NoItemFlags);
+            caption->setTextAlignment(Qt::AlignHCenter);
+            QFont f = list->font();
+            f.setItalic(true);
+            caption->setFont(f);
+            caption->setForeground(list->palette().color(QPalette::Text));
+        }
         QString text = fromLatin1(w.word).toLower();
         // A room's round: who found it.
         QStringList finders;
@@ -116,14 +130,21 @@ void AllWordsFrm::fill(const game::Report& r)
         if (!finders.isEmpty())
             text += QStringLiteral("  (%1)").arg(finders.join(QStringLiteral(", ")));
         auto* item = new QListWidgetItem(text, list);
+        // What the green and the grey show, said to a screen reader.
+        QString spoken = item->text();
         if (w.found) {
             QFont f = list->font();
             f.setBold(true);
             item->setFont(f);
             item->setForeground(kFoundColor);
-            // The green a screen reader cannot show.
-            item->setData(Qt::AccessibleTextRole, item->text() + QStringLiteral(", found by you"));
+            spoken += QStringLiteral(", found by you");
+        } else if (w.rare) {
+            item->setForeground(kRareColor);
         }
+        if (w.rare)
+            spoken += QStringLiteral(", rare");
+        if (spoken != item->text())
+            item->setData(Qt::AccessibleTextRole, spoken);
     }
     code_ = QString::fromStdString(r.challengecode);
     ui->challengetxt->setText(code_.isEmpty() ? QString() : QStringLiteral("Code: %1").arg(code_));
@@ -137,16 +158,26 @@ void AllWordsFrm::copybtn_Click()
     QGuiApplication::clipboard()->setText(code_);
 }
 
+const game::ListedWord* AllWordsFrm::wordAt(int row) const
+{
+    if (row < 0 || row == captionRow_)
+        return nullptr;
+    const std::size_t i = std::size_t(captionRow_ >= 0 && row > captionRow_ ? row - 1 : row);
+    return i < words_.size() ? &words_[i] : nullptr;
+}
+
 void AllWordsFrm::allwordslst_Click(int row)
 {
     path_.clear();
-    if (row >= 0 && std::size_t(row) < words_.size()) {
-        path_ = words_[std::size_t(row)].path;
-        const std::string& word = words_[std::size_t(row)].word;
-        ui->pathtxt->setText(fromLatin1(word));
+    if (const game::ListedWord* w = wordAt(row)) {
+        path_ = w->path;
+        ui->pathtxt->setText(fromLatin1(w->word));
         // Fast enough to run here: a few milliseconds for the words with
         // the most senses (golexorb_definitions_bench).
-        ui->meaningtxt->setPlainText(fromLatin1(wordlist::meaningText(wordlist::define(word))));
+        std::string meaning = wordlist::meaningText(wordlist::define(w->word));
+        if (w->rare)
+            meaning += std::string(meaning.empty() || meaning.ends_with('\n') ? "\n" : "\n\n") + std::string(game::kRareWordNote);
+        ui->meaningtxt->setPlainText(fromLatin1(meaning));
     }
     showLetters();
     update();

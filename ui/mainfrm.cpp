@@ -191,13 +191,15 @@ std::string_view MainFrm::loadResData(std::string_view type, std::string_view na
     const QResource resource(path);
     if (!resource.isValid() || !resource.data())
         throw std::runtime_error("resource " + path.toStdString() + " not found");
-    // The list is embedded uncompressed, so its bytes are read where they lie
-    // in the program. Should a build compress it, they are inflated once and
-    // kept for the rest of the run.
+    // The list and its sizes are embedded uncompressed, so their bytes are
+    // read where they lie in the program. Should a build compress one, it is
+    // inflated once and kept for the rest of the run.
     if (resource.compressionAlgorithm() == QResource::NoCompression)
         return {reinterpret_cast<const char*>(resource.data()), static_cast<std::size_t>(resource.size())};
-    inflatedResource_ = resource.uncompressedData();
-    return {inflatedResource_.constData(), static_cast<std::size_t>(inflatedResource_.size())};
+    auto [it, added] = inflatedResources_.try_emplace(path);
+    if (added)
+        it->second = resource.uncompressedData();
+    return {it->second.constData(), static_cast<std::size_t>(it->second.size())};
 }
 
 void MainFrm::beep()

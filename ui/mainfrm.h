@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 
 class Announcer;
@@ -134,7 +135,9 @@ private:
     bool closedCleanly_ = true;
     bool movingFocus_ = false;
     bool centredByFrame_ = false;
-    QByteArray inflatedResource_; // only when the list was embedded compressed
+    // Resources embedded compressed, inflated once each, by path; a second
+    // one must not free the first's bytes, which stay in use.
+    std::map<QString, QByteArray> inflatedResources_;
 
     void setUpRoomKeys();
     // Last, so that it goes before the widgets and the logic it uses.

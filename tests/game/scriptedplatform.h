@@ -20,6 +20,7 @@ struct ScriptedPlatform : game::Platform {
     std::function<void()> onYield;
     std::string resource;
     bool resourceMissing = false;
+    std::vector<std::string> asked; // "type/name" of each resource asked for
     int beeps = 0;
 
     void randomize() override { ++randomizes; }
@@ -42,6 +43,7 @@ struct ScriptedPlatform : game::Platform {
     }
     std::string_view loadResData(std::string_view type, std::string_view name) override
     {
+        asked.push_back(std::string(type) + "/" + std::string(name));
         if (resourceMissing || type != "DIC" || name != "BIN")
             throw std::runtime_error("no such resource");
         return resource;

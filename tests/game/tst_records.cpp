@@ -36,6 +36,20 @@ void TestRecords::format_data()
     QTest::newRow("rounds in the order played, after the bests")
         << QByteArray("golexorb-records 1\nround 2024-01-02 3 40 12 90\nbest 3 40 2024-01-02\nround 2024-01-01 1 0 0 35\n")
         << QByteArray("golexorb-records 1\nbest 3 40 2024-01-02\nround 2024-01-02 3 40 12 90\nround 2024-01-01 1 0 0 35\n");
+    QTest::newRow("a round's common words on the line after it")
+        << QByteArray("golexorb-records 1\nround 2024-01-02 3 40 12 90\ncommon 2024-01-02 3 40 12 90 30 260\n")
+        << QByteArray("golexorb-records 1\nround 2024-01-02 3 40 12 90\ncommon 2024-01-02 3 40 12 90 30 260\n");
+    QTest::newRow("common lines an older copy moved to the end find their rounds")
+        << QByteArray("golexorb-records 1\nround 2024-01-01 3 40 12 90\nround 2024-01-01 3 40 12 90\n"
+                      "round 2024-01-02 1 5 2 30\nmedal x\ncommon 2024-01-01 3 40 12 90 30 260\n"
+                      "common 2024-01-01 3 40 12 90 31 261\n")
+        << QByteArray("golexorb-records 1\nround 2024-01-01 3 40 12 90\ncommon 2024-01-01 3 40 12 90 30 260\n"
+                      "round 2024-01-01 3 40 12 90\ncommon 2024-01-01 3 40 12 90 31 261\nround 2024-01-02 1 5 2 30\n"
+                      "medal x\n");
+    QTest::newRow("a common line with no round before it goes, a bad one is kept")
+        << QByteArray("golexorb-records 1\ncommon 2024-01-05 3 40 12 90 30 260\nround 2024-01-05 3 40 12 90\n"
+                      "common 2024-01-05 3 40 12 90 41 260\n")
+        << QByteArray("golexorb-records 1\nround 2024-01-05 3 40 12 90\ncommon 2024-01-05 3 40 12 90 41 260\n");
     QTest::newRow("a kept line ending in CR comes back the same")
         << QByteArray("golexorb-records 1\r\nnote \r\r\n") << QByteArray("golexorb-records 1\nnote \n");
     QTest::newRow("empty file") << QByteArray() << QByteArray();

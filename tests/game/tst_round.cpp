@@ -85,6 +85,10 @@ void TestRound::loadGivesIdleWindow()
     QVERIFY(!logic.scoretxt().visible);
     QCOMPARE(logic.seconds().caption, std::string("0"));
     QVERIFY(logic.surface().texts.empty()); // "Loaded 1/2" was printed, then cleared
+    // How common the words are waits for the first word a round's end counts.
+    QCOMPARE(platform.asked, std::vector<std::string>{"DIC/BIN"});
+    logic.commonness();
+    QCOMPARE(platform.asked, (std::vector<std::string>{"DIC/BIN", "DIC/SIZES"}));
     QVERIFY(logic.startbtn().enabled);
     QVERIFY(!logic.endbtn().enabled);
     QVERIFY(!logic.sectimerEnabled());

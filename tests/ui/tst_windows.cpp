@@ -29,7 +29,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -91,6 +93,8 @@ private slots:
     void resultsWindow();
     void resultsWindowDesign();
     void allWordsWindow();
+    void rareWords_data();
+    void rareWords();
     void keyboardRound();
     void progressChart();
     void commandLine_data();
@@ -103,6 +107,18 @@ private slots:
 
 private:
     PrivateTmp tmp_;
+    // What the All Words window showed of a round with a common and a rare word found.
+    struct AllWordsSeen {
+        struct Item {
+            QString text;
+            bool enabled, bold;
+            QColor colour;
+        };
+        QList<Item> items;
+        QString foundtxt, commontxt, quoMeaning, catMeaning, belowLastCommon;
+        QByteArray records; // the file the round was kept in
+    };
+    std::optional<AllWordsSeen> rareRound_;
 };
 
 namespace {
@@ -328,6 +344,7 @@ void TestWindows::allWordsWindow()
     QString foundtxt, recordtxt, meaning;
     QList<int> path;
     bool pathInRed = false, othersGrey = true;
+    int rareFrom = -1; // the first rare word's index in `words`
     answerNextModal([&](QWidget* results) {
         QVERIFY(QTest::qWaitForWindowExposed(results));
         answerNextModal([&](QWidget* modal) {
@@ -340,6 +357,10 @@ void TestWindows::allWordsWindow()
             recordtxt = a->findChild<QLabel*>("recordtxt")->text();
             auto* list = a->findChild<QListWidget*>("allwordslst");
             for (int i = 0; i < list->count(); ++i) {
+                if (list->item(i)->text() == AllWordsFrm::kRareCaption) {
+                    rareFrom = int(words.size());
+                    continue;
+                }
                 words << list->item(i)->text();
                 if (list->item(i)->font().bold())
                     found << list->item(i)->text();
@@ -367,7 +388,7 @@ void TestWindows::allWordsWindow()
     int best = 0;
     for (int i = 0; i < words.size(); ++i) {
         best += int(words[i].size());
-        QVERIFY(i == 0 || words[i - 1].size() >= words[i].size()); // longest first
+        QVERIFY(i == 0 || i == rareFrom || words[i - 1].size() >= words[i].size()); // longest first, common then rare
     }
     QCOMPARE(found, QStringList({"quiz", "cat"}));
     QCOMPARE(foundtxt, QString("You found 7 of %1 points").arg(best));
@@ -385,6 +406,112 @@ void TestWindows::allWordsWindow()
     w.close();
     QStandardPaths::setTestModeEnabled(false);
     qputenv("HOME", realHome);
+}
+
+// On kBoard the player finds CAT (common) and QUO (rare): 135 words, 101
+// common (410 points) and 34 rare.
+void TestWindows::rareWords_data()
+{
+    QTest::addColumn<QString>("behaviour");
+    for (const char* row : {"common words first, longest first", "the caption, then the rare words in grey",
+                            "the player's rare word stays found", "the header counts the common words",
+                            "a rare word's meaning says it is rare", "the arrow keys pass over the caption",
+                            "the round kept with its common points"})
+        QTest::newRow(row) << row;
+}
+
+void TestWindows::rareWords()
+{
+    QFETCH(QString, behaviour);
+    if (!rareRound_) {
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        QStandardPaths::setTestModeEnabled(true);
+        MainFrm w;
+        w.Form_Load();
+        w.setRandomSource(boardSource(kBoard));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
+        w.Combo1_Click(1);
+        click(&w, "startbtn");
+        press(w, {0, 1, 2}); // CAT
+        click(&w, "Addbtn");
+        press(w, {8, 9, 5}); // QUO
+        click(&w, "Addbtn");
+        click(&w, "endbtn");
+        AllWordsSeen seen;
+        answerNextModal([&](QWidget* results) {
+            answerNextModal([&](QWidget* modal) {
+                auto* a = qobject_cast<AllWordsFrm*>(modal);
+                QVERIFY(a);
+                seen.foundtxt = a->findChild<QLabel*>("foundtxt")->text();
+                seen.commontxt = a->findChild<QLabel*>("commontxt")->text();
+                auto* list = a->findChild<QListWidget*>("allwordslst");
+                for (int i = 0; i < list->count(); ++i) {
+                    const QListWidgetItem* item = list->item(i);
+                    seen.items << AllWordsSeen::Item{item->text(), item->flags() != Qt::NoItemFlags, item->font().bold(),
+                                                     item->foreground().color()};
+                }
+                auto meaning = [&](const QString& word) {
+                    list->setCurrentItem(list->findItems(word, Qt::MatchExactly).value(0));
+                    return a->findChild<QPlainTextEdit*>("meaningtxt")->toPlainText();
+                };
+                seen.quoMeaning = meaning("quo");
+                seen.catMeaning = meaning("cat");
+                const QListWidgetItem* caption = list->findItems(AllWordsFrm::kRareCaption, Qt::MatchExactly).value(0);
+                list->setCurrentRow(caption ? list->row(caption) - 1 : 0);
+                list->setFocus();
+                QTest::keyClick(list, Qt::Key_Down);
+                seen.belowLastCommon = list->currentItem() ? list->currentItem()->text() : QString();
+            });
+            QTest::mouseClick(results->findChild<QLabel*>("d_5"), Qt::LeftButton);
+        });
+        click(&w, "scoretxt");
+        QTRY_VERIFY(!seen.items.isEmpty());
+        w.close();
+        QFile records(home.filePath(".qttest/share/golexorb/records.txt"));
+        if (records.open(QIODevice::ReadOnly))
+            seen.records = records.readAll();
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("HOME", realHome);
+        rareRound_ = seen;
+    }
+    const AllWordsSeen& seen = *rareRound_;
+    QCOMPARE(seen.items.size(), 136); // 135 words and the caption
+    const QString note = QString::fromLatin1(game::kRareWordNote.data(), qsizetype(game::kRareWordNote.size()));
+    if (behaviour == "common words first, longest first") {
+        QCOMPARE(seen.items[0].text, QString("readiest"));
+        for (int i = 1; i < 101; ++i)
+            QVERIFY(seen.items[i - 1].text.size() >= seen.items[i].text.size());
+        QCOMPARE(seen.items[100].text, QString("tog")); // the last 3-letter common word in byte order
+    } else if (behaviour == "the caption, then the rare words in grey") {
+        QCOMPARE(seen.items[101].text, QString("Rare words"));
+        QVERIFY(!seen.items[101].enabled);
+        QCOMPARE(seen.items[102].text, QString("stagier"));
+        for (int i = 102; i < 136; ++i) {
+            QVERIFY(i == 102 || seen.items[i - 1].text.size() >= seen.items[i].text.size());
+            if (seen.items[i].text != "quo")
+                QCOMPARE(seen.items[i].colour, QColor(128, 128, 128));
+        }
+    } else if (behaviour == "the player's rare word stays found") {
+        const auto quo = std::find_if(seen.items.begin(), seen.items.end(), [](const auto& i) { return i.text == "quo"; });
+        QVERIFY(quo - seen.items.begin() > 101);
+        QVERIFY(quo->bold);
+        QCOMPARE(quo->colour, QColor(0, 192, 0));
+    } else if (behaviour == "the header counts the common words") {
+        QCOMPARE(seen.foundtxt, QString("You found 6 of 548 points"));
+        QCOMPARE(seen.commontxt, QString("Common words: 3 of 410 points"));
+    } else if (behaviour == "a rare word's meaning says it is rare") {
+        QVERIFY2(seen.quoMeaning.endsWith("\n\n" + note), qPrintable(seen.quoMeaning));
+        QVERIFY(!seen.catMeaning.contains(note));
+    } else if (behaviour == "the arrow keys pass over the caption") {
+        QCOMPARE(seen.belowLastCommon, QString("stagier"));
+    } else if (behaviour == "the round kept with its common points") {
+        const QByteArray fields = QDate::currentDate().toString(Qt::ISODate).toLatin1() + " 2 6 2 135";
+        QVERIFY2(seen.records.contains("\nround " + fields + "\ncommon " + fields + " 3 410\n"), seen.records.constData());
+    }
 }
 
 // A whole round without the mouse, each key sent where the focus is.

@@ -1,6 +1,7 @@
 // The word list as the game embeds it.
 
 #include "blocklist.h"
+#include "commonness.h"
 #include "dicfile.h"
 #include "mdllist.h"
 
@@ -19,6 +20,7 @@ private slots:
     void framing();
     void words();
     void loadsThroughTheTemporaryFile();
+    void commonness();
     void noBlockedWord();
     void blockList_data();
     void blockList();
@@ -27,7 +29,21 @@ private:
     QByteArray bytes_;
     std::vector<QByteArray> lines_; // the 200,000 CR LF lines, undecoded
     std::set<std::string> words_;   // decoded
+    QByteArray sizes_;              // :/DIC/SIZES
+    mkdic::BlockRules rules_;       // as the files beside the list give them
 };
+
+namespace {
+
+std::vector<std::string> readList(const char* name)
+{
+    QFile f(QStringLiteral(SOURCE_DIR "/resources/") + QLatin1String(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return mkdic::parseBlockList(f.readAll().toStdString());
+}
+
+} // namespace
 
 void TestResource::initTestCase()
 {
@@ -49,6 +65,11 @@ void TestResource::initTestCase()
             c = char(static_cast<unsigned char>(c) - 10);
         words_.insert(word);
     }
+    QFile sizes(QStringLiteral(":/DIC/SIZES"));
+    QVERIFY2(sizes.open(QIODevice::ReadOnly), "the resource :/DIC/SIZES is missing");
+    sizes_ = sizes.readAll();
+    rules_ = mkdic::makeRules(readList("blocklist.txt"), readList("blockstems.txt"), readList("blockallow.txt"));
+    QVERIFY(rules_.forms.size() > 200 && !rules_.stems.empty() && !rules_.allowed.empty());
 }
 
 void TestResource::framing()
@@ -97,36 +118,66 @@ void TestResource::loadsThroughTheTemporaryFile()
     }
 }
 
-void TestResource::noBlockedWord()
+// One size for each word, in list order; the junk a new player met is rare.
+void TestResource::commonness()
 {
-    QFile f(QStringLiteral(SOURCE_DIR "/resources/blocklist.txt"));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const auto list = mkdic::parseBlockList(f.readAll().toStdString());
-    QVERIFY(list.size() > 200);
-    for (const auto& form : mkdic::blockedForms(list))
-        QVERIFY2(!words_.contains(form), form.c_str());
+    const std::size_t count = words_.size() - 1; // less the empty entry
+    QCOMPARE(std::size_t(sizes_.size()), (count + 1) / 2);
+    const wordlist::Commonness c(std::string_view(sizes_.constData(), std::size_t(sizes_.size())));
+    for (std::size_t i = 0; i < count; ++i)
+        QVERIFY2(c.size(i) >= 10 && c.size(i) <= 70, qPrintable(QString::number(i)));
+    QCOMPARE(c.size(0), 10);               // "a"
+    QCOMPARE(c.rare(count - 1), true);      // "zymurgy"
 }
 
-// What a new player tries stays; a blocked word's forms go, not the words
-// that merely contain it.
+void TestResource::noBlockedWord()
+{
+    for (const auto& form : rules_.forms)
+        QVERIFY2(!words_.contains(form), form.c_str());
+    for (const auto& word : words_)
+        QVERIFY2(!mkdic::blocked(rules_, word), word.c_str());
+    // An allowed word the list lacks would be a stale or misspelt entry.
+    for (const auto& word : rules_.allowed)
+        QVERIFY2(words_.contains(word), word.c_str());
+}
+
+// What a new player tries stays; a blocked word's forms go, and so does
+// every word holding a stem, not the words that merely contain a blocked
+// word. `kept`: the block rules let it through; `listed`: the built list
+// holds it (SCOWL lacks proper names such as "scunthorpe").
 void TestResource::blockList_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<bool>("kept");
+    QTest::addColumn<bool>("listed");
     for (const char* w : {"cats", "boxes", "churches", "ladies", "walked", "stopped", "carried", "making", "colour",
                           "colours", "favourite", "organised", "travelled", "centre", "grapes", "therapist",
                           "assess", "passes", "spices", "spiced", "analysis", "butter", "title", "document",
-                          "cocktail", "pussycat", "sextet", "snatched", "escorts", "tits", "scrape"})
-        QTest::newRow(w) << w << true;
-    for (const char* w : {"fucked", "fucks", "shitting", "cunts", "sluts", "whores", "spics", "faggots", "wankers"})
-        QTest::newRow(w) << w << false;
+                          "cocktail", "pussycat", "sextet", "snatched", "escorts", "tits", "scrape",
+                          // holding the letters of a stem or a whole blocked word
+                          "assassin", "dickens", "niggardly", "swanky", "twattle", "cockatoo",
+                          // the allow list
+                          "mishit", "mishitting", "snigger", "sniggeringly"})
+        QTest::newRow(w) << w << true << true;
+    for (const char* w : {"scunthorpe", "essex"})
+        QTest::newRow(w) << w << true << false;
+    for (const char* w : {"fucked", "fucks", "shitting", "cunts", "sluts", "whores", "spics", "faggots", "wankers",
+                          // families the whole words missed, each through its stem
+                          "bullshitted", "bullshitting", "bullshitter", "chickenshit", "shitload", "shittier",
+                          "shittiest", "shitwork", "sluttier", "sluttish", "whoreson", "whoremaster",
+                          "sonsofbitches", "bitchiness", "bitchily", "motherfucking", "niggerhead", "cocksuckers",
+                          // not in the list's sizes; the stem keeps it out should they grow
+                          "shittah"})
+        QTest::newRow(w) << w << false << false;
 }
 
 void TestResource::blockList()
 {
     QFETCH(QString, word);
     QFETCH(bool, kept);
-    QCOMPARE(words_.contains(word.toStdString()), kept);
+    QFETCH(bool, listed);
+    QCOMPARE(!mkdic::blocked(rules_, word.toStdString()), kept);
+    QCOMPARE(words_.contains(word.toStdString()), listed);
 }
 
 QTEST_GUILESS_MAIN(TestResource)

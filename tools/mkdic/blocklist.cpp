@@ -85,4 +85,26 @@ std::set<std::string> blockedForms(const std::vector<std::string>& blocklist)
     return out;
 }
 
+BlockRules makeRules(const std::vector<std::string>& blocklist, const std::vector<std::string>& stems,
+                     const std::vector<std::string>& allowed)
+{
+    return {blockedForms(blocklist), stems, std::set<std::string>(allowed.begin(), allowed.end())};
+}
+
+std::string_view stemIn(const BlockRules& rules, std::string_view word)
+{
+    for (const auto& stem : rules.stems)
+        if (word.find(stem) != std::string_view::npos)
+            return stem;
+    return {};
+}
+
+bool blocked(const BlockRules& rules, std::string_view word)
+{
+    const std::string w(word);
+    if (rules.forms.contains(w))
+        return true;
+    return !stemIn(rules, word).empty() && !rules.allowed.contains(w);
+}
+
 } // namespace mkdic

@@ -1,7 +1,12 @@
 #pragma once
-// The block list mkdic applies: words left out of the game's word list, each
-// with its simple inflections, matched as whole words only. A word that just
-// contains a blocked one ("grapes", "scunthorpe") stays.
+// The block list mkdic applies, in two parts:
+// - whole words (blocklist.txt): each listed word with its simple
+//   inflections, matched as whole words only, so a word that just contains
+//   one ("grapes", "scunthorpe") stays;
+// - stems (blockstems.txt): the strongest profanity and slurs, whose every
+//   compound is offensive; any word containing one goes ("bullshitted",
+//   "whoreson"), unless the allow list beside them (blockallow.txt) names it
+//   ("mishit", "snigger").
 
 #include <set>
 #include <string>
@@ -21,7 +26,23 @@ std::vector<std::string> parseBlockList(std::string_view text);
 // only "-s", so "spic" never blocks "spices" or "spiced".
 std::vector<std::string> inflections(std::string_view word);
 
-// Every form the block list leaves out.
+// Every form the whole-word list leaves out.
 std::set<std::string> blockedForms(const std::vector<std::string>& blocklist);
+
+struct BlockRules {
+    std::set<std::string> forms;    // blockedForms of the whole-word list
+    std::vector<std::string> stems; // in the file's order
+    std::set<std::string> allowed;  // excused from the stems, not from forms
+};
+
+BlockRules makeRules(const std::vector<std::string>& blocklist, const std::vector<std::string>& stems,
+                     const std::vector<std::string>& allowed);
+
+// The first stem `word` contains, whether or not the allow list excuses it;
+// empty when it contains none.
+std::string_view stemIn(const BlockRules& rules, std::string_view word);
+
+// Left out of the word list: one of the forms, or holding a stem and not allowed.
+bool blocked(const BlockRules& rules, std::string_view word);
 
 } // namespace mkdic
