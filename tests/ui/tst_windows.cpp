@@ -759,7 +759,7 @@ void TestWindows::addedWindowsFitTheScreen()
     game::Report report;
     report.progress = game::progressFor(*game::parseRecords("golexorb-records 1\nround 2024-01-01 3 12 3 70\n"
                                                             "round 2024-01-02 3 31 8 90\n"), 3);
-    report.allwords = {{"QUIZ", {8, 9, 10, 11}, true, {}}, {"CAT", {0, 1, 2}, false, {}}};
+    report.allwords = {{"QUIZ", {8, 9, 10, 11}, true, false, {}}, {"CAT", {0, 1, 2}, false, false, {}}};
     AllWordsFrm a;
     a.fill(report);
     a.show();
