@@ -3,18 +3,37 @@
 #include "dicfile.h"
 #include "mdllist.h"
 
+#include <system_error>
+
 namespace wordlist {
 
 Dictionary::Dictionary() = default;
 
-Dictionary::~Dictionary() = default;
+Dictionary::~Dictionary()
+{
+    finishClearing();
+}
 
 void Dictionary::writeCopy(std::string_view bytes)
 {
-    // What runs that were killed or crashed left goes first; a live run's
-    // copy stays.
-    mdlList::clearDeadRuns();
+    // What runs that were killed or crashed left goes; a live run's copy
+    // stays, this one's too. The temporary folder is shared with other
+    // users, who may have filled it with names like ours: reading a folder
+    // of 100,000 names takes longer than the rest of start-up, so it is
+    // done beside it rather than before it.
+    finishClearing();
+    try {
+        clearing_ = std::thread([] { mdlList::clearDeadRuns(); });
+    } catch (const std::system_error&) {
+        mdlList::clearDeadRuns(); // no thread to be had: here, then
+    }
     copy_ = std::make_unique<mdlList::DicFile>(bytes);
+}
+
+void Dictionary::finishClearing() noexcept
+{
+    if (clearing_.joinable())
+        clearing_.join();
 }
 
 void Dictionary::loadCopy()
@@ -24,6 +43,7 @@ void Dictionary::loadCopy()
 
 std::string Dictionary::removeCopy() noexcept
 {
+    finishClearing();
     return copy_ ? copy_->remove() : std::string();
 }
 

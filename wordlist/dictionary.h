@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace mdlList {
 class DicFile;
@@ -26,8 +27,9 @@ public:
     Dictionary(const Dictionary&) = delete; // the index points into the list
     Dictionary& operator=(const Dictionary&) = delete;
 
-    // Clears what runs killed earlier left in the temporary folder, then
-    // writes `bytes` to a new private copy. Throws mdlList::DicFileError.
+    // Clears what runs killed earlier left in the temporary folder, on a
+    // thread of its own, and writes `bytes` to a new private copy meanwhile.
+    // Throws mdlList::DicFileError.
     void writeCopy(std::string_view bytes);
     // Loads the copy into the list and builds the index over it. Throws
     // mdlList::LoadError.
@@ -49,6 +51,9 @@ public:
     const WordIndex& index() const { return index_; }
 
 private:
+    void finishClearing() noexcept;
+
+    std::thread clearing_;
     std::unique_ptr<mdlList::DicFile> copy_;
     WordList list_;
     WordIndex index_;
