@@ -13,6 +13,7 @@ struct CommandLine {
     Action action = Action::play;
     QString text;     // the help or the version for standard output, or the error
     QString platform; // the value of Qt's own -platform option, if given
+    QString display;  // the value of Qt's own -display option (the X server), if given
 };
 
 // Parses the arguments (the program's name first). Qt's own options
@@ -20,7 +21,8 @@ struct CommandLine {
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // Empty when the window system Qt will try can be reached as far as the
-// environment tells; otherwise the one line that says why not.
-QString missingDisplay(const QString& platform, const QProcessEnvironment& environment);
+// command line and the environment tell; otherwise the one line that says
+// why not.
+QString missingDisplay(const CommandLine& command, const QProcessEnvironment& environment);
 
 } // namespace golexorb

@@ -10,6 +10,7 @@
 #    ends by that signal;
 #  - what a run killed with SIGKILL left is cleared when the next one starts;
 #  - a temporary folder that cannot be removed is said on standard error;
+#  - -display names the X server when DISPLAY is not set;
 #  - no sanitizer reports anything (in a checking build).
 # Usage: lifecycle.sh GAME_BINARY
 set -u
@@ -171,6 +172,14 @@ close_window "$id" $app
 status_of $app; [ "$st" = 1 ] || fail "exit status $st when the folder stayed"
 grep -q "could not be removed" "$work/game-stuck.log" || fail "nothing said on standard error"
 rm -rf "$folder"
+cases=$((cases + 1))
+
+echo "-display instead of DISPLAY"
+(cd "$work/cwd" && TMPDIR="$work/tmp" exec env -u DISPLAY "$game" -display "$DISPLAY" 2>"$work/game-display.log") &
+app=$!; pids="$pids $app"; watched=$app
+id=$(windows "Go LEXORB" 1) || fail "no window with -display $DISPLAY and DISPLAY unset"
+close_window "$id" $app
+status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
 cases=$((cases + 1))
 
 # A sanitizer's report fails the test even where the exit status was not 0 anyway.
