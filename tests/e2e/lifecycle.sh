@@ -11,6 +11,8 @@
 #  - what a run killed with SIGKILL left is cleared when the next one starts;
 #  - a temporary folder that cannot be removed is said on standard error;
 #  - -display names the X server when DISPLAY is not set;
+#  - a chart module cut short, or lacking its entry point, is said so in a
+#    message and the game plays on;
 #  - no sanitizer reports anything (in a checking build).
 # Usage: lifecycle.sh GAME_BINARY
 set -u
@@ -181,6 +183,37 @@ id=$(windows "Go LEXORB" 1) || fail "no window with -display $DISPLAY and DISPLA
 close_window "$id" $app
 status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
 cases=$((cases + 1))
+
+# A copy of the game with a damaged chart module beside it, where it looks
+# first: a round of one minute ended at once, its results, All Words, then
+# the chart; a message says what is wrong, and the game goes on.
+mkdir "$work/bin" "$work/home"
+cp "$game" "$work/bin/golexorb"
+libz=$(ldd "$game" | awk '$1 ~ /^libz\.so/ { print $3 }')
+for damage in "is cut short" "lacks its entry point"; do
+    echo "a chart module that $damage"
+    case $damage in
+    *short) head -c 8192 "$(dirname "$game")/golexorb-progress.so" >"$work/bin/golexorb-progress.so" ;;
+    *) cp "$libz" "$work/bin/golexorb-progress.so" ;;
+    esac
+    log="$work/game-module-${damage##* }.log"
+    (cd "$work/cwd" && HOME="$work/home" TMPDIR="$work/tmp" exec "$work/bin/golexorb" 2>"$log") & app=$!
+    pids="$pids $app"; watched=$app
+    id=$(windows "Go LEXORB" 1) || fail "no window 'Go LEXORB' appeared"
+    xdotool windowactivate --sync "$id" key Down F2 F3 F4 >/dev/null 2>&1
+    results=$(windows "Results" 1) || fail "no results window"
+    xdotool windowactivate --sync "$results" key F5 >/dev/null 2>&1
+    allwords=$(windows "All Words" 1) || fail "no All Words window"
+    xdotool windowactivate --sync "$allwords" key ctrl+g >/dev/null 2>&1
+    box=$(windows "Go LEXORB" 2 | grep -vx "$id") || fail "no message about the module; the game said: $(cat "$log")"
+    grep -q "cannot be shown: the module .* $damage" "$log" || fail "the module's fault is not said: $(cat "$log")"
+    xdotool windowactivate --sync "$box" key Return >/dev/null 2>&1
+    xdotool windowactivate --sync "$allwords" key Escape >/dev/null 2>&1
+    xdotool windowactivate --sync "$results" key Escape >/dev/null 2>&1
+    close_window "$id" $app
+    status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
+    cases=$((cases + 1))
+done
 
 # A sanitizer's report fails the test even where the exit status was not 0 anyway.
 if grep -l -E 'Sanitizer|runtime error:' "$work"/*.log >/dev/null 2>&1; then
