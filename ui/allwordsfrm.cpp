@@ -92,6 +92,21 @@ QStringList helperFolders(const char* installed)
     return folders;
 }
 
+// What words mean comes from the WordNet lookup program, found once.
+void findLookupProgram()
+{
+    [[maybe_unused]] static const bool found = [] {
+        for (const QString& folder : helperFolders("../" GOLEXORB_HELPER_DIR)) {
+            const QFileInfo program(QDir(folder).filePath(QStringLiteral("golexorb-wordnet")));
+            if (program.isFile() && program.isExecutable()) {
+                wordlist::setLookupProgram(QFile::encodeName(program.filePath()).toStdString());
+                return true;
+            }
+        }
+        return false;
+    }();
+}
+
 // The function that makes the chart window; null with the problem, and
 // whether installing Qt Charts may mend it.
 MakeProgressWindow progressWindowMaker(QString* problem, bool* needsCharts)
@@ -193,7 +208,9 @@ void AllWordsFrm::allwordslst_Click(int row)
         const std::string& word = words_[std::size_t(row)].word;
         ui->pathtxt->setText(fromLatin1(word));
         // Fast enough to run here: a few milliseconds for the words with
-        // the most senses (golexorb_definitions_bench).
+        // the most senses (golexorb_definitions_bench), and a time limit
+        // when the lookup program is stuck.
+        findLookupProgram();
         ui->meaningtxt->setPlainText(fromLatin1(wordlist::meaningText(wordlist::define(word))));
     }
     showLetters();

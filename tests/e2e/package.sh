@@ -46,12 +46,13 @@ dpkg -x "$deb" "$root" || fail "dpkg -x failed"
 arch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 game=$root/usr/games/golexorb
 module=$root/usr/lib/$arch/golexorb/golexorb-progress.so
+lookup=$root/usr/libexec/golexorb/golexorb-wordnet
 desktop=$(ls "$root"/usr/share/applications/*.desktop)
 id=$(basename "$desktop" .desktop)
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 
 # The files a desktop and Debian expect.
-for f in "$game" "$module" "$metainfo" "$root/usr/share/man/man6/golexorb.6.gz" \
+for f in "$game" "$module" "$lookup" "$metainfo" "$root/usr/share/man/man6/golexorb.6.gz" \
          "$root/usr/share/doc/golexorb/copyright" "$root/usr/share/doc/golexorb/changelog.gz"; do
     [ -f "$f" ] || fail "${f#"$root"} is not in the package"
 done
@@ -59,7 +60,7 @@ for s in 16 32 48 64 128 256; do
     [ -f "$root/usr/share/icons/hicolor/${s}x$s/apps/golexorb.png" ] || fail "no ${s}x$s icon"
 done
 ok "files"
-for f in "$game" "$module"; do
+for f in "$game" "$module" "$lookup"; do
     ! readelf -d "$f" | grep -qE 'R(UN)?PATH' || fail "${f#"$root"} has a RUNPATH: $(readelf -d "$f" | grep -E 'R(UN)?PATH')"
     readelf -d "$f" | grep -q 'BIND_NOW' || fail "${f#"$root"} is not built with the hardening flags (no BIND_NOW)"
 done
@@ -68,6 +69,12 @@ for d in libqt6widgets6 libqt6charts6 libc6; do
     echo "$depends" | grep -q "\b$d\b" || fail "Depends lacks $d (dpkg-shlibdeps): $depends"
 done
 ok "no RUNPATH, hardened; Depends: $depends"
+# The WordNet lookup program answers as the game asks it.
+if [ -f /usr/share/wordnet/data.noun ]; then
+    answer=$(printf 'quiz\n' | timeout 20 "$lookup" --serve | tail -n 1)
+    [ "$answer" = "$(printf 'done\tfound\t\t')" ] || fail "the lookup program answered '$answer' for quiz"
+    ok "the lookup program finds quiz"
+fi
 
 # The metadata: valid, and saying the same as the package.
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
