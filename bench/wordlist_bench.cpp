@@ -8,6 +8,7 @@
 #include "dicfile.h"
 #include "dictionary.h"
 #include "mdllist.h"
+#include "planted.h"
 #include "wordindex.h"
 #include "wordlist.h"
 
@@ -26,9 +27,7 @@
 #include <string_view>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <stdlib.h>
 
 namespace {
 
@@ -116,27 +115,6 @@ void registerStartup()
     })->Unit(benchmark::kMillisecond);
 }
 
-// Start-up first clears what killed runs left in the temporary folder. Here
-// the folder is shared with another user who planted 100,000 names like the
-// game's (folders of another user when run as root, who can make them;
-// regular files otherwise), against an empty folder.
-void plantNames(const std::filesystem::path& folder, int count)
-{
-    const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    for (int i = 0; i < count; ++i) {
-        std::string name = "golexorb-" + std::to_string(2 + (i * 7919L) % 4000000) + "-5-";
-        for (int k = 0, v = i; k < 6; ++k, v /= 62)
-            name += digits[v % 62];
-        const std::string path = (folder / name).string();
-        if (::geteuid() == 0) {
-            if (::mkdir(path.c_str(), 0700) == 0 && ::chown(path.c_str(), 65534, 65534) != 0)
-                std::perror(path.c_str());
-        } else if (const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600); fd >= 0) {
-            ::close(fd);
-        }
-    }
-}
-
 // Scratch temporary folders with names planted in them, made once for the
 // benchmarks that use them and removed at the end.
 std::map<int, std::filesystem::path> g_planted;
@@ -148,7 +126,7 @@ const std::filesystem::path& plantedFolder(int planted)
         std::string templ = (std::filesystem::temp_directory_path() / "golexorb-bench-XXXXXX").string();
         if (::mkdtemp(templ.data())) {
             folder = templ;
-            plantNames(folder, planted);
+            bench::plantNames(folder, planted);
         }
     }
     return folder;
@@ -186,8 +164,8 @@ void registerClearing()
             for (auto _ : st)
                 benchmark::DoNotOptimize(mdlList::clearDeadRuns());
         })->Unit(benchmark::kMillisecond);
-        // What start-up waits for: the clearing runs beside the copy.
-        benchmark::RegisterBenchmark(("startup/2 write the temporary file as start-up does, " + names).c_str(),
+        // What start-up waits for: the clearing runs beside it.
+        benchmark::RegisterBenchmark(("startup/2-3 write and load the temporary file as start-up does, " + names).c_str(),
                                      [planted](benchmark::State& st) {
                                          if (plantedFolder(planted).empty())
                                              st.SkipWithError("no scratch folder");
@@ -195,6 +173,7 @@ void registerClearing()
                                          for (auto _ : st) {
                                              wordlist::Dictionary dictionary;
                                              dictionary.writeCopy(g_bytes);
+                                             dictionary.loadCopy();
                                              st.PauseTiming();
                                              dictionary.removeCopy();
                                              st.ResumeTiming();
