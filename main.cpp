@@ -66,7 +66,7 @@ int main(int argc, char* argv[])
     case golexorb::CommandLine::Action::play:
         break;
     }
-    const QString noDisplay = golexorb::missingDisplay(command.platform, QProcessEnvironment::systemEnvironment());
+    const QString noDisplay = golexorb::missingDisplay(command, QProcessEnvironment::systemEnvironment());
     if (!noDisplay.isEmpty()) {
         std::fprintf(stderr, "golexorb: %s\n", qPrintable(noDisplay));
         return 1;

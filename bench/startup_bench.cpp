@@ -12,6 +12,8 @@
 // on both alike; the processor time each spent until its window was mapped
 // is given beside the wall time, since that load moves it far less.
 
+#include "planted.h"
+
 #include <benchmark/benchmark.h>
 
 #include <xcb/xcb.h>
@@ -21,6 +23,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -266,17 +269,23 @@ int main(int argc, char** argv)
     g_scratch = templ;
     ::setenv("TMPDIR", templ, 1);
 
-    // --game=PATH measures another build of the game (a before and after).
+    // --game=PATH measures another build of the game (a before and after);
+    // --planted=N starts it in a temporary folder where another user planted
+    // N names like its own.
     std::string game = GOLEXORB_GAME;
     std::vector<char*> args;
     bool repetitionsGiven = false;
+    int planted = 0;
     for (int i = 0; i < argc; ++i) {
         if (std::strncmp(argv[i], "--game=", 7) == 0)
             game = argv[i] + 7;
+        else if (std::strncmp(argv[i], "--planted=", 10) == 0)
+            planted = std::atoi(argv[i] + 10);
         else
             args.push_back(argv[i]);
         repetitionsGiven = repetitionsGiven || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
     }
+    bench::plantNames(g_scratch, planted);
     // Interleaved runs, one start-up each, reported as medians.
     std::string interleave = "--benchmark_enable_random_interleaving=true";
     args.insert(args.begin() + 1, interleave.data());
@@ -308,7 +317,9 @@ int main(int argc, char** argv)
                     median(g_cpu["bare window"]), median(g_peak["golexorb"]), median(g_peak["bare window"]));
 
     std::error_code ec;
-    const bool clean = std::filesystem::is_empty(g_scratch, ec);
+    const bool clean = std::distance(std::filesystem::directory_iterator(g_scratch, ec),
+                                     std::filesystem::directory_iterator())
+        == planted;
     std::filesystem::remove_all(g_scratch, ec);
     xcb_disconnect(g_x);
     if (!clean) {

@@ -6,7 +6,9 @@
 // lies in the program, written to the temporary file, read back with loadlist.
 
 #include "dicfile.h"
+#include "dictionary.h"
 #include "mdllist.h"
+#include "planted.h"
 #include "wordindex.h"
 #include "wordlist.h"
 
@@ -16,11 +18,16 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <stdlib.h>
 
 namespace {
 
@@ -106,6 +113,75 @@ void registerStartup()
             benchmark::DoNotOptimize(index.find("a"));
         }
     })->Unit(benchmark::kMillisecond);
+}
+
+// Scratch temporary folders with names planted in them, made once for the
+// benchmarks that use them and removed at the end.
+std::map<int, std::filesystem::path> g_planted;
+
+const std::filesystem::path& plantedFolder(int planted)
+{
+    auto& folder = g_planted[planted];
+    if (folder.empty()) {
+        std::string templ = (std::filesystem::temp_directory_path() / "golexorb-bench-XXXXXX").string();
+        if (::mkdtemp(templ.data())) {
+            folder = templ;
+            bench::plantNames(folder, planted);
+        }
+    }
+    return folder;
+}
+
+// TMPDIR names another folder while it lives.
+class TemporaryFolder {
+public:
+    explicit TemporaryFolder(const std::filesystem::path& folder)
+    {
+        if (const char* old = std::getenv("TMPDIR"))
+            old_ = old;
+        ::setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~TemporaryFolder()
+    {
+        if (old_)
+            ::setenv("TMPDIR", old_->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+
+private:
+    std::optional<std::string> old_;
+};
+
+void registerClearing()
+{
+    for (const int planted : {0, 100000}) {
+        const std::string names = std::to_string(planted) + " names planted by another user";
+        benchmark::RegisterBenchmark(("startup/0 clear dead runs, " + names).c_str(), [planted](benchmark::State& st) {
+            if (plantedFolder(planted).empty())
+                st.SkipWithError("no scratch folder");
+            const TemporaryFolder tmp(plantedFolder(planted));
+            for (auto _ : st)
+                benchmark::DoNotOptimize(mdlList::clearDeadRuns());
+        })->Unit(benchmark::kMillisecond);
+        // What start-up waits for: the clearing runs beside it.
+        benchmark::RegisterBenchmark(("startup/2-3 write and load the temporary file as start-up does, " + names).c_str(),
+                                     [planted](benchmark::State& st) {
+                                         if (plantedFolder(planted).empty())
+                                             st.SkipWithError("no scratch folder");
+                                         const TemporaryFolder tmp(plantedFolder(planted));
+                                         for (auto _ : st) {
+                                             wordlist::Dictionary dictionary;
+                                             dictionary.writeCopy(g_bytes);
+                                             dictionary.loadCopy();
+                                             st.PauseTiming();
+                                             dictionary.removeCopy();
+                                             st.ResumeTiming();
+                                         }
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(20); // each waits for the clearing, untimed
+    }
 }
 
 void registerSearches()
@@ -210,12 +286,16 @@ int main(int argc, char** argv)
                  g_index.inRuns() ? "ordered runs, nothing sorted" : "sorted (the list is out of order)");
 
     registerStartup();
+    registerClearing();
     registerSearches();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    for (const auto& [planted, folder] : g_planted)
+        if (!folder.empty())
+            std::filesystem::remove_all(folder);
     g_dic.reset();
     return 0;
 }

@@ -220,6 +220,16 @@ std::string formatRecords(const Records& records)
     return out;
 }
 
+std::size_t fitRecords(Records& records)
+{
+    std::size_t size = formatRecords(records).size();
+    std::size_t dropped = 0;
+    while (size > kLargestRecordsFile && dropped < records.kept.size())
+        size -= records.kept[dropped++].size() + 1;
+    records.kept.erase(records.kept.begin(), records.kept.begin() + std::ptrdiff_t(dropped));
+    return dropped;
+}
+
 Progress progressFor(const Records& records, int minutes)
 {
     Progress p;

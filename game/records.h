@@ -38,6 +38,9 @@ inline constexpr int kShortestRound = 1; // minutes
 inline constexpr int kLongestRound = 10;
 inline constexpr int kRecordsVersion = 1;
 inline constexpr std::size_t kRoundsKept = 100; // of each round length
+// The largest records file the game reads, and so the largest it writes:
+// far more than years of rounds.
+inline constexpr std::size_t kLargestRecordsFile = std::size_t(1) << 20;
 
 // Whether `minutes` is a round length the game offers (Combo1's entries).
 constexpr bool isRoundLength(int minutes)
@@ -98,6 +101,11 @@ bool enterRound(Records& records, const Round& round);
 std::optional<Records> parseRecords(std::string_view text, std::string* problem = nullptr);
 
 std::string formatRecords(const Records& records);
+
+// Makes the records' text fit kLargestRecordsFile: the kept lines of later
+// kinds go, the oldest first, until it does (the best scores and the rounds
+// alone are far smaller). How many went.
+std::size_t fitRecords(Records& records);
 
 // The player's scores in the rounds kept of one length, as a curve: round
 // by round in the order played.

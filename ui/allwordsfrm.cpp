@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QListWidget>
@@ -17,6 +18,10 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include <elf.h>
 
 namespace {
 
@@ -36,24 +41,103 @@ const QColor kRareColor(128, 128, 128); // greyer than a word, readable on white
 // program must not look there.
 using MakeProgressWindow = QDialog* (*)(const game::Progress&, QWidget*);
 
-MakeProgressWindow progressWindowMaker(QString* problem)
+// The ELF header of a file: its first bytes, zero when it has fewer.
+Elf64_Ehdr elfHeader(QFile& file)
+{
+    Elf64_Ehdr header{};
+    file.seek(0);
+    file.read(reinterpret_cast<char*>(&header), sizeof header);
+    return header;
+}
+
+// Why the file at `path` is not a whole shared library of this computer's
+// kind; empty when it is one. The loader maps a library as its headers
+// describe it, and touching a page past the end of a file cut short ends
+// the program (SIGBUS): so the headers are checked against the file's size
+// before it is loaded.
+QString damageIn(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return QStringLiteral("it cannot be read: %1").arg(file.errorString());
+    QFile self(QCoreApplication::applicationFilePath());
+    const Elf64_Ehdr own = self.open(QIODevice::ReadOnly) ? elfHeader(self) : Elf64_Ehdr{};
+    const Elf64_Ehdr h = elfHeader(file);
+    if (std::memcmp(h.e_ident, ELFMAG, SELFMAG) != 0)
+        return QStringLiteral("it is not a library");
+    if (h.e_ident[EI_CLASS] != ELFCLASS64 || h.e_ident[EI_DATA] != own.e_ident[EI_DATA]
+        || h.e_machine != own.e_machine || h.e_type != ET_DYN)
+        return QStringLiteral("it is not a library for this computer");
+    const auto size = quint64(file.size());
+    const auto within = [size](quint64 offset, quint64 length) { return offset <= size && length <= size - offset; };
+    if (h.e_phentsize != sizeof(Elf64_Phdr) || !within(h.e_phoff, quint64(h.e_phnum) * sizeof(Elf64_Phdr))
+        || !within(h.e_shoff, quint64(h.e_shnum) * h.e_shentsize))
+        return QStringLiteral("it is cut short: %1 bytes").arg(size);
+    for (quint64 i = 0; i < h.e_phnum; ++i) {
+        Elf64_Phdr segment{};
+        if (!file.seek(qint64(h.e_phoff + i * sizeof segment))
+            || file.read(reinterpret_cast<char*>(&segment), sizeof segment) != qint64(sizeof segment))
+            return QStringLiteral("it cannot be read: %1").arg(file.errorString());
+        if (segment.p_type == PT_LOAD && !within(segment.p_offset, segment.p_filesz))
+            return QStringLiteral("it is cut short: %1 bytes").arg(size);
+    }
+    return {};
+}
+
+// The folders the game's helpers are looked for in: the program's own (the
+// build), the installed ones, and GOLEXORB_MODULE_PATH for programs
+// elsewhere in the build (the tests).
+QStringList helperFolders(const char* installed)
+{
+    const QString appDir = QCoreApplication::applicationDirPath();
+    QStringList folders{appDir, QDir::cleanPath(QDir(appDir).filePath(QString::fromLatin1(installed)))};
+    if (const QString extra = qEnvironmentVariable("GOLEXORB_MODULE_PATH"); !extra.isEmpty())
+        folders.append(extra);
+    return folders;
+}
+
+// What words mean comes from the WordNet lookup program, found once.
+void findLookupProgram()
+{
+    [[maybe_unused]] static const bool found = [] {
+        for (const QString& folder : helperFolders("../" GOLEXORB_HELPER_DIR)) {
+            const QFileInfo program(QDir(folder).filePath(QStringLiteral("golexorb-wordnet")));
+            if (program.isFile() && program.isExecutable()) {
+                wordlist::setLookupProgram(QFile::encodeName(program.filePath()).toStdString());
+                return true;
+            }
+        }
+        return false;
+    }();
+}
+
+// The function that makes the chart window; null with the problem, and
+// whether installing Qt Charts may mend it.
+MakeProgressWindow progressWindowMaker(QString* problem, bool* needsCharts)
 {
     static MakeProgressWindow make = nullptr;
     if (make)
         return make;
-    const QString appDir = QCoreApplication::applicationDirPath();
-    QStringList folders{appDir, QDir(appDir).filePath(QStringLiteral("../" GOLEXORB_MODULE_DIR))};
-    if (const QString extra = qEnvironmentVariable("GOLEXORB_MODULE_PATH"); !extra.isEmpty())
-        folders.append(extra);
-    for (const QString& folder : folders) {
+    *needsCharts = true;
+    for (const QString& folder : helperFolders("../" GOLEXORB_MODULE_DIR)) {
         const QString path = QDir(folder).filePath(QStringLiteral("golexorb-progress.so"));
         if (!QFileInfo::exists(path))
             continue;
+        if (const QString damage = damageIn(path); !damage.isEmpty()) {
+            *problem = QStringLiteral("the module %1 is damaged (%2)").arg(path, damage);
+            *needsCharts = false;
+            return nullptr;
+        }
         QLibrary library(path); // left loaded for the rest of the run
+        if (!library.load()) {
+            *problem = library.errorString();
+            return nullptr;
+        }
         make = reinterpret_cast<MakeProgressWindow>(library.resolve("golexorb_progress_window"));
         if (make)
             return make;
-        *problem = library.errorString();
+        *problem = QStringLiteral("the module %1 lacks its entry point golexorb_progress_window").arg(path);
+        *needsCharts = false;
         return nullptr;
     }
     *problem = QStringLiteral("golexorb-progress.so is not installed");
@@ -173,7 +257,9 @@ void AllWordsFrm::allwordslst_Click(int row)
         path_ = w->path;
         ui->pathtxt->setText(fromLatin1(w->word));
         // Fast enough to run here: a few milliseconds for the words with
-        // the most senses (golexorb_definitions_bench).
+        // the most senses (golexorb_definitions_bench), and a time limit
+        // when the lookup program is stuck.
+        findLookupProgram();
         std::string meaning = wordlist::meaningText(wordlist::define(w->word));
         if (w->rare)
             meaning += std::string(meaning.empty() || meaning.ends_with('\n') ? "\n" : "\n\n") + std::string(game::kRareWordNote);
@@ -186,11 +272,13 @@ void AllWordsFrm::allwordslst_Click(int row)
 void AllWordsFrm::progressbtn_Click()
 {
     QString problem;
-    const MakeProgressWindow make = progressWindowMaker(&problem);
+    bool needsCharts = true;
+    const MakeProgressWindow make = progressWindowMaker(&problem, &needsCharts);
     if (!make) {
-        golexorb::messageBox(this, QStringLiteral("The progress chart cannot be shown: %1. It needs Qt Charts "
-                                                  "(sudo apt install libqt6charts6).")
-                                       .arg(problem));
+        const QString text = QStringLiteral("The progress chart cannot be shown: %1.").arg(problem);
+        std::fprintf(stderr, "golexorb: %s\n", qPrintable(text));
+        golexorb::messageBox(this, needsCharts ? text + QStringLiteral(" It needs Qt Charts (sudo apt install libqt6charts6).")
+                                               : text);
         return;
     }
     const std::unique_ptr<QDialog> window(make(progress_, this));

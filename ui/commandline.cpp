@@ -77,6 +77,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         result.text = QStringLiteral("golexorb " GOLEXORB_VERSION "\n");
     }
     result.platform = parser.value(QStringLiteral("platform"));
+    result.display = parser.value(QStringLiteral("display"));
 
     if (parser.isSet(join) != parser.isSet(name))
         return fail(QStringLiteral("--join and --name go together."));
@@ -126,9 +127,9 @@ std::vector<char*> qtArguments(int argc, char** argv)
     return out;
 }
 
-QString missingDisplay(const QString& platform, const QProcessEnvironment& environment)
+QString missingDisplay(const CommandLine& command, const QProcessEnvironment& environment)
 {
-    QString names = platform.isEmpty() ? environment.value(QStringLiteral("QT_QPA_PLATFORM")) : platform;
+    QString names = command.platform.isEmpty() ? environment.value(QStringLiteral("QT_QPA_PLATFORM")) : command.platform;
     if (names.isEmpty())
         names = QStringLiteral("xcb;wayland");
     // Qt tries each name of a list separated by semicolons; a name may
@@ -142,6 +143,9 @@ QString missingDisplay(const QString& platform, const QProcessEnvironment& envir
                                  : name.startsWith(QLatin1String("wayland")) ? QStringLiteral("WAYLAND_DISPLAY")
                                                                              : QString();
         if (variable.isEmpty() || !environment.value(variable).isEmpty())
+            return {};
+        // X11 takes its server from -display before DISPLAY.
+        if (name == QLatin1String("xcb") && !command.display.isEmpty())
             return {};
         // Without WAYLAND_DISPLAY a Wayland client tries the first socket.
         if (variable == QLatin1String("WAYLAND_DISPLAY") && environment.contains(QStringLiteral("XDG_RUNTIME_DIR"))

@@ -15,6 +15,7 @@ struct CommandLine {
     Action action = Action::play;
     QString text;     // the help or the version for standard output, or the error
     QString platform; // the value of Qt's own -platform option, if given
+    QString display;  // the value of Qt's own -display option (the X server), if given
     // Rooms and challenges: what to do once the window shows.
     QString join;      // --join ADDRESS (checked), with --name
     QString name;
@@ -31,7 +32,8 @@ CommandLine parseCommandLine(const QStringList& arguments);
 std::vector<char*> qtArguments(int argc, char** argv);
 
 // Empty when the window system Qt will try can be reached as far as the
-// environment tells; otherwise the one line that says why not.
-QString missingDisplay(const QString& platform, const QProcessEnvironment& environment);
+// command line and the environment tell; otherwise the one line that says
+// why not.
+QString missingDisplay(const CommandLine& command, const QProcessEnvironment& environment);
 
 } // namespace golexorb

@@ -3,10 +3,16 @@
 // round is entered under a lock file, read, merged and written back whole
 // through a temporary file, so two copies of the game finishing rounds at
 // once both count and a crash never leaves half a file.
+//
+// Paths are kept as the file system's bytes: a folder name need not be
+// UTF-8, and a name decoded to text and encoded back would be another.
 
 #include "records.h"
 
 #include <QString>
+
+#include <optional>
+#include <string>
 
 namespace golexorb {
 
@@ -15,18 +21,32 @@ public:
     // An empty folder means the game's data folder, looked up when used.
     explicit RecordStore(QString folder = {});
 
-    static QString defaultFolder();
-    QString folder() const;
-    QString filePath() const;
+    // The game's data folder: $XDG_DATA_HOME/golexorb when XDG_DATA_HOME is
+    // an absolute path (the XDG rules ignore any other), otherwise
+    // $HOME/.local/share/golexorb. Empty when HOME is not set either: the
+    // records are off.
+    static std::string defaultFolder();
+    std::string folder() const;
+    std::string filePath() const;
 
     // Enters a finished round (when it is recordable) and tells how it
-    // compares, with the rounds of its length. Problems are reported on standard error and leave the note
-    // marked unavailable; a file that cannot be read as records is renamed
-    // aside, never overwritten, and the records start afresh.
+    // compares, with the rounds of its length. Problems are reported on
+    // standard error and leave the note marked unavailable; a file that
+    // cannot be read as records is renamed aside, never overwritten, and
+    // the records start afresh.
     game::RecordNote finishRound(const game::Round& round);
 
+    // What the last finishRound said on standard error; empty when nothing.
+    const std::string& said() const { return said_; }
+
 private:
-    QString folder_;
+    void warn(const std::string& text);
+    std::optional<game::Records> load(const std::string& path);
+    bool save(const std::string& path, game::Records& records);
+
+    std::string folder_;
+    bool saidOff_ = false; // records off: said once
+    std::string said_;
 };
 
 } // namespace golexorb

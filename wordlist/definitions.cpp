@@ -1,193 +1,237 @@
 #include "definitions.h"
 
-#include <wn.h>
+#include "wordnet.h"
 
-#include <dlfcn.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
-#include <memory>
 #include <mutex>
+#include <system_error>
 #include <utility>
+
+extern char** environ;
 
 namespace wordlist {
 
 namespace {
 
-std::mutex g_lock; // guards every call into the library and the state below
+// AddressSanitizer reserves terabytes of address space as it starts: a
+// checking build's lookup program runs without the memory limit.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kLimitMemory = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kLimitMemory = false;
+#else
+constexpr bool kLimitMemory = true;
+#endif
+#else
+constexpr bool kLimitMemory = true;
+#endif
 
-// The library is opened with the database on the first lookup, so that the
-// game neither loads it at start-up nor needs it to play. wn.h gives the
-// types; the functions and variables come from the loaded library.
-struct Library {
-    decltype(&::wninit) wninit = nullptr;
-    decltype(&::morphstr) morphstr = nullptr;
-    decltype(&::findtheinfo_ds) findtheinfo_ds = nullptr;
-    decltype(&::free_syns) free_syns = nullptr;
-    decltype(&::display_message) display_message = nullptr;
-    FILE** indexfps = nullptr;
-    FILE** datafps = nullptr;
-};
+// An answer is a few kilobytes; a longer one is not an answer.
+constexpr std::size_t kLongestAnswer = std::size_t(1) << 20;
 
-constexpr const char* kLibraryFile = "libwordnet-3.0.so";
-
-enum class Database { unopened, open, noLibrary, missing };
-Database g_state = Database::unopened;
-Library g_wn;
-std::string g_problem;
-
-// The library reports through this hook instead of printing; keep its
-// first complaint for the player.
-int keepMessage(char* text)
+std::string why(int err)
 {
-    if (g_problem.empty() && text) {
-        g_problem = text;
-        while (!g_problem.empty() && (g_problem.back() == '\n' || g_problem.back() == ' '))
-            g_problem.pop_back();
-    }
-    return -1;
+    return std::generic_category().message(err);
 }
 
-template <typename T>
-bool symbol(void* handle, const char* name, T& out)
-{
-    out = reinterpret_cast<T>(dlsym(handle, name));
-    return out != nullptr;
-}
+// The lookup program, started when first needed, and the socket to it (a
+// socket rather than a pipe: a write to a program that is gone then fails
+// instead of raising SIGPIPE in the game).
+class Lookups {
+public:
+    ~Lookups() { stop(); }
 
-bool loadLibrary()
-{
-    void* handle = dlopen(kLibraryFile, RTLD_NOW | RTLD_LOCAL); // kept open for the run
-    if (!handle) {
-        const char* why = dlerror();
-        g_problem = why ? why : kLibraryFile;
-        return false;
-    }
-    Library wn;
-    if (!symbol(handle, "wninit", wn.wninit) || !symbol(handle, "morphstr", wn.morphstr)
-        || !symbol(handle, "findtheinfo_ds", wn.findtheinfo_ds) || !symbol(handle, "free_syns", wn.free_syns)
-        || !symbol(handle, "display_message", wn.display_message) || !symbol(handle, "indexfps", wn.indexfps)
-        || !symbol(handle, "datafps", wn.datafps)) {
-        g_problem = std::string(kLibraryFile) + " lacks the functions this game uses";
-        return false;
-    }
-    g_wn = wn;
-    return true;
-}
-
-// The library's binary search seeks and reads a file through stdio, a
-// system call or two at each step; over a mapping of the file the same
-// calls cost nothing. The mapping is shared with the page cache, and only
-// the pages a search touches are read.
-void inMemory(FILE*& file)
-{
-    struct stat st{};
-    if (!file || fstat(fileno(file), &st) != 0 || st.st_size <= 0)
-        return;
-    const auto size = std::size_t(st.st_size);
-    void* bytes = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fileno(file), 0);
-    if (bytes == MAP_FAILED)
-        return;
-    FILE* mapped = fmemopen(bytes, size, "r");
-    if (!mapped) {
-        munmap(bytes, size);
-        return;
-    }
-    std::fclose(file);
-    file = mapped; // the mapping lives as long as the program
-}
-
-// Opened once. A failure is kept for the rest of the run: the library
-// leaves whatever files it did open behind on every failed attempt.
-bool openDatabase()
-{
-    if (g_state != Database::unopened)
-        return g_state == Database::open;
-    if (!loadLibrary()) {
-        g_state = Database::noLibrary;
-        return false;
-    }
-    *g_wn.display_message = keepMessage;
-    if (g_wn.wninit() != 0) {
-        g_state = Database::missing;
-        if (g_problem.empty())
-            g_problem = "the WordNet files could not be opened";
-        return false;
-    }
-    g_state = Database::open;
-    for (int pos = 1; pos <= NUMPARTS; ++pos) {
-        inMemory(g_wn.indexfps[pos]);
-        inMemory(g_wn.datafps[pos]);
-    }
-    return true;
-}
-
-// The library takes writable C strings; each call gets its own copy.
-struct Buffer {
-    std::array<char, WORDBUF> bytes{};
-    explicit Buffer(std::string_view s)
+    void setProgram(std::string path)
     {
-        const std::size_t n = std::min(s.size(), bytes.size() - 1);
-        std::memcpy(bytes.data(), s.data(), n);
-        bytes[n] = '\0';
+        stop();
+        program_ = std::move(path);
     }
-    char* get() { return bytes.data(); }
-};
 
-struct SynsetsFree {
-    void operator()(Synset* s) const { g_wn.free_syns(s); }
-};
-using Synsets = std::unique_ptr<Synset, SynsetsFree>;
-
-constexpr std::array<std::pair<int, const char*>, 4> kParts{{
-    {NOUN, "noun"},
-    {VERB, "verb"},
-    {ADJ, "adjective"},
-    {ADV, "adverb"},
-}};
-
-// The gloss as the database writes it, without the brackets around it.
-std::string gloss(const char* defn)
-{
-    std::string_view g = defn ? defn : "";
-    while (!g.empty() && (g.front() == ' ' || g.back() == ' ' || g.back() == '\n'))
-        g = g.front() == ' ' ? g.substr(1) : g.substr(0, g.size() - 1);
-    if (g.size() >= 2 && g.front() == '(' && g.back() == ')')
-        g = g.substr(1, g.size() - 2);
-    return std::string(g);
-}
-
-// The word itself, then the base forms the library's morphology gives for
-// this part of speech ("ran" -> run, "geese" -> goose).
-std::vector<std::string> forms(const std::string& word, int pos)
-{
-    std::vector<std::string> out{word};
-    Buffer buffer(word);
-    // morphstr works like strtok: the word first, then null for more forms.
-    for (const char* base = g_wn.morphstr(buffer.get(), pos); base; base = g_wn.morphstr(nullptr, pos)) {
-        std::string form(base);
-        if (std::find(out.begin(), out.end(), form) == out.end())
-            out.push_back(std::move(form));
-    }
-    return out;
-}
-
-void collect(const Synset* s, const std::string& lemma, const char* part, std::vector<long>& seen, Meaning& m)
-{
-    for (; s; s = s->nextss) {
-        if (std::find(seen.begin(), seen.end(), s->hereiam) == seen.end()) {
-            seen.push_back(s->hereiam);
-            m.senses.push_back(Sense{lemma, part, gloss(s->defn)});
+    Meaning define(Meaning m)
+    {
+        if (pid_ <= 0 && !start(m))
+            return m;
+        const std::string request = m.word + "\n";
+        const auto deadline = std::chrono::steady_clock::now() + kLookupTimeLimit;
+        if (!sendAll(request)) {
+            // It ended after the last lookup (killed from outside, say): once more, afresh.
+            stop();
+            if (!start(m))
+                return m;
+            if (!sendAll(request))
+                return failed(m, "the lookup program could not be asked: " + why(errno));
         }
-        // Another spelling of the same entry (with a hyphen, say) hangs here.
-        if (s->nextform)
-            collect(s->nextform, lemma, part, seen, m);
+        std::string answer, note;
+        Meaning reply;
+        reply.word = m.word;
+        for (;;) {
+            for (std::size_t end; (end = answer.find('\n')) != std::string::npos;) {
+                const bool done = wordnet::readAnswerLine(std::string_view(answer).substr(0, end), reply, note);
+                answer.erase(0, end + 1);
+                if (done) {
+                    if (reply.status == Meaning::Status::unreadable && reply.problem.empty())
+                        reply.problem = "the lookup program's answer could not be read";
+                    return reply;
+                }
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0)
+                return failed(m, withNote(note, "looking it up took longer than "
+                                                    + std::to_string(kLookupTimeLimit.count() / 1000) + " seconds"));
+            pollfd p{socket_, POLLIN, 0};
+            const int ready = ::poll(&p, 1, int(std::max<long long>(1, left.count())));
+            if (ready < 0 && errno == EINTR)
+                continue;
+            if (ready < 0)
+                return failed(m, "the lookup program could not be heard: " + why(errno));
+            if (ready == 0)
+                continue;
+            char buffer[16384];
+            const ssize_t n = ::recv(socket_, buffer, sizeof buffer, 0);
+            if (n < 0 && (errno == EINTR || errno == EAGAIN))
+                continue;
+            if (n <= 0)
+                return failed(m, withNote(note, ended()));
+            answer.append(buffer, std::size_t(n));
+            if (answer.size() > kLongestAnswer)
+                return failed(m, "the lookup program's answer is too long");
+        }
     }
-}
+
+private:
+    bool start(Meaning& m)
+    {
+        if (program_.empty() || ::access(program_.c_str(), X_OK) != 0) {
+            m.status = Meaning::Status::unreadable;
+            m.problem = "the lookup program " + (program_.empty() ? std::string("golexorb-wordnet") : program_)
+                + " is not installed beside the game";
+            return false;
+        }
+        int pair[2];
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) {
+            m.status = Meaning::Status::unreadable;
+            m.problem = "the lookup program could not be started: " + why(errno);
+            return false;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawnattr_t attributes;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pair[1], STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, pair[1], STDOUT_FILENO);
+        posix_spawnattr_init(&attributes);
+        // No signal blocked or ignored that would keep it from ending.
+        sigset_t none, defaults;
+        sigemptyset(&none);
+        sigemptyset(&defaults);
+        for (int sig : {SIGPIPE, SIGTERM, SIGHUP, SIGINT})
+            sigaddset(&defaults, sig);
+        posix_spawnattr_setsigmask(&attributes, &none);
+        posix_spawnattr_setsigdefault(&attributes, &defaults);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+        std::string program = program_, option = "--serve";
+        char* argv[] = {program.data(), option.data(), nullptr};
+        pid_t pid = 0;
+        const int err = ::posix_spawn(&pid, program.c_str(), &actions, &attributes, argv, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+        ::close(pair[1]);
+        if (err != 0) {
+            ::close(pair[0]);
+            m.status = Meaning::Status::unreadable;
+            m.problem = "the lookup program " + program_ + " could not be started: " + why(err);
+            return false;
+        }
+        // It reads nothing before the first word, which comes after this.
+        if (kLimitMemory) {
+            const rlimit limit{kLookupMemoryLimit, kLookupMemoryLimit};
+            ::prlimit(pid, RLIMIT_AS, &limit, nullptr);
+        }
+        pid_ = pid;
+        socket_ = pair[0];
+        return true;
+    }
+
+    bool sendAll(std::string_view bytes)
+    {
+        while (!bytes.empty()) {
+            const ssize_t n = ::send(socket_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            bytes.remove_prefix(std::size_t(n));
+        }
+        return true;
+    }
+
+    // Ends the program, if any, and collects it; its wait status.
+    int stop()
+    {
+        if (socket_ >= 0)
+            ::close(socket_);
+        socket_ = -1;
+        int status = 0;
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+            }
+        }
+        pid_ = -1;
+        return status;
+    }
+
+    // How the program ended, once its answer broke off.
+    std::string ended()
+    {
+        // It closed its end: it is ending, or gone.
+        int status = 0;
+        pid_t gone = 0;
+        for (int i = 0; i < 200 && (gone = ::waitpid(pid_, &status, WNOHANG)) == 0; ++i)
+            ::usleep(1000);
+        if (gone == pid_) {
+            pid_ = -1;
+            stop();
+            if (WIFSIGNALED(status))
+                return std::string("the lookup program crashed (") + ::strsignal(WTERMSIG(status)) + ")";
+            return "the lookup program ended with status " + std::to_string(WEXITSTATUS(status));
+        }
+        stop();
+        return "the lookup program stopped answering";
+    }
+
+    static std::string withNote(const std::string& note, const std::string& what)
+    {
+        return note.empty() ? what : note + "; " + what;
+    }
+
+    Meaning failed(Meaning m, const std::string& what)
+    {
+        stop();
+        m.status = Meaning::Status::unreadable;
+        m.senses.clear();
+        m.problem = what + ", with the database in " + wordnet::databaseFolder();
+        return m;
+    }
+
+    std::string program_;
+    pid_t pid_ = -1;
+    int socket_ = -1;
+};
+
+std::mutex g_lock; // one lookup at a time
+Lookups g_lookups;
 
 bool isPlainWord(std::string_view word)
 {
@@ -196,6 +240,12 @@ bool isPlainWord(std::string_view word)
 }
 
 } // namespace
+
+void setLookupProgram(std::string path)
+{
+    const std::lock_guard<std::mutex> hold(g_lock);
+    g_lookups.setProgram(std::move(path));
+}
 
 Meaning define(std::string_view word)
 {
@@ -207,24 +257,8 @@ Meaning define(std::string_view word)
     m.word.reserve(word.size());
     for (char c : word)
         m.word += char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-
     const std::lock_guard<std::mutex> hold(g_lock);
-    if (!openDatabase()) {
-        m.status = Meaning::Status::noDatabase;
-        m.problem = g_problem;
-        m.package = g_state == Database::noLibrary ? "wordnet" : "wordnet-base";
-        return m;
-    }
-    for (const auto& [pos, part] : kParts) {
-        std::vector<long> seen; // synsets already listed for this part of speech
-        for (const std::string& form : forms(m.word, pos)) {
-            Buffer buffer(form);
-            const Synsets list(g_wn.findtheinfo_ds(buffer.get(), pos, SYNS, ALLSENSES));
-            collect(list.get(), form, part, seen, m);
-        }
-    }
-    m.status = m.senses.empty() ? Meaning::Status::noEntry : Meaning::Status::found;
-    return m;
+    return g_lookups.define(std::move(m));
 }
 
 std::string meaningText(const Meaning& m)
@@ -236,6 +270,8 @@ std::string meaningText(const Meaning& m)
         return "Definitions need WordNet, which is not installed. Install it with\n"
                "    sudo apt install "
             + m.package + "\nand start the game again.";
+    case Meaning::Status::unreadable:
+        return "The WordNet database could not be read: " + m.problem + ".";
     case Meaning::Status::noEntry:
         return "No definition of \"" + m.word + "\" in WordNet.";
     case Meaning::Status::found:

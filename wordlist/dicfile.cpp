@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h> // mkdtemp, getenv
@@ -201,6 +202,7 @@ int clearDeadRuns() noexcept
 {
     int cleared = 0;
     int basefd = -1;
+    DIR* dir = nullptr;
     try {
         std::error_code ec;
         const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
@@ -209,24 +211,41 @@ int clearDeadRuns() noexcept
         basefd = ::open(base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (basefd < 0)
             return 0;
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(base, ec)) {
-            std::string name = entry.path().filename().string();
-            if (name.starts_with(kPrefix))
-                names.push_back(std::move(name));
+        // A shared temporary folder may hold any number of names planted by
+        // others, so each entry first costs one lstat at most: only folders
+        // of this user go on to the look at /proc and the lock. The type
+        // the folder listing gives rules out most without even that.
+        const uid_t me = ::geteuid();
+        std::vector<std::pair<std::string, struct stat>> candidates;
+        const int listfd = ::openat(basefd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (listfd < 0 || (dir = ::fdopendir(listfd)) == nullptr) {
+            if (listfd >= 0)
+                ::close(listfd);
+            ::close(basefd);
+            return 0;
         }
-        for (const std::string& name : names) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string_view name(entry->d_name);
+            if (!name.starts_with(kPrefix) || (entry->d_type != DT_DIR && entry->d_type != DT_UNKNOWN))
+                continue;
+            struct stat st {};
+            if (::fstatat(basefd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(st.st_mode)
+                || st.st_uid != me)
+                continue;
+            candidates.emplace_back(std::string(name), st);
+        }
+        for (const auto& [name, seen] : candidates) {
             const auto run = parseRunName(name);
             if (!run || !runGone(*run))
                 continue;
-            // Opened without following a link, then checked: a folder of
-            // this user, which no live run holds locked.
+            // Opened without following a link, then checked again: the same
+            // folder of this user, which no live run holds locked.
             const int fd = ::openat(basefd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (fd < 0)
                 continue;
             struct stat st {};
-            if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()
-                && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == me && st.st_dev == seen.st_dev
+                && st.st_ino == seen.st_ino && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
                 const std::string file(kFileName);
                 if (::unlinkat(fd, file.c_str(), 0) == 0 || errno == ENOENT) {
                     // Anything else in it stays, and the folder with it.
@@ -239,6 +258,8 @@ int clearDeadRuns() noexcept
     } catch (...) {
         // Out of memory: what is left stays for a later start.
     }
+    if (dir)
+        ::closedir(dir);
     if (basefd >= 0)
         ::close(basefd);
     return cleared;

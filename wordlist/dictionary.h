@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace mdlList {
 class DicFile;
@@ -26,11 +27,11 @@ public:
     Dictionary(const Dictionary&) = delete; // the index points into the list
     Dictionary& operator=(const Dictionary&) = delete;
 
-    // Clears what runs killed earlier left in the temporary folder, then
-    // writes `bytes` to a new private copy. Throws mdlList::DicFileError.
+    // Writes `bytes` to a new private copy. Throws mdlList::DicFileError.
     void writeCopy(std::string_view bytes);
-    // Loads the copy into the list and builds the index over it. Throws
-    // mdlList::LoadError.
+    // Loads the copy into the list and builds the index over it, then
+    // clears what runs killed earlier left in the temporary folder, on a
+    // thread of its own. Throws mdlList::LoadError.
     void loadCopy();
     // Deletes the copy and its folder; what could not be removed, and why,
     // or empty. Never throws; only the first call does anything.
@@ -49,6 +50,9 @@ public:
     const WordIndex& index() const { return index_; }
 
 private:
+    void finishClearing() noexcept;
+
+    std::thread clearing_;
     std::unique_ptr<mdlList::DicFile> copy_;
     WordList list_;
     WordIndex index_;

@@ -12,6 +12,9 @@
 #  - a temporary folder that cannot be removed is said on standard error;
 #  - the window opens centred by the frame the window manager gives it;
 #  - a screen reader's press does nothing while a modal window is open;
+#  - -display names the X server when DISPLAY is not set;
+#  - a chart module cut short, or lacking its entry point, is said so in a
+#    message and the game plays on;
 #  - no sanitizer reports anything (in a checking build).
 # With "screen-reader" it plays a round instead, as a screen-reader user
 # would, on a session bus of its own with the accessibility bus, and checks
@@ -87,6 +90,15 @@ close_window() {
     while kill -0 "$2" 2>/dev/null && [ $i -lt 50 ]; do
         wmctrl -i -c "$1" 2>/dev/null
         i=$((i + 1)); sleep 0.2
+    done
+}
+
+# Closes a window of the game other than the main one, as its title-bar
+# button does, and waits until it is gone.
+close_dialog() {
+    wmctrl -i -c "$1" 2>/dev/null
+    i=0; while xdotool getwindowname "$1" >/dev/null 2>&1 && xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; do
+        i=$((i + 1)); [ $i -gt 50 ] && fail "window $1 stayed open"; sleep 0.1
     done
 }
 
@@ -340,6 +352,14 @@ close_window "$id" $app
 status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
 cases=$((cases + 1))
 
+echo "-display instead of DISPLAY"
+(cd "$work/cwd" && TMPDIR="$work/tmp" exec env -u DISPLAY "$game" -display "$DISPLAY" 2>"$work/game-display.log") &
+app=$!; pids="$pids $app"; watched=$app
+id=$(windows "Go LEXORB" 1) || fail "no window with -display $DISPLAY and DISPLAY unset"
+close_window "$id" $app
+status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
+cases=$((cases + 1))
+
 # A screen reader's press, like a click, does nothing under a modal window:
 # the results window, or a message box.
 if command -v dbus-launch >/dev/null 2>&1 && [ -x /usr/libexec/at-spi-bus-launcher ] &&
@@ -358,10 +378,7 @@ if command -v dbus-launch >/dev/null 2>&1 && [ -x /usr/libexec/at-spi-bus-launch
     atspi press "Start Game" || fail "no press for Start Game"
     sleep 0.5
     [ "$(atspi board)" = "$before" ] || fail "a press on Start Game under the results window changed the board: $(atspi board)"
-    close_window "$results" 0
-    i=0; while xdotool search --onlyvisible --name '^Results$' >/dev/null 2>&1; do
-        i=$((i + 1)); [ $i -gt 50 ] && fail "the results window stayed"; sleep 0.1
-    done
+    close_dialog "$results"
     xdotool windowactivate --sync "$id" key F2 Return >/dev/null 2>&1 # Add with no word: a message box
     windows "Go LEXORB" 2 >/dev/null || fail "no message box"
     before=$(atspi board)
@@ -376,6 +393,37 @@ if command -v dbus-launch >/dev/null 2>&1 && [ -x /usr/libexec/at-spi-bus-launch
 else
     echo "not run: a screen reader's press (needs dbus-x11, at-spi2-core, python3-pyatspi)"
 fi
+
+# A copy of the game with a damaged chart module beside it, where it looks
+# first: a round of one minute ended at once, its results, All Words, then
+# the chart; a message says what is wrong, and the game goes on.
+mkdir "$work/bin" "$work/home"
+cp "$game" "$work/bin/golexorb"
+libz=$(ldd "$game" | awk '$1 ~ /^libz\.so/ { print $3 }')
+for damage in "is cut short" "lacks its entry point"; do
+    echo "a chart module that $damage"
+    case $damage in
+    *short) head -c 8192 "$(dirname "$game")/golexorb-progress.so" >"$work/bin/golexorb-progress.so" ;;
+    *) cp "$libz" "$work/bin/golexorb-progress.so" ;;
+    esac
+    log="$work/game-module-${damage##* }.log"
+    (cd "$work/cwd" && HOME="$work/home" TMPDIR="$work/tmp" exec "$work/bin/golexorb" 2>"$log") & app=$!
+    pids="$pids $app"; watched=$app
+    id=$(windows "Go LEXORB" 1) || fail "no window 'Go LEXORB' appeared"
+    xdotool windowactivate --sync "$id" key Down F2 F3 F4 >/dev/null 2>&1
+    results=$(windows "Results" 1) || fail "no results window"
+    xdotool windowactivate --sync "$results" key F5 >/dev/null 2>&1
+    allwords=$(windows "All Words" 1) || fail "no All Words window"
+    xdotool windowactivate --sync "$allwords" key ctrl+g >/dev/null 2>&1
+    box=$(windows "Go LEXORB" 2 | grep -vx "$id") || fail "no message about the module; the game said: $(cat "$log")"
+    grep -q "cannot be shown: the module .* $damage" "$log" || fail "the module's fault is not said: $(cat "$log")"
+    xdotool windowactivate --sync "$box" key Return >/dev/null 2>&1
+    xdotool windowactivate --sync "$allwords" key Escape >/dev/null 2>&1
+    close_dialog "$results" # its title-bar button: Escape leaves it open
+    close_window "$id" $app
+    status_of $app; [ "$st" = 0 ] || fail "exit status $st after closing"
+    cases=$((cases + 1))
+done
 
 # A sanitizer's report fails the test even where the exit status was not 0 anyway.
 if grep -l -E 'Sanitizer|runtime error:' "$work"/*.log >/dev/null 2>&1; then

@@ -86,13 +86,14 @@ dpkg -x "$deb" "$root" || fail "dpkg -x failed"
 arch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 game=$root/usr/games/golexorb
 module=$root/usr/lib/$arch/golexorb/golexorb-progress.so
+lookup=$root/usr/libexec/golexorb/golexorb-wordnet
 desktop=$(ls "$root"/usr/share/applications/*.desktop)
 id=$(basename "$desktop" .desktop)
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 copyright=$root/usr/share/doc/golexorb/copyright
 
 # The files a desktop and Debian expect.
-for f in "$game" "$module" "$metainfo" "$root/usr/share/man/man6/golexorb.6.gz" \
+for f in "$game" "$module" "$lookup" "$metainfo" "$root/usr/share/man/man6/golexorb.6.gz" \
          "$root/usr/share/doc/golexorb/copyright" "$root/usr/share/doc/golexorb/changelog.gz"; do
     [ -f "$f" ] || fail "${f#"$root"} is not in the package"
 done
@@ -101,7 +102,7 @@ for s in 16 32 48 64 128 256 512; do
 done
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/golexorb.svg" ] || fail "no scalable icon"
 ok "files"
-for f in "$game" "$module"; do
+for f in "$game" "$module" "$lookup"; do
     ! readelf -d "$f" | grep -qE 'R(UN)?PATH' || fail "${f#"$root"} has a RUNPATH: $(readelf -d "$f" | grep -E 'R(UN)?PATH')"
     readelf -d "$f" | grep -q 'BIND_NOW' || fail "${f#"$root"} is not built with the hardening flags (no BIND_NOW)"
 done
@@ -114,6 +115,12 @@ done
 using=$(dpkg-query -W -f '${source:Package} (= ${source:Version}), ' fonts-wine scowl)
 [ "$(dpkg-deb -f "$deb" Built-Using)" = "${using%, }" ] || fail "Built-Using: $(dpkg-deb -f "$deb" Built-Using), installed: $using"
 ok "no RUNPATH, hardened; Depends: $depends; Built-Using: ${using%, }"
+# The WordNet lookup program answers as the game asks it.
+if [ -f /usr/share/wordnet/data.noun ]; then
+    answer=$(printf 'quiz\n' | timeout 20 "$lookup" --serve | tail -n 1)
+    [ "$answer" = "$(printf 'done\tfound\t\t')" ] || fail "the lookup program answered '$answer' for quiz"
+    ok "the lookup program finds quiz"
+fi
 
 # The metadata: valid, and saying the same as the package.
 desktop-file-validate "$desktop" || fail "desktop-file-validate"

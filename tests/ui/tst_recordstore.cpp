@@ -4,12 +4,21 @@
 #include "recordstore.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <filesystem>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace game;
 
@@ -43,6 +52,8 @@ private slots:
     void rounds();
     void file_data();
     void file();
+    void dataFolder_data();
+    void dataFolder();
     void twoCopiesAtOnce();
     void roundsKept();
 };
@@ -83,44 +94,163 @@ void TestRecordStore::file_data()
 {
     QTest::addColumn<QString>("folder"); // under a fresh temporary folder
     QTest::addColumn<QByteArray>("before"); // records.txt there first; null: none
+    QTest::addColumn<QString>("planted"); // what else lies there first
     QTest::addColumn<bool>("saved");
-    QTest::newRow("missing folder") << "not/yet/made" << QByteArray() << true;
-    QTest::newRow("good file") << "." << QByteArray("golexorb-records 1\nbest 9 50 2020-01-01\n") << true;
-    QTest::newRow("unreadable file") << "." << QByteArray("\x89PNG\r\n\x1a\n") << true;
-    QTest::newRow("folder cannot be made") << "plain-file/records" << QByteArray() << false;
+    QTest::addColumn<QString>("says"); // on standard error; empty: nothing
+    const QByteArray png("\x89PNG\r\n\x1a\n");
+    // Lines of a later kind that leave less room than a round's line.
+    QByteArray full = "golexorb-records 1\nbest 9 50 2020-01-01\n";
+    for (int i = 0; full.size() < qsizetype(kLargestRecordsFile) - 60; ++i)
+        full += "medal " + QByteArray::number(i).rightJustified(8, '0') + " " + QByteArray(80, 'x') + "\n";
+    full += QByteArray(qsizetype(kLargestRecordsFile) - 10 - full.size(), 'y') + "\n";
+    QTest::newRow("missing folder") << "not/yet/made" << QByteArray() << "" << true << "";
+    QTest::newRow("good file") << "." << QByteArray("golexorb-records 1\nbest 9 50 2020-01-01\n") << "" << true << "";
+    QTest::newRow("unreadable file") << "." << png << "" << true << "is unreadable (its first line";
+    QTest::newRow("folder cannot be made") << "plain-file/records" << QByteArray() << "" << false
+                                           << "cannot make the folder";
+    QTest::newRow("a full file stays within the limit")
+        << "." << full << "" << true << "1 line this version does not use went, the oldest first";
+    QTest::newRow("a dangling link at the name to keep it aside")
+        << "." << png << "aside-links" << true << "is unreadable";
+    QTest::newRow("a FIFO for a file") << "." << QByteArray() << "fifo" << true << "(it is not a regular file)";
+    QTest::newRow("an endless device for a file") << "." << QByteArray() << "zero" << true << "(it is not a regular file)";
+    QTest::newRow("a link for the lock") << "." << QByteArray() << "lock-link" << false
+                                         << "records.lock is a symbolic link, which the game does not follow";
+    QTest::newRow("a full disk") << "." << QByteArray() << "no-room" << false
+                                 << "records.lock cannot be written: File too large";
+    QTest::newRow("the leftover of a save that was killed") << "." << QByteArray() << "leftover" << true << "";
 }
 
 void TestRecordStore::file()
 {
     QFETCH(QString, folder);
     QFETCH(QByteArray, before);
+    QFETCH(QString, planted);
     QFETCH(bool, saved);
+    QFETCH(QString, says);
     QTemporaryDir tmp;
     writeFile(tmp.filePath("plain-file"), "a file, where a folder would go");
     const QString dir = QDir(tmp.path()).filePath(folder);
     const QString path = QDir(dir).filePath("records.txt");
     if (!before.isNull())
         writeFile(path, before);
-    const bool corrupt = !before.isNull() && !parseRecords(before.toStdString());
+    const bool corrupt = (!before.isNull() && !parseRecords(before.toStdString())) || planted == "fifo" || planted == "zero";
+    // Links point at a name that must stay free: nothing is written through them.
+    const QString target = tmp.filePath("must-stay-free");
+    if (planted == "aside-links") {
+        const QDateTime now = QDateTime::currentDateTime();
+        for (int s = 0; s < 3; ++s)
+            QVERIFY(QFile::link(target, path + ".unreadable-" + now.addSecs(s).toString("yyyyMMdd-HHmmss")));
+    }
+    if (planted == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (planted == "zero")
+        QVERIFY(QFile::link("/dev/zero", path));
+    if (planted == "lock-link")
+        QVERIFY(QFile::link(target, QDir(dir).filePath("records.lock")));
+    if (planted == "leftover")
+        QVERIFY(QFile::link(target, path + ".saving"));
+    // Root writes anywhere, so a full disk is a file size limit here.
+    rlimit old{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &old) == 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (planted == "no-room") {
+        const rlimit none{0, old.rlim_max};
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &none) == 0);
+    }
 
-    const RecordNote note = golexorb::RecordStore(dir).finishRound(Round{"2024-06-01", 4, 17, 5, 60});
+    golexorb::RecordStore store(dir);
+    const RecordNote note = store.finishRound(Round{"2024-06-01", 4, 17, 5, 60});
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    const QString said = QString::fromStdString(store.said());
+    QVERIFY2(says.isEmpty() ? said.isEmpty() : said.contains(says), qPrintable(said));
+    QVERIFY(!QFileInfo::exists(target));
     QCOMPARE(note.unavailable, !saved);
     QCOMPARE(note.newRecord, saved);
     if (!saved) {
         QVERIFY(!QFile::exists(path));
         return;
     }
-    const auto records = parseRecords(readAll(path).toStdString());
+    const QByteArray text = readAll(path);
+    QVERIFY(text.size() <= qsizetype(kLargestRecordsFile));
+    const auto records = parseRecords(text.toStdString());
     QVERIFY(records);
     QCOMPARE(records->bestFor(4), std::optional<BestScore>(BestScore{17, "2024-06-01"}));
     QCOMPARE(records->rounds, std::vector<Round>({Round{"2024-06-01", 4, 17, 5, 60}}));
     QCOMPARE(bool(records->bestFor(9)), !before.isNull() && !corrupt); // merged, not replaced
     // An unreadable file is kept aside whole, never overwritten.
-    const QStringList aside = asideFiles(dir);
-    QCOMPARE(aside.size(), corrupt ? 1 : 0);
-    if (corrupt)
-        QCOMPARE(readAll(QDir(dir).filePath(aside.front())), before);
+    const QStringList aside = QDir(dir).entryList({"records.txt.unreadable-*"}, QDir::Files | QDir::System);
+    QStringList kept;
+    for (const QString& name : aside)
+        if (QFileInfo(QDir(dir).filePath(name)).symLinkTarget() != target)
+            kept << name;
+    QCOMPARE(kept.size(), corrupt ? 1 : 0);
+    if (corrupt && !before.isNull())
+        QCOMPARE(readAll(QDir(dir).filePath(kept.front())), before);
     QVERIFY(!QFile::exists(QDir(dir).filePath("records.lock")));
+    QVERIFY(!QFileInfo(path + ".saving").isSymLink());
+    QCOMPARE(QDir(dir).entryList({"records.txt.*"}, QDir::Files | QDir::System).size() - aside.size(), 0);
+}
+
+// Where the records go, as the XDG rules have it; %1 is a scratch folder.
+void TestRecordStore::dataFolder_data()
+{
+    QTest::addColumn<QByteArray>("home");  // null: unset
+    QTest::addColumn<QByteArray>("data");  // XDG_DATA_HOME; null: unset
+    QTest::addColumn<QByteArray>("folder"); // empty: the records are off
+    QTest::newRow("XDG_DATA_HOME") << QByteArray("%1/home") << QByteArray("%1/data") << QByteArray("%1/data/golexorb");
+    QTest::newRow("HOME") << QByteArray("%1/home") << QByteArray() << QByteArray("%1/home/.local/share/golexorb");
+    QTest::newRow("a relative XDG_DATA_HOME is ignored")
+        << QByteArray("%1/home") << QByteArray("data") << QByteArray("%1/home/.local/share/golexorb");
+    QTest::newRow("a name that is not UTF-8, as its bytes")
+        << QByteArray("%1/home") << QByteArray("%1/d\xe9j\xe0") << QByteArray("%1/d\xe9j\xe0/golexorb");
+    QTest::newRow("HOME unset: records off") << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("HOME empty: records off") << QByteArray("") << QByteArray() << QByteArray();
+}
+
+void TestRecordStore::dataFolder()
+{
+    QFETCH(QByteArray, home);
+    QFETCH(QByteArray, data);
+    QFETCH(QByteArray, folder);
+    QTemporaryDir tmp;
+    const QByteArray scratch = QFile::encodeName(tmp.path());
+    const QByteArray oldHome = qgetenv("HOME");
+    const auto set = [&](const char* name, QByteArray value) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value.replace("%1", scratch));
+    };
+    set("HOME", home);
+    set("XDG_DATA_HOME", data);
+    folder.replace("%1", scratch);
+    QStandardPaths::setTestModeEnabled(false);
+    golexorb::RecordStore store;
+    const std::string where = store.folder();
+    RecordNote notes[2];
+    std::string said[2];
+    for (int i : {0, 1}) {
+        notes[i] = store.finishRound(Round{"2024-06-01", 2, 8, 1, 9});
+        said[i] = store.said();
+    }
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("HOME", oldHome);
+    qunsetenv("XDG_DATA_HOME");
+
+    QCOMPARE(QByteArray::fromStdString(where), folder);
+    QCOMPARE(notes[0].unavailable, folder.isEmpty());
+    if (folder.isEmpty()) {
+        QVERIFY2(said[0].find("the records are off") != std::string::npos, said[0].c_str());
+        QVERIFY(said[1].empty()); // said once
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        return;
+    }
+    QCOMPARE(notes[1].best->score, 8);
+    QCOMPARE(::access((folder + "/records.txt").constData(), R_OK), 0);
+    // QTemporaryDir reads names as text and cannot remove one that is not UTF-8.
+    std::filesystem::remove_all(std::filesystem::path(folder.toStdString()).parent_path());
 }
 
 // Copies of the game are processes: this program run again, each entering

@@ -661,31 +661,39 @@ void TestWindows::commandLine()
 
 void TestWindows::displayNeeded_data()
 {
-    QTest::addColumn<QString>("platform"); // from -platform
+    QTest::addColumn<QStringList>("arguments"); // Qt's own options on the command line
     QTest::addColumn<QStringList>("environment");
     QTest::addColumn<bool>("missing");
-    QTest::newRow("nothing set") << "" << QStringList{} << true;
-    QTest::newRow("empty DISPLAY") << "" << QStringList{"DISPLAY="} << true;
-    QTest::newRow("X11") << "" << QStringList{"DISPLAY=:0"} << false;
-    QTest::newRow("Wayland") << "" << QStringList{"WAYLAND_DISPLAY=wayland-0"} << false;
-    QTest::newRow("offscreen") << "" << QStringList{"QT_QPA_PLATFORM=offscreen"} << false;
-    QTest::newRow("-platform offscreen") << "offscreen" << QStringList{} << false;
-    QTest::newRow("-platform xcb over offscreen") << "xcb" << QStringList{"QT_QPA_PLATFORM=offscreen"} << true;
-    QTest::newRow("xcb asked, Wayland there") << "" << QStringList{"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=w"} << true;
-    QTest::newRow("xcb with options") << "" << QStringList{"QT_QPA_PLATFORM=xcb:nomitshm", "DISPLAY=:1"} << false;
-    QTest::newRow("a list, second there") << "" << QStringList{"QT_QPA_PLATFORM=wayland;xcb", "DISPLAY=:1"} << false;
-    QTest::newRow("vnc needs no display") << "" << QStringList{"QT_QPA_PLATFORM=vnc"} << false;
+    const QStringList none;
+    QTest::newRow("nothing set") << none << QStringList{} << true;
+    QTest::newRow("empty DISPLAY") << none << QStringList{"DISPLAY="} << true;
+    QTest::newRow("X11") << none << QStringList{"DISPLAY=:0"} << false;
+    QTest::newRow("Wayland") << none << QStringList{"WAYLAND_DISPLAY=wayland-0"} << false;
+    QTest::newRow("offscreen") << none << QStringList{"QT_QPA_PLATFORM=offscreen"} << false;
+    QTest::newRow("-platform offscreen") << QStringList{"-platform", "offscreen"} << QStringList{} << false;
+    QTest::newRow("-platform xcb over offscreen") << QStringList{"-platform", "xcb"}
+                                                  << QStringList{"QT_QPA_PLATFORM=offscreen"} << true;
+    QTest::newRow("xcb asked, Wayland there") << none << QStringList{"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=w"} << true;
+    QTest::newRow("xcb with options") << none << QStringList{"QT_QPA_PLATFORM=xcb:nomitshm", "DISPLAY=:1"} << false;
+    QTest::newRow("a list, second there") << none << QStringList{"QT_QPA_PLATFORM=wayland;xcb", "DISPLAY=:1"} << false;
+    QTest::newRow("vnc needs no display") << none << QStringList{"QT_QPA_PLATFORM=vnc"} << false;
+    QTest::newRow("-display, DISPLAY unset") << QStringList{"-display", ":5"} << QStringList{} << false;
+    QTest::newRow("--display, xcb asked") << QStringList{"--display", ":5"} << QStringList{"QT_QPA_PLATFORM=xcb"} << false;
+    QTest::newRow("-display is X11's only") << QStringList{"-display", ":5"} << QStringList{"QT_QPA_PLATFORM=wayland"}
+                                            << true;
 }
 
 void TestWindows::displayNeeded()
 {
-    QFETCH(QString, platform);
+    QFETCH(QStringList, arguments);
     QFETCH(QStringList, environment);
     QFETCH(bool, missing);
     QProcessEnvironment env;
     for (const QString& e : environment)
         env.insert(e.section('=', 0, 0), e.section('=', 1));
-    const QString why = golexorb::missingDisplay(platform, env);
+    const golexorb::CommandLine command = golexorb::parseCommandLine(QStringList{"golexorb"} + arguments);
+    QCOMPARE(command.action, golexorb::CommandLine::Action::play);
+    const QString why = golexorb::missingDisplay(command, env);
     QCOMPARE(!why.isEmpty(), missing);
     QVERIFY2(!why.contains('\n'), qPrintable(why)); // one line
 }

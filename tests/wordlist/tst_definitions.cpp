@@ -1,13 +1,16 @@
-// Looking words up in the WordNet database installed with wordnet-base.
+// Looking words up in the WordNet database installed with wordnet-base,
+// through the lookup program.
 
 #include "definitions.h"
 
 #include <QCoreApplication>
-#include <QProcess>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using wordlist::Meaning;
 Q_DECLARE_METATYPE(Meaning::Status)
@@ -17,7 +20,8 @@ class TestDefinitions : public QObject {
 private slots:
     void lookUp_data();
     void lookUp();
-    void missingDatabase();
+    void database_data();
+    void database();
 };
 
 void TestDefinitions::lookUp_data()
@@ -63,36 +67,92 @@ void TestDefinitions::lookUp()
     QVERIFY2(shown.startsWith(text), qPrintable(shown.left(200)));
 }
 
-// The database is found through WNSEARCHDIR, as the library reads it: a
-// copy of this program looks a word up with it pointing at an empty folder.
-void TestDefinitions::missingDatabase()
+// The database is found through WNSEARCHDIR, as the library reads it. Each
+// row names the lookup program again, which starts it afresh with the
+// environment of the moment.
+void TestDefinitions::database_data()
 {
-    QTemporaryDir empty;
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("WNSEARCHDIR", empty.path());
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {"--define", "quiz"});
-    QVERIFY(child.waitForFinished(30000));
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(child.exitCode(), 0);
-    const QString out = QString::fromUtf8(child.readAllStandardOutput());
-    QVERIFY2(out.startsWith("noDatabase\n"), qPrintable(out));
-    QVERIFY2(out.contains("Can't open") && out.contains(empty.path()), qPrintable(out)); // the library's words
-    QVERIFY(out.contains("sudo apt install wordnet-base"));
+    QTest::addColumn<QString>("folder");  // system; empty; loop: data.noun links to itself; fifo: sents.vrb is one
+    QTest::addColumn<QString>("program"); // real; hangs; limit: answers with its memory limit; none
+    QTest::addColumn<Meaning::Status>("status");
+    QTest::addColumn<QStringList>("says"); // in the text shown or the problem; %1: the folder
+    QTest::newRow("not installed: an empty folder")
+        << "empty" << "real" << Meaning::Status::noDatabase
+        << QStringList{"Can't open datafile(%1/data.noun)", "sudo apt install wordnet-base"};
+    QTest::newRow("a file that cannot be opened, with its path")
+        << "loop" << "real" << Meaning::Status::unreadable
+        << QStringList{"The WordNet database could not be read: %1/data.noun: Too many levels of symbolic links."};
+    QTest::newRow("a FIFO among its files, never opened")
+        << "fifo" << "real" << Meaning::Status::unreadable
+        << QStringList{"The WordNet database could not be read: %1/sents.vrb is not a regular file."};
+    QTest::newRow("a lookup that hangs is ended") << "system" << "hangs" << Meaning::Status::unreadable
+                                                  << QStringList{"could not be read: looking it up took longer than 3 seconds"};
+    QTest::newRow("a limit on the program's memory") << "system" << "limit" << Meaning::Status::unreadable
+                                                     << QStringList{"could not be read: limit 524288."};
+    QTest::newRow("no lookup program") << "system" << "none" << Meaning::Status::unreadable
+                                       << QStringList{"golexorb-wordnet is not installed beside the game"};
+}
+
+void TestDefinitions::database()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, program);
+    QFETCH(Meaning::Status, status);
+    QFETCH(QStringList, says);
+#if defined(__SANITIZE_ADDRESS__)
+    if (program == "limit")
+        QSKIP("AddressSanitizer needs more address space than the limit allows");
+#endif
+    QTemporaryDir scratch;
+    const QString dir = folder == "system" ? QString("/usr/share/wordnet") : scratch.filePath("dict");
+    if (folder != "system") {
+        QVERIFY(QDir().mkpath(dir));
+        for (const QString& name : QDir("/usr/share/wordnet").entryList(QDir::Files))
+            if (folder != "empty")
+                QVERIFY(QFile::link("/usr/share/wordnet/" + name, dir + "/" + name));
+    }
+    if (folder == "loop") {
+        QFile::remove(dir + "/data.noun");
+        QVERIFY(QFile::link(dir + "/data.noun", dir + "/data.noun"));
+    }
+    if (folder == "fifo") {
+        QFile::remove(dir + "/sents.vrb");
+        QCOMPARE(::mkfifo(QFile::encodeName(dir + "/sents.vrb").constData(), 0600), 0);
+    }
+    std::string path = GOLEXORB_LOOKUP_PROGRAM;
+    if (program == "hangs" || program == "limit") {
+        path = scratch.filePath("fake-lookup").toStdString();
+        QFile fake(QString::fromStdString(path));
+        QVERIFY(fake.open(QIODevice::WriteOnly));
+        fake.write(program == "hangs" ? "#!/bin/sh\nexec sleep 60\n"
+                                      : "#!/bin/sh\nwhile read word; do printf 'done\\tunreadable\\t\\tlimit %s\\n' \"$(ulimit -v)\"; done\n");
+        fake.close();
+        QVERIFY(fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    if (program == "none")
+        path = scratch.filePath("nowhere/golexorb-wordnet").toStdString();
+
+    qputenv("WNSEARCHDIR", QFile::encodeName(dir));
+    wordlist::setLookupProgram(path);
+    // Twice: a failed opening is not retried, and nothing crashes. A
+    // lookup that hangs takes the whole time limit: once is enough.
+    if (program != "hangs")
+        wordlist::define("quiz");
+    const Meaning m = wordlist::define("quiz");
+    qunsetenv("WNSEARCHDIR");
+    wordlist::setLookupProgram(GOLEXORB_LOOKUP_PROGRAM);
+
+    QCOMPARE(m.status, status);
+    const QString shown = QString::fromStdString(wordlist::meaningText(m) + "\n" + m.problem);
+    for (const QString& fragment : says)
+        QVERIFY2(shown.contains(QString(fragment).replace("%1", dir)), qPrintable(shown));
+    QCOMPARE(wordlist::define("quiz").status, Meaning::Status::found); // and afterwards, as ever
 }
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc == 3 && QByteArray(argv[1]) == "--define") {
-        // Twice: a failed opening is not retried, and nothing crashes.
-        wordlist::define(argv[2]);
-        const Meaning m = wordlist::define(argv[2]);
-        std::printf("%s\n%s\n%s\n", m.status == Meaning::Status::noDatabase ? "noDatabase" : "other", m.problem.c_str(),
-                    wordlist::meaningText(m).c_str());
-        return 0;
-    }
+    wordlist::setLookupProgram(GOLEXORB_LOOKUP_PROGRAM);
     TestDefinitions test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -249,6 +249,7 @@ void TestDicFile::deadRuns_data()
     QTest::newRow("holding something else") << "golexorb-2147483646-5-aB3xyz" << "extra" << false;
     QTest::newRow("a link to a folder") << "golexorb-2147483646-5-aB3xyz" << "link" << false;
     QTest::newRow("another user's") << "golexorb-2147483646-5-aB3xyz" << "foreign" << false;
+    QTest::newRow("among names planted by another user") << "golexorb-2147483646-5-aB3xyz" << "planted" << true;
     QTest::newRow("named another way") << "golexorb-2147483646-5-aB3xyz7" << "folder" << false;
     QTest::newRow("named as older versions did") << "golexorb-aB3xyz" << "folder" << false;
 }
@@ -279,6 +280,17 @@ void TestDicFile::deadRuns()
         if (kind == "foreign") {
             QCOMPARE(::chown(real.c_str(), 65534, 65534), 0);
         }
+        // Folders of another user where root can make them, files otherwise,
+        // all named as runs that are gone.
+        for (int i = 0; kind == "planted" && i < 200; ++i) {
+            const fs::path other = base / ("golexorb-" + std::to_string(1000 + i) + "-5-planted");
+            if (::geteuid() == 0) {
+                fs::create_directory(other);
+                QCOMPARE(::chown(other.c_str(), 65534, 65534), 0);
+            } else {
+                std::ofstream(other) << "x";
+            }
+        }
     }
     int lock = -1;
     if (kind == "locked") {
@@ -301,6 +313,8 @@ void TestDicFile::deadRuns()
     }
     if (kind == "link")
         QVERIFY(fs::exists(base / "elsewhere" / "dic.bin"));
+    if (kind == "planted")
+        QCOMPARE(std::distance(fs::directory_iterator(base), fs::directory_iterator()), 200);
 }
 
 QTEST_GUILESS_MAIN(TestDicFile)

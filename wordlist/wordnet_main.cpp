@@ -1,0 +1,72 @@
+// golexorb-wordnet: looks words up in WordNet for the game, which starts it
+// and talks to it over its standard input and output (wordnet.h gives the
+// lines). It holds the WordNet library, so that a damaged database ends
+// this program, never the game.
+
+#include "wordnet.h"
+
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+bool writeAll(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes.remove_prefix(std::size_t(n));
+    }
+    return true;
+}
+
+bool isPlainWord(std::string_view word)
+{
+    return !word.empty() && word.size() <= wordlist::kLongestDefinedWord
+        && word.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string_view::npos;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2 || std::strcmp(argv[1], "--serve") != 0) {
+        std::fprintf(stderr, "golexorb-wordnet: the game starts this program to look words up in WordNet; "
+                             "it is not for use by hand\n");
+        return 2;
+    }
+    // Ends with the game, even in the middle of a lookup.
+    const pid_t game = ::getppid();
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != game)
+        return 0;
+
+    std::string line;
+    for (int c; (c = std::getchar()) != EOF;) {
+        if (c != '\n') {
+            if (line.size() <= wordlist::kLongestDefinedWord)
+                line += char(c);
+            continue;
+        }
+        wordlist::Meaning m;
+        if (isPlainWord(line)) {
+            m = wordlist::wordnet::lookUp(line);
+        } else {
+            m.word = line;
+            m.status = wordlist::Meaning::Status::notAWord;
+        }
+        if (!writeAll(wordlist::wordnet::answerLines(m)))
+            return 1;
+        line.clear();
+    }
+    return 0;
+}
