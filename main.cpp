@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "commandline.h"
+#include "earlystart.h"
 #include "mainfrm.h"
 #include "shutdownsignals.h"
 
@@ -78,6 +79,10 @@ int main(int argc, char* argv[])
     for (const Held& m : std::as_const(g_held))
         g_qtHandler(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.constData()), m.text);
     g_held.clear();
+    // Before anything else, so that its connection to the session bus
+    // overlaps all that follows; created before the signals are caught, so
+    // that it is joined before a caught signal ends the process.
+    golexorb::EarlyStart early;
     golexorb::setupApplication();
 
     MainFrm mainfrm;
