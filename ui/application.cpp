@@ -10,6 +10,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -46,9 +47,15 @@ void setupApplication()
     // The small sizes only: every window hands all of them to the window
     // manager when it is created, and the 128 and 256 px images were most of
     // that cost. Launchers take the large ones from the installed icon theme.
+    // Read as PNGs by name: a reader left to find the format itself loads
+    // and asks every image plugin first (the SVG one brings Qt SVG, the JPEG
+    // one libjpeg), and an icon given files looks for an icon engine too.
     QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/golexorb.png").arg(size), QSize(size, size));
+    for (int size : {16, 32, 48, 64}) {
+        QImageReader reader(QStringLiteral(":/icons/hicolor/%1x%1/apps/golexorb.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     QApplication::setWindowIcon(icon);
     // No bold Tahoma is registered on purpose: the bold face of the free
     // Tahoma draws its outlines as thin as the regular one at the sizes the
