@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QScreen>
 #include <QWidget>
 
@@ -60,8 +61,17 @@ void setupApplication()
     // No bold Tahoma is registered on purpose: the bold face of the free
     // Tahoma draws its outlines as thin as the regular one at the sizes the
     // windows use, so Qt's own emboldening of the regular face looks right.
-    for (const char* file : {"tahoma.ttf", "ms_sans_serif.ttf", "small_fonts.ttf"})
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
+    // Registered from the bytes where they lie in the program: registered by
+    // file name, a font would be read into memory once for the font list and
+    // again for drawing.
+    for (const char* file : {"tahoma.ttf", "ms_sans_serif.ttf", "small_fonts.ttf"}) {
+        const QResource font(QStringLiteral(":/fonts/") + QLatin1String(file));
+        if (font.compressionAlgorithm() == QResource::NoCompression)
+            QFontDatabase::addApplicationFontFromData(
+                QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()), font.size()));
+        else
+            QFontDatabase::addApplicationFontFromData(font.uncompressedData());
+    }
     // Screen readers see the label buttons as push buttons they can press.
     QAccessible::installFactory(ClickLabel::accessibleFactory);
     QAccessible::installFactory(windowFactory);
