@@ -11,7 +11,6 @@ LoadingFrm::LoadingFrm(QWidget* parent)
     ui->setupUi(this);
     // A splash-style window: no frame, no task-bar entry.
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_StyledBackground);
     golexorb::applyDesignFontSizes(this);
     golexorb::useScalableFonts(this);
 }

@@ -266,9 +266,12 @@ void MainFrm::sync()
         font.setBold(box.bold);
         ui->searchtxt->setFont(font);
     }
-    const QString boxStyle = QStringLiteral("color: %1;").arg(toQColor(box.color).name());
-    if (ui->searchtxt->styleSheet() != boxStyle)
-        ui->searchtxt->setStyleSheet(boxStyle);
+    if (ui->searchtxt->palette().color(QPalette::Text) != toQColor(box.color)) {
+        QPalette p = ui->searchtxt->palette();
+        p.setColor(QPalette::Text, toQColor(box.color));
+        p.setColor(QPalette::WindowText, toQColor(box.color));
+        ui->searchtxt->setPalette(p);
+    }
     ui->searchtxt->setVisible(box.visible);
 
     syncWordList();
