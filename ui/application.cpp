@@ -20,6 +20,8 @@
 #include <QWidget>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace golexorb {
 
@@ -153,12 +155,38 @@ QPoint centredOnScreen(QSize size)
     return {area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2};
 }
 
+namespace {
+
+// The background at scale 1 as the build lays it out in the program (see
+// resources/rawpicture.cpp), drawn from where it lies.
+QImage backgroundPicture()
+{
+    const QResource raw(QStringLiteral(":/pictures/background.rgb32"));
+    const uchar* bytes = raw.data();
+    std::uint32_t size[2] = {0, 0};
+    if (bytes && raw.compressionAlgorithm() == QResource::NoCompression && raw.size() >= 8)
+        std::memcpy(size, bytes, sizeof size);
+    const qsizetype rowBytes = qsizetype(size[0]) * 4;
+    if (size[0] == 0 || raw.size() != 8 + rowBytes * qsizetype(size[1]))
+        return {};
+    const uchar* pixels = bytes + 8;
+    const int width = int(size[0]), height = int(size[1]);
+    if (reinterpret_cast<quintptr>(pixels) % 4 == 0)
+        return QImage(pixels, width, height, rowBytes, QImage::Format_RGB32);
+    QImage copy(width, height, QImage::Format_RGB32); // not aligned as QImage needs: copied
+    for (int y = 0; y < height; ++y)
+        std::memcpy(copy.scanLine(y), pixels + y * rowBytes, std::size_t(rowBytes));
+    return copy;
+}
+
+} // namespace
+
 void paintBackground(QWidget* window)
 {
     QPainter painter(window);
     if (qFuzzyCompare(window->devicePixelRatioF(), 1.0)) {
-        static const QPixmap picture(QStringLiteral(":/pictures/background.jpg"));
-        painter.drawPixmap(0, 0, picture);
+        static const QImage picture = backgroundPicture();
+        painter.drawImage(0, 0, picture);
         return;
     }
     // Decoded only on a scaled screen: at 1 it would cost start-up 3.4 MB
