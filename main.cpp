@@ -25,6 +25,7 @@ struct Held {
 };
 QList<Held> g_held;
 QString g_firstComplaint;
+golexorb::EarlyStart* g_early = nullptr;
 
 void openingWindowSystem(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
@@ -33,6 +34,8 @@ void openingWindowSystem(QtMsgType type, const QMessageLogContext& context, cons
                                                        : g_firstComplaint;
         std::fprintf(stderr, "golexorb: cannot open the window: %s\n", qPrintable(why));
         std::fflush(stderr);
+        if (g_early)
+            g_early->join();
         std::_Exit(1);
     }
     if (context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0) {
@@ -73,17 +76,19 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // Before the application, so that finding the session bus overlaps all
+    // that follows; its threads are joined on the way out, and before a
+    // caught signal ends the process (it connects to aboutToQuit first).
+    golexorb::EarlyStart early(command.platform);
+    g_early = &early;
     g_qtHandler = qInstallMessageHandler(openingWindowSystem);
     QApplication app(argc, argv);
     qInstallMessageHandler(g_qtHandler);
     for (const Held& m : std::as_const(g_held))
         g_qtHandler(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.constData()), m.text);
     g_held.clear();
-    // Before anything else, so that its connection to the session bus
-    // overlaps all that follows; created before the signals are caught, so
-    // that it is joined before a caught signal ends the process.
-    golexorb::EarlyStart early;
     golexorb::setupApplication();
+    early.applicationMade();
 
     MainFrm mainfrm;
     golexorb::closeOnShutdownSignals(&mainfrm);
