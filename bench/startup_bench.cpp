@@ -266,13 +266,17 @@ int main(int argc, char** argv)
     g_scratch = templ;
     ::setenv("TMPDIR", templ, 1);
 
-    // --game=PATH measures another build of the game (a before and after).
+    // --game=PATH measures another build of the game; --also=PATH measures
+    // one more beside it, interleaved with the rest (a before and after).
     std::string game = GOLEXORB_GAME;
+    std::vector<std::pair<std::string, std::string>> programs;
     std::vector<char*> args;
     bool repetitionsGiven = false;
     for (int i = 0; i < argc; ++i) {
         if (std::strncmp(argv[i], "--game=", 7) == 0)
             game = argv[i] + 7;
+        else if (std::strncmp(argv[i], "--also=", 7) == 0)
+            programs.emplace_back(argv[i] + 7, argv[i] + 7);
         else
             args.push_back(argv[i]);
         repetitionsGiven = repetitionsGiven || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
@@ -283,9 +287,10 @@ int main(int argc, char** argv)
     int n = int(args.size());
     benchmark::Initialize(&n, args.data());
 
-    for (const auto& [name, program] : {std::pair<std::string, std::string>{"golexorb", game},
-                                        {"label window", GOLEXORB_LABEL_WINDOW},
-                                        {"bare window", GOLEXORB_BARE_WINDOW}}) {
+    programs.insert(programs.begin(), {{"golexorb", game},
+                                       {"label window", GOLEXORB_LABEL_WINDOW},
+                                       {"bare window", GOLEXORB_BARE_WINDOW}});
+    for (const auto& [name, program] : programs) {
         auto* b = benchmark::RegisterBenchmark(("startup/exec to main window mapped/" + name).c_str(),
                                                [name = name, program = program](benchmark::State& s) {
                                                    startUp(s, name, program);
@@ -321,6 +326,12 @@ int main(int argc, char** argv)
         std::printf("  peak RSS: game %.1f MB%s (target 35), label window %.1f MB, bare window %.1f MB\n",
                     median(g_peak["golexorb"]), range(g_peak["golexorb"]).c_str(), median(g_peak["label window"]),
                     median(g_peak["bare window"]));
+        for (std::size_t i = 3; i < programs.size(); ++i) {
+            const std::string& name = programs[i].first;
+            const double ms = median(g_mapped[name]);
+            std::printf("  %s: %.1f ms%s, %.2fx the label window, processor %.1f ms, peak RSS %.1f MB\n", name.c_str(),
+                        ms, range(g_mapped[name]).c_str(), ms / label, median(g_cpu[name]), median(g_peak[name]));
+        }
     }
 
     std::error_code ec;
