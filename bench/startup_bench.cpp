@@ -297,7 +297,7 @@ int main(int argc, char** argv)
                                                });
         b->Iterations(1)->ReportAggregatesOnly(true)->UseManualTime()->Unit(benchmark::kMillisecond);
         if (!repetitionsGiven)
-            b->Repetitions(15);
+            b->Repetitions(31);
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
