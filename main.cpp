@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "commandline.h"
+#include "earlystart.h"
 #include "mainfrm.h"
 #include "shutdownsignals.h"
 
@@ -24,6 +25,7 @@ struct Held {
 };
 QList<Held> g_held;
 QString g_firstComplaint;
+golexorb::EarlyStart* g_early = nullptr;
 
 void openingWindowSystem(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
@@ -32,6 +34,8 @@ void openingWindowSystem(QtMsgType type, const QMessageLogContext& context, cons
                                                        : g_firstComplaint;
         std::fprintf(stderr, "golexorb: cannot open the window: %s\n", qPrintable(why));
         std::fflush(stderr);
+        if (g_early)
+            g_early->join();
         std::_Exit(1);
     }
     if (context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0) {
@@ -72,6 +76,11 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // Before the application, so that finding the session bus overlaps all
+    // that follows; its threads are joined on the way out, and before a
+    // caught signal ends the process (it connects to aboutToQuit first).
+    golexorb::EarlyStart early(command.platform);
+    g_early = &early;
     g_qtHandler = qInstallMessageHandler(openingWindowSystem);
     std::vector<char*> qtArgs = golexorb::qtArguments(argc, argv);
     int qtArgc = int(qtArgs.size()) - 1;
@@ -81,6 +90,7 @@ int main(int argc, char* argv[])
         g_qtHandler(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.constData()), m.text);
     g_held.clear();
     golexorb::setupApplication();
+    early.applicationMade();
 
     MainFrm mainfrm;
     golexorb::closeOnShutdownSignals(&mainfrm);

@@ -1,15 +1,15 @@
 // A whole start-up as the player sees it: from exec until the main window is
-// mapped, for the game and, beside it as the floor, for a bare Qt window of
-// the same size, flags and title. Also the game's peak resident memory once
-// its window is up.
+// mapped, for the game and, beside it, for two floors: a bare Qt window of
+// the same size, flags and title, and that window with one text label. Also
+// the peak resident memory of each once its window is up.
 //
 // Needs a display with a window manager (bench/run-benchmarks starts Xvfb and
 // openbox, and a D-Bus session as a desktop has one). Each run starts the
 // program afresh, watches the root window for the map of the window frame that
 // holds the program's window, then closes the window as a player would
-// (WM_DELETE_WINDOW) and waits for the program to end. Runs of the two
+// (WM_DELETE_WINDOW) and waits for the program to end. Runs of the three
 // programs are interleaved, so that load from elsewhere on the machine falls
-// on both alike; the processor time each spent until its window was mapped
+// on all alike; the processor time each spent until its window was mapped
 // is given beside the wall time, since that load moves it far less.
 
 #include "planted.h"
@@ -269,10 +269,12 @@ int main(int argc, char** argv)
     g_scratch = templ;
     ::setenv("TMPDIR", templ, 1);
 
-    // --game=PATH measures another build of the game (a before and after);
-    // --planted=N starts it in a temporary folder where another user planted
-    // N names like its own.
+    // --game=PATH measures another build of the game; --also=PATH measures
+    // one more beside it, interleaved with the rest (a before and after);
+    // --planted=N starts the game in a temporary folder where another user
+    // planted N names like its own.
     std::string game = GOLEXORB_GAME;
+    std::vector<std::pair<std::string, std::string>> programs;
     std::vector<char*> args;
     bool repetitionsGiven = false;
     int planted = 0;
@@ -281,6 +283,8 @@ int main(int argc, char** argv)
             game = argv[i] + 7;
         else if (std::strncmp(argv[i], "--planted=", 10) == 0)
             planted = std::atoi(argv[i] + 10);
+        else if (std::strncmp(argv[i], "--also=", 7) == 0)
+            programs.emplace_back(argv[i] + 7, argv[i] + 7);
         else
             args.push_back(argv[i]);
         repetitionsGiven = repetitionsGiven || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
@@ -292,29 +296,52 @@ int main(int argc, char** argv)
     int n = int(args.size());
     benchmark::Initialize(&n, args.data());
 
-    for (const auto& [name, program] : {std::pair<std::string, std::string>{"golexorb", game},
-                                        {"bare window", GOLEXORB_BARE_WINDOW}}) {
+    programs.insert(programs.begin(), {{"golexorb", game},
+                                       {"label window", GOLEXORB_LABEL_WINDOW},
+                                       {"bare window", GOLEXORB_BARE_WINDOW}});
+    for (const auto& [name, program] : programs) {
         auto* b = benchmark::RegisterBenchmark(("startup/exec to main window mapped/" + name).c_str(),
                                                [name = name, program = program](benchmark::State& s) {
                                                    startUp(s, name, program);
                                                });
         b->Iterations(1)->ReportAggregatesOnly(true)->UseManualTime()->Unit(benchmark::kMillisecond);
         if (!repetitionsGiven)
-            b->Repetitions(15);
+            b->Repetitions(31);
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    const double mapped = median(g_mapped["golexorb"]);
+    const double gameMs = median(g_mapped["golexorb"]);
+    const double label = median(g_mapped["label window"]);
     const double bare = median(g_mapped["bare window"]);
-    if (mapped > 0 && bare > 0)
-        std::printf("\nExec to main window mapped, %s D-Bus session bus, medians of %zu runs each:\n"
-                    "  game %.1f ms, bare window %.1f ms: %.2fx the floor (target 2x)\n"
-                    "  processor time until then: game %.1f ms, bare window %.1f ms\n"
-                    "  peak RSS: game %.1f MB (target 40), bare window %.1f MB\n",
-                    std::getenv("DBUS_SESSION_BUS_ADDRESS") ? "with a" : "without a", g_mapped["golexorb"].size(),
-                    mapped, bare, mapped / bare, median(g_cpu["golexorb"]),
-                    median(g_cpu["bare window"]), median(g_peak["golexorb"]), median(g_peak["bare window"]));
+    const auto range = [](const std::vector<double>& v) {
+        if (v.empty())
+            return std::string();
+        const auto [lo, hi] = std::minmax_element(v.begin(), v.end());
+        char text[64];
+        std::snprintf(text, sizeof text, " (%.1f to %.1f)", *lo, *hi);
+        return std::string(text);
+    };
+    if (gameMs > 0 && label > 0 && bare > 0) {
+        std::printf("\nExec to main window mapped, %s D-Bus session bus, medians of %zu runs each (range):\n",
+                    std::getenv("DBUS_SESSION_BUS_ADDRESS") ? "with a" : "without a", g_mapped["golexorb"].size());
+        std::printf("  game %.1f ms%s, label window %.1f ms%s, bare window %.1f ms%s\n", gameMs,
+                    range(g_mapped["golexorb"]).c_str(), label, range(g_mapped["label window"]).c_str(), bare,
+                    range(g_mapped["bare window"]).c_str());
+        std::printf("  game / label window %.2fx (target 1.3x), game / bare window %.2fx, label / bare %.2fx\n",
+                    gameMs / label, gameMs / bare, label / bare);
+        std::printf("  processor time until then: game %.1f ms, label window %.1f ms, bare window %.1f ms\n",
+                    median(g_cpu["golexorb"]), median(g_cpu["label window"]), median(g_cpu["bare window"]));
+        std::printf("  peak RSS: game %.1f MB%s (target 35), label window %.1f MB, bare window %.1f MB\n",
+                    median(g_peak["golexorb"]), range(g_peak["golexorb"]).c_str(), median(g_peak["label window"]),
+                    median(g_peak["bare window"]));
+        for (std::size_t i = 3; i < programs.size(); ++i) {
+            const std::string& name = programs[i].first;
+            const double ms = median(g_mapped[name]);
+            std::printf("  %s: %.1f ms%s, %.2fx the label window, processor %.1f ms, peak RSS %.1f MB\n", name.c_str(),
+                        ms, range(g_mapped[name]).c_str(), ms / label, median(g_cpu[name]), median(g_peak[name]));
+        }
+    }
 
     std::error_code ec;
     const bool clean = std::distance(std::filesystem::directory_iterator(g_scratch, ec),

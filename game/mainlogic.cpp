@@ -174,6 +174,10 @@ void MainLogic::Form_Load()
     } catch (const std::exception& e) {
         throw fail("The word list could not be written to a temporary file: ", e);
     }
+    // The list is loaded from the temporary file: the embedded bytes are not
+    // read again, and their memory goes back for the rest of the run.
+    platform_.releaseResData(resbytes);
+    resbytes = {};
 
     platform_.doEvents();
     print("Loaded 1/2");

@@ -24,9 +24,15 @@ public:
     virtual void doEvents() = 0;
 
     // Bytes of the embedded resource of the given type and name, read where
-    // they lie: they stay valid and unchanged as long as the platform lives.
-    // Throws std::runtime_error when it cannot be read.
+    // they lie: they stay valid and unchanged until they are handed to
+    // releaseResData, and must not be read after that. Throws
+    // std::runtime_error when it cannot be read.
     virtual std::string_view loadResData(std::string_view type, std::string_view name) = 0;
+
+    // Gives back the memory that holds `bytes`, a view loadResData returned,
+    // once nothing needs them any more: reading them afterwards is an error
+    // (the pages may be gone, or read back from the program file at a cost).
+    virtual void releaseResData(std::string_view bytes) { (void)bytes; }
 
     // A short warning sound: a typed letter that no cell can take.
     virtual void beep() {}

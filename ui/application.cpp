@@ -11,16 +11,20 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace golexorb {
 
@@ -49,15 +53,30 @@ void setupApplication()
     // The small sizes only: every window hands all of them to the window
     // manager when it is created, and the 128 and 256 px images were most of
     // that cost. Launchers take the large ones from the installed icon theme.
+    // Read as PNGs by name: a reader left to find the format itself loads
+    // and asks every image plugin first (the SVG one brings Qt SVG, the JPEG
+    // one libjpeg), and an icon given files looks for an icon engine too.
     QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/golexorb.png").arg(size), QSize(size, size));
+    for (int size : {16, 32, 48, 64}) {
+        QImageReader reader(QStringLiteral(":/icons/hicolor/%1x%1/apps/golexorb.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     QApplication::setWindowIcon(icon);
     // No bold Tahoma is registered on purpose: the bold face of the free
     // Tahoma draws its outlines as thin as the regular one at the sizes the
     // windows use, so Qt's own emboldening of the regular face looks right.
-    for (const char* file : {"tahoma.ttf", "ms_sans_serif.ttf", "small_fonts.ttf"})
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + QLatin1String(file));
+    // Registered from the bytes where they lie in the program: registered by
+    // file name, a font would be read into memory once for the font list and
+    // again for drawing.
+    for (const char* file : {"tahoma.ttf", "ms_sans_serif.ttf", "small_fonts.ttf"}) {
+        const QResource font(QStringLiteral(":/fonts/") + QLatin1String(file));
+        if (font.compressionAlgorithm() == QResource::NoCompression)
+            QFontDatabase::addApplicationFontFromData(
+                QByteArray::fromRawData(reinterpret_cast<const char*>(font.data()), font.size()));
+        else
+            QFontDatabase::addApplicationFontFromData(font.uncompressedData());
+    }
     // Screen readers see the label buttons as push buttons they can press.
     QAccessible::installFactory(ClickLabel::accessibleFactory);
     QAccessible::installFactory(windowFactory);
@@ -160,6 +179,28 @@ QMargins frameMargins(const QWidget* window)
     return {4, 30, 4, 4};
 }
 
+// The background at scale 1 as the build lays it out in the program (see
+// resources/rawpicture.cpp), drawn from where it lies.
+QImage backgroundPicture()
+{
+    const QResource raw(QStringLiteral(":/pictures/background.rgb32"));
+    const uchar* bytes = raw.data();
+    std::uint32_t size[2] = {0, 0};
+    if (bytes && raw.compressionAlgorithm() == QResource::NoCompression && raw.size() >= 8)
+        std::memcpy(size, bytes, sizeof size);
+    const qsizetype rowBytes = qsizetype(size[0]) * 4;
+    if (size[0] == 0 || raw.size() != 8 + rowBytes * qsizetype(size[1]))
+        return {};
+    const uchar* pixels = bytes + 8;
+    const int width = int(size[0]), height = int(size[1]);
+    if (reinterpret_cast<quintptr>(pixels) % 4 == 0)
+        return QImage(pixels, width, height, rowBytes, QImage::Format_RGB32);
+    QImage copy(width, height, QImage::Format_RGB32); // not aligned as QImage needs: copied
+    for (int y = 0; y < height; ++y)
+        std::memcpy(copy.scanLine(y), pixels + y * rowBytes, std::size_t(rowBytes));
+    return copy;
+}
+
 } // namespace
 
 void placeInside(QWidget* window, QPoint clientTopLeft, QSize size, QSize minimum)
@@ -201,8 +242,8 @@ void paintBackground(QWidget* window)
 {
     QPainter painter(window);
     if (qFuzzyCompare(window->devicePixelRatioF(), 1.0)) {
-        static const QPixmap picture(QStringLiteral(":/pictures/background.jpg"));
-        painter.drawPixmap(0, 0, picture);
+        static const QImage picture = backgroundPicture();
+        painter.drawImage(0, 0, picture);
         return;
     }
     // Decoded only on a scaled screen: at 1 it would cost start-up 3.4 MB

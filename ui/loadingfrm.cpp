@@ -9,9 +9,11 @@ LoadingFrm::LoadingFrm(QWidget* parent)
     , ui(std::make_unique<Ui::loadingfrm>())
 {
     ui->setupUi(this);
-    // A splash-style window: no frame, no task-bar entry.
-    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_StyledBackground);
+    // A splash-style window: no frame, no task-bar entry. It lives for the
+    // moment the word list takes, and start-up waits until it is on the
+    // screen: under X11 it is put there directly, not through the window
+    // manager, which would make start-up wait for it as well.
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
     golexorb::applyDesignFontSizes(this);
     golexorb::useScalableFonts(this);
 }

@@ -19,8 +19,12 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cstdint>
 #include <cstdio>
 #include <stdexcept>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -202,6 +206,24 @@ std::string_view MainFrm::loadResData(std::string_view type, std::string_view na
     return {it->second.constData(), static_cast<std::size_t>(it->second.size())};
 }
 
+void MainFrm::releaseResData(std::string_view bytes)
+{
+    if (!inflatedResource_.isEmpty() && bytes.data() == inflatedResource_.constData()) {
+        inflatedResource_ = QByteArray();
+        return;
+    }
+    // The list lies in the program's read-only data, mapped from the program
+    // file: its pages leave this process for nothing, and would come back
+    // from the file if read. Only the pages wholly inside the list go, so
+    // nothing that shares its first or last page is touched.
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto at = reinterpret_cast<std::uintptr_t>(bytes.data());
+    const std::uintptr_t begin = (at + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (at + bytes.size()) & ~(page - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+}
+
 void MainFrm::beep()
 {
     QApplication::beep();
@@ -251,9 +273,12 @@ void MainFrm::sync()
         font.setBold(box.bold);
         ui->searchtxt->setFont(font);
     }
-    const QString boxStyle = QStringLiteral("color: %1;").arg(toQColor(box.color).name());
-    if (ui->searchtxt->styleSheet() != boxStyle)
-        ui->searchtxt->setStyleSheet(boxStyle);
+    if (ui->searchtxt->palette().color(QPalette::Text) != toQColor(box.color)) {
+        QPalette p = ui->searchtxt->palette();
+        p.setColor(QPalette::Text, toQColor(box.color));
+        p.setColor(QPalette::WindowText, toQColor(box.color));
+        ui->searchtxt->setPalette(p);
+    }
     ui->searchtxt->setVisible(box.visible);
 
     syncWordList();

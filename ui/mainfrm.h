@@ -106,6 +106,7 @@ private:
     void msgBox(std::string_view text) override;
     void doEvents() override;
     std::string_view loadResData(std::string_view type, std::string_view name) override;
+    void releaseResData(std::string_view bytes) override;
     void beep() override;
 
     bool gameKey(QKeyEvent* event);

@@ -4,6 +4,7 @@
 #include "allwordsfrm.h"
 #include "application.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,6 +38,29 @@ ResultsFrm::ResultsFrm(QWidget* parent)
     // Placed by its client area, whatever the main window's position.
     setGeometry(QRect(kClientPos, QSize(233, 481)));
     setFixedSize(233, 481);
+    // The board copy and the two headings over the word boxes are boxes: the
+    // system's text-box colour inside a one-pixel line of its text colour,
+    // the headings' text in colours of their own. A one-pixel sunken panel
+    // draws its line in the light and dark colours, which take the line's.
+    const QColor line = palette().color(QPalette::Text);
+    for (QLabel* box : findChildren<QLabel*>()) {
+        if (box->frameShape() != QFrame::Panel)
+            continue;
+        box->setBackgroundRole(QPalette::Base);
+        box->setForegroundRole(QPalette::Text);
+        QPalette p = box->palette();
+        p.setColor(QPalette::Light, line);
+        p.setColor(QPalette::Dark, line);
+        box->setPalette(p);
+    }
+    // The two word boxes draw their frame and scroll bars from the system's
+    // window colour, not from the white behind the picture as the awards box does.
+    for (QWidget* words : {static_cast<QWidget*>(ui->acceptedtxt), static_cast<QWidget*>(ui->rejectedtxt)}) {
+        QPalette p = words->palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            p.setBrush(group, QPalette::Window, QApplication::palette().brush(group, QPalette::Window));
+        words->setPalette(p);
+    }
     connect(ui->Label8, &ClickLabel::clicked, this, &ResultsFrm::Label8_Click);
     // The board copy keeps its design; it only learns to take a click, and
     // F5 does the same from the keyboard.

@@ -62,8 +62,17 @@ std::string Dictionary::copyPath() const
 void Dictionary::set(WordList list)
 {
     index_ = {}; // it points into the list it replaces
+    indexed_ = false;
     list_ = std::move(list);
-    index_ = WordIndex(list_);
+}
+
+const WordIndex& Dictionary::index() const
+{
+    if (!indexed_) {
+        index_ = WordIndex(list_);
+        indexed_ = true;
+    }
+    return index_;
 }
 
 } // namespace wordlist

@@ -3,6 +3,9 @@
 // temporary copy of the embedded list, the entries loaded from that copy,
 // and the index the lookup and the prefix search go through. Start-up
 // takes its steps one by one, so that the window can yield between them.
+// The index is built at the first search, not at start-up, which does not
+// wait for it; that search takes about a millisecond longer. So the first
+// search must not run on two threads at once.
 
 #include "wordindex.h"
 #include "wordlist.h"
@@ -29,9 +32,9 @@ public:
 
     // Writes `bytes` to a new private copy. Throws mdlList::DicFileError.
     void writeCopy(std::string_view bytes);
-    // Loads the copy into the list and builds the index over it, then
-    // clears what runs killed earlier left in the temporary folder, on a
-    // thread of its own. Throws mdlList::LoadError.
+    // Loads the copy into the list (the index over it is built at the first
+    // search), then clears what runs killed earlier left in the temporary
+    // folder, on a thread of its own. Throws mdlList::LoadError.
     void loadCopy();
     // Deletes the copy and its folder; what could not be removed, and why,
     // or empty. Never throws; only the first call does anything.
@@ -45,9 +48,9 @@ public:
     std::size_t size() const { return list_.size(); }
     std::string_view operator[](std::size_t i) const { return list_[i]; }
     // The first entry equal to `word`, both upper-cased.
-    std::optional<std::size_t> find(std::string_view word) const { return index_.find(word); }
+    std::optional<std::size_t> find(std::string_view word) const { return index().find(word); }
     const WordList& list() const { return list_; }
-    const WordIndex& index() const { return index_; }
+    const WordIndex& index() const;
 
 private:
     void finishClearing() noexcept;
@@ -55,7 +58,8 @@ private:
     std::thread clearing_;
     std::unique_ptr<mdlList::DicFile> copy_;
     WordList list_;
-    WordIndex index_;
+    mutable WordIndex index_;
+    mutable bool indexed_ = false;
 };
 
 } // namespace wordlist

@@ -48,6 +48,8 @@ struct ScriptedPlatform : game::Platform {
             throw std::runtime_error("no such resource");
         return resource;
     }
+    void releaseResData(std::string_view bytes) override { released = bytes; }
+    std::string_view released; // what the logic gave back
 };
 
 // The framing the game ships its list in: scrambled CR LF lines.

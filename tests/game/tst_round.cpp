@@ -66,14 +66,19 @@ void TestRound::loadGivesIdleWindow()
     MainLogic logic(platform);
     bool loadingShownAtYield = false;
     bool fileThereAtYield = false;
+    bool resourceGivenBackAtYield = false;
     platform.onYield = [&] {
         loadingShownAtYield = logic.loadingfrmVisible();
         fileThereAtYield = fs::exists(logic.dicPath());
+        // Once written, the embedded bytes are given back whole: the list is read from the file.
+        resourceGivenBackAtYield = platform.released.data() == platform.resource.data()
+            && platform.released.size() == platform.resource.size();
     };
     logic.Form_Load();
 
     QVERIFY(loadingShownAtYield);
     QVERIFY(fileThereAtYield);
+    QVERIFY(resourceGivenBackAtYield);
     QCOMPARE(platform.yields, 1);
     QVERIFY(!logic.loadingfrmVisible());
     QCOMPARE(logic.dictionary().size(), std::size_t(200001));
