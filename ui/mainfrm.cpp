@@ -208,9 +208,11 @@ std::string_view MainFrm::loadResData(std::string_view type, std::string_view na
 
 void MainFrm::releaseResData(std::string_view bytes)
 {
-    if (!inflatedResource_.isEmpty() && bytes.data() == inflatedResource_.constData()) {
-        inflatedResource_ = QByteArray();
-        return;
+    for (auto it = inflatedResources_.begin(); it != inflatedResources_.end(); ++it) {
+        if (bytes.data() == it->second.constData()) {
+            inflatedResources_.erase(it);
+            return;
+        }
     }
     // The list lies in the program's read-only data, mapped from the program
     // file: its pages leave this process for nothing, and would come back
