@@ -178,7 +178,8 @@ public:
         for (int i = 0; i < kPlayers; ++i) {
             auto p = std::make_unique<Player>();
             p->index = i;
-            const std::string name = "P" + std::to_string(i);
+            std::string name = "P"; // appended: GCC 12 at -O3 warns falsely of "P" + a temporary
+            name += std::to_string(i);
             p->state = std::make_unique<RoomState>(kRoom, name, Masker(), [this](const game::Board&) { return words_; });
             p->client = mosquitto_new(nullptr, true, p.get());
             mosquitto_message_callback_set(p->client, [](mosquitto*, void* data, const mosquitto_message* m) {
@@ -343,9 +344,12 @@ void roundAndStandings(benchmark::State& st)
             Player& starter = *players[std::size_t(round)];
             game::Board board;
             for (auto& cell : board)
-                cell = "E";
-            auto e = starter.state->startRound(board, 1, "r" + std::to_string(round) + "x" + std::to_string(wallNow()),
-                                               wallNow());
+                cell.assign(1, 'E');
+            std::string id = "r";
+            id += std::to_string(round);
+            id += 'x';
+            id += std::to_string(wallNow());
+            auto e = starter.state->startRound(board, 1, id, wallNow());
             published = Clock::now();
             starter.apply(e);
             watch(starter, e, {});

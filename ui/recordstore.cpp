@@ -135,7 +135,11 @@ std::optional<std::string> takeAsideName(const std::string& path, std::string& p
     const std::string stamp =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
     for (int n = 1; n < 1000; ++n) {
-        const std::string name = path + ".unreadable-" + stamp + (n == 1 ? "" : "-" + std::to_string(n));
+        std::string name = path + ".unreadable-" + stamp;
+        if (n > 1) { // appended: GCC 12 at -O3 warns falsely of "-" + a temporary
+            name += '-';
+            name += std::to_string(n);
+        }
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) {
             ::close(fd);
