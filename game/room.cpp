@@ -429,10 +429,11 @@ std::string cleanText(std::string_view text)
     std::size_t from = 0;
     while (from < points.size() && isSpace(points[from]))
         ++from;
-    std::size_t to = points.size();
+    // Cut to the limit first, then trim: a cut that ends on a space would
+    // otherwise read back shorter than it was written.
+    std::size_t to = std::min(points.size(), from + kMaxChatChars);
     while (to > from && isSpace(points[to - 1]))
         --to;
-    to = std::min(to, from + kMaxChatChars);
     return json::utf8(std::vector<char32_t>(points.begin() + static_cast<std::ptrdiff_t>(from),
                                             points.begin() + static_cast<std::ptrdiff_t>(to)));
 }

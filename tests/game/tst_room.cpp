@@ -80,6 +80,9 @@ void TestRoom::read_data()
     row("chat controls", kBase + "chat", R"({"name":"Ann","text":"a\nb\u202ec\u0007d"})", "chat Ann: a b c d");
     row("chat cut at 200", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"" + QByteArray(250, 'x') + "\"}",
         ("chat Ann: " + std::string(200, 'x')).c_str());
+    row("chat cut on a space", kBase + "chat",
+        "{\"name\":\"Ann\",\"text\":\"" + QByteArray(199, 'x') + "  y\"}",
+        ("chat Ann: " + std::string(199, 'x')).c_str());
     row("chat blank", kBase + "chat", R"({"name":"Ann","text":"   "})", "ignored: malformed");
     row("chat empty payload", kBase + "chat", "", "ignored: malformed");
     row("name 21 chars", kBase + "chat", R"({"name":"abcdefghijklmnopqrstu","text":"x"})", "ignored: bad name");
