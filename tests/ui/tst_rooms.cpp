@@ -26,18 +26,6 @@
 
 namespace {
 
-const QString kBoard = "CATSDOGEQUIZREAD"; // CAT 0 1 2, DOG 4 5 6, QUIZ 8-11, READ 12-15
-
-std::function<double()> boardSource(const QString& board)
-{
-    auto next = std::make_shared<int>(0);
-    return [board, next] {
-        const auto pos = game::kLetterPool.find(board.at(*next % 16).toLatin1());
-        ++*next;
-        return (static_cast<double>(pos) + 1.0) / 102.0;
-    };
-}
-
 QStringList chat(MainFrm& w)
 {
     QStringList lines;

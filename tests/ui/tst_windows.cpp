@@ -35,19 +35,6 @@
 
 namespace {
 
-// A board that spells CAT, DOG and READ (and QUIZ, which is a word too).
-const QString kBoard = "CATSDOGEQUIZREAD";
-
-std::function<double()> boardSource(const QString& board)
-{
-    auto next = std::make_shared<int>(0);
-    return [board, next] {
-        const auto pos = game::kLetterPool.find(board.at(*next % 16).toLatin1());
-        ++*next;
-        return (static_cast<double>(pos) + 1.0) / 102.0;
-    };
-}
-
 void press(MainFrm& w, std::initializer_list<int> cells)
 {
     for (int n : cells) {

@@ -11,6 +11,24 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+
+#include "board.h"
+
+// The board most window tests play on: it spells CAT (cells 0 1 2), DOG
+// (4 5 6), QUIZ (8 to 11) and READ (12 to 15).
+inline const QString kBoard = QStringLiteral("CATSDOGEQUIZREAD");
+
+// A random source that draws `board`'s letters, cell by cell, again and again.
+inline std::function<double()> boardSource(const QString& board)
+{
+    auto next = std::make_shared<int>(0);
+    return [board, next] {
+        const auto pos = game::kLetterPool.find(board.at(*next % 16).toLatin1());
+        ++*next;
+        return (static_cast<double>(pos) + 1.0) / 102.0;
+    };
+}
 
 // Modal windows block a test until somebody closes them: this answers the
 // next one that opens. `seen` is called with it first.
