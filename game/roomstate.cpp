@@ -165,7 +165,9 @@ void RoomState::standingsIfDue(Millis now, Effects& e)
 {
     if (!round_ || round_->shown)
         return;
-    const bool allIn = !round_->results.empty()
+    // Fewer results than players expected means some are missing: in a big
+    // room that spares a look through them at every result that comes in.
+    const bool allIn = !round_->results.empty() && round_->results.size() >= round_->expected.size()
                        && std::all_of(round_->expected.begin(), round_->expected.end(),
                                       [&](const std::string& n) { return round_->results.count(n) > 0; });
     if (!allIn && now < round_->deadline())

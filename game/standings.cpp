@@ -1,36 +1,64 @@
 #include "standings.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <utility>
 
 namespace game {
 
 Standings standings(const std::map<std::string, std::vector<std::string>>& words, const std::set<std::string>& boardWords)
 {
-    Standings out;
-    std::map<std::string, std::set<std::string>> counted;
-    for (const auto& [name, list] : words) {
-        auto& mine = counted[name];
-        for (const auto& w : list)
-            if (boardWords.count(w))
-                mine.insert(w);
-        for (const auto& w : mine)
-            out.finders[w].push_back(name); // names come in order from the map
+    // Every player of a big room counts every player's words at the round's
+    // end, so words are numbered by their place among the board's once, and
+    // counted in arrays rather than in trees of strings.
+    std::unordered_map<std::string_view, std::size_t> number;
+    number.reserve(boardWords.size());
+    std::vector<const std::string*> word;
+    word.reserve(boardWords.size());
+    for (const auto& w : boardWords) {
+        number.emplace(w, word.size());
+        word.push_back(&w);
     }
+    std::vector<std::vector<const std::string*>> finders(word.size()); // names come in order from the map
+    std::vector<std::pair<const std::string*, std::vector<std::size_t>>> counted;
+    counted.reserve(words.size());
+    for (const auto& [name, list] : words) {
+        std::vector<std::size_t> mine;
+        mine.reserve(list.size());
+        for (const auto& w : list)
+            if (const auto it = number.find(w); it != number.end())
+                mine.push_back(it->second);
+        std::sort(mine.begin(), mine.end());
+        mine.erase(std::unique(mine.begin(), mine.end()), mine.end());
+        for (const std::size_t n : mine)
+            finders[n].push_back(&name);
+        counted.emplace_back(&name, std::move(mine));
+    }
+    Standings out;
     for (const auto& [name, mine] : counted) {
-        Standing s{name, 0, 0, 0};
-        for (const auto& w : mine) {
-            const int length = static_cast<int>(w.size());
+        Standing s{*name, 0, 0, 0};
+        for (const std::size_t n : mine) {
+            const int length = static_cast<int>(word[n]->size());
             s.score += length;
-            if (out.finders[w].size() == 1) {
+            if (finders[n].size() == 1) {
                 s.roomScore += length;
                 ++s.onlyTheirs;
             }
         }
-        out.players.push_back(s);
+        out.players.push_back(std::move(s));
     }
     std::stable_sort(out.players.begin(), out.players.end(), [](const Standing& a, const Standing& b) {
         return a.roomScore != b.roomScore ? a.roomScore > b.roomScore : a.score > b.score;
     });
+    for (std::size_t n = 0; n < word.size(); ++n) {
+        if (finders[n].empty())
+            continue;
+        std::vector<std::string> names;
+        names.reserve(finders[n].size());
+        for (const std::string* name : finders[n])
+            names.push_back(*name);
+        out.finders.emplace_hint(out.finders.end(), *word[n], std::move(names)); // the board's words come sorted
+    }
     return out;
 }
 
