@@ -305,10 +305,7 @@ void TestWindows::resultsWindowDesign()
 // path; the round is recorded under the length it started with.
 void TestWindows::allWordsWindow()
 {
-    QTemporaryDir home;
-    const QByteArray realHome = qgetenv("HOME");
-    qputenv("HOME", home.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
+    PrivateHome home;
 
     MainFrm w;
     w.Form_Load();
@@ -391,8 +388,6 @@ void TestWindows::allWordsWindow()
     QVERIFY(text.contains("best 2 7 " + today));
     QVERIFY(text.contains("round " + today + " 2 7 2 " + QByteArray::number(words.size())));
     w.close();
-    QStandardPaths::setTestModeEnabled(false);
-    qputenv("HOME", realHome);
 }
 
 // On kBoard the player finds CAT (common) and QUO (rare): 135 words, 101
@@ -411,10 +406,7 @@ void TestWindows::rareWords()
 {
     QFETCH(QString, behaviour);
     if (!rareRound_) {
-        QTemporaryDir home;
-        const QByteArray realHome = qgetenv("HOME");
-        qputenv("HOME", home.path().toLocal8Bit());
-        QStandardPaths::setTestModeEnabled(true);
+        PrivateHome home;
         MainFrm w;
         w.Form_Load();
         w.setRandomSource(boardSource(kBoard));
@@ -461,8 +453,6 @@ void TestWindows::rareWords()
         QFile records(home.filePath(".qttest/share/golexorb/records.txt"));
         if (records.open(QIODevice::ReadOnly))
             seen.records = records.readAll();
-        QStandardPaths::setTestModeEnabled(false);
-        qputenv("HOME", realHome);
         rareRound_ = seen;
     }
     const AllWordsSeen& seen = *rareRound_;
@@ -691,10 +681,7 @@ void TestWindows::displayNeeded()
 // player's settings keep that.
 void TestWindows::announcements()
 {
-    QTemporaryDir home; // the round is recorded, and the settings kept
-    const QByteArray realHome = qgetenv("HOME");
-    qputenv("HOME", home.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
+    PrivateHome home; // the round is recorded, and the settings kept
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
     MainFrm w;
     w.findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
@@ -735,8 +722,6 @@ void TestWindows::announcements()
     QCOMPARE(QAccessible::queryAccessibleInterface(w.findChild<QWidget*>("announcement"))->role(), QAccessible::Notification);
     QCOMPARE(QSettings(home.filePath("golexorb/golexorb.conf"), QSettings::IniFormat).value("announcements"), QVariant(true));
     w.close();
-    QStandardPaths::setTestModeEnabled(false);
-    qputenv("HOME", realHome);
 }
 
 // All Words, Progress and How to Play open inside the screen's available

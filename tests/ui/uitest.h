@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -58,6 +59,28 @@ inline void answerNextModal(std::function<void(QWidget*)> seen = {})
 struct PrivateTmp {
     QTemporaryDir dir;
     PrivateTmp() { qputenv("TMPDIR", dir.path().toLocal8Bit()); }
+};
+
+// A home of its own for one test, in Qt's test mode, so the records and
+// settings a round writes stay out of the player's; given back on the way
+// out, also when a check fails.
+struct PrivateHome {
+    QTemporaryDir dir;
+    QByteArray realHome = qgetenv("HOME");
+    PrivateHome()
+    {
+        qputenv("HOME", dir.path().toLocal8Bit());
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    ~PrivateHome()
+    {
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("HOME", realHome);
+    }
+    PrivateHome(const PrivateHome&) = delete;
+    PrivateHome& operator=(const PrivateHome&) = delete;
+    QString filePath(const QString& name) const { return dir.filePath(name); }
+    QString path() const { return dir.path(); }
 };
 
 #define GOLEXORB_UI_TEST_MAIN(TestClass)                                                                               \
