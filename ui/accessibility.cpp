@@ -118,7 +118,7 @@ void setUpAccessibility()
 {
     QAccessible::installFactory(namedComboBoxFactory);
     QAccessible::installFactory(Announcer::accessibleFactory);
-    if (!qEnvironmentVariableIsSet("MUTANT")) qApp->installEventFilter(new ToolTips(qApp));
+    qApp->installEventFilter(new ToolTips(qApp));
 }
 
 } // namespace golexorb

@@ -507,7 +507,6 @@ bool MainFrm::belowEdge(const QWidget* w) const
 // not told of them either.
 bool MainFrm::focusNextPrevChild(bool next)
 {
-    if (qEnvironmentVariableIsSet("MUTANT")) return QWidget::focusNextPrevChild(next);
     QWidget* const start = focusWidget() ? focusWidget() : this;
     for (QWidget* w = start;;) {
         w = next ? w->nextInFocusChain() : w->previousInFocusChain();
