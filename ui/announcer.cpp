@@ -24,11 +24,6 @@ public:
     using QWidget::QWidget;
 };
 
-QSettings settings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("golexorb"), QStringLiteral("golexorb"));
-}
-
 const QString kSettingKey = QStringLiteral("announcements");
 
 } // namespace
@@ -55,14 +50,14 @@ QAccessibleInterface* Announcer::accessibleFactory(const QString& className, QOb
 bool Announcer::enabled() const
 {
     if (!enabled_)
-        enabled_ = settings().value(kSettingKey, true).toBool();
+        enabled_ = golexorb::playerSettings().value(kSettingKey, true).toBool();
     return *enabled_;
 }
 
 void Announcer::toggle()
 {
     enabled_ = !enabled();
-    settings().setValue(kSettingKey, *enabled_);
+    golexorb::playerSettings().setValue(kSettingKey, *enabled_);
     speak(*enabled_ ? QStringLiteral("Announcements on") : QStringLiteral("Announcements off"));
 }
 

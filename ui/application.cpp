@@ -18,6 +18,7 @@
 #include <QPixmap>
 #include <QResource>
 #include <QScreen>
+#include <QSettings>
 #include <QWidget>
 #include <QWindow>
 
@@ -145,6 +146,11 @@ void setUpDialog(QDialog* dialog)
     QPalette p = dialog->palette();
     p.setColor(QPalette::Window, QColor(255, 255, 255));
     dialog->setPalette(p);
+}
+
+QSettings playerSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("golexorb"), QStringLiteral("golexorb"));
 }
 
 QRect screenArea()

@@ -9,6 +9,7 @@
 #include <string_view>
 
 class QDialog;
+class QSettings;
 class QLabel;
 class QWidget;
 
@@ -69,6 +70,9 @@ QPoint addedWindowPlace(QSize size);
 // to its right where that fits in the available area, else to its left,
 // else as far right as it fits. Level with `other`.
 QPoint beside(const QWidget* other, QSize size);
+
+// The player's settings file (~/.config/golexorb/golexorb.conf).
+QSettings playerSettings();
 
 // Draws the shared background picture unscaled at the top-left corner; at
 // any scale but 1, its twice-the-size drawing, smoothly resampled.

@@ -31,8 +31,7 @@ PlayTogetherFrm::PlayTogetherFrm(golexorb::RoomPlay* room, QWidget* parent)
 
     if (room_->inRoom()) {
         const auto& r = room_->request();
-        QString server = QString::fromStdString(r.address.text());
-        ui->servertxt->setText(server.left(server.lastIndexOf(QLatin1Char('/'))));
+        ui->servertxt->setText(room_->server());
         ui->roomtxt->setText(QString::fromStdString(r.address.room));
         ui->nametxt->setText(r.name);
     } else {

@@ -36,11 +36,6 @@ game::room::Masker masker()
     return game::room::Masker(std::string_view(text.constData(), std::size_t(text.size())));
 }
 
-QSettings settings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("golexorb"), QStringLiteral("golexorb"));
-}
-
 std::vector<std::string> acceptedWords(const std::string& acceptedwords)
 {
     std::vector<std::string> out;
@@ -91,15 +86,14 @@ void RoomPlay::shutDown()
 
 RoomPlay::Remembered RoomPlay::remembered()
 {
-    const QSettings s = settings();
+    const QSettings s = golexorb::playerSettings();
     return {s.value(QStringLiteral("room/server")).toString(), s.value(QStringLiteral("room/room")).toString(),
             s.value(QStringLiteral("room/name")).toString()};
 }
 
 QString RoomPlay::server() const
 {
-    game::room::Address a = request_.address;
-    const QString full = QString::fromStdString(a.text());
+    const QString full = QString::fromStdString(request_.address.text());
     return full.left(full.lastIndexOf(QLatin1Char('/')));
 }
 
@@ -135,7 +129,7 @@ bool RoomPlay::join(const Request& request, QString* why)
     everConnected_ = false;
     outage_ = false;
 
-    QSettings remember = settings();
+    QSettings remember = golexorb::playerSettings();
     remember.setValue(QStringLiteral("room/server"), server());
     remember.setValue(QStringLiteral("room/room"), QString::fromStdString(request.address.room));
     remember.setValue(QStringLiteral("room/name"), request.name);
@@ -294,7 +288,7 @@ void RoomPlay::startGame()
 {
     if (!state_ || state_->playing() || window_->logic().running())
         return;
-    const int minutes = std::atoi(window_->logic().combo1Text().c_str());
+    const int minutes = window_->logic().fulltime() / 60;
     if (minutes < 1) {
         line(QStringLiteral("Pick a Game Time first: a room's round lasts 1 to 10 minutes."));
         return;

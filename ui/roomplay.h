@@ -59,6 +59,8 @@ public:
     QString status() const;
     const game::room::RoomState* state() const { return state_.get(); }
     const Request& request() const { return request_; }
+    // The address joined, without the room: what the Play Together window shows.
+    QString server() const;
 
     // Start Game in the room: a round for everyone, with this player's Game Time.
     void startGame();
@@ -92,7 +94,6 @@ private:
     void beginPlannedRound();
     void armDeadline();
     void setChatAlive(bool alive);
-    QString server() const;
 
     MainFrm* window_;
     QListWidget* chat_;
