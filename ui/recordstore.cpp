@@ -177,12 +177,6 @@ std::string RecordStore::folder() const
     return folder_.empty() ? defaultFolder() : folder_;
 }
 
-std::string RecordStore::filePath() const
-{
-    const std::string dir = folder();
-    return dir.empty() ? std::string() : dir + "/records.txt";
-}
-
 void RecordStore::warn(const std::string& text)
 {
     std::fprintf(stderr, "golexorb: %s\n", text.c_str());
@@ -296,11 +290,15 @@ std::optional<game::Records> RecordStore::load(const std::string& path)
 // whatever lies there is the leftover of a save that was killed, and goes.
 bool RecordStore::save(const std::string& path, game::Records& records)
 {
-    if (const std::size_t dropped = game::fitRecords(records))
-        warn("the records file " + path + " would grow past " + std::to_string(game::kLargestRecordsFile >> 20)
-             + " MiB: " + std::to_string(dropped)
-             + (dropped == 1 ? " line" : " lines") + " this version does not use went, the oldest first");
-    const std::string text = game::formatRecords(records);
+    // Formatted once; again only when the file would grow past its limit.
+    std::string text = game::formatRecords(records);
+    if (text.size() > game::kLargestRecordsFile) {
+        if (const std::size_t dropped = game::fitRecords(records))
+            warn("the records file " + path + " would grow past "
+                 + std::to_string(game::kLargestRecordsFile >> 20) + " MiB: " + std::to_string(dropped)
+                 + (dropped == 1 ? " line" : " lines") + " this version does not use went, the oldest first");
+        text = game::formatRecords(records);
+    }
     const std::string temporary = path + ".saving";
     ::unlink(temporary.c_str());
     int err = 0;

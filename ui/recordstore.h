@@ -27,7 +27,6 @@ public:
     // records are off.
     static std::string defaultFolder();
     std::string folder() const;
-    std::string filePath() const;
 
     // Enters a finished round (when it is recordable) and tells how it
     // compares, with the rounds of its length. Problems are reported on
