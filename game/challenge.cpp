@@ -1,5 +1,8 @@
 #include "challenge.h"
 
+#include "ascii.h"
+#include "records.h"
+
 namespace game {
 
 namespace {
@@ -28,8 +31,7 @@ unsigned checkDigit(const std::string& digits)
 
 int digitValue(char c)
 {
-    if (c >= 'a' && c <= 'z')
-        c = static_cast<char>(c - 'a' + 'A');
+    c = upperAscii(c);
     if (c == 'O')
         c = '0';
     else if (c == 'I' || c == 'L')
@@ -42,7 +44,7 @@ int digitValue(char c)
 
 std::string challengeCode(const Board& letters, int minutes)
 {
-    if (minutes < 0 || minutes > 10)
+    if (minutes < 0 || minutes > kLongestRound)
         return {};
     Number value = static_cast<Number>(minutes);
     for (const auto& cell : letters) {

@@ -46,7 +46,7 @@ const std::array<int, kCells> MainLogic::used() const
 const std::array<LetterLabel, kCells> MainLogic::l() const
 {
     std::array<LetterLabel, kCells> out;
-    if (!paused_) {
+    if (!paused()) {
         const Board captions = boardCaptions();
         for (int n = 0; n < kCells; ++n)
             out[static_cast<std::size_t>(n)].caption = captions[static_cast<std::size_t>(n)];
@@ -135,7 +135,6 @@ void MainLogic::stopround()
 {
     running_ = false;
     sectimerEnabled_ = false;
-    paused_ = false;
     endround();
     startbtn_.enabled = true;
     combo1Enabled_ = true;
@@ -202,7 +201,6 @@ std::string MainLogic::Form_Unload()
     platform_.doEvents();
     running_ = false;
     sectimerEnabled_ = false;
-    paused_ = false;
     return problem;
 }
 
@@ -277,7 +275,7 @@ void MainLogic::startbtn_Click()
 
 void MainLogic::sectimer_Timer()
 {
-    if (paused_)
+    if (paused())
         return; // a tick already on its way when the clock stopped
     const int t = val(seconds_.caption);
     if (t < 1)
@@ -307,7 +305,7 @@ void MainLogic::l_MouseDown(int index, [[maybe_unused]] int button, [[maybe_unus
 {
     if (!running_ || index < 0 || index >= kCells)
         return;
-    if (paused_) {
+    if (paused()) {
         resume();
         return;
     }
@@ -339,7 +337,7 @@ void MainLogic::unselectLast()
 
 void MainLogic::keyLetter(char c)
 {
-    if (!running_ || paused_)
+    if (!running_ || paused())
         return;
     const Board board = boardCaptions();
     std::string word;
@@ -366,7 +364,7 @@ void MainLogic::keyLetter(char c)
 
 void MainLogic::keyBackspace()
 {
-    if (running_ && !paused_ && !wordcells_.empty())
+    if (running_ && !paused() && !wordcells_.empty())
         unselectLast();
 }
 
@@ -374,17 +372,15 @@ void MainLogic::keyPause()
 {
     if (!running_)
         return;
-    if (paused_) {
+    if (paused()) {
         resume();
         return;
     }
-    paused_ = true;
     sectimerEnabled_ = false;
 }
 
 void MainLogic::resume()
 {
-    paused_ = false;
     sectimerEnabled_ = true;
 }
 

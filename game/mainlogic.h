@@ -115,7 +115,8 @@ public:
     // How the last round compares with the player's records.
     const RecordNote& recordnote() const { return recordnote_; }
     // A round on hold: its clock stopped and its letters hidden.
-    bool paused() const { return paused_; }
+    // A round on hold: under way with its clock stopped.
+    bool paused() const { return running_ && !sectimerEnabled_; }
 
     // ---- Controls ----
     // Captions from the board ("?" while paused), colours from the word.
@@ -240,7 +241,6 @@ private:
     std::string awards_;
     int roundMinutes_ = 0;
     RecordNote recordnote_;
-    bool paused_ = false;
 
     Label seconds_{"0"};
     Label scoretxt_{"Your Score:"};

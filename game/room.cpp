@@ -1,6 +1,8 @@
 #include "room.h"
 
+#include "ascii.h"
 #include "json.h"
+#include "records.h"
 
 #include <algorithm>
 #include <cmath>
@@ -150,8 +152,7 @@ std::optional<Address> parseAddress(std::string_view text, std::string* why)
 
     Address a;
     if (const std::size_t scheme = text.find("://"); scheme != std::string_view::npos) {
-        std::string s(text.substr(0, scheme));
-        std::transform(s.begin(), s.end(), s.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+        const std::string s = lowerCase(text.substr(0, scheme));
         if (s == "mqtts")
             a.tls = true;
         else if (s != "mqtt")
@@ -353,7 +354,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         if (letters->kind != json::Value::Kind::string || letters->string.size() != kCells || !upperLetters(letters->string))
             return ignored(Ignored::badLetters);
         if (minutes->kind != json::Value::Kind::number || minutes->number != std::floor(minutes->number)
-            || minutes->number < 1 || minutes->number > 10)
+            || minutes->number < kShortestRound || minutes->number > kLongestRound)
             return ignored(Ignored::badMinutes);
         const auto at = parseTime(start->string);
         if (!at)

@@ -1,6 +1,8 @@
 #include "roomstate.h"
 
+#include "ascii.h"
 #include "blocklist.h"
+#include "records.h"
 
 #include <algorithm>
 
@@ -8,9 +10,11 @@ namespace game::room {
 
 namespace {
 
-char lowerAscii(char c)
+// A round's length in time: the clock shows the full time, counts to 0, and
+// the round ends at the tick after that.
+Millis roundMillis(int minutes)
 {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return (Millis(minutes) * 60 + 1) * 1000;
 }
 
 bool asciiLetter(char c)
@@ -75,9 +79,7 @@ RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWor
 
 Millis RoomState::Tracked::deadline() const
 {
-    // The clock shows the full time, counts to 0, and the round ends at the
-    // tick after that.
-    return round.start + (Millis(round.minutes) * 60 + 1) * 1000 + kStandingsWait;
+    return round.start + roundMillis(round.minutes) + kStandingsWait;
 }
 
 Outgoing RoomState::will() const
@@ -100,7 +102,7 @@ RoomState::Effects RoomState::connected()
 
 RoomState::Effects RoomState::leaving() const
 {
-    return {{}, {write(room_, Presence{name_, false})}, {}};
+    return {{}, {will()}, {}};
 }
 
 bool RoomState::playing() const
@@ -242,7 +244,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
     if (auto* rs = std::get_if<RoundStart>(&*r.message)) {
         if (round_ && round_->round.id == rs->id)
             return e; // this player's own, or heard before
-        const Millis length = (Millis(rs->minutes) * 60 + 1) * 1000;
+        const Millis length = roundMillis(rs->minutes);
         const std::string by = rs->by == name_ ? std::string("You") : show(rs->by);
         if (retained && rs->start <= now) {
             // Kept from before this player came: over, or under way.
@@ -292,7 +294,7 @@ RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std:
 {
     Effects e;
     const std::string text = lettersOf(letters);
-    if (playing() || text.empty() || minutes < 1 || minutes > 10 || !validId(id))
+    if (playing() || text.empty() || !isRoundLength(minutes) || !validId(id))
         return e;
     RoundStart r{std::move(id), text, minutes, now + kLead, name_};
     e.start = RoundPlan{r.id, letters, minutes, r.start, name_};
