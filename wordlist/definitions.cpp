@@ -176,20 +176,18 @@ private:
         return true;
     }
 
-    // Ends the program, if any, and collects it; its wait status.
-    int stop()
+    // Ends the program, if any, and collects it.
+    void stop()
     {
         if (socket_ >= 0)
             ::close(socket_);
         socket_ = -1;
-        int status = 0;
         if (pid_ > 0) {
             ::kill(pid_, SIGKILL);
-            while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+            while (::waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
             }
         }
         pid_ = -1;
-        return status;
     }
 
     // How the program ended, once its answer broke off.

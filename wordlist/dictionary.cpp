@@ -61,18 +61,15 @@ std::string Dictionary::copyPath() const
 
 void Dictionary::set(WordList list)
 {
-    index_ = {}; // it points into the list it replaces
-    indexed_ = false;
+    index_.reset(); // it points into the list it replaces
     list_ = std::move(list);
 }
 
 const WordIndex& Dictionary::index() const
 {
-    if (!indexed_) {
-        index_ = WordIndex(list_);
-        indexed_ = true;
-    }
-    return index_;
+    if (!index_)
+        index_.emplace(list_);
+    return *index_;
 }
 
 } // namespace wordlist

@@ -58,8 +58,7 @@ private:
     std::thread clearing_;
     std::unique_ptr<mdlList::DicFile> copy_;
     WordList list_;
-    mutable WordIndex index_;
-    mutable bool indexed_ = false;
+    mutable std::optional<WordIndex> index_; // built at the first search
 };
 
 } // namespace wordlist
