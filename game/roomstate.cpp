@@ -38,16 +38,16 @@ std::string clockText(Millis ms)
 
 // ---------------------------------------------------------------- masking
 
-Masker::Masker(std::string_view blocklist)
+Masker::Masker(std::string_view blocklist, std::string_view stems, std::string_view allowed)
+    : rules_(mkdic::makeRules(mkdic::parseBlockList(blocklist), mkdic::parseBlockList(stems),
+                              mkdic::parseBlockList(allowed)))
 {
-    const auto forms = mkdic::blockedForms(mkdic::parseBlockList(blocklist));
-    blocked_.insert(forms.begin(), forms.end());
 }
 
 std::string Masker::mask(std::string_view text) const
 {
     std::string out(text);
-    if (blocked_.empty())
+    if (rules_.forms.empty() && rules_.stems.empty())
         return out;
     // Runs of ASCII letters are the words: a byte of a multi-byte UTF-8
     // character is never one, so masking keeps the text valid.
@@ -60,7 +60,7 @@ std::string Masker::mask(std::string_view text) const
         std::string word;
         while (end < out.size() && asciiLetter(out[end]))
             word += lowerAscii(out[end++]);
-        if (blocked_.count(word))
+        if (mkdic::blocked(rules_, word))
             std::fill(out.begin() + static_cast<std::ptrdiff_t>(i), out.begin() + static_cast<std::ptrdiff_t>(end), '*');
         i = end;
     }

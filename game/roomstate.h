@@ -5,6 +5,7 @@
 // the messages, keeps the clock and plays the round. Times are given to
 // every call, so tests run it without waiting.
 
+#include "blocklist.h"
 #include "room.h"
 #include "standings.h"
 
@@ -21,17 +22,20 @@
 namespace game::room {
 
 // Masks the words of the block list in text from the network: each whole
-// word (a run of the letters a to z, any case) that the list leaves out of
-// the game, with the inflections it blocks, becomes asterisks.
+// word (a run of the letters a to z, any case) that the block rules leave
+// out of the game becomes asterisks.
 class Masker {
 public:
     Masker() = default;
-    // The block list's text, one word a line (resources/blocklist.txt).
-    explicit Masker(std::string_view blocklist);
+    // The block rules' texts, one word a line: the whole words with their
+    // inflections (resources/blocklist.txt), the stems whose compounds go
+    // too (blockstems.txt), and the words excused from the stems
+    // (blockallow.txt).
+    explicit Masker(std::string_view blocklist, std::string_view stems = {}, std::string_view allowed = {});
     std::string mask(std::string_view utf8) const;
 
 private:
-    std::set<std::string> blocked_;
+    mkdic::BlockRules rules_;
 };
 
 // A round this board is to play, and when.

@@ -28,12 +28,15 @@ Millis now()
     return QDateTime::currentMSecsSinceEpoch();
 }
 
-// The block list the word list was made with, embedded for the chat.
+// The block rules the word list was made with, embedded for the chat.
 game::room::Masker masker()
 {
-    const QResource list(QStringLiteral(":/blocklist/blocklist.txt"));
-    const QByteArray text = list.uncompressedData();
-    return game::room::Masker(std::string_view(text.constData(), std::size_t(text.size())));
+    const auto text = [](const char* name) {
+        return QResource(QStringLiteral(":/blocklist/") + QLatin1String(name)).uncompressedData();
+    };
+    const QByteArray words = text("blocklist.txt"), stems = text("blockstems.txt"), allowed = text("blockallow.txt");
+    const auto view = [](const QByteArray& b) { return std::string_view(b.constData(), std::size_t(b.size())); };
+    return game::room::Masker(view(words), view(stems), view(allowed));
 }
 
 std::vector<std::string> acceptedWords(const std::string& acceptedwords)

@@ -220,7 +220,7 @@ void TestRoom::standingsCancelShared()
 void TestRoom::roomThroughARound()
 {
     const Millis t0 = 1'800'000'000'000;
-    RoomState ann("den", "Ann", Masker("# words\nbadword\n"), [](const Board&) { return std::set<std::string>{"EAT", "TEA"}; });
+    RoomState ann("den", "Ann", Masker("# words\nbadword\n", "zork\n", "zorkish\n"), [](const Board&) { return std::set<std::string>{"EAT", "TEA"}; });
     const auto send = [&](const Outgoing& o, bool retained, bool busy, Millis now) {
         return ann.receive(o.topic, o.payload, retained, busy, now);
     };
@@ -230,6 +230,8 @@ void TestRoom::roomThroughARound()
     // Chat: masked, and no more than five lines a second from one player.
     QCOMPARE(send(write("den", Chat{"Bob", "a Badwords day"}), false, false, t0).lines.at(0),
              std::string("Bob: a ******** day"));
+    QCOMPARE(send(write("den", Chat{"Cy", "unzorked, zorkish"}), false, false, t0).lines.at(0),
+             std::string("Cy: ********, zorkish")); // a stem's compound, and one the allow list excuses
     for (int i = 0; i < 6; ++i)
         send(write("den", Chat{"Bob", "spam"}), false, false, t0 + 100);
     QCOMPARE(ann.ignored(Ignored::flood), 2);
