@@ -149,6 +149,7 @@ struct Player {
     mosquitto* client = nullptr;
     std::unique_ptr<RoomState> state;
     OnMessage* watch = nullptr;
+    class Room* room = nullptr;
 
     void publish(const Outgoing& m)
     {
@@ -178,12 +179,14 @@ public:
         for (int i = 0; i < kPlayers; ++i) {
             auto p = std::make_unique<Player>();
             p->index = i;
+            p->room = this;
             std::string name = "P"; // appended: GCC 12 at -O3 warns falsely of "P" + a temporary
             name += std::to_string(i);
             p->state = std::make_unique<RoomState>(kRoom, name, Masker(), [this](const game::Board&) { return words_; });
             p->client = mosquitto_new(nullptr, true, p.get());
             mosquitto_message_callback_set(p->client, [](mosquitto*, void* data, const mosquitto_message* m) {
                 auto* player = static_cast<Player*>(data);
+                ++player->room->received_;
                 const std::string payload(static_cast<const char*>(m->payload), std::size_t(m->payloadlen));
                 const auto e = player->state->receive(m->topic, payload, m->retain, false, wallNow());
                 player->apply(e);
@@ -252,22 +255,33 @@ public:
         return true;
     }
 
-    // Runs every client until nothing has arrived for 200 ms: the next
-    // measurement starts on a quiet room.
+    // Runs every client until nothing has arrived for 200 ms and nothing
+    // waits to be sent, so that the next measurement starts on a quiet room:
+    // what a player publishes from a message callback (a new round clears
+    // its last results) waits in the library until the next write, and the
+    // broker may still be fanning it out well after the last poll woke.
     void settle()
     {
-        for (int i = 0; i < 100; ++i) {
-            bool busy = false;
-            std::vector<pollfd> fds(players_.size());
-            for (std::size_t k = 0; k < players_.size(); ++k)
-                fds[k] = {mosquitto_socket(players_[k]->client), POLLIN, 0};
-            if (poll(fds.data(), fds.size(), 200) > 0)
-                busy = true;
-            for (std::size_t k = 0; k < players_.size(); ++k)
+        std::vector<pollfd> fds(players_.size());
+        const auto end = Clock::now() + std::chrono::seconds(20);
+        auto quietSince = Clock::now();
+        while (Clock::now() - quietSince < std::chrono::milliseconds(200) && Clock::now() < end) {
+            const long before = received_;
+            bool writing = false;
+            for (std::size_t k = 0; k < players_.size(); ++k) {
+                const bool want = mosquitto_want_write(players_[k]->client);
+                writing = writing || want;
+                fds[k] = {mosquitto_socket(players_[k]->client), short(POLLIN | (want ? POLLOUT : 0)), 0};
+            }
+            poll(fds.data(), fds.size(), 50);
+            for (std::size_t k = 0; k < players_.size(); ++k) {
                 if (fds[k].revents & POLLIN)
                     readAll(players_[k]->client);
-            if (!busy)
-                return;
+                if (mosquitto_want_write(players_[k]->client))
+                    mosquitto_loop_write(players_[k]->client, 100);
+            }
+            if (writing || received_ != before)
+                quietSince = Clock::now();
         }
     }
 
@@ -284,6 +298,7 @@ public:
 private:
     std::vector<std::unique_ptr<Player>> players_;
     std::set<std::string> words_;
+    long received_ = 0; // messages read by every player, for settle()
 };
 
 Room* g_room = nullptr;

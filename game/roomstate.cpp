@@ -283,7 +283,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             count(Ignored::flood);
             return e;
         }
-        round_->results[res->name] = res->words;
+        round_->results[res->name] = std::move(res->words);
         standingsIfDue(now, e);
         return e;
     }
