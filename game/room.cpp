@@ -331,7 +331,19 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
             return ignored(Ignored::malformed);
         if (name->string != level[3])
             return ignored(Ignored::badName);
-        return {Presence{name->string, state->string == "here"}, Ignored::none};
+        Presence p(name->string, state->string == "here");
+        if (const json::Value* session = doc->find("session")) {
+            if (session->kind != json::Value::Kind::string || !validId(session->string))
+                return ignored(Ignored::badId);
+            p.session = session->string;
+        }
+        if (const json::Value* since = doc->find("since")) {
+            const auto at = since->kind == json::Value::Kind::string ? parseTime(since->string) : std::nullopt;
+            if (!at)
+                return ignored(Ignored::badStart);
+            p.since = *at;
+        }
+        return {std::move(p), Ignored::none};
     }
     case Kind::chat: {
         const json::Value* text = str("text");
@@ -393,8 +405,10 @@ Outgoing write(std::string_view room, const Message& message)
         const std::string& base;
         Outgoing operator()(const Presence& p) const
         {
-            return {base + "players/" + p.name,
-                    "{\"name\":" + json::quote(p.name) + ",\"state\":\"" + (p.here ? "here" : "gone") + "\"}", true};
+            std::string payload = "{\"name\":" + json::quote(p.name) + ",\"state\":\"" + (p.here ? "here" : "gone") + "\"";
+            if (!p.session.empty())
+                payload += ",\"session\":" + json::quote(p.session) + ",\"since\":" + json::quote(formatTime(p.since));
+            return {base + "players/" + p.name, payload + "}", true};
         }
         Outgoing operator()(const Chat& c) const
         {

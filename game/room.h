@@ -2,7 +2,8 @@
 // The room protocol: what players of one room say to each other through an
 // MQTT broker, as UTF-8 JSON under golexorb/1/ROOM/:
 //
-//   players/NAME     {"name","state":"here"|"gone"}            retained; the Last Will says "gone"
+//   players/NAME     {"name","state":"here"|"gone"[,"session","since"]}
+//                                                              retained; the Last Will says "gone"
 //   chat             {"name","text"}
 //   round            {"id","letters","minutes","start","by"}   retained
 //   results/ID/NAME  {"name","words":[...]}                     retained
@@ -19,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -69,8 +71,17 @@ std::string subscription(std::string_view room);
 // ---- Messages ----
 
 struct Presence {
+    Presence(std::string name_, bool here_, std::string session_ = {}, Millis since_ = 0)
+        : name(std::move(name_)), here(here_), session(std::move(session_)), since(since_)
+    {
+    }
     std::string name;
     bool here = true;
+    // Optional: which copy of the game says it (a token of the id's form,
+    // the same for every join from one player's account) and when it
+    // joined, so that two players of one name tell each other apart.
+    std::string session;
+    Millis since = 0;
     friend bool operator==(const Presence&, const Presence&) = default;
 };
 struct Chat {

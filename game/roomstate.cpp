@@ -69,11 +69,12 @@ std::string Masker::mask(std::string_view text) const
 
 // ---------------------------------------------------------------- the room
 
-RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords)
+RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session)
     : room_(std::move(room))
     , name_(std::move(name))
     , masker_(std::move(masker))
     , boardWords_(std::move(boardWords))
+    , session_(std::move(session))
 {
 }
 
@@ -84,13 +85,13 @@ Millis RoomState::Tracked::deadline() const
 
 Outgoing RoomState::will() const
 {
-    return write(room_, Presence{name_, false});
+    return write(room_, presence(false));
 }
 
 RoomState::Effects RoomState::connected()
 {
     Effects e;
-    e.publish.push_back(write(room_, Presence{name_, true}));
+    e.publish.push_back(write(room_, presence(true)));
     // A broker that restarted has lost what it kept; put this player's
     // results of the round back for whoever has not got them yet.
     if (round_ && !myResultsTopic_.empty()) {
@@ -102,7 +103,9 @@ RoomState::Effects RoomState::connected()
 
 RoomState::Effects RoomState::leaving() const
 {
-    return {{}, {will()}, {}};
+    Effects e;
+    e.publish.push_back(will());
+    return e;
 }
 
 bool RoomState::playing() const
@@ -163,6 +166,23 @@ void RoomState::track(RoundStart r, bool playing, Effects& e)
     round_ = std::move(t);
 }
 
+// A presence under this player's own name: its own (ignored), or a
+// namesake's. The one of two namesakes who joined later yields; the other
+// says "here" again over what the later one left on the broker. A "gone"
+// not its own (a namesake's will) would make the room think this player
+// left, so it says "here" again too.
+void RoomState::namesake(const Presence& p, Effects& e) const
+{
+    if (session_.token.empty() || p.session.empty() || p.session == session_.token)
+        return; // this player's own, a will left by an earlier run, or nobody to tell apart
+    const bool theyCameFirst = p.since != session_.since ? p.since < session_.since : p.session < session_.token;
+    if (p.here && theyCameFirst) {
+        e.nameTaken = true;
+        return;
+    }
+    e.publish.push_back(write(room_, presence(true)));
+}
+
 void RoomState::standingsIfDue(Millis now, Effects& e)
 {
     if (!round_ || round_->shown)
@@ -208,8 +228,10 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
     }
 
     if (auto* p = std::get_if<Presence>(&*r.message)) {
-        if (p->name == name_)
-            return e; // this player's own, or a will left by an earlier run
+        if (p->name == name_) {
+            namesake(*p, e);
+            return e;
+        }
         if (p->here) {
             if (here_.count(p->name))
                 return e;

@@ -47,6 +47,15 @@ struct RoundPlan {
     std::string by;
 };
 
+// Who a player is beyond the name: a token of its account and when it
+// joined. Two players who chose one name see each other's; the one who
+// joined later is told the name is taken. Without a token (tools, other
+// programs) nobody is told.
+struct Session {
+    std::string token; // of the id's form
+    Millis since = 0;
+};
+
 class RoomState {
 public:
     // Every word a board holds, as the solver finds them.
@@ -62,12 +71,15 @@ public:
     static constexpr Millis kStandingsWait = 10000;
     static constexpr std::size_t kMaxPlayers = 500;
 
-    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords);
+    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {});
 
     struct Effects {
         std::vector<std::string> lines;   // for the chat list, UTF-8, in order
         std::vector<Outgoing> publish;    // in order
         std::optional<RoundPlan> start;   // a round this board is to start
+        // Someone who joined earlier goes by this player's name: leave,
+        // without a "gone" (the name's presence is theirs).
+        bool nameTaken = false;
     };
 
     const std::string& room() const { return room_; }
@@ -123,11 +135,14 @@ private:
     bool allowLine(const std::string& name, Millis now);
     void track(RoundStart r, bool playing, Effects& e);
     void standingsIfDue(Millis now, Effects& e);
+    Presence presence(bool here) const { return {name_, here, session_.token, session_.since}; }
+    void namesake(const Presence& p, Effects& e) const;
 
     std::string room_;
     std::string name_;
     Masker masker_;
     BoardWords boardWords_;
+    Session session_;
     std::set<std::string> here_;
     std::map<std::string, std::deque<Millis>> lines_;
     std::optional<Tracked> round_;

@@ -24,13 +24,17 @@ void MainFrm::setUpRoomKeys()
 
 golexorb::RoomPlay* MainFrm::room()
 {
-    if (!room_)
+    if (!room_) {
         room_ = std::make_unique<golexorb::RoomPlay>(this);
+        connect(room_.get(), &golexorb::RoomPlay::nameTaken, this, &MainFrm::openPlayTogether);
+    }
     return room_.get();
 }
 
 void MainFrm::openPlayTogether()
 {
+    if (findChild<PlayTogetherFrm*>())
+        return; // open already
     PlayTogetherFrm window(room(), this);
     window.exec();
 }

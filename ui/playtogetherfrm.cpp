@@ -17,6 +17,7 @@ PlayTogetherFrm::PlayTogetherFrm(golexorb::RoomPlay* room, QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::playtogetherfrm>())
     , room_(room)
+    , notice_(room->takeNotice())
 {
     ui->setupUi(this);
     golexorb::setUpDialog(this);
@@ -43,8 +44,12 @@ PlayTogetherFrm::PlayTogetherFrm(golexorb::RoomPlay* room, QWidget* parent)
             name = qEnvironmentVariable("USER");
         ui->nametxt->setText(name);
     }
-    (ui->servertxt->text().isEmpty() ? ui->servertxt : ui->roomtxt->text().isEmpty() ? ui->roomtxt : ui->nametxt)
-        ->setFocus();
+    QLineEdit* first = ui->servertxt->text().isEmpty() ? ui->servertxt
+                       : ui->roomtxt->text().isEmpty() ? ui->roomtxt
+                                                       : ui->nametxt;
+    first->setFocus();
+    if (first == ui->nametxt && !notice_.isEmpty())
+        ui->nametxt->selectAll(); // the name was taken: typing replaces it
     showState();
     showHost();
 }
@@ -54,7 +59,9 @@ PlayTogetherFrm::~PlayTogetherFrm() = default;
 void PlayTogetherFrm::showState()
 {
     ui->leavebtn->setEnabled(room_->inRoom());
-    ui->statustxt->setText(room_->inRoom() ? room_->status() : QStringLiteral("Not in a room: you play alone."));
+    ui->statustxt->setText(room_->inRoom()               ? room_->status()
+                           : !notice_.isEmpty() ? notice_
+                                                        : QStringLiteral("Not in a room: you play alone."));
 }
 
 void PlayTogetherFrm::showHost()

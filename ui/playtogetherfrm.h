@@ -5,6 +5,7 @@
 // address to give friends.
 
 #include <QDialog>
+#include <QString>
 
 #include <memory>
 
@@ -36,4 +37,5 @@ private:
 
     std::unique_ptr<Ui::playtogetherfrm> ui;
     golexorb::RoomPlay* room_;
+    QString notice_; // why the room was left, if it was left unasked
 };

@@ -39,6 +39,19 @@ game::room::Masker masker()
     return game::room::Masker(view(words), view(stems), view(allowed));
 }
 
+// A token for this player's account, made once: a namesake in a room is
+// told apart by it, and this player's own messages of an earlier run are not.
+std::string sessionToken()
+{
+    QSettings settings = playerSettings();
+    QString token = settings.value(QStringLiteral("room/session")).toString();
+    if (!game::room::validId(token.toStdString()) || token.size() < 8) {
+        token = QString::number(QRandomGenerator::system()->generate64(), 36);
+        settings.setValue(QStringLiteral("room/session"), token);
+    }
+    return token.toStdString();
+}
+
 std::vector<std::string> acceptedWords(const std::string& acceptedwords)
 {
     std::vector<std::string> out;
@@ -114,7 +127,8 @@ bool RoomPlay::join(const Request& request, QString* why)
             for (const auto& w : game::solveBoard(board, window_->logic().dictionary().index()))
                 words.insert(w.word);
             return words;
-        });
+        },
+        game::room::Session{sessionToken(), now()});
     auto* link = new RoomLink(this);
     RoomLink::Settings s{request.address, request.password, state->will(),
                          QString::fromStdString(game::room::subscription(request.address.room))};
@@ -131,6 +145,8 @@ bool RoomPlay::join(const Request& request, QString* why)
     request_ = request;
     everConnected_ = false;
     outage_ = false;
+    yielding_ = false;
+    notice_.clear();
 
     QSettings remember = golexorb::playerSettings();
     remember.setValue(QStringLiteral("room/server"), server());
@@ -153,13 +169,20 @@ bool RoomPlay::join(const Request& request, QString* why)
 
 void RoomPlay::leave()
 {
+    leave(true);
+}
+
+void RoomPlay::leave(bool sayGoodbye)
+{
     if (!state_)
         return;
     startTimer_->stop();
     deadlineTimer_->stop();
     plan_.reset();
+    // A clean disconnect leaves no will behind: without the goodbye the
+    // name's "here" on the broker stays as it is.
     const auto goodbye = state_->leaving();
-    link_->stop(goodbye.publish.front());
+    link_->stop(sayGoodbye ? std::optional(goodbye.publish.front()) : std::nullopt);
     delete link_;
     link_ = nullptr;
     state_.reset();
@@ -251,6 +274,12 @@ void RoomPlay::send()
 
 void RoomPlay::apply(game::room::RoomState::Effects effects)
 {
+    if (effects.nameTaken) {
+        // Out of the link's signal first: leaving deletes the link.
+        yielding_ = true;
+        QMetaObject::invokeMethod(this, &RoomPlay::yieldName, Qt::QueuedConnection);
+        return;
+    }
     for (const auto& l : effects.lines)
         line(QString::fromStdString(l));
     for (const auto& m : effects.publish)
@@ -346,9 +375,19 @@ void RoomPlay::linkFailed(const QString& why)
                   reason));
 }
 
+void RoomPlay::yieldName()
+{
+    if (!state_ || !yielding_)
+        return;
+    const QString name = QString::fromStdString(state_->name());
+    leave(false);
+    notice_ = QStringLiteral("Someone in this room already goes by %1: choose another name, then Join.").arg(name);
+    emit nameTaken();
+}
+
 void RoomPlay::linkMessage(const QByteArray& topic, const QByteArray& payload, bool retained)
 {
-    if (!state_)
+    if (!state_ || yielding_)
         return;
     const bool busy = window_->logic().running() && !state_->playing();
     apply(state_->receive(std::string_view(topic.constData(), std::size_t(topic.size())),

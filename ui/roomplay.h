@@ -17,6 +17,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 class MainFrm;
 class QLabel;
@@ -53,6 +54,9 @@ public:
     bool join(const Request& request, QString* why);
     // Says goodbye and puts the lower area back as designed.
     void leave();
+    // Why the room was last left without the player asking, once ("" if
+    // it was not): what the Play Together window shows.
+    QString takeNotice() { return std::exchange(notice_, QString()); }
     bool inRoom() const { return state_ != nullptr; }
     bool connected() const;
     // "In room den on example.org as Ann", or "" outside a room.
@@ -81,6 +85,10 @@ public:
     };
     static Remembered remembered();
 
+signals:
+    // The room was left because someone there already goes by this name.
+    void nameTaken();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -94,6 +102,8 @@ private:
     void beginPlannedRound();
     void armDeadline();
     void setChatAlive(bool alive);
+    void leave(bool sayGoodbye);
+    void yieldName();
 
     MainFrm* window_;
     QListWidget* chat_;
@@ -110,6 +120,8 @@ private:
     int heightBefore_ = 0;
     std::optional<game::Board> roomBoard_; // the board of the last room round this board played
     HostedBroker* host_ = nullptr;
+    bool yielding_ = false; // the name is taken: leaving, deaf to the room
+    QString notice_;
 };
 
 } // namespace golexorb

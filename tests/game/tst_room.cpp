@@ -26,6 +26,7 @@ private slots:
     void challenge();
     void standingsCancelShared();
     void roomThroughARound();
+    void namesakes();
     void roundOnGivenLetters();
 };
 
@@ -39,7 +40,11 @@ std::string describe(const Read& r)
     if (!r.message)
         return std::string("ignored: ") + ignoredName(r.why);
     struct {
-        std::string operator()(const Presence& p) const { return "players " + p.name + (p.here ? " here" : " gone"); }
+        std::string operator()(const Presence& p) const
+        {
+            return "players " + p.name + (p.here ? " here" : " gone")
+                   + (p.session.empty() ? "" : " " + p.session + " since " + formatTime(p.since));
+        }
         std::string operator()(const Chat& c) const { return "chat " + c.name + ": " + c.text; }
         std::string operator()(const RoundStart& r) const
         {
@@ -74,6 +79,11 @@ void TestRoom::read_data()
     row("gone", kBase + "players/Ann", R"({"state":"gone","name":"Ann","extra":[1,{}]})", "players Ann gone");
     row("unicode name", kBase + "players/Zoë 🙂", R"({"name":"Zo\u00eb \ud83d\ude42","state":"here"})", "players Zoë 🙂 here");
     row("topic names another", kBase + "players/Bob", R"({"name":"Ann","state":"here"})", "ignored: bad name");
+    row("here, told apart", kBase + "players/Ann",
+        R"({"name":"Ann","state":"here","session":"k3x9q2","since":"2026-05-01T12:00:05.250Z"})",
+        "players Ann here k3x9q2 since 2026-05-01T12:00:05.250Z");
+    row("session not an id", kBase + "players/Ann", R"({"name":"Ann","state":"here","session":"a b"})", "ignored: bad id");
+    row("since not a time", kBase + "players/Ann", R"({"name":"Ann","state":"here","since":5})", "ignored: bad start");
     row("other state", kBase + "players/Ann", R"({"name":"Ann","state":"away"})", "ignored: malformed");
     row("cleared", kBase + "players/Ann", "", "cleared golexorb/1/den/players/Ann");
     row("chat", kBase + "chat", R"({"name":"Ann","text":"hi all"})", "chat Ann: hi all");
@@ -138,7 +148,8 @@ void TestRoom::read()
 
 void TestRoom::writeReadsBack()
 {
-    const std::vector<Message> messages{Presence{"Zoë", false}, Chat{"Ann", "say \"hi\" \\ now"},
+    const std::vector<Message> messages{Presence{"Zoë", false}, Presence{"Zoë", true, "k3x9", 1'777'777'777'123},
+                                        Chat{"Ann", "say \"hi\" \\ now"},
                                         RoundStart{"r-9", kLetters, 10, 1'777'777'777'123, "Bob"},
                                         Results{"r-9", "Bob", {"EAT", "TEAS"}}};
     for (const auto& m : messages) {
@@ -261,6 +272,36 @@ void TestRoom::roomThroughARound()
     QVERIFY(!send(write("den", RoundStart{"r0", kLetters, 1, t0 - 600'000, "Cy"}), true, false, t0 + 43'000).start);
     QVERIFY(send(write("den", Presence{"Cy", true}), false, false, t0).lines.at(0) == "Cy joined the room.");
     QCOMPARE(ann.ignoredTotal(), 2);
+}
+
+// Two players who chose one name: the later one yields, the earlier one
+// says "here" again over whatever the later one or its will left.
+void TestRoom::namesakes()
+{
+    const Millis t0 = 1'800'000'000'000;
+    const auto words = [](const Board&) { return std::set<std::string>{}; };
+    RoomState first("den", "Ann", Masker(), words, Session{"tokA", t0});
+    RoomState later("den", "Ann", Masker(), words, Session{"tokB", t0 + 5000});
+    RoomState tie("den", "Ann", Masker(), words, Session{"tokC", t0});
+    RoomState untold("den", "Ann", Masker(), words);
+    const Outgoing firstHere = first.connected().publish.at(0), laterHere = later.connected().publish.at(0);
+    const auto hear = [](RoomState& s, const Outgoing& o) { return s.receive(o.topic, o.payload, false, false, t0 + 6000); };
+
+    QVERIFY(hear(later, firstHere).nameTaken);
+    QVERIFY(hear(tie, firstHere).nameTaken); // the same moment: the smaller token counts as first
+    QVERIFY(!hear(first, tie.connected().publish.at(0)).nameTaken);
+    for (const Outgoing& o : {laterHere, later.will()}) {
+        const auto e = hear(first, o);
+        QVERIFY(!e.nameTaken);
+        QCOMPARE(e.publish.size(), std::size_t(1));
+        QCOMPARE(e.publish[0], firstHere);
+    }
+    // Its own, an earlier run's will, or a name nobody can tell apart: nothing.
+    for (const Outgoing& o : {firstHere, first.will(), write("den", Presence{"Ann", true})}) {
+        const auto e = hear(first, o);
+        QVERIFY(!e.nameTaken && e.publish.empty() && e.lines.empty());
+    }
+    QVERIFY(!hear(untold, firstHere).nameTaken);
 }
 
 // A room's or a challenge's round: the given letters, the given length, and

@@ -2,7 +2,7 @@
 // scripts/mqtt-broker and run by the game's own hosting code on 127.0.0.1)
 // and several games on it, three in this process and one more as a program
 // of its own, killed with SIGKILL. One scenario, in steps that build on
-// each other: join and chat; a shared round (the same letters, the clocks
+// each other: join and chat; a second Ann who yields the name; a shared round (the same letters, the clocks
 // together); the standings with a shared word cancelled; a killed player
 // shown as gone; a late joiner who watches, then plays the next round; the
 // broker stopped in mid-round and started again.
@@ -17,8 +17,10 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
+#include <QSettings>
 #include <QTest>
 
 #include <csignal>
@@ -69,6 +71,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void joinAndChat();
+    void namesakeYields();
     void sharedRound();
     void standingsCancelSharedWords();
     void killedPlayerGone();
@@ -151,6 +154,34 @@ void TestRooms::joinAndChat()
     QVERIFY(cy_->room()->join({address_, "Cy", {}}, &why));
     QTRY_VERIFY(said(*cy_, "You joined room den"));
     QTRY_VERIFY(chat(*ann_).last() == "Cy joined the room.");
+}
+
+void TestRooms::namesakeYields()
+{
+    // Another account's game (a token of its own) joins as Ann: it is told
+    // the name is taken, shown in Play Together, and leaves; the room never
+    // sees Ann go, and a player who comes later finds Ann here.
+    golexorb::playerSettings().setValue("room/session", "another1");
+    QString notice;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            notice = w->findChild<QLabel*>("statustxt")->text();
+            w->reject();
+        }
+    });
+    closer.start(20);
+    const auto namesake = game("Ann");
+    QTRY_VERIFY(!notice.isEmpty());
+    QCOMPARE(notice, QString("Someone in this room already goes by Ann: choose another name, then Join."));
+    QVERIFY(!namesake->room()->inRoom());
+    QCOMPARE(chat(*namesake), QStringList{"chatlst"});
+    cy_->room()->leave();
+    QString why;
+    QVERIFY(cy_->room()->join({address_, "Cy", {}}, &why));
+    QTRY_VERIFY(said(*cy_, "You joined room den"));
+    QTRY_VERIFY(said(*cy_, "Ann is here."));
+    QVERIFY(!said(*bob_, "Ann left the room."));
 }
 
 void TestRooms::startRoundBy(MainFrm& starter, std::initializer_list<MainFrm*> players)
