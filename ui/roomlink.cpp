@@ -221,8 +221,10 @@ bool RoomLink::start(const Settings& settings, QString* why)
     if (!a.user.empty())
         api->username_pw_set(s->client, a.user.c_str(), settings.password.isEmpty() ? nullptr : settings.password.constData());
     if (a.tls) {
-        // The system's certificate authorities; the server's certificate and
+        // The system's certificate authorities, and those OpenSSL's usual
+        // SSL_CERT_FILE and SSL_CERT_DIR name; the server's certificate and
         // its name are checked.
+        api->int_option(s->client, MOSQ_OPT_TLS_USE_OS_CERTS, 1);
         const int rc = api->tls_set(s->client, nullptr, "/etc/ssl/certs", nullptr, nullptr, nullptr);
         if (rc != MOSQ_ERR_SUCCESS) {
             *why = QStringLiteral("TLS cannot be set up: %1").arg(QString::fromLocal8Bit(api->strerror(rc)));

@@ -5,7 +5,8 @@
 // each other: join and chat; a second Ann who yields the name; a shared round (the same letters, the clocks
 // together); the standings with a shared word cancelled; a killed player
 // shown as gone; a late joiner who watches, then plays the next round; the
-// broker stopped in mid-round and started again.
+// broker stopped in mid-round and started again; and a broker of its own
+// that speaks only TLS and asks for a password.
 
 #include "hostedbroker.h"
 #include "mainfrm.h"
@@ -15,6 +16,7 @@
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QLabel>
@@ -24,6 +26,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <pwd.h>
+#include <unistd.h>
 #include <memory>
 
 namespace {
@@ -77,6 +81,7 @@ private slots:
     void killedPlayerGone();
     void lateJoinerWatchesThenPlays();
     void brokerStoppedMidRound();
+    void overTlsWithPassword();
 
 private:
     std::unique_ptr<MainFrm> game(const QString& name);
@@ -301,6 +306,88 @@ void TestRooms::brokerStoppedMidRound()
     QTest::keyClick(box, Qt::Key_Return);
     QTRY_VERIFY2(said(*ann_, "Eve: back"), qPrintable(chat(*eve_).join(QChar(10)) + "\n---\n" + chat(*ann_).join(QChar(10))));
     QCOMPARE(ann_->room()->state()->ignoredTotal(), 0);
+}
+
+// A broker that speaks only TLS and asks for a password, with a certificate
+// of a test authority: the game refuses it until OpenSSL is told of that
+// authority (SSL_CERT_FILE, as for any OpenSSL program), then joins.
+void TestRooms::overTlsWithPassword()
+{
+    if (QStandardPaths::findExecutable("openssl").isEmpty())
+        QSKIP("no openssl tool to make certificates with (Debian package openssl)");
+    const QString dir = home_.filePath("tls");
+    QVERIFY(QDir().mkpath(dir));
+    const auto run = [&](const QString& program, const QStringList& args, const QString& libs = {}) {
+        QProcess p;
+        p.setWorkingDirectory(dir);
+        if (!libs.isEmpty()) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("LD_LIBRARY_PATH", libs);
+            p.setProcessEnvironment(env);
+        }
+        p.start(program, args);
+        return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    };
+    const QStringList ec{"-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes"};
+    QVERIFY(run("openssl", QStringList{"req", "-x509"} + ec + QStringList{"-keyout", "ca.key", "-out", "ca.pem", "-days", "2", "-subj", "/CN=Test Authority"}));
+    QVERIFY(run("openssl", QStringList{"req"} + ec + QStringList{"-keyout", "server.key", "-out", "server.csr", "-subj", "/CN=127.0.0.1"}));
+    QFile ext(dir + "/ext");
+    QVERIFY(ext.open(QIODevice::WriteOnly));
+    ext.write("subjectAltName=IP:127.0.0.1\n");
+    ext.close();
+    QVERIFY(run("openssl", {"x509", "-req", "-in", "server.csr", "-CA", "ca.pem", "-CAkey", "ca.key", "-CAcreateserial",
+                            "-out", "server.pem", "-days", "2", "-extfile", "ext"}));
+    const QString state = qEnvironmentVariable("GOLEXORB_MQTT_STATE");
+    QFile libsFile(state + "/libs");
+    QVERIFY(libsFile.open(QIODevice::ReadOnly));
+    const QString libs = QString::fromUtf8(libsFile.readAll()).trimmed();
+    QVERIFY(run(state + "/root/usr/bin/mosquitto_passwd", {"-c", "-b", "passwd", "flo", "s3cret"}, libs));
+
+    const int port = 40000 + int(QCoreApplication::applicationPid() % 20000);
+    QFile conf(dir + "/mosquitto.conf");
+    QVERIFY(conf.open(QIODevice::WriteOnly));
+    // Run as root (as in a container), it would become "nobody" and read none of its files.
+    const passwd* account = getpwuid(getuid());
+    QVERIFY(account);
+    conf.write(QStringLiteral("listener %1 127.0.0.1\ncertfile %2/server.pem\nkeyfile %2/server.key\n"
+                              "allow_anonymous false\npassword_file %2/passwd\npersistence false\nuser %3\n")
+                   .arg(port).arg(dir, QString::fromLocal8Bit(account->pw_name)).toUtf8());
+    conf.close();
+    QProcess broker;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LD_LIBRARY_PATH", libs);
+    broker.setProcessEnvironment(env);
+    broker.setProcessChannelMode(QProcess::MergedChannels);
+    broker.start(state + "/root/usr/sbin/mosquitto", {"-c", dir + "/mosquitto.conf"});
+    QVERIFY(broker.waitForStarted());
+    QByteArray log;
+    QTRY_VERIFY((log += broker.readAllStandardOutput()).contains(" running") || broker.state() != QProcess::Running);
+    QVERIFY2(broker.state() == QProcess::Running, log.constData());
+
+    const auto address = *game::room::parseAddress(QStringLiteral("mqtts://flo@127.0.0.1:%1/den").arg(port).toStdString());
+    auto flo = std::make_unique<MainFrm>();
+    flo->Form_Load();
+    QString why;
+    QVERIFY(flo->room()->join({address, "Flo", "s3cret"}, &why));
+    QTRY_VERIFY2_WITH_TIMEOUT(said(*flo, "Cannot reach") && said(*flo, "certificate verify failed"),
+                              qPrintable(chat(*flo).join(QChar(10))), 10000);
+    flo->room()->leave();
+
+    qputenv("SSL_CERT_FILE", (dir + "/ca.pem").toLocal8Bit());
+    QVERIFY(flo->room()->join({address, "Flo", "wrong"}, &why));
+    QTRY_VERIFY2_WITH_TIMEOUT(said(*flo, "Cannot reach") && said(*flo, "the server refused"),
+                              qPrintable(chat(*flo).join(QChar(10))), 10000);
+    flo->room()->leave();
+    QVERIFY(flo->room()->join({address, "Flo", "s3cret"}, &why));
+    QTRY_VERIFY2_WITH_TIMEOUT(said(*flo, "You joined room den"), qPrintable(chat(*flo).join(QChar(10))), 10000);
+    auto* box = flo->findChild<QLineEdit*>("sendtxt");
+    box->setText("secure");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_VERIFY(said(*flo, "Flo: secure"));
+    flo->room()->leave();
+    qunsetenv("SSL_CERT_FILE");
+    broker.terminate();
+    QVERIFY(broker.waitForFinished());
 }
 
 GOLEXORB_UI_TEST_MAIN(TestRooms)
