@@ -29,6 +29,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -132,6 +133,7 @@ public:
             std::filesystem::remove_all(dir_);
     }
     int port() const { return port_; }
+    pid_t pid() const { return pid_; }
 
 private:
     pid_t pid_ = 0;
@@ -302,7 +304,22 @@ private:
 };
 
 Room* g_room = nullptr;
+pid_t g_broker = 0;
 std::string g_problem;
+
+// Processor time a process has used, user and system, in ms.
+double cpuMs(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2)); // the name may hold spaces
+    std::string field;
+    double ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i)
+        if (i == 14 || i == 15)
+            ticks += std::stod(field);
+    return ticks * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
 
 Room* room()
 {
@@ -316,6 +333,7 @@ Room* room()
         if (!r.open(broker.port(), &g_problem))
             return nullptr;
         g_room = &r;
+        g_broker = broker.pid();
     }
     return g_room;
 }
@@ -333,6 +351,7 @@ void roundAndStandings(benchmark::State& st)
     }
     auto& players = r->players();
     std::vector<double> toAll, roundMax, standings, standingsMax;
+    double playersCpu = 0, brokerCpu = 0; // during the standings, every round
     for (auto _ : st) {
         for (int round = 0; round < kRounds; ++round) {
             Clock::time_point published, lastResult;
@@ -380,10 +399,13 @@ void roundAndStandings(benchmark::State& st)
                 watch(*p, ended, {});
             }
             lastResult = Clock::now();
+            const double players0 = cpuMs(getpid()), broker0 = cpuMs(g_broker);
             if (!r->pumpUntil([&] { return shown == kPlayers; }, 20'000, &why)) {
                 st.SkipWithError(("standings " + std::to_string(round) + ": " + why).c_str());
                 return;
             }
+            playersCpu += cpuMs(getpid()) - players0;
+            brokerCpu += cpuMs(g_broker) - broker0;
             r->settle();
             double worst = 0, worstStanding = 0;
             for (int i = 0; i < kPlayers; ++i) {
@@ -406,6 +428,9 @@ void roundAndStandings(benchmark::State& st)
     st.counters["standings_p50_ms"] = percentile(standings, 50);
     st.counters["standings_p99_ms"] = percentile(standings, 99);
     st.counters["standings_max_ms"] = *std::max_element(standingsMax.begin(), standingsMax.end());
+    // Where the standings' time goes: the one thread of all 200 players, and the broker.
+    st.counters["standings_players_cpu_ms"] = playersCpu / kRounds;
+    st.counters["standings_broker_cpu_ms"] = brokerCpu / kRounds;
 }
 BENCHMARK(roundAndStandings)->Iterations(1)->Unit(benchmark::kMillisecond);
 
