@@ -407,7 +407,9 @@ Outgoing write(std::string_view room, const Message& message)
         {
             std::string payload = "{\"name\":" + json::quote(p.name) + ",\"state\":\"" + (p.here ? "here" : "gone") + "\"";
             if (!p.session.empty())
-                payload += ",\"session\":" + json::quote(p.session) + ",\"since\":" + json::quote(formatTime(p.since));
+                payload += ",\"session\":" + json::quote(p.session);
+            if (p.since != 0)
+                payload += ",\"since\":" + json::quote(formatTime(p.since));
             return {base + "players/" + p.name, payload + "}", true};
         }
         Outgoing operator()(const Chat& c) const

@@ -28,7 +28,7 @@ const char* const kTopics[] = {"golexorb/1/den/players/Ann", "golexorb/1/den/pla
 void checkRules(const Message& m)
 {
     if (const auto* p = std::get_if<Presence>(&m))
-        FUZZ_CHECK(validName(p->name), p->name);
+        FUZZ_CHECK(validName(p->name) && (p->session.empty() || validId(p->session)), p->name);
     if (const auto* c = std::get_if<Chat>(&m)) {
         FUZZ_CHECK(validName(c->name), c->name);
         FUZZ_CHECK(!c->text.empty() && json::codePoints(c->text).size() <= kMaxChatChars, c->text);
@@ -57,8 +57,9 @@ void checkLine(const std::string& line)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::Bytes in(data, size);
-    RoomState me("den", "Ann", Masker("badword\n"), [](const Board&) { return std::set<std::string>{"TEA", "EAT"}; });
     Millis now = 1'800'000'000'000;
+    RoomState me("den", "Ann", Masker("badword\n"), [](const Board&) { return std::set<std::string>{"TEA", "EAT"}; },
+                 Session{"tok", now});
     while (!in.empty()) {
         const unsigned choice = in.byte();
         const bool retained = (choice & 0x80) != 0;
