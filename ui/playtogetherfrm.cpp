@@ -59,9 +59,10 @@ PlayTogetherFrm::~PlayTogetherFrm() = default;
 void PlayTogetherFrm::showState()
 {
     ui->leavebtn->setEnabled(room_->inRoom());
-    ui->statustxt->setText(room_->inRoom()               ? room_->status()
-                           : !notice_.isEmpty() ? notice_
-                                                        : QStringLiteral("Not in a room: you play alone."));
+    QString status = room_->inRoom() ? room_->status() : notice_;
+    if (status.isEmpty())
+        status = QStringLiteral("Not in a room: you play alone.");
+    ui->statustxt->setText(status);
 }
 
 void PlayTogetherFrm::showHost()
