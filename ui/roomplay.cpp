@@ -41,9 +41,8 @@ game::room::Masker masker()
 
 // A token for this player's account, made once: a namesake in a room is
 // told apart by it, and this player's own messages of an earlier run are not.
-std::string sessionToken()
+std::string sessionToken(QSettings& settings)
 {
-    QSettings settings = playerSettings();
     QString token = settings.value(QStringLiteral("room/session")).toString();
     if (!game::room::validId(token.toStdString()) || token.size() < 8) {
         token = QString::number(QRandomGenerator::system()->generate64(), 36);
@@ -121,6 +120,7 @@ bool RoomPlay::join(const Request& request, QString* why)
         return false;
     }
     leave();
+    QSettings settings = golexorb::playerSettings();
     auto state = std::make_unique<game::room::RoomState>(
         request.address.room, name, masker(), [this](const game::Board& board) {
             std::set<std::string> words;
@@ -128,7 +128,7 @@ bool RoomPlay::join(const Request& request, QString* why)
                 words.insert(w.word);
             return words;
         },
-        game::room::Session{sessionToken(), now()});
+        game::room::Session{sessionToken(settings), now()});
     auto* link = new RoomLink(this);
     RoomLink::Settings s{request.address, request.password, state->will(),
                          QString::fromStdString(game::room::subscription(request.address.room))};
@@ -148,10 +148,9 @@ bool RoomPlay::join(const Request& request, QString* why)
     yielding_ = false;
     notice_.clear();
 
-    QSettings remember = golexorb::playerSettings();
-    remember.setValue(QStringLiteral("room/server"), server());
-    remember.setValue(QStringLiteral("room/room"), QString::fromStdString(request.address.room));
-    remember.setValue(QStringLiteral("room/name"), request.name);
+    settings.setValue(QStringLiteral("room/server"), server());
+    settings.setValue(QStringLiteral("room/room"), QString::fromStdString(request.address.room));
+    settings.setValue(QStringLiteral("room/name"), request.name);
 
     heightBefore_ = window_->logic().outerHeightTwips();
     window_->multiplaybtn_Click();
