@@ -171,7 +171,16 @@ std::optional<Address> parseAddress(std::string_view text, std::string* why)
     a.room = std::string(room);
 
     if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
-        const std::string_view user = authority.substr(0, at);
+        std::string_view user = authority.substr(0, at);
+        // USER:PASSWORD, split at the first colon as in any URL.
+        if (const std::size_t colon = user.find(':'); colon != std::string_view::npos) {
+            const std::string_view password = user.substr(colon + 1);
+            if (password.size() > 256
+                || !std::all_of(password.begin(), password.end(), [](char c) { return static_cast<unsigned char>(c) >= ' ' && c != 0x7F; }))
+                return fail("the password after the colon is at most 256 characters, none of them a control");
+            a.password = std::string(password);
+            user = user.substr(0, colon);
+        }
         if (user.empty() || user.size() > 64
             || !std::all_of(user.begin(), user.end(), [](char c) { return c > ' ' && c < 0x7F && c != '@'; }))
             return fail("the user name before @ is 1 to 64 printable characters, no spaces");

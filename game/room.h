@@ -43,6 +43,9 @@ using Millis = std::int64_t;
 struct Address {
     bool tls = false;
     std::string user; // empty: none
+    // Typed into the address: used for the session, never written out by
+    // text(), so it reaches neither the settings nor the chat list.
+    std::string password;
     std::string host; // a name, an IPv4 address or [an IPv6 address]
     int port = kDefaultPort;
     std::string room;

@@ -130,8 +130,12 @@ bool RoomPlay::join(const Request& request, QString* why)
         },
         game::room::Session{sessionToken(settings), now()});
     auto* link = new RoomLink(this);
-    RoomLink::Settings s{request.address, request.password, state->will(),
-                         QString::fromStdString(game::room::subscription(request.address.room))};
+    // A password typed into the address serves when the password box is
+    // empty; from here on it is kept apart from the address.
+    RoomLink::Settings s{request.address,
+                         request.password.isEmpty() ? QByteArray::fromStdString(request.address.password) : request.password,
+                         state->will(), QString::fromStdString(game::room::subscription(request.address.room))};
+    s.address.password.clear();
     connect(link, &RoomLink::connected, this, &RoomPlay::linkConnected);
     connect(link, &RoomLink::failed, this, &RoomPlay::linkFailed);
     connect(link, &RoomLink::message, this, &RoomPlay::linkMessage);
@@ -143,6 +147,8 @@ bool RoomPlay::join(const Request& request, QString* why)
     state_ = std::move(state);
     link_ = link;
     request_ = request;
+    request_.address = s.address;
+    request_.password = s.password;
     everConnected_ = false;
     outage_ = false;
     yielding_ = false;
