@@ -21,7 +21,7 @@ constexpr const char* kCrLf = "\r\n";
 // wrote, and an empty one counts as 0.
 int val(const std::string& s)
 {
-    return parseDecimal<int>(s).value_or(0);
+    return wordlist::parseDecimal<int>(s).value_or(0);
 }
 
 } // namespace
@@ -422,8 +422,8 @@ Report MainLogic::scoretxt_Click()
 {
     awards_.clear();
     Report r;
-    r.acceptedtxt = lowerCase(acceptedwords_);
-    r.rejectedtxt = lowerCase(rejectedwords_);
+    r.acceptedtxt = wordlist::lowerCase(acceptedwords_);
+    r.rejectedtxt = wordlist::lowerCase(rejectedwords_);
     r.longestwordtxt = longestword_;
     r.scoretxt = std::to_string(score_);
     const Board board = boardCaptions();

@@ -34,7 +34,7 @@ std::vector<std::string_view> split(std::string_view line)
 // A plain decimal number within [lo, hi].
 std::optional<int> number(std::string_view s, int lo, int hi)
 {
-    const auto v = parseDecimal<int>(s);
+    const auto v = wordlist::parseDecimal<int>(s);
     if (!v || *v < lo || *v > hi)
         return std::nullopt;
     return v;
@@ -42,7 +42,7 @@ std::optional<int> number(std::string_view s, int lo, int hi)
 
 std::optional<int> roundLength(std::string_view s)
 {
-    const auto v = parseDecimal<int>(s);
+    const auto v = wordlist::parseDecimal<int>(s);
     return v && isRoundLength(*v) ? v : std::nullopt;
 }
 
