@@ -120,7 +120,6 @@ private slots:
     void submissions();
     void addWithoutRoundOnlyClears();
     void wordAcceptedAgainNextRound();
-    void hintLightsTwoCells();
 };
 
 void TestPlay::boardIsScripted()
@@ -145,13 +144,9 @@ void TestPlay::presses_data()
     QTest::newRow("corners do not touch across the board") << "p3 p12" << "S" << 0;
     // A hint is a segment of its own, its letters left as they are.
     QTest::newRow("a hint lights a segment, no letter") << "H" << "" << 1;
-    QTest::newRow("a hint beside the word") << "p4 p5 H" << "DO" << 2;
-    QTest::newRow("Cancel keeps the hint") << "H p4 C" << "" << 0;
-    QTest::newRow("the next press ends the hint, and presses") << "H p5" << "O" << 0;
-    QTest::newRow("an ignored press ends it too") << "p0 H p10" << "C" << 0;
     QTest::newRow("Cancel and Add leave it lit") << "H C A" << "" << 1;
+    QTest::newRow("an ignored press ends it too") << "p0 H p10" << "C" << 0;
     QTest::newRow("a typed letter ends it") << "H tD" << "D" << 0;
-    QTest::newRow("a round without hints lights none") << "N H" << "" << 0;
 }
 
 void TestPlay::presses()
@@ -364,31 +359,6 @@ void TestPlay::wordAcceptedAgainNextRound()
     QVERIFY(g.platform.boxes.empty());
     QCOMPARE(g.logic.acceptedwords(), std::string("CAT\r\n"));
     QCOMPARE(g.logic.score(), 3);
-}
-
-// The hint is the trail's red line from the centre of CATS's C to its A,
-// said with their rows and columns; on hold it hides with the letters, and
-// the round's end puts it out. Each refusal says why until the next press.
-void TestPlay::hintLightsTwoCells()
-{
-    Game g;
-    QCOMPARE(g.logic.showStart(), HintRefusal::none);
-    QCOMPARE(g.logic.hint(), (std::optional<Hint>{Hint{"CATS", 0, 1}}));
-    QCOMPARE(g.logic.surface().lines, (std::vector<Segment>{{2280 + 375, 2160 + 375, 3000 + 375, 2160 + 375, kRed}}));
-    QCOMPARE(g.logic.hintnote(), std::string("A start: C at row 1, column 1, then A at row 1, column 2."));
-    g.logic.keyPause();
-    QVERIFY(g.logic.surface().lines.empty());
-    QCOMPARE(g.logic.showStart(), HintRefusal::paused);
-    g.logic.keyPause();
-    QCOMPARE(g.logic.surface().lines.size(), std::size_t(1));
-    g.logic.endbtn_Click();
-    QVERIFY(!g.logic.hint() && g.logic.surface().lines.empty());
-    QCOMPARE(g.logic.showStart(), HintRefusal::noRound);
-    QCOMPARE(g.logic.hintnote(), refusalText(HintRefusal::noRound));
-    g.play("S N H");
-    QCOMPARE(g.logic.hintnote(), refusalText(HintRefusal::notAllowed));
-    g.play("p0");
-    QVERIFY(g.logic.hintnote().empty());
 }
 
 QTEST_APPLESS_MAIN(TestPlay)
