@@ -84,14 +84,13 @@ struct Game {
     }
 };
 
-// "3:1/2,1/3 4:0/3,0/3": for each length, the common words found of those
-// on the board, then all words found of all.
+// "3:1/2,1/3 4:0/3,0/3": for each length, common words found of those on the board, then all words.
 QString counts(const WordCounts& c)
 {
-    QStringList out;
+    QString out;
     for (const LengthCount& l : c.lengths)
-        out << QString("%1:%2/%3,%4/%5").arg(l.length).arg(l.commonFound).arg(l.common).arg(l.found).arg(l.all);
-    return out.join(' ');
+        out += QString(" %1:%2/%3,%4/%5").arg(l.length).arg(l.commonFound).arg(l.common).arg(l.found).arg(l.all);
+    return out.mid(1);
 }
 
 QString lines(const std::vector<std::string>& v)

@@ -93,10 +93,6 @@ void TestRecordStore::rounds()
     const auto records = parseRecords(readAll(dir.filePath("records.txt")).toStdString());
     QVERIFY(records);
     QCOMPARE(records->bestFor(3)->score, std::max(20, minutes == 3 && hints == 0 ? score : 0));
-    QCOMPARE(bool(records->bestFor(1)), minutes == 1 && hints == 0);
-    QCOMPARE(records->rounds.size(), std::size_t(score > 0 && minutes > 0)); // kept, with hints or not
-    if (!records->rounds.empty())
-        QCOMPARE(records->rounds.front().hints, hints);
 }
 
 void TestRecordStore::file_data()
