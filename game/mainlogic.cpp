@@ -449,7 +449,7 @@ Report MainLogic::scoretxt_Click()
     if (!hintedwords_.empty()) {
         r.acceptedtxt.clear();
         for (std::size_t pos = 0; pos < acceptedwords_.size();) {
-            const std::size_t end = acceptedwords_.find(kCrLf, pos);
+            const std::size_t end = std::min(acceptedwords_.find(kCrLf, pos), acceptedwords_.size());
             const std::string word = acceptedwords_.substr(pos, end - pos);
             r.acceptedtxt += lowerCase(word) + (hinted(word) ? " (hinted)" : "") + kCrLf;
             pos = end + 2;

@@ -216,8 +216,9 @@ public:
     // no hints and when every common word is found.
     HintRefusal showStart();
     const std::optional<Hint>& hint() const { return hint_; }
-    // What the last "Show a start" said (the hint, or why there was none),
-    // for as long as the hint is lit; empty otherwise.
+    // What the last "Show a start" said: the hint while it is lit, or why
+    // there was none until the next press, typed letter or pause; empty
+    // otherwise and at a round's start and end.
     const std::string& hintnote() const { return hintnote_; }
     // The words hinted this round, as the board spells them.
     const std::vector<std::string>& hintedwords() const { return hintedwords_; }
