@@ -77,7 +77,7 @@ CommonPoints commonPoints(const std::vector<ListedWord>& words)
         if (w.rare)
             continue;
         p.best += int(w.word.size());
-        if (w.found)
+        if (w.found && !w.hinted)
             p.score += int(w.word.size());
     }
     return p;
