@@ -31,7 +31,7 @@ unsigned checkDigit(const std::string& digits)
 
 int digitValue(char c)
 {
-    c = upperAscii(c);
+    c = wordlist::upperAscii(c);
     if (c == 'O')
         c = '0';
     else if (c == 'I' || c == 'L')

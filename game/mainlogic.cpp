@@ -21,7 +21,7 @@ constexpr const char* kCrLf = "\r\n";
 // wrote, and an empty one counts as 0.
 int val(const std::string& s)
 {
-    return parseDecimal<int>(s).value_or(0);
+    return wordlist::parseDecimal<int>(s).value_or(0);
 }
 
 } // namespace
@@ -76,6 +76,15 @@ const Surface MainLogic::surface() const
                            static_cast<float>(cellTop(a)) + wordpoints_[i - 1].y,
                            static_cast<float>(cellLeft(b)) + wordpoints_[i].x,
                            static_cast<float>(cellTop(b)) + wordpoints_[i].y, kRed});
+    }
+    // A hint: the trail's red line between the centres of a word's first
+    // two cells, hidden with the letters while the round is on hold.
+    if (hint_ && running_ && !paused()) {
+        constexpr float centre = kCellSize / 2.0f;
+        s.lines.push_back({static_cast<float>(cellLeft(hint_->first)) + centre,
+                           static_cast<float>(cellTop(hint_->first)) + centre,
+                           static_cast<float>(cellLeft(hint_->second)) + centre,
+                           static_cast<float>(cellTop(hint_->second)) + centre, kRed});
     }
     s.texts = printed_;
     return s;
@@ -135,6 +144,7 @@ void MainLogic::stopround()
 {
     running_ = false;
     sectimerEnabled_ = false;
+    dropHint();
     endround();
     startbtn_.enabled = true;
     combo1Enabled_ = true;
@@ -208,12 +218,14 @@ void MainLogic::setWordList(const std::vector<std::string>& list)
 {
     diclist_.set(wordlist::WordList::of(list));
     commonness_.emplace();
+    solved_.reset();
 }
 
 void MainLogic::setWordList(wordlist::WordList list)
 {
     diclist_.set(std::move(list));
     commonness_.emplace();
+    solved_.reset();
 }
 
 void MainLogic::setCommonness(wordlist::Commonness commonness)
@@ -263,6 +275,9 @@ void MainLogic::startbtn_Click()
     recordnote_.minutes = roundMinutes_;
     combo1Enabled_ = false;
     wordlst_.clear();
+    hintedwords_.clear();
+    dropHint();
+    helpAllowed_ = true;
     scoretxt_.visible = false;
     sectimerEnabled_ = true;
     running_ = true;
@@ -303,6 +318,7 @@ void MainLogic::multiplaybtn_Click()
 
 void MainLogic::l_MouseDown(int index, [[maybe_unused]] int button, [[maybe_unused]] int shift, float x, float y)
 {
+    dropHint(); // lit until the next press on the board, whatever the press does
     if (!running_ || index < 0 || index >= kCells)
         return;
     if (paused()) {
@@ -339,6 +355,7 @@ void MainLogic::keyLetter(char c)
 {
     if (!running_ || paused())
         return;
+    dropHint(); // a typed letter is a press on the board
     const Board board = boardCaptions();
     std::string word;
     for (int n : wordcells_)
@@ -372,6 +389,8 @@ void MainLogic::keyPause()
 {
     if (!running_)
         return;
+    if (!hint_)
+        hintnote_.clear(); // a reason given before no longer holds
     if (paused()) {
         resume();
         return;
@@ -404,7 +423,11 @@ void MainLogic::Addbtn_Click()
             if (const auto i = diclist_.find(word)) {
                 predictiontxt_.caption = std::string(diclist_[*i]);
                 acceptedwords_ += word + kCrLf;
-                score_ += static_cast<int>(word.size());
+                // A hinted word is found, but scores nothing.
+                if (!hinted(word))
+                    score_ += static_cast<int>(word.size());
+                if (hint_ && hint_->word == word)
+                    dropHint();
             } else {
                 rejectedwords_ += word + kCrLf;
             }
@@ -422,8 +445,17 @@ Report MainLogic::scoretxt_Click()
 {
     awards_.clear();
     Report r;
-    r.acceptedtxt = lowerCase(acceptedwords_);
-    r.rejectedtxt = lowerCase(rejectedwords_);
+    r.acceptedtxt = wordlist::lowerCase(acceptedwords_);
+    if (!hintedwords_.empty()) {
+        r.acceptedtxt.clear();
+        for (std::size_t pos = 0; pos < acceptedwords_.size();) {
+            const std::size_t end = std::min(acceptedwords_.find(kCrLf, pos), acceptedwords_.size());
+            const std::string word = acceptedwords_.substr(pos, end - pos);
+            r.acceptedtxt += wordlist::lowerCase(word) + (hinted(word) ? " (hinted)" : "") + kCrLf;
+            pos = end + 2;
+        }
+    }
+    r.rejectedtxt = wordlist::lowerCase(rejectedwords_);
     r.longestwordtxt = longestword_;
     r.scoretxt = std::to_string(score_);
     const Board board = boardCaptions();
@@ -434,9 +466,8 @@ Report MainLogic::scoretxt_Click()
     r.awardstxt = awards_;
     // Built from the board and the words as the round left them, so the
     // window stays right whatever happens after it opens.
-    const auto words = solveBoard(board, diclist_.index());
-    r.allwords = listWords(words, acceptedwords_, [this](std::string_view w) { return rare(w); });
-    r.foundtxt = foundText(score_, bestScore(words));
+    r.allwords = boardWords();
+    r.foundtxt = foundText(score_, bestScore(solvedBoard()));
     r.commontxt = commonText(commonPoints(r.allwords));
     r.recordtxt = recordText(recordnote_);
     r.progress = recordnote_.progress;
@@ -454,10 +485,68 @@ Board MainLogic::boardCaptions() const
 
 Round MainLogic::finishedRound(std::string date) const
 {
-    const auto listed = listWords(solveBoard(boardCaptions(), diclist_.index()), acceptedwords_,
-                                  [this](std::string_view w) { return rare(w); });
+    const auto listed = boardWords();
     const auto found = std::count_if(listed.begin(), listed.end(), [](const ListedWord& w) { return w.found; });
-    return Round{std::move(date), roundMinutes_, score_, int(found), int(listed.size()), commonPoints(listed)};
+    return Round{std::move(date), roundMinutes_, score_, int(found), int(listed.size()), commonPoints(listed),
+                 int(hintedwords_.size())};
+}
+
+// ---------------------------------------------------------------- help
+
+const std::vector<FoundWord>& MainLogic::solvedBoard() const
+{
+    const Board board = boardCaptions();
+    if (!solved_ || solved_->first != board)
+        solved_.emplace(board, solveBoard(board, diclist_.index()));
+    return solved_->second;
+}
+
+std::vector<ListedWord> MainLogic::boardWords() const
+{
+    auto words = listWords(solvedBoard(), acceptedwords_, [this](std::string_view w) { return rare(w); });
+    for (ListedWord& w : words)
+        w.hinted = hinted(w.word);
+    return words;
+}
+
+bool MainLogic::hinted(std::string_view word) const
+{
+    return std::find(hintedwords_.begin(), hintedwords_.end(), word) != hintedwords_.end();
+}
+
+HintRefusal MainLogic::showStart()
+{
+    HintRefusal why = HintRefusal::noneLeft;
+    if (!running_) {
+        why = HintRefusal::noRound;
+    } else if (paused()) {
+        why = HintRefusal::paused; // a hint lit stays, hidden with the letters
+    } else if (!helpAllowed_) {
+        why = HintRefusal::notAllowed;
+    } else if (auto hint = chooseHint(boardWords())) {
+        if (!hinted(hint->word))
+            hintedwords_.push_back(hint->word);
+        hintnote_ = hintText(boardCaptions(), *hint);
+        hint_ = std::move(hint);
+        return HintRefusal::none;
+    }
+    // The reason stands in the note until the next press on the board.
+    if (!hint_)
+        hintnote_ = refusalText(why);
+    return why;
+}
+
+void MainLogic::setHelpAllowed(bool allowed)
+{
+    helpAllowed_ = allowed;
+    if (!allowed)
+        dropHint();
+}
+
+void MainLogic::dropHint()
+{
+    hint_.reset();
+    hintnote_.clear();
 }
 
 // ---------------------------------------------------------------- a board from elsewhere

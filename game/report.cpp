@@ -19,7 +19,7 @@ std::string awardLines(std::string_view longestword, std::string_view acceptedwo
         add("Found a with 7 letters or more!");
     else if (longestword.size() >= 5)
         add("Found a word 5 letters or more!");
-    const std::string upper = upperCase(acceptedwords);
+    const std::string upper = wordlist::upperCase(acceptedwords);
     if (upper.find('Q') != std::string::npos)
         add("Used a Q!");
     if (upper.find('Z') != std::string::npos)
@@ -77,7 +77,7 @@ CommonPoints commonPoints(const std::vector<ListedWord>& words)
         if (w.rare)
             continue;
         p.best += int(w.word.size());
-        if (w.found)
+        if (w.found && !w.hinted)
             p.score += int(w.word.size());
     }
     return p;

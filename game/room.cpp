@@ -235,7 +235,7 @@ std::optional<Address> parseAddress(std::string_view text, std::string* why)
 
     Address a;
     if (const std::size_t scheme = text.find("://"); scheme != std::string_view::npos) {
-        const std::string s = lowerCase(text.substr(0, scheme));
+        const std::string s = wordlist::lowerCase(text.substr(0, scheme));
         if (s == "mqtts")
             a.tls = true;
         else if (s != "mqtt")

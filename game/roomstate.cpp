@@ -1,7 +1,7 @@
 #include "roomstate.h"
 
 #include "ascii.h"
-#include "blocklist.h"
+#include "blockrules.h"
 #include "records.h"
 
 #include <algorithm>
@@ -39,8 +39,8 @@ std::string clockText(Millis ms)
 // ---------------------------------------------------------------- masking
 
 Masker::Masker(std::string_view blocklist, std::string_view stems, std::string_view allowed)
-    : rules_(mkdic::makeRules(mkdic::parseBlockList(blocklist), mkdic::parseBlockList(stems),
-                              mkdic::parseBlockList(allowed)))
+    : rules_(wordlist::makeRules(wordlist::parseBlockList(blocklist), wordlist::parseBlockList(stems),
+                              wordlist::parseBlockList(allowed)))
 {
 }
 
@@ -59,8 +59,8 @@ std::string Masker::mask(std::string_view text) const
         std::size_t end = i;
         std::string word;
         while (end < out.size() && asciiLetter(out[end]))
-            word += lowerAscii(out[end++]);
-        if (mkdic::blocked(rules_, word))
+            word += wordlist::lowerAscii(out[end++]);
+        if (wordlist::blocked(rules_, word))
             std::fill(out.begin() + static_cast<std::ptrdiff_t>(i), out.begin() + static_cast<std::ptrdiff_t>(end), '*');
         i = end;
     }

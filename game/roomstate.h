@@ -5,7 +5,7 @@
 // the messages, keeps the clock and plays the round. Times are given to
 // every call, so tests run it without waiting.
 
-#include "blocklist.h"
+#include "blockrules.h"
 #include "room.h"
 #include "standings.h"
 
@@ -35,7 +35,7 @@ public:
     std::string mask(std::string_view utf8) const;
 
 private:
-    mkdic::BlockRules rules_;
+    wordlist::BlockRules rules_;
 };
 
 // A round this board is to play, and when.

@@ -54,7 +54,7 @@ struct PathSearch {
 
 bool sameLetter(char typed, std::string_view caption)
 {
-    return caption.size() == 1 && upperAscii(typed) == upperAscii(caption[0]);
+    return caption.size() == 1 && wordlist::upperAscii(typed) == wordlist::upperAscii(caption[0]);
 }
 
 std::vector<int> spellingPath(const Board& board, std::string_view word, const std::vector<int>& fixed,
@@ -65,7 +65,8 @@ std::vector<int> spellingPath(const Board& board, std::string_view word, const s
     // A word with more of some letter than the board holds has no path; the
     // search would find that out only after trying every path.
     for (char c : word) {
-        const auto want = std::count_if(word.begin(), word.end(), [c](char w) { return upperAscii(w) == upperAscii(c); });
+        const auto want = std::count_if(word.begin(), word.end(),
+                                        [c](char w) { return wordlist::upperAscii(w) == wordlist::upperAscii(c); });
         const auto have = std::count_if(board.begin(), board.end(), [c](const std::string& s) { return sameLetter(c, s); });
         if (want > have)
             return {};

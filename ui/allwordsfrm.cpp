@@ -207,6 +207,8 @@ void AllWordsFrm::fill(const game::Report& r)
             caption->setForeground(list->palette().color(QPalette::Text));
         }
         QString text = fromLatin1(w.word).toLower();
+        if (w.hinted)
+            text += QStringLiteral(" (hinted)");
         // A room's round: who found it.
         QStringList finders;
         for (const auto& name : w.finders)

@@ -91,7 +91,7 @@ std::optional<std::uint64_t> startTime(long pid)
             ++pos;
         const std::size_t end = std::min(stat.find(' ', pos), stat.size());
         if (field == 22)
-            return game::parseDecimal<std::uint64_t>(stat.substr(pos, end - pos));
+            return wordlist::parseDecimal<std::uint64_t>(stat.substr(pos, end - pos));
         pos = end;
     }
     return std::nullopt;
@@ -115,8 +115,8 @@ std::optional<RunName> parseRunName(std::string_view name)
     for (char c : name.substr(b + 1))
         if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
             return std::nullopt;
-    const auto pid = game::parseDecimal<long>(name.substr(0, a));
-    const auto start = game::parseDecimal<std::uint64_t>(name.substr(a + 1, b - a - 1));
+    const auto pid = wordlist::parseDecimal<long>(name.substr(0, a));
+    const auto start = wordlist::parseDecimal<std::uint64_t>(name.substr(a + 1, b - a - 1));
     if (!pid || !start || *pid <= 0 || *pid > 0x7fffffff)
         return std::nullopt;
     return RunName{*pid, *start};

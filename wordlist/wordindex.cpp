@@ -18,7 +18,7 @@ constexpr std::size_t kMaxRuns = 8;
 
 inline unsigned char upper(unsigned char c)
 {
-    return static_cast<unsigned char>(game::upperAscii(static_cast<char>(c)));
+    return static_cast<unsigned char>(wordlist::upperAscii(static_cast<char>(c)));
 }
 
 inline unsigned char byteAt(std::string_view s, std::size_t i)

@@ -1,6 +1,6 @@
 // The word list as the game embeds it.
 
-#include "blocklist.h"
+#include "blockrules.h"
 #include "commonness.h"
 #include "dicfile.h"
 #include "mdllist.h"
@@ -30,7 +30,7 @@ private:
     std::vector<QByteArray> lines_; // the 200,000 CR LF lines, undecoded
     std::set<std::string> words_;   // decoded
     QByteArray sizes_;              // :/DIC/SIZES
-    mkdic::BlockRules rules_;       // as the files beside the list give them
+    wordlist::BlockRules rules_;       // as the files beside the list give them
 };
 
 namespace {
@@ -40,7 +40,7 @@ std::vector<std::string> readList(const char* name)
     QFile f(QStringLiteral(SOURCE_DIR "/resources/") + QLatin1String(name));
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    return mkdic::parseBlockList(f.readAll().toStdString());
+    return wordlist::parseBlockList(f.readAll().toStdString());
 }
 
 } // namespace
@@ -68,7 +68,7 @@ void TestResource::initTestCase()
     QFile sizes(QStringLiteral(":/DIC/SIZES"));
     QVERIFY2(sizes.open(QIODevice::ReadOnly), "the resource :/DIC/SIZES is missing");
     sizes_ = sizes.readAll();
-    rules_ = mkdic::makeRules(readList("blocklist.txt"), readList("blockstems.txt"), readList("blockallow.txt"));
+    rules_ = wordlist::makeRules(readList("blocklist.txt"), readList("blockstems.txt"), readList("blockallow.txt"));
     QVERIFY(rules_.forms.size() > 200 && !rules_.stems.empty() && !rules_.allowed.empty());
 }
 
@@ -135,7 +135,7 @@ void TestResource::noBlockedWord()
     for (const auto& form : rules_.forms)
         QVERIFY2(!words_.contains(form), form.c_str());
     for (const auto& word : words_)
-        QVERIFY2(!mkdic::blocked(rules_, word), word.c_str());
+        QVERIFY2(!wordlist::blocked(rules_, word), word.c_str());
     // An allowed word the list lacks would be a stale or misspelt entry.
     for (const auto& word : rules_.allowed)
         QVERIFY2(words_.contains(word), word.c_str());
@@ -176,7 +176,7 @@ void TestResource::blockList()
     QFETCH(QString, word);
     QFETCH(bool, kept);
     QFETCH(bool, listed);
-    QCOMPARE(!mkdic::blocked(rules_, word.toStdString()), kept);
+    QCOMPARE(!wordlist::blocked(rules_, word.toStdString()), kept);
     QCOMPARE(words_.contains(word.toStdString()), listed);
 }
 

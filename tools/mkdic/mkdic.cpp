@@ -10,7 +10,7 @@
 // (commonness.h). Every word a stem takes out is printed, so that a
 // reviewer sees the whole effect of the stems.
 
-#include "blocklist.h"
+#include "blockrules.h"
 #include "commonness.h"
 #include "dfsenc.h"
 
@@ -48,7 +48,7 @@ std::optional<std::vector<std::string>> readList(const std::filesystem::path& fi
         return std::nullopt;
     }
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    auto list = mkdic::parseBlockList(text);
+    auto list = wordlist::parseBlockList(text);
     if (list.empty() && !mayBeEmpty) {
         std::cerr << "mkdic: no words in " << file.string() << "\n";
         return std::nullopt;
@@ -99,10 +99,10 @@ int main(int argc, char** argv)
     const auto allowed = readList(argv[4], true);
     if (!blocklist || !stems || !allowed)
         return 1;
-    const mkdic::BlockRules rules = mkdic::makeRules(*blocklist, *stems, *allowed);
+    const wordlist::BlockRules rules = wordlist::makeRules(*blocklist, *stems, *allowed);
     for (const auto& word : *allowed) {
         // An allowed word no stem would take is a slip (a misspelt stem or word).
-        if (mkdic::stemIn(rules, word).empty()) {
+        if (wordlist::stemIn(rules, word).empty()) {
             std::cerr << "mkdic: the allowed word " << word << " holds no stem\n";
             return 1;
         }
@@ -144,13 +144,13 @@ int main(int argc, char** argv)
     std::vector<int> wordSizes;
     for (const auto& [word, size] : sizes) {
         const bool form = rules.forms.contains(word);
-        const std::string_view stem = mkdic::stemIn(rules, word);
+        const std::string_view stem = wordlist::stemIn(rules, word);
         if (!stem.empty() && rules.allowed.contains(word))
             kept.push_back(word);
         else if (!stem.empty())
             byStem[std::string(stem)].push_back(word);
         byForms += form;
-        if (!mkdic::blocked(rules, word)) {
+        if (!wordlist::blocked(rules, word)) {
             words.push_back(word);
             wordSizes.push_back(size);
         }

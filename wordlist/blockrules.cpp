@@ -1,8 +1,8 @@
-#include "blocklist.h"
+#include "blockrules.h"
 
 #include <algorithm>
 
-namespace mkdic {
+namespace wordlist {
 
 namespace {
 
@@ -107,4 +107,4 @@ bool blocked(const BlockRules& rules, std::string_view word)
     return !stemIn(rules, word).empty() && !rules.allowed.contains(w);
 }
 
-} // namespace mkdic
+} // namespace wordlist

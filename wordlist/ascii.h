@@ -1,8 +1,8 @@
 #pragma once
 // Plain ASCII text, as the word list and the game's captions hold it: case
 // changes that touch only a to z, and plain decimal numbers. Bytes outside
-// ASCII pass unchanged, whatever the locale. Header-only and free of the
-// rest of the game, so the word list uses it too.
+// ASCII pass unchanged, whatever the locale. Header-only; the word list
+// and the game above it share it.
 
 #include <algorithm>
 #include <charconv>
@@ -11,7 +11,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace game {
+namespace wordlist {
 
 constexpr char upperAscii(char c)
 {
@@ -51,4 +51,4 @@ std::optional<T> parseDecimal(std::string_view s)
     return v;
 }
 
-} // namespace game
+} // namespace wordlist

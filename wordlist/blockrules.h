@@ -1,5 +1,6 @@
 #pragma once
-// The block list mkdic applies, in two parts:
+// The block rules: the words mkdic leaves out of the word list, which the
+// room's chat masks too. In two parts:
 // - whole words (blocklist.txt): each listed word with its simple
 //   inflections, matched as whole words only, so a word that just contains
 //   one ("grapes", "scunthorpe") stays;
@@ -13,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace mkdic {
+namespace wordlist {
 
 // One word a line, lower-cased; blank lines and lines starting with '#' are
 // skipped, and so is any line that is not of the letters a to z.
@@ -45,4 +46,4 @@ std::string_view stemIn(const BlockRules& rules, std::string_view word);
 // Left out of the word list: one of the forms, or holding a stem and not allowed.
 bool blocked(const BlockRules& rules, std::string_view word);
 
-} // namespace mkdic
+} // namespace wordlist
