@@ -59,15 +59,14 @@ void checkLine(const std::string& line)
 
 constexpr unsigned kDatedRound = 0x3E, kFlood = 0x3D;
 
-struct Sent {
+struct Made {
     std::string topic, payload;
     Millis at;
 };
 
 // The messages a choice of kDatedRound or kFlood makes.
-std::vector<Sent> made(unsigned kind, fuzz::Bytes& in, Millis now)
+void make(unsigned kind, fuzz::Bytes& in, Millis now, std::deque<Made>& out)
 {
-    std::vector<Sent> out;
     const auto add = [&](const Message& m, Millis at) {
         const Outgoing o = write("den", m);
         out.push_back({o.topic, o.payload, at});
@@ -79,7 +78,7 @@ std::vector<Sent> made(unsigned kind, fuzz::Bytes& in, Millis now)
         add(RoundStart{"d" + std::to_string(in.byte()), "ETAOINSRHLDCUMFP", 1 + int(in.below(10)), now + offset * unit,
                        in.flag() ? "Bob" : "Ann"},
             now);
-        return out;
+        return;
     }
     const unsigned names = 1 + in.below(8), lines = 1 + in.byte() * 4, step = in.below(4);
     if (in.flag())
@@ -87,7 +86,6 @@ std::vector<Sent> made(unsigned kind, fuzz::Bytes& in, Millis now)
             add(Presence{"f" + std::to_string(n), true}, now);
     for (unsigned i = 0; i < lines; ++i)
         add(Chat{"f" + std::to_string(i % names), "line " + std::to_string(i)}, now + i * step);
-    return out;
 }
 
 } // namespace
@@ -98,66 +96,68 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Millis now = 1'800'000'000'000;
     RoomState me("den", "Ann", Masker("badword\n"), [](const Board&) { return std::set<std::string>{"TEA", "EAT"}; },
                  Session{"tok", now});
+    std::deque<Made> made;
     std::deque<Millis> chatLines; // when the chat lines of the last second were shown
-    while (!in.empty()) {
-        const unsigned choice = in.byte();
+    unsigned choice = 0;
+    while (!in.empty() || !made.empty()) {
+        if (made.empty()) {
+            choice = in.byte();
+            if ((choice & 0x3F) == kDatedRound || (choice & 0x3F) == kFlood)
+                make(choice & 0x3F, in, now, made);
+        }
         const bool retained = (choice & 0x80) != 0;
-        std::vector<Sent> messages;
-        if ((choice & 0x3F) == kDatedRound || (choice & 0x3F) == kFlood) {
-            messages = made(choice & 0x3F, in, now);
-            now = messages.back().at;
+        std::string topic, payload;
+        if (!made.empty()) {
+            topic = std::move(made.front().topic);
+            payload = std::move(made.front().payload);
+            now = std::max(now, made.front().at);
+            made.pop_front();
         } else {
-            std::string topic;
             if ((choice & 0x7F) < std::size(kTopics))
                 topic = kTopics[choice & 0x7F];
             else
                 topic = in.text(40);
             now += in.byte() * 97;
-            std::string payload;
             while (!in.empty()) {
                 const char c = static_cast<char>(in.byte());
                 if (c == '\0')
                     break;
                 payload += c;
             }
-            messages.push_back({topic, payload, now});
         }
-        for (const auto& [topic, payload, at] : messages) {
-            now = std::max(now, at);
-            const Read r = read("den", topic, payload);
-            FUZZ_CHECK(r.message.has_value() == (r.why == Ignored::none), topic);
-            if (r.message && !std::holds_alternative<Cleared>(*r.message)) {
-                checkRules(*r.message);
-                const Outgoing out = write("den", *r.message);
-                const Read again = read("den", out.topic, out.payload);
-                FUZZ_CHECK(again.message && *again.message == *r.message, out.payload);
-            }
-            const auto effects = me.receive(topic, payload, retained, (choice & 0x40) != 0, now);
+        const Read r = read("den", topic, payload);
+        FUZZ_CHECK(r.message.has_value() == (r.why == Ignored::none), topic);
+        if (r.message && !std::holds_alternative<Cleared>(*r.message)) {
+            checkRules(*r.message);
+            const Outgoing out = write("den", *r.message);
+            const Read again = read("den", out.topic, out.payload);
+            FUZZ_CHECK(again.message && *again.message == *r.message, out.payload);
+        }
+        const auto effects = me.receive(topic, payload, retained, (choice & 0x40) != 0, now);
+        for (const auto& line : effects.lines)
+            checkLine(line);
+        for (const auto& out : effects.publish) {
+            if (out.payload.empty())
+                continue; // a cleared topic
+            FUZZ_CHECK(read("den", out.topic, out.payload).message.has_value(), out.payload);
+        }
+        if (r.message && std::holds_alternative<Chat>(*r.message)) {
+            while (!chatLines.empty() && chatLines.front() <= now - 1000)
+                chatLines.pop_front();
             for (const auto& line : effects.lines)
-                checkLine(line);
-            for (const auto& out : effects.publish) {
-                if (out.payload.empty())
-                    continue; // a cleared topic
-                FUZZ_CHECK(read("den", out.topic, out.payload).message.has_value(), out.payload);
-            }
-            if (r.message && std::holds_alternative<Chat>(*r.message)) {
-                while (!chatLines.empty() && chatLines.front() <= now - 1000)
-                    chatLines.pop_front();
-                for (const auto& line : effects.lines)
-                    if (!line.starts_with("The room sends more"))
-                        chatLines.push_back(now);
-                FUZZ_CHECK(chatLines.size() <= std::size_t(kMaxRoomLinesPerSecond), std::to_string(chatLines.size()));
-            }
-            if (effects.start) {
-                const auto* round = std::get_if<RoundStart>(&*r.message);
-                FUZZ_CHECK(round && round->start <= now + RoomState::kMaxAhead
-                               && round->start + (Millis(round->minutes) * 60 + 1) * 1000 > now,
-                           formatTime(round ? round->start : 0) + " heard at " + formatTime(now));
-                me.roundEnded({"TEA", "XYZ"}, now + 1000);
-            }
-            for (const auto& line : me.tick(now + 700'000).lines)
-                checkLine(line);
+                if (!line.starts_with("The room sends more"))
+                    chatLines.push_back(now);
+            FUZZ_CHECK(chatLines.size() <= std::size_t(kMaxRoomLinesPerSecond), std::to_string(chatLines.size()));
         }
+        if (effects.start) {
+            const auto* round = std::get_if<RoundStart>(&*r.message);
+            FUZZ_CHECK(round && round->start <= now + RoomState::kMaxAhead
+                           && round->start + (Millis(round->minutes) * 60 + 1) * 1000 > now,
+                       formatTime(round ? round->start : 0) + " heard at " + formatTime(now));
+            me.roundEnded({"TEA", "XYZ"}, now + 1000);
+        }
+        for (const auto& line : me.tick(now + 700'000).lines)
+            checkLine(line);
     }
     return 0;
 }
