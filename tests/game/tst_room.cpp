@@ -24,6 +24,8 @@ private slots:
     void address();
     void challenge_data();
     void challenge();
+    void challengeTypos_data();
+    void challengeTypos();
     void standingsCancelShared();
     void roomThroughARound();
     void namesakes();
@@ -202,8 +204,15 @@ void TestRoom::challenge_data()
     QTest::newRow("too short") << code.left(10) << "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.";
     QTest::newRow("U is no digit") << QString(code).replace(0, 1, "U")
                                    << "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.";
-    // Every digit 31: the check digit is 31 * (1 + ... + 16) mod 31 = 0.
-    QTest::newRow("beyond any board") << "ZZZZ-ZZZZ-ZZZZ-ZZZZ-0" << "That challenge code holds no board.";
+    // The code of the README's example, as made before, with its Z typed as 0:
+    // its check digit, the weighted sum mod 31, could not tell 0 from Z (31).
+    QTest::newRow("0 for Z") << "3NH5-44N3-FDK0-DTD1-Y"
+                             << "That challenge code has a mistake in it: check it against the one you were given.";
+    QTest::newRow("beyond any board") << "ZZZZ-ZZZZ-ZZZZ-ZZZZ-M"
+                                      << "That challenge code holds no round of 1 to 10 minutes.";
+    QTest::newRow("11 minutes") << "CPA6-3BWE-2Y7C-P000-7" << "That challenge code holds no round of 1 to 10 minutes.";
+    QTest::newRow("no length") << "06Q3-EVK5-EKXK-7TD1-S" << "That challenge code holds no round of 1 to 10 minutes.";
+    QTest::newRow("the README's example") << "3NH5-44N3-FDKZ-DTD1-S" << "ETAOINSRHLDCUMFP 3";
 }
 
 void TestRoom::challenge()
@@ -213,6 +222,51 @@ void TestRoom::challenge()
     std::string why;
     const auto c = readChallenge(code.toStdString(), &why);
     QCOMPARE(QString::fromStdString(c ? lettersOf(c->letters) + " " + std::to_string(c->minutes) : why), expected);
+}
+
+// Every code with any one digit typed as another, or two different
+// neighbours swapped, is refused as a mistake, whatever the board.
+void TestRoom::challengeTypos_data()
+{
+    QTest::addColumn<QString>("letters");
+    QTest::addColumn<int>("minutes");
+    QTest::newRow("a drawn board") << QString::fromStdString(kLetters) << 3;
+    QTest::newRow("all Z, the most Zs") << QString(16, 'Z') << 10;
+    QTest::newRow("all A, the most 0s") << QString(16, 'A') << 1;
+}
+
+void TestRoom::challengeTypos()
+{
+    QFETCH(QString, letters);
+    QFETCH(int, minutes);
+    std::string code = challengeCode(*boardOf(letters.toStdString()), minutes);
+    std::erase(code, '-');
+    QCOMPARE(code.size(), std::size_t(17));
+    const std::string digits = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
+    QStringList accepted;
+    const auto refused = [&](const std::string& typo) {
+        std::string why;
+        if (readChallenge(typo, &why) || why.find("has a mistake in it") == std::string::npos)
+            accepted << QString::fromStdString(typo);
+    };
+    int tried = 0;
+    for (std::size_t at = 0; at < code.size(); ++at) {
+        for (const char d : digits) {
+            if (d == code[at])
+                continue;
+            std::string typo = code;
+            typo[at] = d;
+            refused(typo);
+            ++tried;
+        }
+        if (at + 1 < code.size() && code[at] != code[at + 1]) {
+            std::string swapped = code;
+            std::swap(swapped[at], swapped[at + 1]);
+            refused(swapped);
+        }
+    }
+    QCOMPARE(tried, 17 * 31);
+    QVERIFY2(accepted.isEmpty(), qPrintable(accepted.join(' ')));
 }
 
 void TestRoom::standingsCancelShared()

@@ -19,6 +19,7 @@
 #include <QScatterSeries>
 #include <QDate>
 #include <QDir>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -555,6 +556,30 @@ void TestWindows::keyboardRound()
     });
     key(Qt::Key_F4);
     QCOMPARE(accepted, QString("cat\nread"));
+
+    // Ctrl+O with a code typed wrong: the message, then the code again to mend.
+    QStringList seen; // the code each challenge window opened with, and the message between
+    auto* answer = new QTimer(&w);
+    connect(answer, &QTimer::timeout, [&seen] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QInputDialog*>(modal)) {
+            seen << dialog->textValue();
+            dialog->setTextValue("3NH5-44N3-FDK0-DTD1-S"); // its Z typed as 0
+            if (seen.size() == 1)
+                dialog->accept();
+            else
+                dialog->reject();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen << box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    answer->start(10);
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+    answer->stop();
+    QCOMPARE(seen, (QStringList{"", "That challenge code has a mistake in it: check it against the one you were given.",
+                                "3NH5-44N3-FDK0-DTD1-S"}));
     w.close();
 }
 
