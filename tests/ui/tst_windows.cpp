@@ -8,6 +8,7 @@
 #include "howtoplayfrm.h"
 #include "loadingfrm.h"
 #include "mainfrm.h"
+#include "recordstore.h"
 #include "resultsfrm.h"
 #include "uitest.h"
 
@@ -33,6 +34,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+
+#include <sys/file.h>
 
 namespace {
 
@@ -495,6 +498,7 @@ void TestWindows::rareWords()
 // A whole round without the mouse, each key sent where the focus is.
 void TestWindows::keyboardRound()
 {
+    PrivateHome home;
     MainFrm w;
     w.Form_Load();
     w.setRandomSource(boardSource(kBoard));
@@ -544,8 +548,21 @@ void TestWindows::keyboardRound()
     key(Qt::Key_F4); // no score yet
     QVERIFY(!QApplication::activeModalWidget());
 
+    // Another copy of the game holds the records and does not let go: the
+    // round's end does not wait for it, and the round goes in once it has.
+    const QString data = QString::fromStdString(golexorb::RecordStore::defaultFolder());
+    QVERIFY(QDir().mkpath(data));
+    QFile lock(data + "/records.lock");
+    QVERIFY(lock.open(QIODevice::ReadWrite));
+    QCOMPARE(::flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
     key(Qt::Key_F3);
     QCOMPARE(caption("scoretxt"), QString("Your Score: 7"));
+    QCOMPARE(QDir(data).entryList({"records.pending-*"}).size(), 1);
+    lock.close();
+    QTRY_VERIFY(QDir(data).entryList({"records.pending-*"}).isEmpty());
+    QFile kept(data + "/records.txt");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(game::parseRecords(kept.readAll().toStdString())->bestFor(2)->score, 7);
     QString accepted;
     answerNextModal([&](QWidget* modal) {
         auto* r = qobject_cast<ResultsFrm*>(modal);
