@@ -24,7 +24,6 @@ private slots:
     void address();
     void challenge_data();
     void challenge();
-    void challengeTypos_data();
     void challengeTypos();
     void standingsCancelShared();
     void roomThroughARound();
@@ -224,49 +223,28 @@ void TestRoom::challenge()
     QCOMPARE(QString::fromStdString(c ? lettersOf(c->letters) + " " + std::to_string(c->minutes) : why), expected);
 }
 
-// Every code with any one digit typed as another, or two different
-// neighbours swapped, is refused as a mistake, whatever the board.
-void TestRoom::challengeTypos_data()
-{
-    QTest::addColumn<QString>("letters");
-    QTest::addColumn<int>("minutes");
-    QTest::newRow("a drawn board") << QString::fromStdString(kLetters) << 3;
-    QTest::newRow("all Z, the most Zs") << QString(16, 'Z') << 10;
-    QTest::newRow("all A, the most 0s") << QString(16, 'A') << 1;
-}
-
+// Every code with one digit typed as another, or two different neighbours
+// swapped, is refused as a mistake: every such typo of three codes.
 void TestRoom::challengeTypos()
 {
-    QFETCH(QString, letters);
-    QFETCH(int, minutes);
-    std::string code = challengeCode(*boardOf(letters.toStdString()), minutes);
-    std::erase(code, '-');
-    QCOMPARE(code.size(), std::size_t(17));
     const std::string digits = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
-    QStringList accepted;
-    const auto refused = [&](const std::string& typo) {
-        std::string why;
-        if (readChallenge(typo, &why) || why.find("has a mistake in it") == std::string::npos)
-            accepted << QString::fromStdString(typo);
-    };
-    int tried = 0;
-    for (std::size_t at = 0; at < code.size(); ++at) {
-        for (const char d : digits) {
-            if (d == code[at])
-                continue;
-            std::string typo = code;
-            typo[at] = d;
-            refused(typo);
-            ++tried;
+    for (const auto& [letters, minutes] : {std::pair{kLetters, 3}, {std::string(16, 'Z'), 10}, {std::string(16, 'A'), 1}}) {
+        std::string code = challengeCode(*boardOf(letters), minutes);
+        std::erase(code, '-');
+        std::vector<std::string> typos;
+        for (std::size_t at = 0; at < code.size(); ++at) {
+            for (const char d : digits)
+                if (d != code[at])
+                    typos.push_back(std::string(code).replace(at, 1, 1, d));
+            if (at + 1 < code.size() && code[at] != code[at + 1])
+                typos.push_back(std::string(code).replace(at, 2, {code[at + 1], code[at]}));
         }
-        if (at + 1 < code.size() && code[at] != code[at + 1]) {
-            std::string swapped = code;
-            std::swap(swapped[at], swapped[at + 1]);
-            refused(swapped);
+        QVERIFY(typos.size() >= 17 * 31);
+        for (const std::string& typo : typos) {
+            std::string why;
+            QVERIFY2(!readChallenge(typo, &why) && why.find("has a mistake in it") != std::string::npos, typo.c_str());
         }
     }
-    QCOMPARE(tried, 17 * 31);
-    QVERIFY2(accepted.isEmpty(), qPrintable(accepted.join(' ')));
 }
 
 void TestRoom::standingsCancelShared()
