@@ -26,6 +26,7 @@ private slots:
     void sameName();
     void challenge_data();
     void challenge();
+    void challengeTypos();
     void standingsCancelShared();
     void roomThroughARound();
     void namesakes();
@@ -248,8 +249,15 @@ void TestRoom::challenge_data()
     QTest::newRow("too short") << code.left(10) << "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.";
     QTest::newRow("U is no digit") << QString(code).replace(0, 1, "U")
                                    << "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.";
-    // Every digit 31: the check digit is 31 * (1 + ... + 16) mod 31 = 0.
-    QTest::newRow("beyond any board") << "ZZZZ-ZZZZ-ZZZZ-ZZZZ-0" << "That challenge code holds no board.";
+    // The code of the README's example, as made before, with its Z typed as 0:
+    // its check digit, the weighted sum mod 31, could not tell 0 from Z (31).
+    QTest::newRow("0 for Z") << "3NH5-44N3-FDK0-DTD1-Y"
+                             << "That challenge code has a mistake in it: check it against the one you were given.";
+    QTest::newRow("beyond any board") << "ZZZZ-ZZZZ-ZZZZ-ZZZZ-M"
+                                      << "That challenge code holds no round of 1 to 10 minutes.";
+    QTest::newRow("11 minutes") << "CPA6-3BWE-2Y7C-P000-7" << "That challenge code holds no round of 1 to 10 minutes.";
+    QTest::newRow("no length") << "06Q3-EVK5-EKXK-7TD1-S" << "That challenge code holds no round of 1 to 10 minutes.";
+    QTest::newRow("the README's example") << "3NH5-44N3-FDKZ-DTD1-S" << "ETAOINSRHLDCUMFP 3";
 }
 
 void TestRoom::challenge()
@@ -259,6 +267,30 @@ void TestRoom::challenge()
     std::string why;
     const auto c = readChallenge(code.toStdString(), &why);
     QCOMPARE(QString::fromStdString(c ? lettersOf(c->letters) + " " + std::to_string(c->minutes) : why), expected);
+}
+
+// Every code with one digit typed as another, or two different neighbours
+// swapped, is refused as a mistake: every such typo of three codes.
+void TestRoom::challengeTypos()
+{
+    const std::string digits = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
+    for (const auto& [letters, minutes] : {std::pair{kLetters, 3}, {std::string(16, 'Z'), 10}, {std::string(16, 'A'), 1}}) {
+        std::string code = challengeCode(*boardOf(letters), minutes);
+        std::erase(code, '-');
+        std::vector<std::string> typos;
+        for (std::size_t at = 0; at < code.size(); ++at) {
+            for (const char d : digits)
+                if (d != code[at])
+                    typos.push_back(std::string(code).replace(at, 1, 1, d));
+            if (at + 1 < code.size() && code[at] != code[at + 1])
+                typos.push_back(std::string(code).replace(at, 2, {code[at + 1], code[at]}));
+        }
+        QVERIFY(typos.size() >= 17 * 31);
+        for (const std::string& typo : typos) {
+            std::string why;
+            QVERIFY2(!readChallenge(typo, &why) && why.find("has a mistake in it") != std::string::npos, typo.c_str());
+        }
+    }
 }
 
 void TestRoom::standingsCancelShared()
