@@ -18,15 +18,9 @@ namespace {
 
 constexpr std::string_view kRoot = "golexorb/";
 
-bool asciiAlnum(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
-
-bool upperLetters(std::string_view s)
-{
-    return std::all_of(s.begin(), s.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
+using wordlist::asciiAlnum;
+using wordlist::asciiUpper;
+using wordlist::madeOf;
 
 // Characters that draw nothing or move text about: controls, line and
 // paragraph separators, and the invisible format characters (bidirectional
@@ -471,7 +465,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
             return ignored(Ignored::malformed);
         if (!validId(id->string))
             return ignored(Ignored::badId);
-        if (letters->kind != json::Value::Kind::string || letters->string.size() != kCells || !upperLetters(letters->string))
+        if (letters->kind != json::Value::Kind::string || letters->string.size() != kCells || !madeOf(letters->string, asciiUpper))
             return ignored(Ignored::badLetters);
         if (minutes->kind != json::Value::Kind::number || minutes->number != std::floor(minutes->number)
             || minutes->number < kShortestRound || minutes->number > kLongestRound)
@@ -493,7 +487,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         Results r{std::string(level[3]), name->string, {}};
         for (const auto& w : words->array) {
             if (w.kind != json::Value::Kind::string || w.string.size() < 3 || w.string.size() > kCells
-                || !upperLetters(w.string))
+                || !madeOf(w.string, asciiUpper))
                 return ignored(Ignored::badWords);
             if (std::find(r.words.begin(), r.words.end(), w.string) == r.words.end())
                 r.words.push_back(w.string);
@@ -626,7 +620,7 @@ std::optional<Millis> parseTime(std::string_view t)
 
 std::optional<Board> boardOf(std::string_view letters)
 {
-    if (letters.size() != kCells || !upperLetters(letters))
+    if (letters.size() != kCells || !madeOf(letters, asciiUpper))
         return std::nullopt;
     Board b;
     for (int n = 0; n < kCells; ++n)

@@ -112,9 +112,8 @@ std::optional<RunName> parseRunName(std::string_view name)
     const std::size_t b = a == std::string_view::npos ? a : name.find('-', a + 1);
     if (b == std::string_view::npos || name.size() - b - 1 != 6)
         return std::nullopt;
-    for (char c : name.substr(b + 1))
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
-            return std::nullopt;
+    if (!wordlist::madeOf(name.substr(b + 1), wordlist::asciiAlnum))
+        return std::nullopt;
     const auto pid = wordlist::parseDecimal<long>(name.substr(0, a));
     const auto start = wordlist::parseDecimal<std::uint64_t>(name.substr(a + 1, b - a - 1));
     if (!pid || !start || *pid <= 0 || *pid > 0x7fffffff)

@@ -29,12 +29,6 @@ bool writeAll(std::string_view bytes)
     return true;
 }
 
-bool isPlainWord(std::string_view word)
-{
-    return !word.empty() && word.size() <= wordlist::kLongestDefinedWord
-        && word.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string_view::npos;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -58,7 +52,8 @@ int main(int argc, char** argv)
             continue;
         }
         wordlist::Meaning m;
-        if (isPlainWord(line)) {
+        // The game asks for words lower-cased (define()): nothing else is looked up.
+        if (wordlist::isPlainWord(line) && wordlist::madeOf(line, wordlist::asciiLower)) {
             m = wordlist::wordnet::lookUp(line);
         } else {
             m.word = line;
