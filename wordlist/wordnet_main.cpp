@@ -4,32 +4,15 @@
 // this program, never the game.
 
 #include "wordnet.h"
+#include "writeall.h"
 
 #include <sys/prctl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
-
-namespace {
-
-bool writeAll(std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -59,7 +42,7 @@ int main(int argc, char** argv)
             m.word = line;
             m.status = wordlist::Meaning::Status::notAWord;
         }
-        if (!writeAll(wordlist::wordnet::answerLines(m)))
+        if (!wordlist::writeAll(STDOUT_FILENO, wordlist::wordnet::answerLines(m)))
             return 1;
         line.clear();
     }
