@@ -5,6 +5,7 @@
 #include "mainlogic.h"
 #include "clockrandom.h"
 #include "recordstore.h"
+#include "resourcedata.h"
 #include "resultsfrm.h"
 
 #include <QByteArray>
@@ -153,9 +154,7 @@ private:
     bool closedCleanly_ = true;
     bool movingFocus_ = false;
     bool centredByFrame_ = false;
-    // Resources embedded compressed, inflated once each, by path; a second
-    // one must not free the first's bytes, which stay in use.
-    std::map<QString, QByteArray> inflatedResources_;
+    golexorb::ResourceData resources_;
 
     void setUpRoomKeys();
     void setUpHelpKeys();
