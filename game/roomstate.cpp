@@ -29,6 +29,12 @@ std::string clockText(Millis ms)
 
 } // namespace
 
+int RoundPlan::secondsLeft(Millis now) const
+{
+    const Millis late = std::max<Millis>(0, now - start);
+    return minutes * 60 - int((late + 500) / 1000);
+}
+
 // ---------------------------------------------------------------- the room
 
 RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session)

@@ -28,6 +28,10 @@ struct RoundPlan {
     int minutes = 0;
     Millis start = 0; // by this computer's clock
     std::string by;
+    // The seconds on this board's clock when its round starts at `now`: a
+    // board that got the message late starts with the time the others have
+    // left, to the nearest second.
+    int secondsLeft(Millis now) const;
 };
 
 // Who a player is beyond the name: a token of its account and when it

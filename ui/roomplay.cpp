@@ -3,6 +3,7 @@
 #include "application.h"
 #include "hostedbroker.h"
 #include "mainfrm.h"
+#include "report.h"
 #include "roomlink.h"
 #include "solver.h"
 
@@ -56,21 +57,6 @@ std::string sessionToken(QSettings& settings)
         settings.setValue(QStringLiteral("room/session"), token);
     }
     return token.toStdString();
-}
-
-std::vector<std::string> acceptedWords(const std::string& acceptedwords)
-{
-    std::vector<std::string> out;
-    std::size_t from = 0;
-    while (from < acceptedwords.size()) {
-        std::size_t end = acceptedwords.find("\r\n", from);
-        if (end == std::string::npos)
-            end = acceptedwords.size();
-        if (end > from)
-            out.push_back(acceptedwords.substr(from, end - from));
-        from = end + 2;
-    }
-    return out;
 }
 
 } // namespace
@@ -329,9 +315,7 @@ void RoomPlay::beginPlannedRound()
     const auto plan = *plan_;
     plan_.reset();
     // A board that got the message late starts with the time the others have left.
-    const Millis late = std::max<Millis>(0, now() - plan.start);
-    const int secondsLeft = plan.minutes * 60 - int((late + 500) / 1000);
-    if (window_->startRoundOn(plan.letters, plan.minutes, secondsLeft))
+    if (window_->startRoundOn(plan.letters, plan.minutes, plan.secondsLeft(now())))
         roomBoard_ = plan.letters;
     else
         state_->roundSkipped(plan.id);
@@ -359,7 +343,7 @@ void RoomPlay::roundEnded()
 {
     if (!state_ || !state_->playing())
         return;
-    apply(state_->roundEnded(acceptedWords(window_->logic().acceptedwords()), now()));
+    apply(state_->roundEnded(game::acceptedList(window_->logic().acceptedwords()), now()));
 }
 
 void RoomPlay::addFinders(game::Report& report) const
