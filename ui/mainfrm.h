@@ -7,6 +7,7 @@
 #include "recordstore.h"
 #include "resourcedata.h"
 #include "resultsfrm.h"
+#include "roomwindow.h"
 
 #include <QByteArray>
 #include <QPointer>
@@ -34,7 +35,7 @@ namespace Ui {
 class mainfrm;
 }
 
-class MainFrm : public QWidget, private game::Platform {
+class MainFrm : public QWidget, private game::Platform, private golexorb::RoomWindow {
     Q_OBJECT
 public:
     explicit MainFrm(QWidget* parent = nullptr);
@@ -124,6 +125,16 @@ private:
     std::string_view loadResData(std::string_view type, std::string_view name) override;
     void releaseResData(std::string_view bytes) override;
     void beep() override;
+
+    // golexorb::RoomWindow (ui/mainfrm_room.cpp)
+    bool startRoomRound(const game::Board& letters, int minutes, int secondsLeft) override;
+    game::Board drawRoomLetters() override;
+    std::vector<std::string> acceptedWords() const override;
+    int pickedMinutes() const override;
+    bool roundRunning() const override;
+    std::set<std::string> wordsOnBoard(const game::Board& board) const override;
+    bool multiplayerHeight() const override;
+    void setMultiplayerHeight(bool on) override;
 
     bool gameKey(QKeyEvent* event);
     bool belowEdge(const QWidget* w) const;
