@@ -46,6 +46,10 @@ struct Report {
     friend bool operator==(const Report&, const Report&) = default;
 };
 
+// The words of `acceptedwords` (CR LF after each), in order; an empty line
+// is no word.
+std::vector<std::string> acceptedList(std::string_view acceptedwords);
+
 // Award lines, each followed by CR LF, for a round's records.
 std::string awardLines(std::string_view longestword, std::string_view acceptedwords, int score);
 
