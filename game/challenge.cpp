@@ -1,6 +1,7 @@
 #include "challenge.h"
 
 #include "ascii.h"
+#include "translate.h"
 #include "records.h"
 
 namespace game {
@@ -81,7 +82,7 @@ std::optional<Challenge> readChallenge(std::string_view code, std::string* why)
 {
     const auto fail = [why](const char* reason) -> std::optional<Challenge> {
         if (why)
-            *why = reason;
+            *why = translate("Challenge", reason);
         return std::nullopt;
     };
     std::string digits;
@@ -90,21 +91,21 @@ std::optional<Challenge> readChallenge(std::string_view code, std::string* why)
             continue;
         const int v = digitValue(c);
         if (v < 0 || digits.size() > kNumberDigits)
-            return fail("A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.");
+            return fail(GAME_TRANSLATE_NOOP("Challenge", "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T."));
         digits += kDigits[static_cast<std::size_t>(v)];
     }
     if (digits.size() != kNumberDigits + 1)
-        return fail("A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.");
+        return fail(GAME_TRANSLATE_NOOP("Challenge", "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T."));
     const char check = digits.back();
     digits.pop_back();
     if (kDigits[checkDigit(digits)] != check)
-        return fail("That challenge code has a mistake in it: check it against the one you were given.");
+        return fail(GAME_TRANSLATE_NOOP("Challenge", "That challenge code has a mistake in it: check it against the one you were given."));
     Number value = 0;
     for (const char c : digits)
         value = value * 32 + static_cast<Number>(kDigits.find(c));
     const Number letters = power26(kCells);
     if (value >= letters * (kLongestRound + 1) || value < letters * kShortestRound)
-        return fail("That challenge code holds no round of 1 to 10 minutes.");
+        return fail(GAME_TRANSLATE_NOOP("Challenge", "That challenge code holds no round of 1 to 10 minutes."));
     Challenge out;
     out.minutes = static_cast<int>(value / letters);
     value %= letters;

@@ -2,6 +2,7 @@
 
 #include "ascii.h"
 #include "solver.h"
+#include "translate.h"
 
 #include <algorithm>
 #include <set>
@@ -30,20 +31,20 @@ std::string awardLines(std::string_view longestword, std::string_view acceptedwo
         out += "\r\n";
     };
     if (longestword.size() >= 7)
-        add("Found a with 7 letters or more!");
+        add(translate("Awards", "Found a with 7 letters or more!"));
     else if (longestword.size() >= 5)
-        add("Found a word 5 letters or more!");
+        add(translate("Awards", "Found a word 5 letters or more!"));
     const std::string upper = wordlist::upperCase(acceptedwords);
     if (upper.find('Q') != std::string::npos)
-        add("Used a Q!");
+        add(translate("Awards", "Used a Q!"));
     if (upper.find('Z') != std::string::npos)
-        add("Used a Z!");
+        add(translate("Awards", "Used a Z!"));
     if (score > 50)
-        add("Massive score over 50!");
+        add(translate("Awards", "Massive score over 50!"));
     if (score > 40)
-        add("Nice scored over 40!");
+        add(translate("Awards", "Nice scored over 40!"));
     if (score > 30)
-        add("scored over 30!");
+        add(translate("Awards", "scored over 30!"));
     return out;
 }
 
@@ -93,12 +94,13 @@ CommonPoints commonPoints(const std::vector<ListedWord>& words)
 
 std::string foundText(int score, int best)
 {
-    return "You found " + std::to_string(score) + " of " + std::to_string(best) + " points";
+    return fill(translate("AllWords", "You found %1 of %2 points"), {std::to_string(score), std::to_string(best)});
 }
 
 std::string commonText(const CommonPoints& points)
 {
-    return "Common words: " + std::to_string(points.score) + " of " + std::to_string(points.best) + " points";
+    return fill(translate("AllWords", "Common words: %1 of %2 points"),
+                {std::to_string(points.score), std::to_string(points.best)});
 }
 
 } // namespace game

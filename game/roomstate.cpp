@@ -2,6 +2,8 @@
 
 #include "records.h"
 
+#include "translate.h"
+
 #include <algorithm>
 
 namespace game::room {
@@ -17,7 +19,7 @@ Millis roundMillis(int minutes)
 
 std::string minutesText(int minutes)
 {
-    return std::to_string(minutes) + "-minute round";
+    return fill(translate("Room", "%1-minute round"), {std::to_string(minutes)});
 }
 
 std::string clockText(Millis ms)
@@ -137,7 +139,7 @@ void RoomState::tooMuch(Millis now, Effects& e)
     if (saidTooMuch_ && now - *saidTooMuch_ < 10'000 && now >= *saidTooMuch_)
         return;
     saidTooMuch_ = now;
-    e.lines.push_back("The room sends more than can be shown: some lines are left out.");
+    e.lines.push_back(translate("Room", "The room sends more than can be shown: some lines are left out."));
 }
 
 RoomState::Effects RoomState::overflowed(int dropped, Millis now)
@@ -288,12 +290,12 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 round_->expected.insert(p->name);
             // Who is here already is said whole at each connection, however many.
             if (retained)
-                e.lines.push_back(show(p->name) + " is here.");
+                e.lines.push_back(fill(translate("Room", "%1 is here."), {show(p->name)}));
             else
-                roomLine(show(p->name) + " joined the room.", now, e);
+                roomLine(fill(translate("Room", "%1 joined the room."), {show(p->name)}), now, e);
         } else if (here_.count(p->name)) {
             depart(p->name);
-            roomLine(show(p->name) + " left the room.", now, e);
+            roomLine(fill(translate("Room", "%1 left the room."), {show(p->name)}), now, e);
             if (round_ && !round_->results.count(p->name))
                 round_->expected.erase(p->name);
             standingsIfDue(now, e);
@@ -331,13 +333,15 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 count(Ignored::outOfTime);
             return e;
         }
-        const std::string by = rs->by == name_ ? std::string("You") : show(rs->by);
+        const bool mineToo = rs->by == name_;
+        const std::string by = show(rs->by);
         if (retained && rs->start <= now) {
             // Kept from before this player came: under way.
             if (playing())
                 return e;
-            roomLine(by + (rs->by == name_ ? "r " : "'s ") + minutesText(rs->minutes) + " is under way ("
-                         + clockText(rs->start + length - now) + " left): you play the next one.",
+            roomLine(fill(mineToo ? translate("Room", "Your %2 is under way (%3 left): you play the next one.")
+                                  : translate("Room", "%1's %2 is under way (%3 left): you play the next one."),
+                          {by, minutesText(rs->minutes), clockText(rs->start + length - now)}),
                      now, e);
             track(*rs, false, e);
             return e;
@@ -346,7 +350,9 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             // A round under way is never interrupted; said once for it,
             // however many rounds are started meanwhile.
             if (!saidBusy_)
-                roomLine(by + " started a " + minutesText(rs->minutes) + "; yours is under way: you play the next one.",
+                roomLine(fill(mineToo ? translate("Room", "You started a %2; yours is under way: you play the next one.")
+                                      : translate("Room", "%1 started a %2; yours is under way: you play the next one."),
+                              {by, minutesText(rs->minutes)}),
                          now, e);
             saidBusy_ = true;
             if (!playing())
@@ -360,7 +366,9 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             mine.start = now + kLead; // the starter's clock or this one is off
         const auto board = boardOf(mine.letters);
         e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by};
-        roomLine(by + " started a " + minutesText(mine.minutes) + ".", now, e);
+        roomLine(fill(mineToo ? translate("Room", "You started a %2.") : translate("Room", "%1 started a %2."),
+                      {by, minutesText(mine.minutes)}),
+                 now, e);
         track(std::move(mine), true, e);
         return e;
     }
@@ -397,7 +405,7 @@ RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std:
         return e;
     RoundStart r{std::move(id), text, minutes, now + kLead, name_};
     e.start = RoundPlan{r.id, letters, minutes, r.start, name_};
-    e.lines.push_back("You start a " + minutesText(minutes) + ".");
+    e.lines.push_back(fill(translate("Room", "You start a %1."), {minutesText(minutes)}));
     track(r, true, e);
     e.publish.push_back(write(room_, r));
     return e;

@@ -1,5 +1,7 @@
 #include "standings.h"
 
+#include "translate.h"
+
 #include <algorithm>
 #include <unordered_map>
 #include <utility>
@@ -64,13 +66,13 @@ Standings standings(const std::map<std::string, std::vector<std::string>>& words
 
 std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show)
 {
-    std::vector<std::string> lines{"Standings (a word two or more found scores nothing in the room score):"};
+    std::vector<std::string> lines{translate("Room", "Standings (a word two or more found scores nothing in the room score):")};
     int rank = 0;
     for (const auto& p : s.players) {
         const std::string name = show(p.name);
-        lines.push_back(std::to_string(++rank) + ". " + name + ": score " + std::to_string(p.score) + ", room score "
-                        + std::to_string(p.roomScore) + ", " + std::to_string(p.onlyTheirs)
-                        + (p.onlyTheirs == 1 ? " word" : " words") + " only " + name + " found");
+        lines.push_back(fill(translate("Room", "%1. %2: score %3, room score %4, %n word(s) only %2 found", nullptr,
+                                       p.onlyTheirs),
+                             {std::to_string(++rank), name, std::to_string(p.score), std::to_string(p.roomScore)}));
     }
     return lines;
 }

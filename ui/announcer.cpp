@@ -1,8 +1,11 @@
 #include "announcer.h"
 
+#include "translations.h"
+
 #include "application.h"
 #include "mainlogic.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QSettings>
@@ -58,7 +61,7 @@ void Announcer::toggle()
 {
     enabled_ = !enabled();
     golexorb::playerSettings().setValue(kSettingKey, *enabled_);
-    speak(*enabled_ ? QStringLiteral("Announcements on") : QStringLiteral("Announcements off"));
+    speak(*enabled_ ? QCoreApplication::translate("Announcer", "Announcements on") : QCoreApplication::translate("Announcer", "Announcements off"));
 }
 
 void Announcer::say(const QString& text)
@@ -101,9 +104,9 @@ void Announcer::follow(const game::MainLogic& logic)
         say(logic.hinted(word) ? hintedWordAdded(word) : wordAdded(word, now.score - was.score));
     }
     if (now.paused != was.paused)
-        say(now.paused ? QStringLiteral("Round paused") : QStringLiteral("Round resumed"));
+        say(now.paused ? QCoreApplication::translate("Announcer", "Round paused") : QCoreApplication::translate("Announcer", "Round resumed"));
     if (now.seconds != was.seconds) {
-        if (const QString left = secondsLeft(golexorb::fromLatin1(now.seconds).toInt()); !left.isEmpty())
+        if (const QString left = secondsLeft(golexorb::fromText(now.seconds).toInt()); !left.isEmpty())
             say(left);
     }
 }
@@ -111,33 +114,31 @@ void Announcer::follow(const game::MainLogic& logic)
 QString Announcer::roundStarted(int minutes)
 {
     if (minutes <= 0)
-        return QStringLiteral("Round started with no game time");
-    return QStringLiteral("%1-minute round started").arg(minutes);
+        return QCoreApplication::translate("Announcer", "Round started with no game time");
+    return QCoreApplication::translate("Announcer", "%1-minute round started").arg(minutes);
 }
 
 QString Announcer::wordAdded(const std::string& word, int points)
 {
-    const QString w = golexorb::fromLatin1(word).toLower();
-    return points > 0 ? QStringLiteral("%1, %2 points").arg(w).arg(points) : QStringLiteral("%1, not a word").arg(w);
+    const QString w = golexorb::fromText(word).toLower();
+    return points > 0 ? QCoreApplication::translate("Announcer", "%1, %2 points").arg(w).arg(points) : QCoreApplication::translate("Announcer", "%1, not a word").arg(w);
 }
 
 QString Announcer::hintedWordAdded(const std::string& word)
 {
-    return QStringLiteral("%1, hinted: no points").arg(golexorb::fromLatin1(word).toLower());
+    return QCoreApplication::translate("Announcer", "%1, hinted: no points").arg(golexorb::fromText(word).toLower());
 }
 
 QString Announcer::secondsLeft(int seconds)
 {
-    if (seconds == 1)
-        return QStringLiteral("1 second left");
-    if (seconds == 30 || seconds == 10 || (seconds >= 2 && seconds <= 5))
-        return QStringLiteral("%1 seconds left").arg(seconds);
+    if (seconds == 30 || seconds == 10 || (seconds >= 1 && seconds <= 5))
+        return golexorb::englishPlural(QCoreApplication::translate("Announcer", "%n second(s) left", nullptr, seconds), seconds);
     return {};
 }
 
 QString Announcer::roundOver(int score)
 {
-    return QStringLiteral("Round over. Your score: %1").arg(score);
+    return QCoreApplication::translate("Announcer", "Round over. Your score: %1").arg(score);
 }
 
 #include "announcer.moc"

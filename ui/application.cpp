@@ -98,9 +98,9 @@ void applyDesignFontSizes(QWidget* root)
     }
 }
 
-QString fromLatin1(std::string_view s)
+QString fromText(std::string_view s)
 {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 void messageBox(QWidget* parent, const QString& text)

@@ -33,8 +33,9 @@ void useScalableFonts(QWidget* root);
 // so a one-word caption may not fit its label; draw it slightly tighter then.
 void tightenToFit(QLabel* label);
 
-// The logic's text is single-byte, like the word list.
-QString fromLatin1(std::string_view s);
+// The logic's text: UTF-8 (the words themselves are A to Z, and the texts
+// in the player's language come through game/translate.h).
+QString fromText(std::string_view s);
 
 // The game's message box: modal, OK only, no icon, the game's title.
 void messageBox(QWidget* parent, const QString& text);

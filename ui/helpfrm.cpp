@@ -5,19 +5,20 @@
 #include "growinglayout.h"
 #include "mainlogic.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QShortcut>
 
 namespace {
 
-using golexorb::fromLatin1;
+using golexorb::fromText;
 
 constexpr QSize kSize(233, 400);
 
 QString ofText(int found, int all)
 {
-    return QStringLiteral("%1 of %2").arg(found).arg(all);
+    return QCoreApplication::translate("Help", "%1 of %2").arg(found).arg(all);
 }
 
 void setText(QLabel* label, const QString& text)
@@ -69,7 +70,7 @@ HelpFrm::~HelpFrm() = default;
 void HelpFrm::follow(const game::MainLogic& logic)
 {
     if (!logic.helpHasBoard()) {
-        setText(ui->statustxt, fromLatin1(game::kNoRoundYet));
+        setText(ui->statustxt, fromText(game::translate("Help", game::kNoRoundYet)));
         if (shown_) {
             ui->countstbl->setRowCount(0);
             shown_.reset();
@@ -80,16 +81,16 @@ void HelpFrm::follow(const game::MainLogic& logic)
         const auto counts = game::countWords(words);
         if (counts != shown_)
             showCounts(counts);
-        setText(ui->statustxt, logic.running() ? QStringLiteral("This round's board: the words you found of those it holds.")
-                                               : QStringLiteral("The round is over: its board's words, as All Words counts them."));
-        setText(ui->pointstxt, logic.running() ? QString() : fromLatin1(game::pointsText(words, logic.score())));
+        setText(ui->statustxt, logic.running() ? QCoreApplication::translate("Help", "This round's board: the words you found of those it holds.")
+                                               : QCoreApplication::translate("Help", "The round is over: its board's words, as All Words counts them."));
+        setText(ui->pointstxt, logic.running() ? QString() : fromText(game::pointsText(words, logic.score())));
     }
     const bool canHint = logic.running() && logic.helpAllowed();
     ui->hintbtn->setEnabled(canHint);
-    QString note = fromLatin1(logic.hintnote());
+    QString note = fromText(logic.hintnote());
     if (note.isEmpty())
-        note = logic.running() && !logic.helpAllowed() ? fromLatin1(game::refusalText(game::HintRefusal::notAllowed))
-                                                        : QString::fromLatin1(kHintCost);
+        note = logic.running() && !logic.helpAllowed() ? fromText(game::refusalText(game::HintRefusal::notAllowed))
+                                                        : QCoreApplication::translate("Help", kHintCost);
     setText(ui->hinttxt, note);
 }
 
@@ -102,7 +103,7 @@ void HelpFrm::showCounts(const game::WordCounts& counts)
     for (int row = 0; row < table->rowCount(); ++row) {
         const bool total = row == int(counts.lengths.size());
         const game::LengthCount& count = total ? counts.total : counts.lengths[std::size_t(row)];
-        const QString cells[] = {total ? QStringLiteral("In all") : QString::number(count.length),
+        const QString cells[] = {total ? QCoreApplication::translate("Help", "In all") : QString::number(count.length),
                                  ofText(count.commonFound, count.common), ofText(count.found, count.all)};
         for (int column = 0; column < 3; ++column) {
             QTableWidgetItem* item = table->item(row, column);

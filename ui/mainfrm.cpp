@@ -10,6 +10,7 @@
 #include "resultsfrm.h"
 #include "roomplay.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -28,7 +29,7 @@ QColor toQColor(game::Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
-using golexorb::fromLatin1;
+using golexorb::fromText;
 
 std::string toStd(const QString& s)
 {
@@ -37,7 +38,7 @@ std::string toStd(const QString& s)
 
 void setCaption(QLabel* label, const std::string& caption)
 {
-    const QString text = fromLatin1(caption);
+    const QString text = fromText(caption);
     if (label->text() != text)
         label->setText(text);
 }
@@ -170,7 +171,7 @@ double MainFrm::rnd()
 void MainFrm::msgBox(std::string_view text)
 {
     sync();
-    golexorb::messageBox(this, fromLatin1(text));
+    golexorb::messageBox(this, fromText(text));
 }
 
 void MainFrm::doEvents()
@@ -225,7 +226,7 @@ void MainFrm::sync()
     }
     for (int n = 0; n < game::kCells; ++n) {
         ClickLabel* label = l_[static_cast<std::size_t>(n)];
-        const QString name = QStringLiteral("%1, row %2, column %3").arg(label->text()).arg(n / 4 + 1).arg(n % 4 + 1);
+        const QString name = QCoreApplication::translate("mainfrm", "%1, row %2, column %3").arg(label->text()).arg(n / 4 + 1).arg(n % 4 + 1);
         if (label->accessibleName() != name)
             label->setAccessibleName(name);
         label->setSelected(used[static_cast<std::size_t>(n)] == 1);
@@ -241,12 +242,12 @@ void MainFrm::sync()
     ui->predictiontxt->setVisible(logic_.predictiontxt().visible);
 
     const auto& box = logic_.searchtxt();
-    const QString boxText = fromLatin1(box.text);
+    const QString boxText = fromText(box.text);
     if (ui->searchtxt->text() != boxText)
         ui->searchtxt->setText(boxText); // setText raises no textEdited: the logic has already searched
     QFont font = ui->searchtxt->font();
-    if (font.family() != fromLatin1(box.fontName) || font.bold() != box.bold) {
-        font.setFamily(fromLatin1(box.fontName));
+    if (font.family() != fromText(box.fontName) || font.bold() != box.bold) {
+        font.setFamily(fromText(box.fontName));
         font.setBold(box.bold);
         ui->searchtxt->setFont(font);
     }
@@ -286,12 +287,12 @@ void MainFrm::syncWordList()
     const int shown = list->count();
     bool prefixMatches = static_cast<std::size_t>(shown) <= words.size();
     for (int i = 0; prefixMatches && i < shown; ++i)
-        prefixMatches = list->item(i)->text() == fromLatin1(words[static_cast<std::size_t>(i)]);
+        prefixMatches = list->item(i)->text() == fromText(words[static_cast<std::size_t>(i)]);
     if (!prefixMatches) {
         list->clear();
     }
     for (auto i = static_cast<std::size_t>(list->count()); i < words.size(); ++i)
-        list->addItem(fromLatin1(words[i]));
+        list->addItem(fromText(words[i]));
 }
 
 void MainFrm::paintEvent(QPaintEvent*)
@@ -310,7 +311,7 @@ void MainFrm::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::ButtonText));
     const QFontMetrics fm(font());
     for (const auto& t : surface.texts) {
-        painter.drawText(QPointF(t.x / game::kTwipsPerPixel, t.y / game::kTwipsPerPixel + fm.ascent()), fromLatin1(t.text));
+        painter.drawText(QPointF(t.x / game::kTwipsPerPixel, t.y / game::kTwipsPerPixel + fm.ascent()), fromText(t.text));
     }
 }
 

@@ -10,7 +10,7 @@
 
 #include <QShortcut>
 
-using golexorb::fromLatin1;
+using golexorb::fromText;
 
 void MainFrm::setUpHelpKeys()
 {
@@ -48,13 +48,13 @@ void MainFrm::showStart()
 {
     const game::HintRefusal why = logic_.showStart();
     sync();
-    announcer_->tell(fromLatin1(why == game::HintRefusal::none ? logic_.hintnote() : game::refusalText(why)));
+    announcer_->tell(fromText(why == game::HintRefusal::none ? logic_.hintnote() : game::refusalText(why)));
 }
 
 void MainFrm::sayCounts()
 {
-    announcer_->tell(fromLatin1(logic_.helpHasBoard() ? game::countsText(logic_.wordCounts())
-                                                      : std::string(game::kNoRoundYet)));
+    announcer_->tell(fromText(logic_.helpHasBoard() ? game::countsText(logic_.wordCounts())
+                                                      : game::translate("Help", game::kNoRoundYet)));
 }
 
 void MainFrm::setHelpAllowed(bool allowed)

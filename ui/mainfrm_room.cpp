@@ -12,6 +12,7 @@
 #include "roomplay.h"
 #include "solver.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QShortcut>
@@ -52,8 +53,8 @@ void MainFrm::openChallenge()
     for (;;) {
         QInputDialog dialog(this);
         golexorb::setUpDialog(&dialog);
-        dialog.setWindowTitle(QStringLiteral("Play a Challenge"));
-        dialog.setLabelText(QStringLiteral("The challenge code a friend gave you:"));
+        dialog.setWindowTitle(QCoreApplication::translate("PlayTogether", "Play a Challenge"));
+        dialog.setLabelText(QCoreApplication::translate("PlayTogether", "The challenge code a friend gave you:"));
         dialog.setTextValue(typed);
         if (auto* edit = dialog.findChild<QLineEdit*>())
             edit->setPlaceholderText(QStringLiteral("ABCD-EFGH-JKMN-PQRS-T"));
@@ -78,7 +79,7 @@ bool MainFrm::startChallenge(const QString& code, QString* why)
         return false;
     }
     if (!startRoundOn(challenge->letters, challenge->minutes, challenge->minutes * 60)) {
-        *why = QStringLiteral("A round is under way: play the challenge when it is over.");
+        *why = QCoreApplication::translate("PlayTogether", "A round is under way: play the challenge when it is over.");
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include "room.h"
 #include "roomplay.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -61,7 +62,7 @@ void PlayTogetherFrm::showState()
     ui->leavebtn->setEnabled(room_->inRoom());
     QString status = room_->inRoom() ? room_->status() : notice_;
     if (status.isEmpty())
-        status = QStringLiteral("Not in a room: you play alone.");
+        status = QCoreApplication::translate("PlayTogether", "Not in a room: you play alone.");
     ui->statustxt->setText(status);
 }
 
@@ -75,9 +76,9 @@ void PlayTogetherFrm::showHost()
     for (const QString& ip : golexorb::HostedBroker::networkAddresses())
         addresses.append(QStringLiteral("mqtt://%1:%2/%3").arg(ip).arg(host->port()).arg(room));
     ui->hosttxt->setText(addresses.isEmpty()
-                             ? QStringLiteral("Hosting on port %1, but this computer is on no network friends could reach.")
+                             ? QCoreApplication::translate("PlayTogether", "Hosting on port %1, but this computer is on no network friends could reach.")
                                    .arg(host->port())
-                             : QStringLiteral("Hosting. Friends on your network join with:\n%1").arg(addresses.join('\n')));
+                             : QCoreApplication::translate("PlayTogether", "Hosting. Friends on your network join with:\n%1").arg(addresses.join('\n')));
 }
 
 void PlayTogetherFrm::onJoinClicked()

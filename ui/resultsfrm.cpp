@@ -4,6 +4,7 @@
 #include "allwordsfrm.h"
 #include "application.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,12 +16,12 @@
 
 namespace {
 
-using golexorb::fromLatin1;
+using golexorb::fromText;
 
 // The records end each word with CR LF; a text box shows lines split on LF.
 QString lines(const std::string& s)
 {
-    QString text = fromLatin1(s);
+    QString text = fromText(s);
     text.remove(QLatin1Char('\r'));
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
@@ -67,7 +68,7 @@ ResultsFrm::ResultsFrm(QWidget* parent)
     for (int k = 0; k < 16; ++k) {
         if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k))) {
             d->installEventFilter(this);
-            d->setToolTip(QStringLiteral("Every word this board held (F5)"));
+            d->setToolTip(QCoreApplication::translate("resultsfrm", "Every word this board held (F5)"));
         }
     }
     auto* allwords = new QShortcut(QKeySequence(Qt::Key_F5), this);
@@ -91,14 +92,14 @@ void ResultsFrm::fill(const game::Report& r)
     report_ = r;
     ui->acceptedtxt->setPlainText(lines(r.acceptedtxt));
     ui->rejectedtxt->setPlainText(lines(r.rejectedtxt));
-    ui->longestwordtxt->setText(fromLatin1(r.longestwordtxt));
-    ui->scoretxt->setText(fromLatin1(r.scoretxt));
+    ui->longestwordtxt->setText(fromText(r.longestwordtxt));
+    ui->scoretxt->setText(fromText(r.scoretxt));
     for (int k = 0; k < 16; ++k) {
         if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k)))
-            d->setText(fromLatin1(r.d[static_cast<std::size_t>(k)]));
+            d->setText(fromText(r.d[static_cast<std::size_t>(k)]));
     }
-    ui->lettermostusedtxt->setText(fromLatin1(r.lettermostusedtxt));
-    ui->desctxt->setText(fromLatin1(r.desctxt));
+    ui->lettermostusedtxt->setText(fromText(r.lettermostusedtxt));
+    ui->desctxt->setText(fromText(r.desctxt));
     ui->awardstxt->setPlainText(lines(r.awardstxt));
 }
 
@@ -143,15 +144,15 @@ void ResultsFrm::Label8_Click()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        golexorb::messageBox(this, QStringLiteral("No printer is available, so the results were not printed."));
+        golexorb::messageBox(this, QCoreApplication::translate("resultsfrm", "No printer is available, so the results were not printed."));
         return;
     }
     const QPixmap image = grab();
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Go LEXORB results"));
+    printer.setDocName(QCoreApplication::translate("resultsfrm", "Go LEXORB results"));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        golexorb::messageBox(this, QStringLiteral("The results could not be printed on %1.").arg(info.printerName()));
+        golexorb::messageBox(this, QCoreApplication::translate("resultsfrm", "The results could not be printed on %1.").arg(info.printerName()));
         return;
     }
     // As large as the page allows, proportions kept.

@@ -5,6 +5,7 @@
 #include "report.h"
 #include "roomlink.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,7 +108,7 @@ bool RoomPlay::join(const Request& request, QString* why)
 {
     const std::string name = request.name.toStdString();
     if (!game::room::validName(name)) {
-        *why = QStringLiteral("A name is 1 to 20 characters, no / + or #, no space at either end, nothing invisible.");
+        *why = QCoreApplication::translate("Room", "A name is 1 to 20 characters, no / + or #, no space at either end, nothing invisible.");
         return false;
     }
     leave();
@@ -127,7 +128,7 @@ bool RoomPlay::join(const Request& request, QString* why)
     connect(link, &RoomLink::arrived, this, &RoomPlay::linkArrived);
     if (!link->start(s, why)) {
         delete link;
-        *why = QStringLiteral("Rooms need the MQTT library: %1").arg(*why);
+        *why = QCoreApplication::translate("Room", "Rooms need the MQTT library: %1").arg(*why);
         return false;
     }
     state_ = std::move(state);
@@ -147,7 +148,7 @@ bool RoomPlay::join(const Request& request, QString* why)
     wasMultiplayerHeight_ = window_->multiplayerHeight();
     window_->setMultiplayerHeight(true);
     setChatAlive(true);
-    line(QStringLiteral("Joining room %1 on %2 as %3...")
+    line(QCoreApplication::translate("Room", "Joining room %1 on %2 as %3...")
              .arg(QString::fromStdString(request.address.room), server(), QString::fromStdString(state_->name())));
     return true;
 }
@@ -187,9 +188,9 @@ QString RoomPlay::status() const
 {
     if (!state_)
         return {};
-    return QStringLiteral("In room %1 on %2 as %3%4")
-        .arg(QString::fromStdString(state_->room()), server(), QString::fromStdString(state_->name()),
-             connected() ? QStringLiteral(".") : QStringLiteral(" (not connected: trying again)."));
+    return (connected() ? QCoreApplication::translate("Room", "In room %1 on %2 as %3.")
+                        : QCoreApplication::translate("Room", "In room %1 on %2 as %3 (not connected: trying again)."))
+        .arg(QString::fromStdString(state_->room()), server(), QString::fromStdString(state_->name()));
 }
 
 // The lower area: alive in a room; otherwise the single line "chatlst" and
@@ -261,7 +262,7 @@ void RoomPlay::send()
     if (!out)
         return;
     if (!link_->publish(*out)) {
-        line(QStringLiteral("Not connected: the line was not sent."));
+        line(QCoreApplication::translate("Room", "Not connected: the line was not sent."));
         return;
     }
     sendtxt_->clear();
@@ -315,11 +316,11 @@ void RoomPlay::startGame()
         return;
     const int minutes = window_->pickedMinutes();
     if (minutes < 1) {
-        line(QStringLiteral("Pick a Game Time first: a room's round lasts 1 to 10 minutes."));
+        line(QCoreApplication::translate("Room", "Pick a Game Time first: a room's round lasts 1 to 10 minutes."));
         return;
     }
     if (!connected()) {
-        line(QStringLiteral("Not connected: the round cannot reach the room."));
+        line(QCoreApplication::translate("Room", "Not connected: the round cannot reach the room."));
         return;
     }
     const QByteArray id = QByteArray::number(QRandomGenerator::system()->generate64(), 36).left(10);
@@ -346,10 +347,10 @@ void RoomPlay::linkConnected()
     if (!state_)
         return;
     if (!everConnected_)
-        line(QStringLiteral("You joined room %1 on %2 as %3.")
+        line(QCoreApplication::translate("Room", "You joined room %1 on %2 as %3.")
                  .arg(QString::fromStdString(state_->room()), server(), QString::fromStdString(state_->name())));
     else if (outage_)
-        line(QStringLiteral("Connected to %1 again.").arg(server()));
+        line(QCoreApplication::translate("Room", "Connected to %1 again.").arg(server()));
     everConnected_ = true;
     outage_ = false;
     apply(state_->connected());
@@ -363,9 +364,9 @@ void RoomPlay::linkFailed(const QString& why)
     QString reason = why;
     while (reason.endsWith(QLatin1Char('.')))
         reason.chop(1);
-    line(QStringLiteral("%1 %2: %3. Playing on alone; trying again.")
-             .arg(everConnected_ ? QStringLiteral("Lost the connection to") : QStringLiteral("Cannot reach"), server(),
-                  reason));
+    line((everConnected_ ? QCoreApplication::translate("Room", "Lost the connection to %1: %2. Playing on alone; trying again.")
+                         : QCoreApplication::translate("Room", "Cannot reach %1: %2. Playing on alone; trying again."))
+             .arg(server(), reason));
 }
 
 void RoomPlay::yieldName()
@@ -374,7 +375,7 @@ void RoomPlay::yieldName()
         return;
     const QString name = QString::fromStdString(state_->name());
     leave(false);
-    notice_ = QStringLiteral("Someone in this room already goes by %1: choose another name, then Join.").arg(name);
+    notice_ = QCoreApplication::translate("Room", "Someone in this room already goes by %1: choose another name, then Join.").arg(name);
     emit nameTaken();
 }
 
