@@ -893,7 +893,7 @@ Un lettore di schermo sente la partita: l’inizio, ogni parola aggiunta, gli ul
     </message>
     <message>
         <source>multiplayer</source>
-        <translation>multigiocatore</translation>
+        <translation>in gruppo</translation>
     </message>
     <message>
         <source>Make the window its normal height</source>

@@ -893,7 +893,7 @@ Um leitor de tela ouve a partida: o início, cada palavra adicionada, os último
     </message>
     <message>
         <source>multiplayer</source>
-        <translation>multijogador</translation>
+        <translation>em grupo</translation>
     </message>
     <message>
         <source>Make the window its normal height</source>
@@ -1142,7 +1142,7 @@ Um leitor de tela ouve a partida: o início, cada palavra adicionada, os último
     </message>
     <message>
         <source>Awards:</source>
-        <translation>Prêmios:</translation>
+        <translation>Troféus:</translation>
     </message>
     <message>
         <source>Longest Word:</source>
