@@ -239,10 +239,6 @@ und starte das Spiel neu.</translation>
         <translation>code</translation>
     </message>
     <message>
-        <source>The language of the windows, such as de or fr (en for English); otherwise the system&apos;s.</source>
-        <translation>Die Sprache der Fenster, etwa de oder fr (en für Englisch); sonst die des Systems.</translation>
-    </message>
-    <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
@@ -277,6 +273,10 @@ Mehr dazu mit „%1 --help“.
     <message>
         <source>no display to open the window on (%1 is not set); without a screen, run it under xvfb-run</source>
         <translation>kein Bildschirm für das Fenster (%1 ist nicht gesetzt); ohne Bildschirm starte es unter xvfb-run</translation>
+    </message>
+    <message>
+        <source>The language of the windows (%1); otherwise the system&apos;s.</source>
+        <translation>Die Sprache der Fenster (%1); sonst die des Systems.</translation>
     </message>
 </context>
 <context>

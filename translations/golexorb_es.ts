@@ -239,10 +239,6 @@ y vuelve a abrir el juego.</translation>
         <translation>código</translation>
     </message>
     <message>
-        <source>The language of the windows, such as de or fr (en for English); otherwise the system&apos;s.</source>
-        <translation>El idioma de las ventanas, como de o fr (en para inglés); si no, el del sistema.</translation>
-    </message>
-    <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
@@ -277,6 +273,10 @@ Prueba «%1 --help» para más información.
     <message>
         <source>no display to open the window on (%1 is not set); without a screen, run it under xvfb-run</source>
         <translation>no hay pantalla donde abrir la ventana (%1 no está definida); sin pantalla, ejecútalo con xvfb-run</translation>
+    </message>
+    <message>
+        <source>The language of the windows (%1); otherwise the system&apos;s.</source>
+        <translation>El idioma de las ventanas (%1); si no, el del sistema.</translation>
     </message>
 </context>
 <context>

@@ -239,10 +239,6 @@ puis relancez le jeu.</translation>
         <translation>code</translation>
     </message>
     <message>
-        <source>The language of the windows, such as de or fr (en for English); otherwise the system&apos;s.</source>
-        <translation>La langue des fenêtres, par exemple de ou fr (en pour l’anglais) ; sinon celle du système.</translation>
-    </message>
-    <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
@@ -277,6 +273,10 @@ Essayez « %1 --help » pour en savoir plus.
     <message>
         <source>no display to open the window on (%1 is not set); without a screen, run it under xvfb-run</source>
         <translation>aucun écran où ouvrir la fenêtre (%1 n’est pas défini) ; sans écran, lancez-le sous xvfb-run</translation>
+    </message>
+    <message>
+        <source>The language of the windows (%1); otherwise the system&apos;s.</source>
+        <translation>La langue des fenêtres (%1) ; sinon celle du système.</translation>
     </message>
 </context>
 <context>

@@ -239,10 +239,6 @@ e riavvia il gioco.</translation>
         <translation>codice</translation>
     </message>
     <message>
-        <source>The language of the windows, such as de or fr (en for English); otherwise the system&apos;s.</source>
-        <translation>La lingua delle finestre, ad esempio de o fr (en per l’inglese); altrimenti quella del sistema.</translation>
-    </message>
-    <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
@@ -277,6 +273,10 @@ Prova «%1 --help» per saperne di più.
     <message>
         <source>no display to open the window on (%1 is not set); without a screen, run it under xvfb-run</source>
         <translation>nessuno schermo su cui aprire la finestra (%1 non è impostata); senza schermo, avvialo con xvfb-run</translation>
+    </message>
+    <message>
+        <source>The language of the windows (%1); otherwise the system&apos;s.</source>
+        <translation>La lingua delle finestre (%1); altrimenti quella del sistema.</translation>
     </message>
 </context>
 <context>

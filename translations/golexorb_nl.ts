@@ -239,10 +239,6 @@ en start het spel opnieuw.</translation>
         <translation>code</translation>
     </message>
     <message>
-        <source>The language of the windows, such as de or fr (en for English); otherwise the system&apos;s.</source>
-        <translation>De taal van de vensters, zoals de of fr (en voor Engels); anders die van het systeem.</translation>
-    </message>
-    <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
@@ -277,6 +273,10 @@ Probeer ‘%1 --help’ voor meer informatie.
     <message>
         <source>no display to open the window on (%1 is not set); without a screen, run it under xvfb-run</source>
         <translation>geen scherm om het venster op te openen (%1 is niet ingesteld); zonder scherm start je het onder xvfb-run</translation>
+    </message>
+    <message>
+        <source>The language of the windows (%1); otherwise the system&apos;s.</source>
+        <translation>De taal van de vensters (%1); anders die van het systeem.</translation>
     </message>
 </context>
 <context>

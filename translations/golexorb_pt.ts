@@ -239,10 +239,6 @@ e abra o jogo de novo.</translation>
         <translation>código</translation>
     </message>
     <message>
-        <source>The language of the windows, such as de or fr (en for English); otherwise the system&apos;s.</source>
-        <translation>O idioma das janelas, como de ou fr (en para inglês); senão, o do sistema.</translation>
-    </message>
-    <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
@@ -277,6 +273,10 @@ Experimente “%1 --help” para mais informações.
     <message>
         <source>no display to open the window on (%1 is not set); without a screen, run it under xvfb-run</source>
         <translation>nenhuma tela onde abrir a janela (%1 não está definida); sem tela, execute-o com xvfb-run</translation>
+    </message>
+    <message>
+        <source>The language of the windows (%1); otherwise the system&apos;s.</source>
+        <translation>O idioma das janelas (%1); senão, o do sistema.</translation>
     </message>
 </context>
 <context>

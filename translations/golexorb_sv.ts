@@ -239,10 +239,6 @@ och starta spelet igen.</translation>
         <translation>kod</translation>
     </message>
     <message>
-        <source>The language of the windows, such as de or fr (en for English); otherwise the system&apos;s.</source>
-        <translation>Fönstrens språk, till exempel de eller fr (en för engelska); annars systemets.</translation>
-    </message>
-    <message>
         <source>%1: %2
 Try &apos;%1 --help&apos; for more information.
 </source>
@@ -277,6 +273,10 @@ Prova ”%1 --help” för mer information.
     <message>
         <source>no display to open the window on (%1 is not set); without a screen, run it under xvfb-run</source>
         <translation>ingen skärm att öppna fönstret på (%1 är inte satt); utan skärm, kör det med xvfb-run</translation>
+    </message>
+    <message>
+        <source>The language of the windows (%1); otherwise the system&apos;s.</source>
+        <translation>Fönstrens språk (%1); annars systemets.</translation>
     </message>
 </context>
 <context>

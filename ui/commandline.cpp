@@ -49,9 +49,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
                                        QCoreApplication::translate("CommandLine", "code"));
     const QCommandLineOption uiLanguage(
         QStringLiteral("ui-language"),
-        QCoreApplication::translate("CommandLine", "The language of the windows, such as de or fr (en for English); "
-                                                   "otherwise the system's.")
-            + QStringLiteral(" (%1)").arg(QStringList(QStringList{QStringLiteral("en")} + shippedLanguages()).join(QLatin1Char(' '))),
+        QCoreApplication::translate("CommandLine", "The language of the windows (%1); otherwise the system's.")
+            .arg(QStringList(QStringList{QStringLiteral("en")} + shippedLanguages()).join(QLatin1Char(' '))),
         QCoreApplication::translate("CommandLine", "code"));
     parser.addOptions({join, name, joinWindow, challenge, uiLanguage});
     for (const char* name : kQtValueOptions) {
