@@ -1117,24 +1117,8 @@ Ein Bildschirmleser hört die Runde mit: ihren Start, jedes eingetragene Wort, d
         <translation>Drucken</translation>
     </message>
     <message>
-        <source>The below results are for</source>
-        <translation>Die Ergebnisse unten gelten für</translation>
-    </message>
-    <message>
         <source>Puzzle:</source>
         <translation>Feld:</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>PUNKTE</translation>
-    </message>
-    <message>
-        <source>LONGEST WORD</source>
-        <translation>LÄNGSTES WORT</translation>
-    </message>
-    <message>
-        <source>LETTER</source>
-        <translation>BUCHSTABE</translation>
     </message>
     <message>
         <source>Score:</source>

@@ -677,7 +677,7 @@ Prueba «%1 --help» para más información.
     </message>
     <message>
         <source>Path:</source>
-        <translation>Recorrido:</translation>
+        <translation>Ruta:</translation>
     </message>
     <message>
         <source>Click a word to see its path on the board.</source>
@@ -756,7 +756,7 @@ Prueba «%1 --help» para más información.
     </message>
     <message>
         <source>Show a start</source>
-        <translation>Mostrar un comienzo</translation>
+        <translation>Ver un inicio</translation>
     </message>
 </context>
 <context>
@@ -816,14 +816,14 @@ A screen reader hears the round: its start, each word added, the last seconds an
 - F7: desactiva o activa los avisos hablados para lectores de pantalla
 - Ctrl+H: la Ayuda, junto al tablero; otra vez, para ir a ella
 - F9: lee las cifras de la Ayuda a un lector de pantalla
-- F10: Mostrar un comienzo (una pista)
+- F10: Ver un inicio (una pista)
 - F1: esta ventana
 
 En los resultados, Ctrl+P imprime y F5 abre Todas las palabras; allí, Ctrl+G, o Tab hasta *Progreso* e Intro, abre Progreso.
 
 **Todas las palabras** muestra cada palabra que tenía el tablero, las más largas primero, las tuyas en verde («encontrada por ti» para un lector de pantalla), con tu parte de los puntos posibles y tu récord para ese tiempo de juego. Elige una palabra para ver su recorrido en el tablero y qué significa.
 
-**Ayuda** cuenta, para cada longitud, las palabras que encontraste de las que tiene el tablero, comunes y en total. *Mostrar un comienzo* ilumina las dos primeras letras de una palabra común que no has encontrado con la línea roja, hasta que vuelvas a pulsar o escribir una letra; esa palabra ya no puntúa, los resultados la marcan como pista y la partida no establece récord.
+**Ayuda** cuenta, para cada longitud, las palabras que encontraste de las que tiene el tablero, comunes y en total. *Ver un inicio* ilumina las dos primeras letras de una palabra común que no has encontrado con la línea roja, hasta que vuelvas a pulsar o escribir una letra; esa palabra ya no puntúa, los resultados la marcan como pista y la partida no establece récord.
 
 **Progreso** dibuja tus puntos en las partidas de un mismo tiempo de juego, el mejor en rojo, y lista las partidas bajo el gráfico: partida, fecha y puntos.
 
@@ -1117,24 +1117,8 @@ Un lector de pantalla oye la partida: su comienzo, cada palabra añadida, los ú
         <translation>Imprimir</translation>
     </message>
     <message>
-        <source>The below results are for</source>
-        <translation>Los resultados de abajo son de</translation>
-    </message>
-    <message>
         <source>Puzzle:</source>
         <translation>Tablero:</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>PUNTOS</translation>
-    </message>
-    <message>
-        <source>LONGEST WORD</source>
-        <translation>PALABRA MÁS LARGA</translation>
-    </message>
-    <message>
-        <source>LETTER</source>
-        <translation>LETRA</translation>
     </message>
     <message>
         <source>Score:</source>

@@ -756,7 +756,7 @@ Essayez « %1 --help » pour en savoir plus.
     </message>
     <message>
         <source>Show a start</source>
-        <translation>Montrer un début</translation>
+        <translation>Voir un début</translation>
     </message>
 </context>
 <context>
@@ -816,14 +816,14 @@ A screen reader hears the round: its start, each word added, the last seconds an
 - F7 : coupe ou rétablit les annonces parlées pour les lecteurs d’écran
 - Ctrl+H : l’Aide, à côté de la grille ; une seconde fois, pour y aller
 - F9 : lit les chiffres de l’Aide à un lecteur d’écran
-- F10 : Montrer un début (un indice)
+- F10 : Voir un début (un indice)
 - F1 : cette fenêtre
 
 Dans les résultats, Ctrl+P imprime et F5 ouvre Tous les mots ; là, Ctrl+G, ou Tab jusqu’à *Progrès* puis Entrée, ouvre Progrès.
 
 **Tous les mots** liste chaque mot que contenait la grille, les plus longs d’abord, les vôtres en vert (« trouvé par vous » pour un lecteur d’écran), avec votre part des points possibles et votre record pour la durée. Choisissez un mot pour voir son chemin sur la grille et son sens.
 
-**L’Aide** compte, pour chaque longueur, les mots trouvés parmi ceux de la grille, courants et en tout. *Montrer un début* allume les deux premières lettres d’un mot courant pas encore trouvé avec le trait rouge, jusqu’à votre prochaine lettre appuyée ou tapée ; ce mot ne rapporte alors rien, les résultats le marquent comme indice et la partie n’établit aucun record.
+**L’Aide** compte, pour chaque longueur, les mots trouvés parmi ceux de la grille, courants et en tout. *Voir un début* allume les deux premières lettres d’un mot courant pas encore trouvé avec le trait rouge, jusqu’à votre prochaine lettre appuyée ou tapée ; ce mot ne rapporte alors rien, les résultats le marquent comme indice et la partie n’établit aucun record.
 
 **Progrès** trace vos scores dans les parties d’une même durée, le meilleur en rouge, et liste les parties sous le graphique : partie, date et score.
 
@@ -1020,7 +1020,7 @@ Un lecteur d’écran entend la partie : son début, chaque mot ajouté, les der
     </message>
     <message>
         <source>Password, if the server asks for one:</source>
-        <translation>Mot de passe, si le serveur en demande un :</translation>
+        <translation>Mot de passe, si le serveur le demande :</translation>
     </message>
     <message>
         <source>Password</source>
@@ -1117,24 +1117,8 @@ Un lecteur d’écran entend la partie : son début, chaque mot ajouté, les der
         <translation>Imprimer</translation>
     </message>
     <message>
-        <source>The below results are for</source>
-        <translation>Les résultats ci-dessous sont pour</translation>
-    </message>
-    <message>
         <source>Puzzle:</source>
         <translation>Grille :</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>SCORE</translation>
-    </message>
-    <message>
-        <source>LONGEST WORD</source>
-        <translation>MOT LE PLUS LONG</translation>
-    </message>
-    <message>
-        <source>LETTER</source>
-        <translation>LETTRE</translation>
     </message>
     <message>
         <source>Score:</source>

@@ -1117,24 +1117,8 @@ Un lettore di schermo sente la partita: l’inizio, ogni parola aggiunta, gli ul
         <translation>Stampa</translation>
     </message>
     <message>
-        <source>The below results are for</source>
-        <translation>I risultati qui sotto sono per</translation>
-    </message>
-    <message>
         <source>Puzzle:</source>
         <translation>Griglia:</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>PUNTI</translation>
-    </message>
-    <message>
-        <source>LONGEST WORD</source>
-        <translation>PAROLA PIÙ LUNGA</translation>
-    </message>
-    <message>
-        <source>LETTER</source>
-        <translation>LETTERA</translation>
     </message>
     <message>
         <source>Score:</source>

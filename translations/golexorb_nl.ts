@@ -1117,24 +1117,8 @@ Een schermlezer hoort de ronde: het begin, elk toegevoegd woord, de laatste seco
         <translation>Print</translation>
     </message>
     <message>
-        <source>The below results are for</source>
-        <translation>De uitslag hieronder is voor</translation>
-    </message>
-    <message>
         <source>Puzzle:</source>
         <translation>Bord:</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>SCORE</translation>
-    </message>
-    <message>
-        <source>LONGEST WORD</source>
-        <translation>LANGSTE WOORD</translation>
-    </message>
-    <message>
-        <source>LETTER</source>
-        <translation>LETTER</translation>
     </message>
     <message>
         <source>Score:</source>

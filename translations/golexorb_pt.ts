@@ -756,7 +756,7 @@ Experimente “%1 --help” para mais informações.
     </message>
     <message>
         <source>Show a start</source>
-        <translation>Mostrar um começo</translation>
+        <translation>Ver um começo</translation>
     </message>
 </context>
 <context>
@@ -816,14 +816,14 @@ A screen reader hears the round: its start, each word added, the last seconds an
 - F7: desliga ou liga os avisos falados para leitores de tela
 - Ctrl+H: a Ajuda, ao lado do tabuleiro; de novo, para ir até ela
 - F9: lê as contagens da Ajuda para um leitor de tela
-- F10: Mostrar um começo (uma dica)
+- F10: Ver um começo (uma dica)
 - F1: esta janela
 
 Nos resultados, Ctrl+P imprime e F5 abre Todas as palavras; lá, Ctrl+G, ou Tab até *Progresso* e Enter, abre o Progresso.
 
 **Todas as palavras** lista cada palavra que o tabuleiro tinha, as mais longas primeiro, as suas em verde (“encontrada por você” para um leitor de tela), com a sua parte dos pontos possíveis e o seu recorde para o tempo de jogo. Escolha uma palavra para ver o caminho dela no tabuleiro e o que ela significa.
 
-**Ajuda** conta, para cada tamanho, as palavras que você encontrou entre as do tabuleiro, comuns e no total. *Mostrar um começo* acende as duas primeiras letras de uma palavra comum que você não encontrou com a linha vermelha, até você clicar ou digitar outra letra; essa palavra então não vale pontos, os resultados a marcam como dica e a partida não bate recorde.
+**Ajuda** conta, para cada tamanho, as palavras que você encontrou entre as do tabuleiro, comuns e no total. *Ver um começo* acende as duas primeiras letras de uma palavra comum que você não encontrou com a linha vermelha, até você clicar ou digitar outra letra; essa palavra então não vale pontos, os resultados a marcam como dica e a partida não bate recorde.
 
 **Progresso** mostra num gráfico seus pontos nas partidas de um mesmo tempo de jogo, o melhor em vermelho, e lista as partidas abaixo do gráfico: partida, data e pontos.
 
@@ -1117,24 +1117,8 @@ Um leitor de tela ouve a partida: o início, cada palavra adicionada, os último
         <translation>Imprimir</translation>
     </message>
     <message>
-        <source>The below results are for</source>
-        <translation>Os resultados abaixo são de</translation>
-    </message>
-    <message>
         <source>Puzzle:</source>
         <translation>Grade:</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>PONTOS</translation>
-    </message>
-    <message>
-        <source>LONGEST WORD</source>
-        <translation>MAIOR PALAVRA</translation>
-    </message>
-    <message>
-        <source>LETTER</source>
-        <translation>LETRA</translation>
     </message>
     <message>
         <source>Score:</source>

@@ -1117,24 +1117,8 @@ En skärmläsare hör omgången: starten, varje tillagt ord, de sista sekunderna
         <translation>Skriv ut</translation>
     </message>
     <message>
-        <source>The below results are for</source>
-        <translation>Resultatet nedan gäller</translation>
-    </message>
-    <message>
         <source>Puzzle:</source>
         <translation>Bricka:</translation>
-    </message>
-    <message>
-        <source>SCORE</source>
-        <translation>POÄNG</translation>
-    </message>
-    <message>
-        <source>LONGEST WORD</source>
-        <translation>LÄNGSTA ORD</translation>
-    </message>
-    <message>
-        <source>LETTER</source>
-        <translation>BOKSTAV</translation>
     </message>
     <message>
         <source>Score:</source>

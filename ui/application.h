@@ -32,6 +32,11 @@ void useScalableFonts(QWidget* root);
 // The free Small Fonts has one size only, a little larger than the design's,
 // so a one-word caption may not fit its label; draw it slightly tighter then.
 void tightenToFit(QLabel* label);
+// In a translation, every one-line caption of the window that would not fit
+// its label, drawn that way, by at most a pixel between letters: those
+// needing more are worded shorter (the translations test checks). English
+// captions fit as designed, and nothing is done for them.
+void tightenTranslatedCaptions(QWidget* root);
 
 // The logic's text: UTF-8 (the words themselves are A to Z, and the texts
 // in the player's language come through game/translate.h).

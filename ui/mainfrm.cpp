@@ -57,6 +57,7 @@ MainFrm::MainFrm(QWidget* parent)
     golexorb::useScalableFonts(this);
     golexorb::tightenToFit(ui->oneplayerbtn);
     golexorb::tightenToFit(ui->multiplaybtn);
+    golexorb::tightenTranslatedCaptions(this);
     ui->Combo1->setCurrentIndex(-1);
     // The frame is drawn over the time band but must not catch its clicks.
     ui->Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -100,6 +100,11 @@ void useLanguage(const QString& code)
     QCoreApplication::installTranslator(g_game.get());
 }
 
+bool translationLoaded()
+{
+    return !g_loaded.isEmpty();
+}
+
 QString languageArgument(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {

@@ -23,6 +23,9 @@ QString chooseLanguage(const QString& option, const QProcessEnvironment& environ
 // was loaded, and costs nothing when nothing was.
 void useLanguage(const QString& code);
 
+// Whether the windows are in a language other than English.
+bool translationLoaded();
+
 // The value of --ui-language in the raw arguments, before any parsing: the
 // help itself is written in that language.
 QString languageArgument(int argc, char** argv);

@@ -4,6 +4,9 @@
 // only their texts differing; and the language the environment asks for.
 
 #include "allwordsfrm.h"
+#include "helpfrm.h"
+#include "howtoplayfrm.h"
+#include "playtogetherfrm.h"
 #include "loadingfrm.h"
 #include "mainfrm.h"
 #include "resultsfrm.h"
@@ -11,9 +14,10 @@
 #include "translations.h"
 #include "uitest.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QFile>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
@@ -73,6 +77,15 @@ std::unique_ptr<QWidget> window(const QString& name)
         w->fill(report());
         return w;
     }
+    if (name == QLatin1String("help"))
+        return std::make_unique<HelpFrm>();
+    if (name == QLatin1String("howtoplay"))
+        return std::make_unique<HowToPlayFrm>();
+    if (name == QLatin1String("playtogether"))
+        {
+        static MainFrm host; // the room belongs to the main window
+        return std::make_unique<PlayTogetherFrm>(host.room());
+    }
     auto w = std::make_unique<AllWordsFrm>();
     w->fill(report());
     return w;
@@ -82,11 +95,11 @@ std::unique_ptr<QWidget> window(const QString& name)
 // one line tall, wrapped at word boundaries within it otherwise.
 QString overflow(const QLabel* label, const QString& text)
 {
-    const QFontMetrics metrics(label->font());
-    const QRect room = label->contentsRect();
+    const QFontMetricsF metrics(label->font());
+    const QRectF room = label->contentsRect();
     const bool oneLine = room.height() < 2 * metrics.lineSpacing();
-    const QRect need = metrics.boundingRect(room, int(label->alignment()) | (oneLine ? 0 : int(Qt::TextWordWrap)), text);
-    if (need.width() <= room.width() && need.height() <= room.height() && label->font().letterSpacing() > -1.0)
+    const QRectF need = metrics.boundingRect(room, int(label->alignment()) | (oneLine ? 0 : int(Qt::TextWordWrap)), text);
+    if (need.width() <= room.width() + 0.5 && need.height() <= room.height() && label->font().letterSpacing() >= -1.0)
         return {};
     return QStringLiteral("%1 \"%2\" needs %3 x %4 px, has %5 x %6 (letter spacing %7)")
         .arg(label->objectName(), text).arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height())
@@ -192,8 +205,12 @@ void TestTranslations::captionsFit()
     QFETCH(QString, code);
     golexorb::useLanguage(code);
     QStringList problems;
-    for (const char* name : {"main", "results", "loading"}) {
+    for (const char* name : {"main", "results", "loading", "allwords", "help", "howtoplay", "playtogether"}) {
         const auto w = window(QLatin1String(name));
+        for (const QAbstractButton* button : w->findChildren<QAbstractButton*>())
+            if (button->isVisibleTo(w.get()) && button->sizeHint().width() > button->width())
+                problems.append(QStringLiteral("%1 %2 \"%3\" needs %4 px, has %5").arg(QLatin1String(name), button->objectName(), button->text())
+                                    .arg(button->sizeHint().width()).arg(button->width()));
         for (const QLabel* label : w->findChildren<QLabel*>()) {
             // The board's letters and the copy of it hold single letters.
             if (label->text().isEmpty() || label->text().size() == 1)
