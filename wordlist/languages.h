@@ -31,6 +31,9 @@ struct Language {
     bool keepsCapitalised = false;
     // What a list that is not UTF-8 throughout is read as (an ICU converter name).
     std::string_view legacyCharset = "ISO-8859-1";
+    // Its block list among the game's resources (resources/blocklist-de.txt),
+    // empty when there is none.
+    std::string_view blockList;
     // What the list lacks, where it lacks much; empty otherwise.
     std::string_view thin;
 
