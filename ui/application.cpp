@@ -103,6 +103,11 @@ QString fromLatin1(std::string_view s)
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+QString fromUtf8(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
 void messageBox(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Go LEXORB"), text, QMessageBox::Ok, parent);
@@ -134,6 +139,17 @@ void tightenToFit(QLabel* label)
         f.setLetterSpacing(QFont::AbsoluteSpacing, -excess / (text.size() - 1));
         label->setFont(f);
     }
+}
+
+void makeRoomForAccents(QLabel* label, const QString& letters)
+{
+    const QFontMetrics metrics(label->font());
+    int over = 0;
+    for (const QChar c : letters)
+        over = std::max(over, -metrics.boundingRect(c).top() - metrics.ascent());
+    const QMargins margins(0, over > 0 ? over + 1 : 0, 0, 0);
+    if (label->contentsMargins() != margins)
+        label->setContentsMargins(margins);
 }
 
 void setUpDialog(QDialog* dialog)

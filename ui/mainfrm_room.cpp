@@ -6,6 +6,7 @@
 #include "application.h"
 #include "challenge.h"
 #include "commandline.h"
+#include "languages.h"
 #include "playtogetherfrm.h"
 #include "roomplay.h"
 
@@ -72,20 +73,35 @@ bool MainFrm::startChallenge(const QString& code, QString* why)
     return true;
 }
 
-bool MainFrm::startRoundOn(const game::Board& letters, int minutes, int secondsLeft)
+bool MainFrm::startRoundOn(const game::Board& letters, int minutes, int secondsLeft,
+                           std::shared_ptr<const wordlist::Lexicon> language)
 {
-    const bool started = logic_.startRoundOn(letters, minutes, secondsLeft);
+    const bool started = logic_.startRoundOn(letters, minutes, secondsLeft, std::move(language));
     sync();
     return started;
 }
 
 game::Board MainFrm::drawLetters()
 {
-    return logic_.drawLetters();
+    // A room's round carries letters A to Z only: its boards are English.
+    return logic_.drawLetters(nullptr);
 }
 
 void MainFrm::startRequested(const golexorb::CommandLine& command)
 {
+    // The board language first (this run's, or the one the settings keep);
+    // the rest once it is loaded.
+    const wordlist::Language* language = command.language.isEmpty()
+        ? &rememberedLanguage()
+        : wordlist::findLanguage(command.language.toStdString());
+    if (language && !language->english()) {
+        chooseLanguage(*language, false, [this, command] {
+            golexorb::CommandLine rest = command;
+            rest.language = QStringLiteral("en");
+            startRequested(rest);
+        });
+        return;
+    }
     if (!command.join.isEmpty()) {
         QString why;
         const auto address = game::room::parseAddress(command.join.toStdString());

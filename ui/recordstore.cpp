@@ -183,7 +183,12 @@ void RecordStore::warn(const std::string& text)
     said_ += text + "\n";
 }
 
-game::RecordNote RecordStore::finishRound(const game::Round& round)
+std::string RecordStore::fileName(std::string_view language)
+{
+    return language == "en" ? "records.txt" : "records-" + std::string(language) + ".txt";
+}
+
+game::RecordNote RecordStore::finishRound(const game::Round& round, std::string_view language)
 {
     said_.clear();
     const int minutes = round.minutes;
@@ -210,7 +215,7 @@ game::RecordNote RecordStore::finishRound(const game::Round& round)
         warn("the records in " + dir + " cannot be entered: " + why + "; this round was not entered");
         return note;
     }
-    const std::string path = dir + "/records.txt";
+    const std::string path = dir + "/" + fileName(language);
     auto records = load(path);
     if (!records)
         return note;

@@ -1,5 +1,7 @@
 #pragma once
-// The player's records file, records.txt in the game's data folder. Each
+// The player's records files, records.txt in the game's data folder for
+// English and records-CODE.txt for each other board language (the same
+// format: each language's scores and Progress apart). Each
 // round is entered under a lock file, read, merged and written back whole
 // through a temporary file, so two copies of the game finishing rounds at
 // once both count and a crash never leaves half a file.
@@ -13,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace golexorb {
 
@@ -33,7 +36,9 @@ public:
     // standard error and leave the note marked unavailable; a file that
     // cannot be read as records is renamed aside, never overwritten, and
     // the records start afresh.
-    game::RecordNote finishRound(const game::Round& round);
+    game::RecordNote finishRound(const game::Round& round, std::string_view language = "en");
+    // The file of a board language's records in the folder: records.txt for English.
+    static std::string fileName(std::string_view language);
 
     // What the last finishRound said on standard error; empty when nothing.
     const std::string& said() const { return said_; }

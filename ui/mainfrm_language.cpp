@@ -1,0 +1,118 @@
+// The main window's part in board languages: Ctrl+L, the choice, and its
+// loading. Kept apart from the designed window's handlers.
+
+#include "mainfrm.h"
+
+#include "application.h"
+#include "languagefrm.h"
+#include "languageload.h"
+#include "languages.h"
+
+#include <QSettings>
+#include <QShortcut>
+
+#include <cstdio>
+
+namespace {
+
+const QString kSettingKey = QStringLiteral("language");
+
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+void MainFrm::setUpLanguageKeys()
+{
+    languages_ = new golexorb::LanguageLoader(this);
+    connect(languages_, &golexorb::LanguageLoader::finished, this,
+            [this](const QString& code, const QString& problem) { languageLoaded(code, problem); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this), &QShortcut::activated, this,
+            &MainFrm::openLanguages);
+}
+
+const wordlist::Language& MainFrm::language() const
+{
+    return logic_.lexicon() ? logic_.lexicon()->language() : wordlist::englishLanguage();
+}
+
+const wordlist::Language& MainFrm::rememberedLanguage()
+{
+    const QString code = golexorb::playerSettings().value(kSettingKey).toString();
+    const wordlist::Language* l = wordlist::findLanguage(code.toStdString());
+    return l ? *l : wordlist::englishLanguage();
+}
+
+void MainFrm::openLanguages()
+{
+    if (logic_.running() || languages_->busy() || findChild<LanguageFrm*>())
+        return; // as Start Game: between rounds
+    LanguageFrm window(text(language().code), this);
+    if (window.exec() == QDialog::Accepted && window.chosen())
+        chooseLanguage(*window.chosen(), true);
+}
+
+void MainFrm::chooseLanguage(const wordlist::Language& language, bool remember, std::function<void()> then)
+{
+    const auto settle = [&] {
+        if (remember)
+            golexorb::playerSettings().setValue(kSettingKey, text(language.code));
+        sync();
+        if (then)
+            then();
+    };
+    if (language.english()) {
+        logic_.setLexicon(nullptr);
+        settle();
+        return;
+    }
+    if (auto lexicon = languages_->loaded(language)) {
+        logic_.setLexicon(std::move(lexicon));
+        settle();
+        return;
+    }
+    if (!golexorb::LanguageLoader::installed(language)) {
+        golexorb::messageBox(this, QStringLiteral("%1 needs its word list, which is not installed:\n%2")
+                                       .arg(text(language.name), golexorb::LanguageLoader::installLine(language)));
+        if (then)
+            then();
+        return;
+    }
+    if (!languages_->load(language)) {
+        if (then)
+            then();
+        return;
+    }
+    pendingChoice_ = PendingChoice{&language, remember, std::move(then)};
+    // The words are read on a thread; the window waits, painted, for them.
+    logic_.setLanguageLoading(true);
+    setEnabled(false);
+    sync();
+}
+
+void MainFrm::languageLoaded(const QString& code, const QString& problem)
+{
+    const auto choice = std::exchange(pendingChoice_, std::nullopt);
+    logic_.setLanguageLoading(false);
+    setEnabled(true);
+    if (!choice || text(choice->language->code) != code) {
+        sync();
+        return;
+    }
+    if (auto lexicon = languages_->loaded(*choice->language)) {
+        logic_.setLexicon(std::move(lexicon));
+        if (choice->remember)
+            golexorb::playerSettings().setValue(kSettingKey, code);
+    } else {
+        const QString why = QStringLiteral("The words of %1 could not be read: %2").arg(text(choice->language->name), problem);
+        std::fprintf(stderr, "golexorb: %s\n", qPrintable(why));
+        sync();
+        golexorb::messageBox(this, why);
+    }
+    sync();
+    activateWindow();
+    if (choice->then)
+        choice->then();
+}
