@@ -413,7 +413,7 @@ std::shared_ptr<const Lexicon> readCacheBytes(std::string_view bytes, const Lang
 }
 
 std::shared_ptr<const Lexicon> loadLexicon(const Language& language, const std::filesystem::path& folder,
-                                           std::string_view blockText, LoadReport* report)
+                                           std::string_view blockText, LoadReport* report, std::stop_token stop)
 {
     LoadReport local;
     LoadReport& r = report ? *report : local;
@@ -439,7 +439,7 @@ std::shared_ptr<const Lexicon> loadLexicon(const Language& language, const std::
     // Stamped from the files as read, should they change meanwhile.
     const std::string listBytes = readFile(list, &stamp.listSize, &stamp.listTime);
     const std::string affixBytes = hunspell ? readFile(affixes, &stamp.affixSize, &stamp.affixTime) : std::string();
-    auto lexicon = buildLexicon(language, listBytes, affixBytes, blockText, &r.counts);
+    auto lexicon = buildLexicon(language, listBytes, affixBytes, blockText, &r.counts, std::move(stop));
     r.built = true;
     if (!file.empty()) {
         try {

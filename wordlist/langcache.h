@@ -96,8 +96,10 @@ struct LoadReport {
 // The language's words: from its cache when that is good, otherwise made
 // from its list (language.listFile) and cached in `folder` (none when
 // empty). Throws LanguageError when the list cannot be read or holds no
-// word; a cache that cannot be written is only reported.
+// word, or when a stop is requested while it is read; a cache that cannot
+// be written is only reported.
 std::shared_ptr<const Lexicon> loadLexicon(const Language& language, const std::filesystem::path& folder,
-                                           std::string_view blockText, LoadReport* report = nullptr);
+                                           std::string_view blockText, LoadReport* report = nullptr,
+                                           std::stop_token stop = {});
 
 } // namespace wordlist

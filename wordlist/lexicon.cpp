@@ -64,11 +64,12 @@ std::uint64_t key8(std::string_view s)
 
 class Collector {
 public:
-    explicit Collector(const Folding& folding) : folding_(folding) {}
+    Collector(const Folding& folding, std::stop_token stop) : folding_(folding), stop_(std::move(stop)) {}
 
     void add(std::string_view entry)
     {
-        ++lines_;
+        if (++lines_ % 65536 == 0 && stop_.stop_requested())
+            throw LanguageError("stopped");
         const auto tiles = folding_.entry(entry);
         if (!tiles || tiles->size() > 255 || entry.size() > 255)
             return;
@@ -115,6 +116,7 @@ private:
 
     static constexpr std::size_t kMaxItems = std::size_t(1) << 27;
     const Folding& folding_;
+    std::stop_token stop_;
     std::string arena_;
     std::vector<Item> items_;
     std::size_t lines_ = 0;
@@ -197,10 +199,10 @@ BlockRules languageBlockRules(const Folding& folding, std::string_view blockText
 }
 
 std::shared_ptr<const Lexicon> buildLexicon(const Language& language, std::string_view list, std::string_view affixes,
-                                            std::string_view blockText, BuildCounts* counts)
+                                            std::string_view blockText, BuildCounts* counts, std::stop_token stop)
 {
     const Folding folding(language);
-    Collector collector(folding);
+    Collector collector(folding, std::move(stop));
     Encoding encoding = Encoding::Utf8;
     if (language.format == Language::Format::Hunspell) {
         expandHunspell(list, affixes, [&collector](std::string_view form) { collector.add(form); });

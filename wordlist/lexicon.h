@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,8 +92,10 @@ struct BuildCounts {
 };
 
 // The language's words from its list's bytes (for a Hunspell list, the
-// dictionary's; `affixes` the affix file's), less its block rules.
+// dictionary's; `affixes` the affix file's), less its block rules. A stop
+// requested while it reads the list throws LanguageError.
 std::shared_ptr<const Lexicon> buildLexicon(const Language& language, std::string_view list, std::string_view affixes,
-                                            std::string_view blockText, BuildCounts* counts = nullptr);
+                                            std::string_view blockText, BuildCounts* counts = nullptr,
+                                            std::stop_token stop = {});
 
 } // namespace wordlist
