@@ -176,6 +176,7 @@ private:
         std::function<void()> then;
     };
     std::optional<PendingChoice> pendingChoice_;
+    QPointer<QWidget> focusBeforeLoading_; // given the focus back once the words are in
     // Last, so that it goes before the widgets and the logic it uses.
     std::unique_ptr<golexorb::RoomPlay> room_;
 };

@@ -8,6 +8,7 @@
 #include "languageload.h"
 #include "languages.h"
 
+#include <QApplication>
 #include <QSettings>
 #include <QShortcut>
 
@@ -87,7 +88,9 @@ void MainFrm::chooseLanguage(const wordlist::Language& language, bool remember, 
     }
     pendingChoice_ = PendingChoice{&language, remember, std::move(then)};
     // The words are read on a thread; the window waits, painted, for them.
+    // Disabled, it loses the focus: the keyboard player gets it back after.
     logic_.setLanguageLoading(true);
+    focusBeforeLoading_ = focusWidget();
     setEnabled(false);
     sync();
 }
@@ -97,6 +100,10 @@ void MainFrm::languageLoaded(const QString& code, const QString& problem)
     const auto choice = std::exchange(pendingChoice_, std::nullopt);
     logic_.setLanguageLoading(false);
     setEnabled(true);
+    // Where it was, or, at start-up, where the design starts it: the Game Time box.
+    QWidget* focus = focusBeforeLoading_ ? focusBeforeLoading_.data() : findChild<QWidget*>(QStringLiteral("Combo1"));
+    if (focus)
+        focus->setFocus();
     if (!choice || text(choice->language->code) != code) {
         sync();
         return;
