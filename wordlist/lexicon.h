@@ -38,7 +38,9 @@ public:
     };
 
     // Takes the parts as made or read; `words` must be in byte order, each
-    // word once, and `weights` one for each tile of the language.
+    // word once, and `weights` one for each tile of the language. The
+    // language is kept by reference: it must outlive the lexicon (the
+    // table's languages live as long as the program).
     Lexicon(const Language& language, std::vector<std::uint32_t> weights, WordList words, Spellings spellings,
             std::shared_ptr<const void> spellingsOwner);
     Lexicon(const Lexicon&) = delete; // the index points into the words

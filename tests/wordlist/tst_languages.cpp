@@ -116,7 +116,8 @@ void TestLanguages::folding()
                                          text.data(), int(text.size()), &err)));
     QVERIFY(U_SUCCESS(err));
     BuildCounts counts;
-    const auto lexicon = buildLexicon(Sample(code.toStdString(), "").language, list, {}, {}, &counts);
+    const Sample sample(code.toStdString(), ""); // the lexicon keeps its language
+    const auto lexicon = buildLexicon(sample.language, list, {}, {}, &counts);
     QCOMPARE(counts.lines, std::size_t(2));
     QCOMPARE(counts.encoding, encoding == "UTF-8" ? Encoding::Utf8 : Encoding::Legacy);
     QVERIFY(lexicon->find("ZZZ"));
