@@ -81,7 +81,7 @@ void MainFrm::chooseLanguage(const wordlist::Language& language, bool remember, 
             then();
         return;
     }
-    if (!languages_->load(language)) {
+    if (languages_->busy()) {
         if (then)
             then();
         return;
@@ -89,10 +89,13 @@ void MainFrm::chooseLanguage(const wordlist::Language& language, bool remember, 
     pendingChoice_ = PendingChoice{&language, remember, std::move(then)};
     // The words are read on a thread; the window waits, painted, for them.
     // Disabled, it loses the focus: the keyboard player gets it back after.
+    // All of this before the thread starts: showing a window may handle
+    // events, and with them the end of a quick load.
     logic_.setLanguageLoading(true);
     focusBeforeLoading_ = focusWidget();
     setEnabled(false);
     sync();
+    languages_->load(language);
 }
 
 void MainFrm::languageLoaded(const QString& code, const QString& problem)

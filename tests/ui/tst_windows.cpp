@@ -854,7 +854,8 @@ void TestWindows::languageRound()
     QApplication::setActiveWindow(&w);
     QSignalSpy loaded(w.languages(), &golexorb::LanguageLoader::finished);
     w.chooseLanguage(de, true);
-    QVERIFY(w.loadingfrm()->isVisible() && !w.isEnabled());
+    QVERIFY(w.loadingfrm()->isVisible());
+    QVERIFY(!w.isEnabled());
     QVERIFY(loaded.wait(20000));
     QCOMPARE(loaded.first().at(1).toString(), QString());
     QVERIFY(!w.loadingfrm()->isVisible() && w.isEnabled());
@@ -879,6 +880,10 @@ void TestWindows::languageRound()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // 1 minute
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
     QCOMPARE(w.letter(0)->text(), QString::fromUtf8("Ä"));
+    // Its two dots lie within the label: room above the letters, as much as they need.
+    const QFontMetrics metrics(w.letter(0)->font());
+    QVERIFY(-metrics.boundingRect(QChar(0xc4)).top() <= metrics.ascent() + w.letter(0)->contentsMargins().top());
+    QVERIFY(w.letter(0)->contentsMargins().top() > 0);
     QCOMPARE(said.first().first().toString(), QString("1-minute round started, in German"));
     // The key of a German keyboard gives the text "ä", as a compose key would.
     QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_Adiaeresis, QString::fromUtf8("ä"), {});

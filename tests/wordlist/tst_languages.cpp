@@ -63,6 +63,7 @@ private slots:
     void cache();
     void unreadableList_data();
     void unreadableList();
+    void packageSuggestsEveryList();
 };
 
 void TestLanguages::folding_data()
@@ -287,6 +288,25 @@ void TestLanguages::unreadableList()
         std::filesystem::remove(fr.file);
     }
     QVERIFY_THROWS_EXCEPTION(LanguageError, loadLexicon(fr.language, folder, {}));
+}
+
+// The Debian package suggests the package of every language's list.
+void TestLanguages::packageSuggestsEveryList()
+{
+    QFile cmake(QStringLiteral(SOURCE_DIR "/cmake/packaging.cmake"));
+    QVERIFY(cmake.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(cmake.readAll());
+    const auto at = text.indexOf("set(_suggests \"");
+    QVERIFY(at >= 0);
+    QStringList suggested = text.mid(at + 15, text.indexOf('"', at + 15) - at - 15).split(", ");
+    suggested.removeAll("mosquitto");
+    QStringList packages;
+    for (const Language& l : languages())
+        if (!l.package.empty() && !packages.contains(QString::fromUtf8(l.package.data(), qsizetype(l.package.size()))))
+            packages << QString::fromUtf8(l.package.data(), qsizetype(l.package.size()));
+    suggested.sort();
+    packages.sort();
+    QCOMPARE(suggested, packages);
 }
 
 QTEST_APPLESS_MAIN(TestLanguages)
