@@ -3,10 +3,13 @@
 // at start-up), the report of a finished round (every word of the board,
 // each looked up there), and the window made, filled and shown. The report
 // is also timed with every word common, as before the resource existed.
+// And what the Help window costs a round: the first counts of a board, and
+// the window brought in line at every later event.
 
 #include "allwordsfrm.h"
 #include "application.h"
 #include "gameplatform.h"
+#include "helpfrm.h"
 
 #include <benchmark/benchmark.h>
 
@@ -88,6 +91,30 @@ void openWindow(benchmark::State& st)
     }
 }
 BENCHMARK(openWindow)->Name("window/made, filled and shown")->Unit(benchmark::kMillisecond)->Iterations(64);
+
+// A new board's words solved and counted, or, the board's words kept, the
+// Help window brought in line as after every tick and press of a round.
+void helpCounts(benchmark::State& st, bool newBoard)
+{
+    bench::GamePlatform platform(11);
+    game::MainLogic logic(platform);
+    logic.Form_Load();
+    HelpFrm window;
+    logic.startbtn_Click();
+    for (auto _ : st) {
+        if (newBoard) {
+            st.PauseTiming();
+            bench::drawAndEnd(logic);
+            st.ResumeTiming();
+            benchmark::DoNotOptimize(logic.wordCounts());
+        } else {
+            window.follow(logic);
+        }
+    }
+    logic.Form_Unload();
+}
+BENCHMARK_CAPTURE(helpCounts, new board, true)->Name("help/counts of a new board")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(helpCounts, same board, false)->Name("help/window brought in line")->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

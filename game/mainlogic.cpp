@@ -78,6 +78,15 @@ const Surface MainLogic::surface() const
                            static_cast<float>(cellLeft(b)) + wordpoints_[i].x,
                            static_cast<float>(cellTop(b)) + wordpoints_[i].y, kRed});
     }
+    // A hint: the trail's red line between the centres of a word's first
+    // two cells, hidden with the letters while the round is on hold.
+    if (hint_ && running_ && !paused()) {
+        constexpr float centre = kCellSize / 2.0f;
+        s.lines.push_back({static_cast<float>(cellLeft(hint_->first)) + centre,
+                           static_cast<float>(cellTop(hint_->first)) + centre,
+                           static_cast<float>(cellLeft(hint_->second)) + centre,
+                           static_cast<float>(cellTop(hint_->second)) + centre, kRed});
+    }
     s.texts = printed_;
     return s;
 }
@@ -149,6 +158,7 @@ void MainLogic::stopround()
 {
     running_ = false;
     sectimerEnabled_ = false;
+    dropHint();
     endround();
     startbtn_.enabled = true;
     combo1Enabled_ = true;
@@ -222,12 +232,14 @@ void MainLogic::setWordList(const std::vector<std::string>& list)
 {
     diclist_.set(wordlist::WordList::of(list));
     commonness_.emplace();
+    solved_.reset();
 }
 
 void MainLogic::setWordList(wordlist::WordList list)
 {
     diclist_.set(std::move(list));
     commonness_.emplace();
+    solved_.reset();
 }
 
 void MainLogic::setCommonness(wordlist::Commonness commonness)
@@ -309,6 +321,9 @@ void MainLogic::startbtn_Click()
     recordnote_.minutes = roundMinutes_;
     combo1Enabled_ = false;
     wordlst_.clear();
+    hintedwords_.clear();
+    dropHint();
+    helpAllowed_ = true;
     scoretxt_.visible = false;
     sectimerEnabled_ = true;
     running_ = true;
@@ -350,6 +365,7 @@ void MainLogic::multiplaybtn_Click()
 
 void MainLogic::l_MouseDown(int index, [[maybe_unused]] int button, [[maybe_unused]] int shift, float x, float y)
 {
+    dropHint(); // lit until the next press on the board, whatever the press does
     if (!running_ || index < 0 || index >= kCells)
         return;
     if (paused()) {
@@ -418,6 +434,7 @@ void MainLogic::keyTiles(std::vector<std::string> typed)
 {
     if (!running_ || paused())
         return;
+    dropHint(); // a typed letter is a press on the board
     const Board board = boardCaptions();
     std::vector<std::string> word;
     for (int n : wordcells_)
@@ -451,6 +468,8 @@ void MainLogic::keyPause()
 {
     if (!running_)
         return;
+    if (!hint_)
+        hintnote_.clear(); // a reason given before no longer holds
     if (paused()) {
         resume();
         return;
@@ -484,7 +503,11 @@ void MainLogic::Addbtn_Click()
             if (const auto i = findWord(word)) {
                 predictiontxt_.caption = roundLexicon_ ? std::string(roundLexicon_->words()[*i]) : std::string(diclist_[*i]);
                 acceptedwords_ += word + kCrLf;
-                score_ += static_cast<int>(wordlist::tileCount(word));
+                // A hinted word is found, but scores nothing.
+                if (!hinted(word))
+                    score_ += static_cast<int>(wordlist::tileCount(word));
+                if (hint_ && hint_->word == word)
+                    dropHint();
             } else {
                 rejectedwords_ += word + kCrLf;
             }
@@ -506,6 +529,15 @@ Report MainLogic::scoretxt_Click()
         return roundLexicon_ ? roundLexicon_->folding().lower(s) : wordlist::lowerCase(s);
     };
     r.acceptedtxt = lower(acceptedwords_);
+    if (!hintedwords_.empty()) {
+        r.acceptedtxt.clear();
+        for (std::size_t pos = 0; pos < acceptedwords_.size();) {
+            const std::size_t end = std::min(acceptedwords_.find(kCrLf, pos), acceptedwords_.size());
+            const std::string word = acceptedwords_.substr(pos, end - pos);
+            r.acceptedtxt += lower(word) + (hinted(word) ? " (hinted)" : "") + kCrLf;
+            pos = end + 2;
+        }
+    }
     r.rejectedtxt = lower(rejectedwords_);
     r.longestwordtxt = longestword_;
     r.scoretxt = std::to_string(score_);
@@ -517,9 +549,8 @@ Report MainLogic::scoretxt_Click()
     r.awardstxt = awards_;
     // Built from the board and the words as the round left them, so the
     // window stays right whatever happens after it opens.
-    const auto words = solveBoard(board, roundIndex());
-    r.allwords = listWords(words, acceptedwords_, [this](std::string_view w) { return rare(w); });
-    r.foundtxt = foundText(score_, bestScore(words));
+    r.allwords = boardWords();
+    r.foundtxt = foundText(score_, bestScore(solvedBoard()));
     r.recordtxt = recordText(recordnote_);
     r.progress = recordnote_.progress;
     if (roundLexicon_) {
@@ -546,12 +577,71 @@ Board MainLogic::boardCaptions() const
 
 Round MainLogic::finishedRound(std::string date) const
 {
-    const auto listed = listWords(solveBoard(boardCaptions(), roundIndex()), acceptedwords_,
-                                  [this](std::string_view w) { return rare(w); });
+    const auto listed = boardWords();
     const auto found = std::count_if(listed.begin(), listed.end(), [](const ListedWord& w) { return w.found; });
     // Common words are counted in English only.
     const std::optional<CommonPoints> common = roundLexicon_ ? std::nullopt : std::optional(commonPoints(listed));
-    return Round{std::move(date), roundMinutes_, score_, int(found), int(listed.size()), common};
+    return Round{std::move(date), roundMinutes_, score_, int(found), int(listed.size()), common,
+                 int(hintedwords_.size())};
+}
+
+// ---------------------------------------------------------------- help
+
+const std::vector<FoundWord>& MainLogic::solvedBoard() const
+{
+    // Solved again when the board or its language changes.
+    const Board board = boardCaptions();
+    if (!solved_ || solved_->board != board || solved_->language != roundLexicon_)
+        solved_.emplace(Solved{board, roundLexicon_, solveBoard(board, roundIndex())});
+    return solved_->words;
+}
+
+std::vector<ListedWord> MainLogic::boardWords() const
+{
+    auto words = listWords(solvedBoard(), acceptedwords_, [this](std::string_view w) { return rare(w); });
+    for (ListedWord& w : words)
+        w.hinted = hinted(w.word);
+    return words;
+}
+
+bool MainLogic::hinted(std::string_view word) const
+{
+    return std::find(hintedwords_.begin(), hintedwords_.end(), word) != hintedwords_.end();
+}
+
+HintRefusal MainLogic::showStart()
+{
+    HintRefusal why = HintRefusal::noneLeft;
+    if (!running_) {
+        why = HintRefusal::noRound;
+    } else if (paused()) {
+        why = HintRefusal::paused; // a hint lit stays, hidden with the letters
+    } else if (!helpAllowed_) {
+        why = HintRefusal::notAllowed;
+    } else if (auto hint = chooseHint(boardWords())) {
+        if (!hinted(hint->word))
+            hintedwords_.push_back(hint->word);
+        hintnote_ = hintText(boardCaptions(), *hint);
+        hint_ = std::move(hint);
+        return HintRefusal::none;
+    }
+    // The reason stands in the note until the next press on the board.
+    if (!hint_)
+        hintnote_ = refusalText(why);
+    return why;
+}
+
+void MainLogic::setHelpAllowed(bool allowed)
+{
+    helpAllowed_ = allowed;
+    if (!allowed)
+        dropHint();
+}
+
+void MainLogic::dropHint()
+{
+    hint_.reset();
+    hintnote_.clear();
 }
 
 // ---------------------------------------------------------------- a board from elsewhere

@@ -6,9 +6,11 @@
 // and setters.
 
 #include "board.h"
+#include "help.h"
 #include "platform.h"
 #include "records.h"
 #include "report.h"
+#include "solver.h"
 
 #include "commonness.h"
 #include "dictionary.h"
@@ -218,6 +220,36 @@ public:
     // it off hold, and presses nothing. The round's end ends the hold.
     void keyPause();
 
+    // ---- Help: the board's words by length, and hints ----
+    // A round has started on the board: before the first one there is
+    // nothing to count. The counts then follow the round under way, and
+    // after it stay those of the round that ended.
+    bool helpHasBoard() const { return !letters_[0].empty(); }
+    // The board's words as All Words lists them, those the player found and
+    // those hinted marked.
+    std::vector<ListedWord> boardWords() const;
+    WordCounts wordCounts() const { return countWords(boardWords()); }
+    // "Show a start": lights the first two cells of a common word the player
+    // has not found (chooseHint) with a trail segment between their centres,
+    // until the next press on the board or letter typed. That word scores
+    // nothing once added, and the round sets no record. Refused, with the
+    // reason, outside a running round, while paused, in a round that allows
+    // no hints and when every common word is found.
+    HintRefusal showStart();
+    const std::optional<Hint>& hint() const { return hint_; }
+    // What the last "Show a start" said: the hint while it is lit, or why
+    // there was none until the next press, typed letter or pause; empty
+    // otherwise and at a round's start and end.
+    const std::string& hintnote() const { return hintnote_; }
+    // The words hinted this round, as the board spells them.
+    const std::vector<std::string>& hintedwords() const { return hintedwords_; }
+    bool hinted(std::string_view word) const;
+    // Whether the round under way allows hints. Every round starts allowing
+    // them, as a round alone does; a room whose round does not allow them
+    // says so right after starting it. The counts stay either way.
+    bool helpAllowed() const { return helpAllowed_; }
+    void setHelpAllowed(bool allowed);
+
     // ---- Rounds on a board from elsewhere (a room, a challenge) ----
     // Sixteen letters drawn as fillboard draws them, shown nowhere.
     Board drawLetters();
@@ -252,6 +284,8 @@ private:
     // The round's word lookup and its index: the language's, or English.
     std::optional<std::size_t> findWord(std::string_view word) const;
     const wordlist::WordIndex& roundIndex() const;
+    void dropHint();
+    const std::vector<FoundWord>& solvedBoard() const;
 
     Platform& platform_;
 
@@ -284,6 +318,19 @@ private:
     int outerHeightTwips_ = kOneplayerHeight;
     bool loadingfrmVisible_ = false;
     std::vector<PrintedText> printed_;
+
+    bool helpAllowed_ = true;
+    std::vector<std::string> hintedwords_;
+    std::optional<Hint> hint_;
+    std::string hintnote_;
+    // The words of the board last solved, kept while the board, its
+    // language and the list stay.
+    struct Solved {
+        Board board;
+        std::shared_ptr<const wordlist::Lexicon> language;
+        std::vector<FoundWord> words;
+    };
+    mutable std::optional<Solved> solved_;
 
     wordlist::Dictionary diclist_;
     mutable std::optional<wordlist::Commonness> commonness_; // read on first use

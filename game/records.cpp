@@ -71,6 +71,32 @@ std::string roundFields(const Round& r)
         + " " + std::to_string(r.possible);
 }
 
+// Lines that belong to a round, such as "hints": the last line first, each
+// to the nearest round before it with the same fields that has none of its
+// kind yet. A line written right after its round finds it, and so does a
+// line an older copy moved to the end of the file; one whose round was
+// dropped finds none and goes.
+template <class Line, class Take>
+void attachToRounds(std::vector<Round>& rounds, const std::vector<Line>& lines, Take take)
+{
+    if (lines.empty())
+        return;
+    std::map<std::string, std::set<std::size_t>> unmatched; // by the round's fields, where it stands
+    for (std::size_t k = 0; k < rounds.size(); ++k)
+        unmatched[roundFields(rounds[k])].insert(k);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        auto it = unmatched.find(roundFields(line->round));
+        if (it == unmatched.end())
+            continue;
+        auto before = it->second.lower_bound(line->roundsBefore);
+        if (before == it->second.begin())
+            continue;
+        --before;
+        take(rounds[*before], *line);
+        it->second.erase(before);
+    }
+}
+
 std::string lengthName(int minutes)
 {
     return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
@@ -89,6 +115,8 @@ bool enterRound(Records& records, const Round& round)
         return false;
     records.rounds.push_back(round);
     keepRecent(records.rounds);
+    if (round.hints > 0)
+        return false;
     auto& best = records.best[static_cast<std::size_t>(round.minutes - 1)];
     if (best && best->score >= round.score)
         return false;
@@ -135,6 +163,12 @@ std::optional<Records> parseRecords(std::string_view text, std::string* problem)
         CommonPoints points;
     };
     std::vector<CommonLine> common;
+    struct HintsLine {
+        Round round;
+        std::size_t roundsBefore = 0;
+        int hints = 0;
+    };
+    std::vector<HintsLine> hints;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         const auto fields = split(line);
@@ -175,6 +209,18 @@ std::optional<Records> parseRecords(std::string_view text, std::string* problem)
                 continue;
             }
         }
+        if (fields[0] == "hints" && fields.size() == 7 && isDate(fields[1])) {
+            const auto minutes = roundLength(fields[2]);
+            const auto score = number(fields[3], 0, kHighestScore);
+            const auto found = number(fields[4], 0, kHighestScore);
+            const auto possible = number(fields[5], 0, kHighestScore);
+            const auto count = number(fields[6], 1, kHighestScore);
+            if (minutes && score && found && possible && *found <= *possible && count) {
+                hints.push_back({Round{std::string(fields[1]), *minutes, *score, *found, *possible},
+                                 records.rounds.size(), *count});
+                continue;
+            }
+        }
         records.kept.emplace_back(line);
     }
     // The last line first, each to the nearest round before it with the same
@@ -197,6 +243,7 @@ std::optional<Records> parseRecords(std::string_view text, std::string* problem)
             it->second.erase(before);
         }
     }
+    attachToRounds(records.rounds, hints, [](Round& r, const HintsLine& line) { r.hints = line.hints; });
     keepRecent(records.rounds);
     return records;
 }
@@ -214,6 +261,8 @@ std::string formatRecords(const Records& records)
         if (r.common)
             out += "common " + fields + " " + std::to_string(r.common->score) + " " + std::to_string(r.common->best)
                 + "\n";
+        if (r.hints > 0)
+            out += "hints " + fields + " " + std::to_string(r.hints) + "\n";
     }
     for (const auto& line : records.kept)
         out += line + "\n";
@@ -239,7 +288,7 @@ Progress progressFor(const Records& records, int minutes)
             continue;
         p.rounds.push_back(r);
         p.points.push_back(ProgressPoint{int(p.rounds.size()), r.score});
-        if (p.bestIndex < 0 || r.score > p.rounds[std::size_t(p.bestIndex)].score)
+        if (r.hints == 0 && (p.bestIndex < 0 || r.score > p.rounds[std::size_t(p.bestIndex)].score))
             p.bestIndex = int(p.rounds.size()) - 1;
     }
     p.caption = "Your scores in rounds of " + lengthName(minutes);
@@ -247,11 +296,16 @@ Progress progressFor(const Records& records, int minutes)
         p.summary = "No rounds of " + lengthName(minutes) + " recorded yet.";
         return p;
     }
-    const Round& best = p.rounds[std::size_t(p.bestIndex)];
     const Round& last = p.rounds.back();
-    p.summary = "Best: " + std::to_string(best.score) + " in round " + std::to_string(p.bestIndex + 1) + " of "
-        + std::to_string(p.rounds.size()) + ", on " + best.date + ".\nLast round: " + std::to_string(last.found)
-        + " of " + std::to_string(last.possible) + " words found.";
+    if (p.bestIndex >= 0) {
+        const Round& best = p.rounds[std::size_t(p.bestIndex)];
+        p.summary = "Best: " + std::to_string(best.score) + " in round " + std::to_string(p.bestIndex + 1) + " of "
+            + std::to_string(p.rounds.size()) + ", on " + best.date + ".";
+    } else {
+        p.summary = "No best yet: every round had hints.";
+    }
+    p.summary += "\nLast round: " + std::to_string(last.found) + " of " + std::to_string(last.possible)
+        + (last.hints > 0 ? " words found, with hints." : " words found.");
     return p;
 }
 
@@ -262,12 +316,13 @@ std::string recordText(const RecordNote& note)
     if (note.unavailable)
         return "Your records could not be read or saved this time.";
     const std::string length = lengthName(note.minutes);
+    const std::string hints = note.withHints ? "With hints: no record. " : "";
     if (!note.best)
-        return "No record yet for " + length + ".";
+        return hints + "No record yet for " + length + ".";
     const std::string score = std::to_string(note.best->score);
     if (note.newRecord)
         return "New record for " + length + ": " + score + "!";
-    return "Record for " + length + ": " + score + " on " + note.best->date + ".";
+    return hints + "Record for " + length + ": " + score + " on " + note.best->date + ".";
 }
 
 } // namespace game

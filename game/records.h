@@ -19,7 +19,13 @@
 //
 // It belongs to the nearest round line before it with the same five fields
 // (older copies of the game keep it as a line they do not use, and write it
-// back after all the rounds), and goes when that round does. Later kinds
+// back after all the rounds), and goes when that round does. A "hints" line
+// marks a round played with hints, in the same way: the round's five
+// fields, then how many words were hinted (1 or more):
+//
+//     hints 2024-05-01 3 42 12 90 2
+//
+// Such a round never sets a best score. Later kinds
 // of line can be added under the same version: a line this version does not
 // use is kept as it is and written back, so an older copy of the game never
 // drops what a newer one wrote. Only a change that older copies would misread
@@ -58,8 +64,10 @@ struct CommonPoints {
 // A finished round, as the history keeps it.
 struct Round {
     Round() = default;
-    Round(std::string date, int minutes, int score, int found, int possible, std::optional<CommonPoints> common = {})
-        : date(std::move(date)), minutes(minutes), score(score), found(found), possible(possible), common(common)
+    Round(std::string date, int minutes, int score, int found, int possible, std::optional<CommonPoints> common = {},
+          int hints = 0)
+        : date(std::move(date)), minutes(minutes), score(score), found(found), possible(possible), common(common),
+          hints(hints)
     {
     }
 
@@ -69,6 +77,7 @@ struct Round {
     int found = 0;    // words the player scored
     int possible = 0; // words the board held
     std::optional<CommonPoints> common; // none for rounds kept before it was counted
+    int hints = 0;                      // words shown as hints; a round with any sets no best
     friend bool operator==(const Round&, const Round&) = default;
 };
 
@@ -93,7 +102,8 @@ bool recordable(int minutes, int score);
 
 // Enters a finished round that is recordable into the best scores and the
 // rounds. True when it sets a new best for its length (the first score for
-// a length does); an equal score keeps the older date.
+// a length does); an equal score keeps the older date, and a round with
+// hints never sets one.
 bool enterRound(Records& records, const Round& round);
 
 // Reads a records file. Nothing when the text is not a records file of a
@@ -119,7 +129,7 @@ struct Progress {
     int minutes = 0;
     std::vector<Round> rounds; // of that length, oldest first
     std::vector<ProgressPoint> points; // one for each round
-    int bestIndex = -1;         // the first round with the highest score; -1: none
+    int bestIndex = -1;         // the first round without hints with the highest score; -1: none
     std::string caption;        // what the chart shows
     std::string summary;        // its best and its latest round, in words
     friend bool operator==(const Progress&, const Progress&) = default;
@@ -133,6 +143,7 @@ struct RecordNote {
     std::optional<BestScore> best;  // the best for that length, this round counted
     bool newRecord = false;         // this round set it
     bool unavailable = false;       // the records could not be read or written
+    bool withHints = false;         // the round had hints, so it could set no record
     Progress progress;              // the rounds of that length, this one counted
     friend bool operator==(const RecordNote&, const RecordNote&) = default;
 };

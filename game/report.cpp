@@ -83,7 +83,7 @@ CommonPoints commonPoints(const std::vector<ListedWord>& words)
         if (w.rare)
             continue;
         p.best += int(wordlist::tileCount(w.word));
-        if (w.found)
+        if (w.found && !w.hinted)
             p.score += int(wordlist::tileCount(w.word));
     }
     return p;

@@ -21,6 +21,7 @@ struct ListedWord {
     bool found = false;    // the player scored it this round
     bool rare = false;     // not among the common words of the list
     std::vector<std::string> finders; // in a room's round: who found it
+    bool hinted = false;   // shown as a hint this round: found, it scored nothing
     friend bool operator==(const ListedWord&, const ListedWord&) = default;
 };
 
@@ -64,7 +65,8 @@ std::string letterMostUsed(const Board& board, std::string_view acceptedwords);
 std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::string_view acceptedwords,
                                   const std::function<bool(std::string_view)>& isRare = nullptr);
 
-// The points of the listed common words: those the player found, and all.
+// The points of the listed common words: those the player scored (a hinted
+// word scores nothing), and all.
 CommonPoints commonPoints(const std::vector<ListedWord>& words);
 
 std::string foundText(int score, int best);

@@ -213,6 +213,8 @@ void AllWordsFrm::fill(const game::Report& r)
         }
         // In another language, as its list spells it: "été" for ETE.
         QString text = spellings_[i].empty() ? fromUtf8(w.word).toLower() : fromUtf8(spellings_[i]);
+        if (w.hinted)
+            text += QStringLiteral(" (hinted)");
         // A room's round: who found it.
         QStringList finders;
         for (const auto& name : w.finders)

@@ -67,6 +67,11 @@ void Announcer::say(const QString& text)
         speak(text);
 }
 
+void Announcer::tell(const QString& text)
+{
+    speak(text);
+}
+
 void Announcer::speak(const QString& text)
 {
     note_->setAccessibleName(text);
@@ -93,8 +98,11 @@ void Announcer::follow(const game::MainLogic& logic)
         return;
     }
     // The word as its language spells it ("été", not "ete").
-    if (now.words == was.words + 1)
-        say(wordAdded(logic.spelling(logic.wordlst().back()), now.score - was.score));
+    if (now.words == was.words + 1) {
+        const std::string& word = logic.wordlst().back();
+        say(logic.hinted(word) ? hintedWordAdded(logic.spelling(word))
+                               : wordAdded(logic.spelling(word), now.score - was.score));
+    }
     if (now.paused != was.paused)
         say(now.paused ? QStringLiteral("Round paused") : QStringLiteral("Round resumed"));
     if (now.seconds != was.seconds) {
@@ -115,6 +123,11 @@ QString Announcer::wordAdded(const std::string& word, int points)
 {
     const QString w = golexorb::fromUtf8(word).toLower();
     return points > 0 ? QStringLiteral("%1, %2 points").arg(w).arg(points) : QStringLiteral("%1, not a word").arg(w);
+}
+
+QString Announcer::hintedWordAdded(const std::string& word)
+{
+    return QStringLiteral("%1, hinted: no points").arg(golexorb::fromUtf8(word).toLower());
 }
 
 QString Announcer::secondsLeft(int seconds)

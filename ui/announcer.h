@@ -1,6 +1,7 @@
 #pragma once
 // The news of a round, spoken by screen readers: its start, each word
-// added, the last seconds, a pause and the end with the score.
+// added, the last seconds, a pause and the end with the score; and what the
+// player asks for (a hint, the words left).
 //
 // Qt 6.4 has no call that makes a screen reader speak. Desktop
 // notifications reach it this way, and Orca speaks them: an object in the
@@ -33,6 +34,8 @@ public:
     void toggle();
     // Says `text` now, when the news is on.
     void say(const QString& text);
+    // Says `text` now, news on or off: the player asked for it.
+    void tell(const QString& text);
     // Says what changed in the round since the last call.
     void follow(const game::MainLogic& logic);
 
@@ -43,6 +46,7 @@ public:
     // In another board language than English it names it ("German").
     static QString roundStarted(int minutes, const QString& language = {});
     static QString wordAdded(const std::string& word, int points); // 0 points: not a word
+    static QString hintedWordAdded(const std::string& word);
     static QString secondsLeft(int seconds);                       // empty: none said then
     static QString roundOver(int score);
 

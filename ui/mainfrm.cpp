@@ -4,6 +4,7 @@
 #include "announcer.h"
 #include "application.h"
 #include "clicklabel.h"
+#include "helpfrm.h"
 #include "howtoplayfrm.h"
 #include "languages.h"
 #include "loadingfrm.h"
@@ -103,6 +104,7 @@ MainFrm::MainFrm(QWidget* parent)
     announcer_ = new Announcer(this);
     setUpRoomKeys();
     setUpLanguageKeys();
+    setUpHelpKeys();
 
     setFixedSize(350, clientHeight());
     placeCentred();
@@ -320,6 +322,8 @@ void MainFrm::sync()
         setWindowTitle(title);
 
     announcer_->follow(logic_);
+    if (helpfrm_)
+        helpfrm_->follow(logic_);
     update();
 }
 
@@ -390,6 +394,8 @@ void MainFrm::closeEvent(QCloseEvent* event)
     sync();
     if (resultsfrm_)
         resultsfrm_->close();
+    if (helpfrm_)
+        helpfrm_->close();
     loadingfrm_->close();
     event->accept();
     QCoreApplication::quit();
@@ -553,7 +559,8 @@ void MainFrm::passFocusOn(bool next)
 
 // The game's keys. F2, F3 and F4 click "Start Game", "End Game" and the
 // score wherever the focus is; F1 shows how to play, F6 and Pause hold a
-// round and go on, F7 turns the spoken news off and on. While the focus is
+// round and go on, F7 turns the spoken news off and on, F9 says the Help
+// window's counts and F10 shows a start. While the focus is
 // not in a text box, Return
 // and Escape click "Add" and "Cancel", and during a round letters and
 // Backspace spell the word. A key whose label is disabled or hidden is left
@@ -581,6 +588,12 @@ bool MainFrm::gameKey(QKeyEvent* event)
         return true;
     case Qt::Key_F7:
         announcer_->toggle();
+        return true;
+    case Qt::Key_F9:
+        sayCounts();
+        return true;
+    case Qt::Key_F10:
+        showStart();
         return true;
     default:
         break;

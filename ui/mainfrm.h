@@ -19,6 +19,7 @@
 
 class Announcer;
 class ClickLabel;
+class HelpFrm;
 class LoadingFrm;
 
 namespace golexorb {
@@ -56,6 +57,7 @@ public:
     LoadingFrm* loadingfrm() const { return loadingfrm_; }
     ResultsFrm* resultsfrm() const { return resultsfrm_; }
     Announcer* announcer() const { return announcer_; }
+    HelpFrm* helpfrm() const; // null until Ctrl+H first opens it
 
     // False once closing has left the temporary copy of the word list behind.
     bool closedCleanly() const { return closedCleanly_; }
@@ -98,6 +100,18 @@ public:
     // The board language the player's settings keep; English when none.
     static const wordlist::Language& rememberedLanguage();
     golexorb::LanguageLoader* languages() const { return languages_; }
+    // ---- Help (ui/mainfrm_help.cpp) ----
+    // Ctrl+H: opens the Help window beside this one, leaving the focus in
+    // the game; when it is open already, goes to it.
+    void openHelp();
+    // "Show a start" (F10): a hint on the board, said to a screen reader
+    // with its letters' rows and columns, or why there is none.
+    void showStart();
+    // F9: the counts of the Help window, said to a screen reader.
+    void sayCounts();
+    // Whether the round under way allows hints: every round starts allowing
+    // them, and a room's round that does not says so once started.
+    void setHelpAllowed(bool allowed);
 
 public slots:
     void Combo1_Click(int index);
@@ -155,6 +169,7 @@ private:
     QTimer* sectimer_ = nullptr;
     LoadingFrm* loadingfrm_ = nullptr;
     QPointer<ResultsFrm> resultsfrm_;
+    QPointer<HelpFrm> helpfrm_;
     Announcer* announcer_ = nullptr;
     golexorb::RecordStore records_;
     bool unloading_ = false;
@@ -177,6 +192,7 @@ private:
     };
     std::optional<PendingChoice> pendingChoice_;
     QPointer<QWidget> focusBeforeLoading_; // given the focus back once the words are in
+    void setUpHelpKeys();
     // Last, so that it goes before the widgets and the logic it uses.
     std::unique_ptr<golexorb::RoomPlay> room_;
 };

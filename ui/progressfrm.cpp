@@ -60,7 +60,7 @@ ProgressFrm::ProgressFrm(QWidget* parent)
     QHeaderView* header = ui->roundstbl->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->resizeSection(0, 44);
-    header->resizeSection(1, 90);
+    header->resizeSection(1, 72); // room in the score column for ", with hints"
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ui->roundstbl->setFocus();
 }
@@ -78,7 +78,8 @@ void ProgressFrm::fill(const game::Progress& p)
     table->setRowCount(int(p.rounds.size()));
     for (int i = 0; i < int(p.rounds.size()); ++i) {
         const game::Round& r = p.rounds[std::size_t(i)];
-        const QString score = QString::number(r.score) + (i == p.bestIndex ? QStringLiteral(", best") : QString());
+        const QString score = QString::number(r.score) + (i == p.bestIndex ? QStringLiteral(", best") : QString())
+            + (r.hints > 0 ? QStringLiteral(", with hints") : QString());
         const QString cells[] = {QString::number(i + 1), fromLatin1(r.date), score};
         for (int c = 0; c < 3; ++c)
             table->setItem(i, c, new QTableWidgetItem(cells[c]));

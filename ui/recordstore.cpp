@@ -194,6 +194,7 @@ game::RecordNote RecordStore::finishRound(const game::Round& round, std::string_
     const int minutes = round.minutes;
     game::RecordNote note;
     note.minutes = minutes;
+    note.withHints = round.hints > 0;
     if (!game::isRoundLength(minutes))
         return note;
     note.unavailable = true;

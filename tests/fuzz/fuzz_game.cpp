@@ -1,9 +1,10 @@
 // The main window's logic under any sequence of player and clock events:
 // presses at any cell and point, typed letters, Add, Cancel, Start, End,
 // ticks (also while a message box is open), round lengths, the search box
-// and its focus, the size buttons, the score link, and random draws at the
-// edges of their range. After every event the rules of the game must hold;
-// the results' list of the board's words must match a brute-force walk.
+// and its focus, the size buttons, the score link, "Show a start" and a
+// round that allows no hints, and random draws at the edges of their range.
+// After every event the rules of the game must hold; the results' list of
+// the board's words must match a brute-force walk.
 
 #include "fuzz.h"
 
@@ -319,7 +320,8 @@ public:
 private:
     void event()
     {
-        const unsigned op = in_.below(18);
+        // Hints came last: the committed inputs' events keep their numbers.
+        const unsigned op = in_.below(20);
         switch (op) {
         case 0:
         case 1:
@@ -386,6 +388,14 @@ private:
         case 17:
             ticksInBox_ = in_.below(4) == 0 ? 1000 : in_.below(3);
             break;
+        case 18:
+            hint();
+            break;
+        case 19:
+            logic_.setHelpAllowed(in_.flag());
+            FUZZ_CHECK(logic_.helpAllowed() || !logic_.hint(), "no hint lit where none is allowed");
+            check("help allowed");
+            break;
         }
     }
 
@@ -400,7 +410,16 @@ private:
     };
     WordState word() const
     {
-        return {logic_.wordcells(), logic_.wordtxt().caption, logic_.fixedcells(), logic_.surface().lines.size()};
+        return {logic_.wordcells(), logic_.wordtxt().caption, logic_.fixedcells(), logic_.surface().lines.size() - hintLit()};
+    }
+
+    // The hint's segment is drawn: during a round, not on hold.
+    bool hintLit() const { return logic_.hint() && logic_.running() && !logic_.paused(); }
+
+    bool hinted(const std::string& w) const
+    {
+        const auto& h = logic_.hintedwords();
+        return std::find(h.begin(), h.end(), w) != h.end();
     }
 
     void press()
@@ -418,6 +437,7 @@ private:
         const bool takes = logic_.running() && index >= 0 && index < kCells && logic_.used()[index] == 0
             && (before.cells.empty() || testing_board::adjacent(before.cells.back(), index));
         logic_.l_MouseDown(index, button, shift, x, y);
+        FUZZ_CHECK(!logic_.hint(), "a press on the board puts the hint out");
         if (takes) {
             FUZZ_CHECK(logic_.wordcells().size() == before.cells.size() + 1 && logic_.wordcells().back() == index, "press taken");
             FUZZ_CHECK(logic_.wordtxt().caption == before.caption + logic_.l()[index].caption, "its letter added");
@@ -436,7 +456,9 @@ private:
         const int beeps = platform_.beeps;
         const std::string typed = before.caption + fuzz::upper(std::string(1, c));
         const std::vector<int> fixed(before.cells.begin(), before.cells.begin() + std::ptrdiff_t(before.fixed));
+        const bool wasLit = bool(logic_.hint());
         logic_.keyLetter(c);
+        FUZZ_CHECK(bool(logic_.hint()) == (wasLit && logic_.paused()), "a typed letter puts the hint out");
         if (!logic_.running()) {
             FUZZ_CHECK(word() == before && platform_.beeps == beeps, "no typing between rounds");
         } else if (platform_.beeps > beeps) {
@@ -473,6 +495,7 @@ private:
         const std::string accepted = logic_.acceptedwords(), rejected = logic_.rejectedwords();
         const int score = logic_.score();
         const std::size_t boxes = platform_.boxes.size();
+        const bool wasHinted = hinted(w);
         logic_.Addbtn_Click();
 
         const bool repeat = std::find(listed.begin(), listed.end(), w) != listed.end();
@@ -490,7 +513,7 @@ private:
             const auto found = ref_->find(w);
             FUZZ_CHECK(logic_.acceptedwords() == accepted + (found ? w + "\r\n" : ""), "accepted: " + w);
             FUZZ_CHECK(logic_.rejectedwords() == rejected + (found ? "" : w + "\r\n"), "rejected: " + w);
-            FUZZ_CHECK(logic_.score() == score + (found ? int(w.size()) : 0), "scored");
+            FUZZ_CHECK(logic_.score() == score + (found && !wasHinted ? int(w.size()) : 0), "scored, a hinted word nothing");
             if (found)
                 FUZZ_CHECK(logic_.predictiontxt().caption == ref_->entry(*found), "the list's spelling shown");
             FUZZ_CHECK(logic_.wordlst().size() == listed.size() + 1 && logic_.wordlst().back() == w, "listed");
@@ -523,6 +546,8 @@ private:
         started_ = true;
         FUZZ_CHECK(logic_.running() && logic_.wordlst().empty() && logic_.score() == 0 && logic_.wordtxt().caption.empty(),
                    "a fresh round");
+        FUZZ_CHECK(logic_.helpAllowed() && logic_.hintedwords().empty() && !logic_.hint() && logic_.hintnote().empty(),
+                   "a round starts allowing hints, none given");
         for (int n = 0; n < kCells; ++n)
             FUZZ_CHECK(logic_.l()[n].caption.size() == 1 && kLetterPool.find(logic_.l()[n].caption[0]) != std::string_view::npos
                            && logic_.letters()[n] == logic_.l()[n].caption,
@@ -539,6 +564,39 @@ private:
         else
             FUZZ_CHECK(before == "0", "the round ends at the tick after 0");
         check("tick");
+    }
+
+    // "Show a start": refused outside a running round, on hold, where the
+    // round allows none and with every common word found; otherwise the
+    // first common word not found, in the order All Words lists them.
+    void hint()
+    {
+        const WordState before = word();
+        const auto hintedBefore = logic_.hintedwords();
+        const auto litBefore = logic_.hint();
+        const HintRefusal why = logic_.showStart();
+        std::optional<Hint> expected;
+        for (const ListedWord& w : logic_.boardWords()) {
+            if (!w.rare && !w.found) {
+                expected = Hint{w.word, w.path[0], w.path[1]};
+                break;
+            }
+        }
+        const HintRefusal want = !logic_.running() ? HintRefusal::noRound
+            : logic_.paused()                      ? HintRefusal::paused
+            : !logic_.helpAllowed()                ? HintRefusal::notAllowed
+            : expected                             ? HintRefusal::none
+                                                   : HintRefusal::noneLeft;
+        FUZZ_CHECK(why == want, "the hint's answer");
+        if (why == HintRefusal::none) {
+            FUZZ_CHECK(logic_.hint() == expected, "the first common word not found");
+            FUZZ_CHECK(hinted(expected->word), "the word marked hinted");
+            FUZZ_CHECK(logic_.hintnote() == hintText(boardOf(logic_), *expected), "the hint in words");
+        } else {
+            FUZZ_CHECK(logic_.hintedwords() == hintedBefore && logic_.hint() == litBefore, "a refusal changes nothing");
+        }
+        FUZZ_CHECK(word() == before, "a hint leaves the word alone");
+        check("show a start");
     }
 
     // Only the clock runs while a message box is open: the window under it
@@ -597,6 +655,8 @@ private:
         checkAllWords(r);
         // The round as the records keep it agrees with the report.
         const Round kept = logic_.finishedRound("2024-05-01");
+        FUZZ_CHECK(kept.hints == int(logic_.hintedwords().size()) && (!kept.common || kept.common->score <= kept.score),
+                   "the round kept with its hints");
         FUZZ_CHECK(kept.score == logic_.score() && kept.minutes == logic_.roundMinutes()
                        && kept.found == int(records(logic_.acceptedwords()).size()) && kept.possible == int(r.allwords.size()),
                    "the round kept");
@@ -650,6 +710,7 @@ private:
             }
             best += int(w.word.size());
             foundCount += w.found;
+            FUZZ_CHECK(w.hinted == hinted(w.word), "marked hinted: " + w.word);
         }
         // Every accepted word was spelled on this board and is in the list.
         FUZZ_CHECK(foundCount == records(logic_.acceptedwords()).size(), "every accepted word among the board's words");
@@ -664,9 +725,9 @@ private:
         // GOLEXORB_FUZZ_TRACE=1 shows each event of a replayed input.
         static const bool trace = std::getenv("GOLEXORB_FUZZ_TRACE") != nullptr;
         if (trace)
-            std::fprintf(stderr, "%-14s running %d word \"%s\" score %d seconds %s boxes %zu listed %zu\n", after.c_str(),
-                         f.running(), f.wordtxt().caption.c_str(), f.score(), f.seconds().caption.c_str(), platform_.boxes.size(),
-                         f.wordlst().size());
+            std::fprintf(stderr, "%-14s running %d word \"%s\" score %d seconds %s boxes %zu listed %zu hint %s\n",
+                         after.c_str(), f.running(), f.wordtxt().caption.c_str(), f.score(), f.seconds().caption.c_str(),
+                         platform_.boxes.size(), f.wordlst().size(), f.hint() ? f.hint()->word.c_str() : "-");
         const auto& cells = f.wordcells();
         const auto labels = f.l();
         const auto used = f.used();
@@ -701,8 +762,25 @@ private:
             FUZZ_CHECK(f.lastcell() == cells.back() && f.prevcell() == cells.back(), "lastcell" + at);
             FUZZ_CHECK(same(f.lastx(), f.wordpoints().back().x) && same(f.lasty(), f.wordpoints().back().y), "last point" + at);
         }
-        FUZZ_CHECK(surface.lines.size() == (cells.empty() ? 0 : cells.size() - 1), "a segment a step" + at);
-        for (std::size_t i = 0; i < surface.lines.size(); ++i) {
+        FUZZ_CHECK(surface.lines.size() == (cells.empty() ? 0 : cells.size() - 1) + hintLit(), "a segment a step" + at);
+        // The hint: two touching cells that start a word not found, hinted,
+        // joined centre to centre in the trail's red.
+        if (const auto& h = f.hint()) {
+            FUZZ_CHECK(f.running() && f.helpAllowed() && hinted(h->word), "a hint lit in a round allowing it" + at);
+            FUZZ_CHECK(h->first >= 0 && h->first < kCells && testing_board::adjacent(h->first, h->second)
+                           && h->word.starts_with(boardOf(f)[h->first] + boardOf(f)[h->second]),
+                       "the hint's cells start its word" + at);
+            const auto listed = f.wordlst();
+            FUZZ_CHECK(std::find(listed.begin(), listed.end(), h->word) == listed.end(), "the hinted word not found yet" + at);
+            if (hintLit()) {
+                constexpr float c = kCellSize / 2.0f;
+                FUZZ_CHECK(surface.lines.back()
+                               == (Segment{float(cellLeft(h->first)) + c, float(cellTop(h->first)) + c,
+                                           float(cellLeft(h->second)) + c, float(cellTop(h->second)) + c, kRed}),
+                           "the hint's segment" + at);
+            }
+        }
+        for (std::size_t i = 0; i + hintLit() < surface.lines.size(); ++i) {
             const Segment& s = surface.lines[i];
             const int a = cells[i], b = cells[i + 1];
             FUZZ_CHECK(s.color == kRed, "red trail" + at);
@@ -718,7 +796,7 @@ private:
         const auto rejected = records(f.rejectedwords());
         int sum = 0;
         for (const auto& w : accepted) {
-            sum += int(w.size());
+            sum += hinted(w) ? 0 : int(w.size());
             FUZZ_CHECK(w.size() >= 3 && ref_->find(w), "accepted but not in the list: " + w + at);
         }
         for (const auto& w : rejected)

@@ -6,6 +6,7 @@
 
 #include "records.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -45,14 +46,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(*again == *records, "read back unchanged:\n" + written);
     FUZZ_CHECK(formatRecords(*again) == written, "written the same twice");
 
-    // A round entered keeps the limits, and the best is at least its score.
+    // A round entered keeps the limits, and the best is at least its score;
+    // a round with hints leaves the best as it was.
     Records entered = *records;
     const std::size_t tail = std::min<std::size_t>(size, 4);
     const Round round{"2024-05-01", 1 + int(tail > 0 ? data[size - 1] % 10 : 0),
-                      int(tail > 1 ? data[size - 2] : 1), 0, 0};
+                      int(tail > 1 ? data[size - 2] : 1), 0, 0, {}, tail > 2 ? data[size - 3] % 3 : 0};
     const bool newBest = enterRound(entered, round);
     checkLimits(entered, "after a round");
-    if (recordable(round.minutes, round.score)) {
+    if (round.hints > 0) {
+        FUZZ_CHECK(!newBest && entered.best == records->best, "a round with hints sets no best");
+    } else if (recordable(round.minutes, round.score)) {
         const auto& best = entered.bestFor(round.minutes);
         FUZZ_CHECK(best && best->score >= round.score, "best at least the round's score");
         FUZZ_CHECK(newBest == (best->score == round.score && best->date == round.date
@@ -62,10 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int m = kShortestRound; m <= kLongestRound; ++m) {
         const Progress p = progressFor(entered, m);
         FUZZ_CHECK(p.points.size() == p.rounds.size(), "a point a round");
-        if (!p.rounds.empty()) {
-            FUZZ_CHECK(p.bestIndex >= 0 && std::size_t(p.bestIndex) < p.rounds.size(), "best round");
+        const bool anyWithout = std::any_of(p.rounds.begin(), p.rounds.end(), [](const Round& r) { return r.hints == 0; });
+        FUZZ_CHECK((p.bestIndex >= 0) == anyWithout, "a best round unless every round had hints");
+        if (p.bestIndex >= 0) {
+            FUZZ_CHECK(std::size_t(p.bestIndex) < p.rounds.size() && p.rounds[std::size_t(p.bestIndex)].hints == 0,
+                       "best round");
             for (const Round& r : p.rounds)
-                FUZZ_CHECK(r.score <= p.rounds[std::size_t(p.bestIndex)].score, "best is highest");
+                FUZZ_CHECK(r.hints > 0 || r.score <= p.rounds[std::size_t(p.bestIndex)].score, "best is highest");
         }
     }
     return 0;

@@ -5,6 +5,8 @@
 
 #include <sstream>
 
+#include "commonness.h"
+
 using namespace game;
 
 // The board of every test here:
@@ -25,6 +27,9 @@ struct Game {
         std::vector<std::string> list = {"", "dogs", "Cat", "cat", "cats", "dog", "read", "CAT", "oxy"};
         list.resize(withList ? 200001 : 0);
         logic.setWordList(std::move(list));
+        // "oxy" is the one rare word.
+        static const std::string sizes = wordlist::packSizes({0, 10, 10, 10, 10, 10, 10, 10, 70});
+        logic.setCommonness(wordlist::Commonness(sizes));
         platform.draws = drawsFor(kBoard);
         logic.startbtn_Click();
     }
@@ -32,7 +37,8 @@ struct Game {
     // "p5" presses cell 5 at (300, 300) twips, "p5@10,20" at (10, 20),
     // "c5" at its centre, "tDOG" types D, O, G, "B" is Backspace,
     // "A" adds, "C" cancels, "E" ends the round, "S" starts a new round with
-    // the same board.
+    // the same board, "H" shows a start, "N" makes the round one without
+    // hints.
     void play(const QString& script)
     {
         for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
@@ -47,6 +53,10 @@ struct Game {
                 logic.endbtn_Click();
             } else if (step == "B") {
                 logic.keyBackspace();
+            } else if (step == "H") {
+                logic.showStart();
+            } else if (step == "N") {
+                logic.setHelpAllowed(false);
             } else if (step.startsWith('t')) {
                 for (QChar c : step.mid(1))
                     logic.keyLetter(c.toLatin1());
@@ -73,6 +83,15 @@ struct Game {
             && logic.lastx() == 0 && logic.lasty() == 0;
     }
 };
+
+// "3:1/2,1/3 4:0/3,0/3": for each length, common words found of those on the board, then all words.
+QString counts(const WordCounts& c)
+{
+    QString out;
+    for (const LengthCount& l : c.lengths)
+        out += QString(" %1:%2/%3,%4/%5").arg(l.length).arg(l.commonFound).arg(l.common).arg(l.found).arg(l.all);
+    return out.mid(1);
+}
 
 QString lines(const std::vector<std::string>& v)
 {
@@ -122,6 +141,11 @@ void TestPlay::presses_data()
     QTest::newRow("16 letters along a path of all cells")
         << "p0 p1 p2 p3 p7 p6 p5 p4 p8 p9 p10 p11 p15 p14 p13 p12" << "CATSEGODXYZQDAER" << 15;
     QTest::newRow("corners do not touch across the board") << "p3 p12" << "S" << 0;
+    // A hint is a segment of its own, its letters left as they are.
+    QTest::newRow("a hint lights a segment, no letter") << "H" << "" << 1;
+    QTest::newRow("Cancel and Add leave it lit") << "H C A" << "" << 1;
+    QTest::newRow("an ignored press ends it too") << "p0 H p10" << "C" << 0;
+    QTest::newRow("a typed letter ends it") << "H tD" << "D" << 0;
 }
 
 void TestPlay::presses()
@@ -243,26 +267,47 @@ void TestPlay::submissions_data()
     QTest::addColumn<int>("score");
     QTest::addColumn<QString>("longest");
     QTest::addColumn<QString>("prediction");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<QString>("hinted");
 
+    // The board holds CAT, DOG and OXY (rare), CATS, DOGS and READ.
+    const QString none = "3:0/2,0/3 4:0/3,0/3";
     const QString again = "You have already entered that word!";
     const QString tooShort = "Words must be bigger than 2 letters!";
     QTest::newRow("found word scores its length, shown as the list spells it")
-        << "p0 p1 p2 A" << "CAT\r\n" << "" << "CAT" << "" << 3 << "CAT" << "Cat";
+        << "p0 p1 p2 A" << "CAT\r\n" << "" << "CAT" << "" << 3 << "CAT" << "Cat" << "3:1/2,1/3 4:0/3,0/3" << "";
     QTest::newRow("word not in the list is rejected and listed")
-        << "p0 p1 p4 A" << "" << "CAD\r\n" << "CAD" << "" << 0 << "CAD" << "......";
+        << "p0 p1 p4 A" << "" << "CAD\r\n" << "CAD" << "" << 0 << "CAD" << "......" << none << "";
     QTest::newRow("accepted word again") << "p0 p1 p2 A p0 p1 p2 A" << "CAT\r\n" << "" << "CAT" << again << 3
-                                         << "CAT" << "Cat";
+                                         << "CAT" << "Cat" << "3:1/2,1/3 4:0/3,0/3" << "";
     QTest::newRow("rejected word again") << "p0 p1 p4 A p0 p1 p4 A" << "" << "CAD\r\n" << "CAD" << again << 0
-                                         << "CAD" << "......";
-    QTest::newRow("two letters") << "p0 p1 A" << "" << "" << "" << tooShort << 0 << "" << "......";
-    QTest::newRow("empty word") << "A" << "" << "" << "" << tooShort << 0 << "" << "......";
+                                         << "CAD" << "......" << none << "";
+    QTest::newRow("two letters") << "p0 p1 A" << "" << "" << "" << tooShort << 0 << "" << "......" << none << "";
+    QTest::newRow("empty word") << "A" << "" << "" << "" << tooShort << 0 << "" << "......" << none << "";
     QTest::newRow("equal length keeps the first longest")
-        << "p4 p5 p6 p3 A p0 p1 p2 p3 A" << "DOGS\r\nCATS\r\n" << "" << "DOGS|CATS" << "" << 8 << "DOGS" << "cats";
+        << "p4 p5 p6 p3 A p0 p1 p2 p3 A" << "DOGS\r\nCATS\r\n" << "" << "DOGS|CATS" << "" << 8 << "DOGS" << "cats"
+        << "3:0/2,0/3 4:2/3,2/3" << "";
     QTest::newRow("longer rejected word becomes the longest")
-        << "p0 p1 p2 A p4 p5 p6 p7 p11 A" << "CAT\r\n" << "DOGEQ\r\n" << "CAT|DOGEQ" << "" << 3 << "DOGEQ" << "Cat";
+        << "p0 p1 p2 A p4 p5 p6 p7 p11 A" << "CAT\r\n" << "DOGEQ\r\n" << "CAT|DOGEQ" << "" << 3 << "DOGEQ" << "Cat"
+        << "3:1/2,1/3 4:0/3,0/3" << "";
     QTest::newRow("scores add up over several words")
         << "p4 p5 p6 A p12 p13 p14 p15 A p4 p5 p6 p3 A p5 p8 p9 A" << "DOG\r\nREAD\r\nDOGS\r\nOXY\r\n" << ""
-        << "DOG|READ|DOGS|OXY" << "" << 14 << "READ" << "oxy";
+        << "DOG|READ|DOGS|OXY" << "" << 14 << "READ" << "oxy" << "3:1/2,2/3 4:2/3,2/3" << "";
+    // The hint: the first common word not found, longest first (CATS).
+    QTest::newRow("a hinted word is found but scores nothing")
+        << "H p0 p1 p2 p3 A" << "CATS\r\n" << "" << "CATS" << "" << 0 << "CATS" << "cats" << "3:0/2,0/3 4:1/3,1/3"
+        << "CATS";
+    QTest::newRow("the same start again until its word is found")
+        << "H C H p4 p5 p6 p3 A H tCATS A H" << "DOGS\r\nCATS\r\n" << "" << "DOGS|CATS" << "" << 4 << "DOGS"
+        << "cats" << "3:0/2,0/3 4:2/3,2/3" << "CATS|READ";
+    QTest::newRow("a round without hints refuses them")
+        << "N H p0 p1 p2 p3 A" << "CATS\r\n" << "" << "CATS" << "" << 4 << "CATS" << "cats" << "3:0/2,0/3 4:1/3,1/3"
+        << "";
+    QTest::newRow("no hint once every common word is found")
+        << "tCAT A tDOG A tCATS A tDOGS A tREAD A H" << "CAT\r\nDOG\r\nCATS\r\nDOGS\r\nREAD\r\n" << ""
+        << "CAT|DOG|CATS|DOGS|READ" << "" << 18 << "CATS" << "read" << "3:2/2,2/3 4:3/3,3/3" << "";
+    QTest::newRow("a new round clears the hints")
+        << "H E S" << "" << "" << "" << "" << 0 << "" << "......" << none << "";
 }
 
 void TestPlay::submissions()
@@ -275,6 +320,8 @@ void TestPlay::submissions()
     QFETCH(int, score);
     QFETCH(QString, longest);
     QFETCH(QString, prediction);
+    QFETCH(QString, counts);
+    QFETCH(QString, hinted);
     Game g;
     g.play(script);
     QCOMPARE(QString::fromStdString(g.logic.acceptedwords()), accepted);
@@ -284,7 +331,10 @@ void TestPlay::submissions()
     QCOMPARE(g.logic.score(), score);
     QCOMPARE(QString::fromStdString(g.logic.longestword()), longest);
     QCOMPARE(QString::fromStdString(g.logic.predictiontxt().caption), prediction);
-    QVERIFY(g.selectionClear());
+    QCOMPARE(::counts(g.logic.wordCounts()), counts);
+    QCOMPARE(lines(g.logic.hintedwords()), hinted);
+    if (!g.logic.hint())
+        QVERIFY(g.selectionClear());
 }
 
 void TestPlay::addWithoutRoundOnlyClears()

@@ -50,6 +50,13 @@ void TestRecords::format_data()
         << QByteArray("golexorb-records 1\ncommon 2024-01-05 3 40 12 90 30 260\nround 2024-01-05 3 40 12 90\n"
                       "common 2024-01-05 3 40 12 90 41 260\n")
         << QByteArray("golexorb-records 1\nround 2024-01-05 3 40 12 90\ncommon 2024-01-05 3 40 12 90 41 260\n");
+    QTest::newRow("a round with hints: after its common line, or moved to the end")
+        << QByteArray("golexorb-records 1\nround 2024-01-02 3 40 12 90\nhints 2024-01-02 3 40 12 90 2\n"
+                      "common 2024-01-02 3 40 12 90 30 260\nround 2024-01-03 3 9 2 50\nmedal x\n"
+                      "hints 2024-01-03 3 9 2 50 1\nhints 2024-01-03 3 9 2 50 0\n")
+        << QByteArray("golexorb-records 1\nround 2024-01-02 3 40 12 90\ncommon 2024-01-02 3 40 12 90 30 260\n"
+                      "hints 2024-01-02 3 40 12 90 2\nround 2024-01-03 3 9 2 50\nhints 2024-01-03 3 9 2 50 1\n"
+                      "medal x\nhints 2024-01-03 3 9 2 50 0\n");
     QTest::newRow("a kept line ending in CR comes back the same")
         << QByteArray("golexorb-records 1\r\nnote \r\r\n") << QByteArray("golexorb-records 1\nnote \n");
     QTest::newRow("empty file") << QByteArray() << QByteArray();
@@ -88,6 +95,13 @@ void TestRecords::progress_data()
     QTest::newRow("one round") << four << 1 << QList<int>{7} << 0
                                << "Best: 7 in round 1 of 1, on 2024-01-02.\nLast round: 1 of 60 words found.";
     QTest::newRow("none of that length") << four << 10 << QList<int>{} << -1 << "No rounds of 10 minutes recorded yet.";
+    const QByteArray hinted = four + "hints 2024-01-02 3 25 5 80 1\nround 2024-01-05 3 40 9 80\nhints 2024-01-05 3 40 9 80 3\n";
+    QTest::newRow("a round with hints is never the best") << hinted << 3 << QList<int>{10, 25, 25, 12, 40} << 2
+                                                          << "Best: 25 in round 3 of 5, on 2024-01-03.\n"
+                                                             "Last round: 9 of 80 words found, with hints.";
+    QTest::newRow("every round with hints: no best")
+        << QByteArray("round 2024-01-05 2 40 9 80\nhints 2024-01-05 2 40 9 80 1\n") << 2 << QList<int>{40} << -1
+        << "No best yet: every round had hints.\nLast round: 9 of 80 words found, with hints.";
 }
 
 void TestRecords::progress()

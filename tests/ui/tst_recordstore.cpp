@@ -67,27 +67,32 @@ void TestRecordStore::rounds_data()
 {
     QTest::addColumn<int>("minutes");
     QTest::addColumn<int>("score");
+    QTest::addColumn<int>("hints");
     QTest::addColumn<QString>("text"); // after entering it over a best of 20 for 3 minutes
-    QTest::newRow("better") << 3 << 21 << "New record for 3 minutes: 21!";
-    QTest::newRow("equal keeps the older") << 3 << 20 << "Record for 3 minutes: 20 on 2024-01-01.";
-    QTest::newRow("first for its length") << 1 << 4 << "New record for 1 minute: 4!";
-    QTest::newRow("nothing scored") << 5 << 0 << "No record yet for 5 minutes.";
-    QTest::newRow("no length picked") << 0 << 30 << "Rounds without a game time are not recorded.";
+    QTest::newRow("better") << 3 << 21 << 0 << "New record for 3 minutes: 21!";
+    QTest::newRow("equal keeps the older") << 3 << 20 << 0 << "Record for 3 minutes: 20 on 2024-01-01.";
+    QTest::newRow("first for its length") << 1 << 4 << 0 << "New record for 1 minute: 4!";
+    QTest::newRow("nothing scored") << 5 << 0 << 0 << "No record yet for 5 minutes.";
+    QTest::newRow("no length picked") << 0 << 30 << 0 << "Rounds without a game time are not recorded.";
+    QTest::newRow("better, with hints") << 3 << 21 << 1 << "With hints: no record. Record for 3 minutes: 20 on 2024-01-01.";
+    QTest::newRow("first for its length, with hints") << 1 << 4 << 2 << "With hints: no record. No record yet for 1 minute.";
 }
 
 void TestRecordStore::rounds()
 {
     QFETCH(int, minutes);
     QFETCH(int, score);
+    QFETCH(int, hints);
     QFETCH(QString, text);
     QTemporaryDir dir;
     writeFile(dir.filePath("records.txt"), "golexorb-records 1\nbest 3 20 2024-01-01\n");
-    const RecordNote note = golexorb::RecordStore(dir.path()).finishRound(Round{"2024-06-01", minutes, score, 2, 9});
+    const RecordNote note =
+        golexorb::RecordStore(dir.path()).finishRound(Round{"2024-06-01", minutes, score, 2, 9, {}, hints});
     QCOMPARE(QString::fromStdString(recordText(note)), text);
     QVERIFY(!note.unavailable);
     const auto records = parseRecords(readAll(dir.filePath("records.txt")).toStdString());
     QVERIFY(records);
-    QCOMPARE(records->bestFor(3)->score, std::max(20, minutes == 3 ? score : 0));
+    QCOMPARE(records->bestFor(3)->score, std::max(20, minutes == 3 && hints == 0 ? score : 0));
 }
 
 void TestRecordStore::file_data()

@@ -5,6 +5,7 @@
 #include "announcer.h"
 #include "clicklabel.h"
 #include "commandline.h"
+#include "helpfrm.h"
 #include "howtoplayfrm.h"
 #include "languagefrm.h"
 #include "languageload.h"
@@ -97,6 +98,7 @@ private slots:
     void resultsBoxesReadOnly();
     void languageWindow();
     void languageRound();
+    void helpAndHint();
 
 private:
     PrivateTmp tmp_;
@@ -782,6 +784,10 @@ void TestWindows::addedWindowsFitTheScreen()
     h.show();
     QVERIFY(QTest::qWaitForWindowExposed(&h));
     inside(&h);
+    HelpFrm help;
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    inside(&help);
 }
 
 // The results' boxes hold the report as made: copied, never typed into, and
@@ -920,6 +926,66 @@ void TestWindows::languageRound()
     QVERIFY(code.isEmpty()); // challenge codes are English boards
     w.close();
     qputenv("XDG_CACHE_HOME", cacheWas);
+// Help follows the round beside the main window, showing nothing of a board
+// before its round; the hint (F10) is the trail's red line between the
+// first two cells of READIEST, said with their rows and columns, and goes
+// at the next press; the hinted word scores nothing, the results mark it,
+// and the round is kept with hints and no best. On kBoard: 135 words, 101
+// common, 548 and 410 points.
+void TestWindows::helpAndHint()
+{
+    PrivateHome home;
+    MainFrm w;
+    w.findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
+    w.Combo1_Click(1); // 2 minutes
+    w.Form_Load();
+    w.setRandomSource(boardSource(kBoard));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(&w, Qt::Key_H, Qt::ControlModifier);
+    HelpFrm* help = w.helpfrm();
+    QCOMPARE(help->findChild<QTableWidget*>("countstbl")->rowCount(), 0);
+    click(&w, "startbtn");
+    QSignalSpy said(w.announcer(), &Announcer::said);
+    QVERIFY(help && help->isVisible() && !help->isModal());
+    const QRect board(w.letter(0)->mapToGlobal(QPoint()), w.letter(15)->mapToGlobal(w.letter(15)->rect().bottomRight()));
+    QVERIFY(!help->frameGeometry().intersects(board));
+    auto* table = help->findChild<QTableWidget*>("countstbl");
+    const auto label = [help](const char* name) { return help->findChild<QLabel*>(name)->text(); };
+    QCOMPARE(table->item(table->rowCount() - 1, 2)->text(), QString("0 of 135"));
+    click(help, "hintbtn");
+    // Between the centres of cells 12 and 13, in the gap between their letters.
+    const QImage image = w.grab().toImage();
+    const QPointF mid((game::cellLeft(12) + game::cellLeft(13) + game::kCellSize) / 2.0 / game::kTwipsPerPixel,
+                      (game::cellTop(12) + game::kCellSize / 2.0) / game::kTwipsPerPixel);
+    const qreal dpr = image.devicePixelRatio(); // smoothed at other scales: one of three rows is all red
+    bool red = false;
+    for (int dy : {-1, 0, 1})
+        red |= image.pixelColor(int(mid.x() * dpr), int(mid.y() * dpr) + dy) == QColor(255, 0, 0);
+    QVERIFY(red);
+    QCOMPARE(w.letter(12)->palette().color(QPalette::WindowText), QColor(255, 255, 128)); // not pressed
+    press(w, {5});
+    QVERIFY(w.logic().surface().lines.empty());
+    click(&w, "Cancelbtn");
+    QTest::keyClicks(w.findChild<QListWidget*>("wordlst"), "readiest");
+    click(&w, "Addbtn");
+    press(w, {0, 1, 2}); // CAT
+    click(&w, "Addbtn");
+    QCOMPARE(table->item(table->rowCount() - 1, 1)->text(), QString("2 of 101"));
+    click(&w, "endbtn");
+    QCOMPARE(label("pointstxt"), QString("You found 3 of 548 points\nCommon words: 3 of 410 points"));
+    QCOMPARE(said.at(0).at(0).toString(), QString("A start: R at row 4, column 1, then E at row 4, column 2."));
+    QCOMPARE(said.at(1).at(0).toString(), QString("readiest, hinted: no points"));
+    QString accepted;
+    answerNextModal([&](QWidget* r) { accepted = r->findChild<QPlainTextEdit*>("acceptedtxt")->toPlainText(); });
+    click(&w, "scoretxt");
+    QTRY_COMPARE(accepted, QString("readiest (hinted)\ncat"));
+    QFile records(home.filePath(".qttest/share/golexorb/records.txt"));
+    QVERIFY(records.open(QIODevice::ReadOnly));
+    const QByteArray text = records.readAll();
+    QVERIFY2(text.contains(" 2 3 2 135 1\n") && !text.contains("best 2 "), text.constData()); // the hints line
+    w.close();
 }
 
 GOLEXORB_UI_TEST_MAIN(TestWindows)
