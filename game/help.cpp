@@ -54,12 +54,12 @@ std::string countsText(const WordCounts& counts)
     return out;
 }
 
-std::string pointsText(const std::vector<ListedWord>& words, int score)
+std::string pointsText(const std::vector<ListedWord>& words, int score, bool frequencies)
 {
     int best = 0;
     for (const ListedWord& w : words)
         best += static_cast<int>(wordlist::tileCount(w.word));
-    return foundText(score, best) + "\n" + commonText(commonPoints(words));
+    return foundText(score, best) + "\n" + commonText(frequencies ? std::optional(commonPoints(words)) : std::nullopt);
 }
 
 std::optional<Hint> chooseHint(const std::vector<ListedWord>& words)

@@ -82,7 +82,7 @@ void HelpFrm::follow(const game::MainLogic& logic)
             showCounts(counts);
         setText(ui->statustxt, logic.running() ? QStringLiteral("This round's board: the words you found of those it holds.")
                                                : QStringLiteral("The round is over: its board's words, as All Words counts them."));
-        setText(ui->pointstxt, logic.running() ? QString() : fromLatin1(game::pointsText(words, logic.score())));
+        setText(ui->pointstxt, logic.running() ? QString() : fromLatin1(game::pointsText(words, logic.score(), !logic.roundLexicon())));
     }
     const bool canHint = logic.running() && logic.helpAllowed();
     ui->hintbtn->setEnabled(canHint);
