@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
+#include <QListWidgetItem>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -141,15 +142,26 @@ void tightenToFit(QLabel* label)
     }
 }
 
-void makeRoomForAccents(QLabel* label, const QString& letters)
+int accentOverflow(const QFont& font, const QString& letters)
 {
-    const QFontMetrics metrics(label->font());
+    const QFontMetrics metrics(font);
     int over = 0;
     for (const QChar c : letters)
         over = std::max(over, -metrics.boundingRect(c).top() - metrics.ascent());
-    const QMargins margins(0, over > 0 ? over + 1 : 0, 0, 0);
+    return over > 0 ? over + 1 : 0;
+}
+
+void makeRoomForAccents(QLabel* label, const QString& letters)
+{
+    const QMargins margins(0, accentOverflow(label->font(), letters), 0, 0);
     if (label->contentsMargins() != margins)
         label->setContentsMargins(margins);
+}
+
+void makeRoomForAccents(QListWidgetItem* item, const QFont& font, const QString& letters)
+{
+    if (const int over = accentOverflow(font, letters); over > 0)
+        item->setSizeHint(QSize(0, QFontMetrics(font).height() + 2 * over + 2));
 }
 
 void setUpDialog(QDialog* dialog)

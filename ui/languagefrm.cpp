@@ -2,6 +2,7 @@
 #include "ui_languagefrm.h"
 
 #include "application.h"
+#include "growinglayout.h"
 #include "languageload.h"
 #include "languages.h"
 
@@ -25,13 +26,10 @@ const wordlist::Language& languageAt(int row)
     return wordlist::languages()[std::size_t(row)];
 }
 
-// "A to Z, Ä, Ö, Ü"
+// "tiles A to Z, ÄÖÜ"
 QString tilesText(const wordlist::Language& l)
 {
-    QStringList tiles{QStringLiteral("A to Z")};
-    for (const QChar c : text(l.ownLetters))
-        tiles.append(c);
-    return tiles.join(QStringLiteral(", "));
+    return QStringLiteral("tiles A to Z") + (l.ownLetters.empty() ? QString() : QStringLiteral(", ") + text(l.ownLetters));
 }
 
 } // namespace
@@ -42,9 +40,13 @@ LanguageFrm::LanguageFrm(const QString& current, QWidget* parent)
 {
     ui->setupUi(this);
     golexorb::setUpDialog(this);
-    setFixedSize(kWidth, kHeight);
-    if (parent)
-        move(parent->geometry().topLeft() + QPoint((parent->width() - kWidth) / 2, 40));
+    // Over the main window, as Play Together opens; on a short screen
+    // shorter, the list giving up what the screen lacks.
+    auto* layout = new GrowingLayout(this, QSize(kWidth, kHeight));
+    layout->grow(ui->languagelst, 1, 56);
+    const QPoint at = parent ? parent->geometry().topLeft() + QPoint((parent->width() - kWidth) / 2, 40)
+                             : golexorb::centredOnScreen(QSize(kWidth, kHeight));
+    golexorb::placeInside(this, at, QSize(kWidth, kHeight), layout->minimumSize());
     QListWidget* list = ui->languagelst;
     for (const wordlist::Language& l : wordlist::languages()) {
         auto* item = new QListWidgetItem(text(l.name), list);
@@ -84,17 +86,19 @@ void LanguageFrm::languagelst_Click(int row)
         return;
     const wordlist::Language& l = languageAt(row);
     const bool installed = golexorb::LanguageLoader::installed(l);
-    QString info = text(l.englishName) + QStringLiteral(". Tiles: ") + tilesText(l) + QLatin1Char('.');
+    // The letters on a line of their own, the first: Tahoma's accented
+    // capitals reach above a line, and only the first has room made there.
+    QString info = text(l.englishName) + QStringLiteral(": ") + tilesText(l) + QStringLiteral(".\n");
     if (l.english()) {
-        info += QStringLiteral(" The game's own word list.");
+        info += QStringLiteral("The game's own word list.");
     } else if (installed) {
-        info += QStringLiteral(" Words from %1 (%2).").arg(text(l.listFile), text(l.package));
+        info += QStringLiteral("Words from %1 (%2).").arg(text(l.listFile), text(l.package));
         if (!l.thin.empty())
             info += QLatin1Char(' ') + text(l.thin);
         if (l.blockList.empty())
             info += QStringLiteral(" No block list: its words are all there.");
     } else {
-        info += QStringLiteral(" Not installed. Its words come with %1:\n%2")
+        info += QStringLiteral("Not installed. Its words come with %1:\n%2")
                     .arg(text(l.package), golexorb::LanguageLoader::installLine(l));
     }
     ui->infotxt->setText(info);

@@ -338,8 +338,13 @@ void MainFrm::syncWordList()
     if (!prefixMatches) {
         list->clear();
     }
-    for (auto i = static_cast<std::size_t>(list->count()); i < words.size(); ++i)
+    // A board language's rows have room for its accented capitals (none in English).
+    const QString letters = fromUtf8(logic_.roundLanguage().ownLetters);
+    for (auto i = static_cast<std::size_t>(list->count()); i < words.size(); ++i) {
         list->addItem(fromUtf8(words[i]));
+        if (!letters.isEmpty())
+            golexorb::makeRoomForAccents(list->item(list->count() - 1), list->font(), letters);
+    }
 }
 
 void MainFrm::paintEvent(QPaintEvent*)

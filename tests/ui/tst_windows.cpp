@@ -926,6 +926,8 @@ void TestWindows::languageRound()
     QVERIFY(code.isEmpty()); // challenge codes are English boards
     w.close();
     qputenv("XDG_CACHE_HOME", cacheWas);
+}
+
 // Help follows the round beside the main window, showing nothing of a board
 // before its round; the hint (F10) is the trail's red line between the
 // first two cells of READIEST, said with their rows and columns, and goes
