@@ -223,7 +223,7 @@ void AllWordsFrm::fill(const game::Report& r)
             text += QStringLiteral("  (%1)").arg(finders.join(QStringLiteral(", ")));
         auto* item = new QListWidgetItem(text, list);
         if (!language_.isEmpty()) // room for the accents of a capital ("Ärger")
-            golexorb::makeRoomForAccents(item, list->font(), text.left(1));
+            golexorb::makeRoomForAccents(item, list->font(), text.left(1), devicePixelRatioF());
         // What the green and the grey show, said to a screen reader.
         QString spoken = item->text();
         if (w.found) {

@@ -37,12 +37,14 @@ void useScalableFonts(QWidget* root);
 // the tallest of `letters` in its font: a top margin of what reaches over,
 // and none for A to Z, so English draws exactly as designed.
 void makeRoomForAccents(QLabel* label, const QString& letters);
-// How far the tallest of `letters` reaches above the ascent of `font`, in
-// pixels; 0 for A to Z.
-int accentOverflow(const QFont& font, const QString& letters);
+// After a label with that room changed its text: repaints the room too.
+void repaintAccents(QLabel* label);
+// How far the tallest of `letters` reaches above the ascent of `font`
+// when drawn at `scale`, in pixels, with one to spare; 0 for none.
+int accentOverflow(const QFont& font, const QString& letters, qreal scale = 1);
 // The same room for a list's row: a row tall enough for its accents, the
 // text in its middle; English rows keep their designed height.
-void makeRoomForAccents(QListWidgetItem* item, const QFont& font, const QString& letters);
+void makeRoomForAccents(QListWidgetItem* item, const QFont& font, const QString& letters, qreal scale = 1);
 
 // The free Small Fonts has one size only, a little larger than the design's,
 // so a one-word caption may not fit its label; draw it slightly tighter then.

@@ -46,8 +46,10 @@ std::string toStd(const QString& s)
 void setCaption(QLabel* label, const std::string& caption)
 {
     const QString text = fromUtf8(caption);
-    if (label->text() != text)
+    if (label->text() != text) {
         label->setText(text);
+        golexorb::repaintAccents(label);
+    }
 }
 
 } // namespace
@@ -343,7 +345,7 @@ void MainFrm::syncWordList()
     for (auto i = static_cast<std::size_t>(list->count()); i < words.size(); ++i) {
         list->addItem(fromUtf8(words[i]));
         if (!letters.isEmpty())
-            golexorb::makeRoomForAccents(list->item(list->count() - 1), list->font(), letters);
+            golexorb::makeRoomForAccents(list->item(list->count() - 1), list->font(), letters, devicePixelRatioF());
     }
 }
 
