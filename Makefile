@@ -1,6 +1,8 @@
 # The commands of the README: `make run` plays, `make test` tests,
 # `make package` makes the Debian package. Each installs the Debian packages
-# it needs that are missing, configures and builds in build/.
+# it needs that are missing, configures and builds in build/: `make run`
+# only the game and what it loads, `make package` what the package holds,
+# `make test` (and plain `make`) everything, the tests and benchmarks too.
 # `make test` then runs the suite again in two checking builds: build-asan/
 # (AddressSanitizer, LeakSanitizer, UndefinedBehaviorSanitizer) and
 # build-fuzz/ (clang's libFuzzer, each fuzz target for FUZZ_SHORT seconds).
@@ -20,7 +22,7 @@ test test-asan test-fuzz fuzz: DEPS = test
 package: DEPS = package
 bench: DEPS = bench
 
-.PHONY: all deps configure build run test test-plain test-asan fuzz-build test-fuzz fuzz package bench clean
+.PHONY: all deps configure build build-game run test test-plain test-asan fuzz-build test-fuzz fuzz package bench clean
 # Each step builds with all JOBS itself; the steps run one after another.
 .NOTPARALLEL:
 
@@ -37,7 +39,11 @@ configure: $(BUILD_DIR)/CMakeCache.txt
 build: deps configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The game, with the lookup program and the chart module it depends on.
+build-game: deps configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target golexorb
+
+run: build-game
 	$(BUILD_DIR)/golexorb
 
 test: test-plain test-asan test-fuzz
@@ -68,8 +74,8 @@ test-fuzz: fuzz-build
 fuzz: fuzz-build
 	GOLEXORB_FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-tests $(FUZZ_DIR)
 
-package: build
-	cmake --build $(BUILD_DIR) --target package
+package: deps configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target package
 
 $(BENCH_DIR)/CMakeCache.txt: | deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release

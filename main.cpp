@@ -47,9 +47,9 @@ void openingWindowSystem(QtMsgType type, const QMessageLogContext& context, cons
     g_qtHandler(type, context, text);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// All of the game but the signals: main's own scope ends before the
+// process ends by a signal, so everything here is cleaned up first.
+int play(int argc, char* argv[])
 {
     // A desktop starts the game without arguments, and then nothing is
     // parsed: the parser's application object (the help names the program
@@ -75,10 +75,11 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "golexorb: %s\n", qPrintable(noDisplay));
         return 1;
     }
+    if (golexorb::shutdownRequested())
+        return 1;
 
     // Before the application, so that finding the session bus overlaps all
-    // that follows; its threads are joined on the way out, and before a
-    // caught signal ends the process (it connects to aboutToQuit first).
+    // that follows; its threads are joined on the way out.
     golexorb::EarlyStart early(command.platform);
     g_early = &early;
     g_qtHandler = qInstallMessageHandler(openingWindowSystem);
@@ -94,14 +95,33 @@ int main(int argc, char* argv[])
 
     MainFrm mainfrm;
     golexorb::closeOnShutdownSignals(&mainfrm);
+    // A signal that came while the display opened ends the game before the
+    // word list is written.
+    if (golexorb::shutdownRequested())
+        return 1;
     try {
         mainfrm.Form_Load();
     } catch (const game::StartupError& e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Go LEXORB"), QString::fromLocal8Bit(e.what()));
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Go LEXORB"), QString::fromLocal8Bit(e.what()),
+                        QMessageBox::Ok);
+        golexorb::closeOnShutdownSignals(&box); // a signal closes it, as the player's close does
+        box.exec();
         return 1;
     }
     mainfrm.show();
     mainfrm.startRequested(command);
     const int status = QApplication::exec();
     return mainfrm.closedCleanly() ? status : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Before all else: a signal that comes while start-up is under way, or
+    // while its error box is up, is handled, never lost.
+    golexorb::catchShutdownSignals();
+    const int status = play(argc, argv);
+    golexorb::endByShutdownSignal();
+    return status;
 }

@@ -20,13 +20,23 @@ Number power26(int n)
     return p;
 }
 
-// Weighted by place, so a digit typed wrong or two swapped change it.
+// Each digit times a power of two, added up in the field of 32 elements
+// (polynomials over GF(2) modulo x^5 + x^2 + 1, in which 2 has order 31):
+// Damm's check with the quasigroup a * b = 2a + b. The weights of the 17
+// places are distinct and not zero, so any one digit typed wrong, and any
+// two different digits swapped, change the sum, and the check digit with it.
+unsigned timesTwo(unsigned a)
+{
+    a <<= 1;
+    return a & 32 ? (a ^ 0b100101) : a;
+}
+
 unsigned checkDigit(const std::string& digits)
 {
-    unsigned sum = 0;
-    for (std::size_t i = 0; i < digits.size(); ++i)
-        sum += static_cast<unsigned>(i + 1) * static_cast<unsigned>(kDigits.find(digits[i]));
-    return sum % 31;
+    unsigned interim = 0;
+    for (const char c : digits)
+        interim = timesTwo(interim) ^ static_cast<unsigned>(kDigits.find(c));
+    return timesTwo(interim); // the digit that brings the whole code to 0
 }
 
 int digitValue(char c)
@@ -44,7 +54,7 @@ int digitValue(char c)
 
 std::string challengeCode(const Board& letters, int minutes)
 {
-    if (minutes < 0 || minutes > kLongestRound)
+    if (!isRoundLength(minutes))
         return {};
     Number value = static_cast<Number>(minutes);
     for (const auto& cell : letters) {
@@ -93,8 +103,8 @@ std::optional<Challenge> readChallenge(std::string_view code, std::string* why)
     for (const char c : digits)
         value = value * 32 + static_cast<Number>(kDigits.find(c));
     const Number letters = power26(kCells);
-    if (value >= letters * 11)
-        return fail("That challenge code holds no board.");
+    if (value >= letters * (kLongestRound + 1) || value < letters * kShortestRound)
+        return fail("That challenge code holds no round of 1 to 10 minutes.");
     Challenge out;
     out.minutes = static_cast<int>(value / letters);
     value %= letters;

@@ -2,9 +2,10 @@
 // Challenges without a server: a short code that holds a board and a round
 // length, for friends to play the same board at different times.
 //
-// The code is the round length (0 to 10) and the 16 letters as one number,
+// The code is the round length (1 to 10) and the 16 letters as one number,
 // written in 16 digits of Crockford's base 32 (no I, L, O or U), and a
-// check digit, grouped by four: "ABCD-EFGH-JKMN-PQRS-T".
+// check digit that catches any one digit typed wrong and any two neighbours
+// swapped, grouped by four: "ABCD-EFGH-JKMN-PQRS-T".
 
 #include "board.h"
 
@@ -20,8 +21,8 @@ struct Challenge {
     friend bool operator==(const Challenge&, const Challenge&) = default;
 };
 
-// The code of a board whose cells each hold one of A to Z, and a length of 0
-// to 10 minutes; "" for anything else.
+// The code of a board whose cells each hold one of A to Z, and a length of 1
+// to 10 minutes; "" for anything else (a round without a length has none).
 std::string challengeCode(const Board& letters, int minutes);
 
 // The challenge a code holds. Case, spaces and dashes do not matter, and

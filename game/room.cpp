@@ -4,8 +4,13 @@
 #include "json.h"
 #include "records.h"
 
+#include <unicode/uchar.h>
+#include <unicode/ucasemap.h>
+#include <unicode/uspoof.h>
+
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace game::room {
 
@@ -30,7 +35,7 @@ bool printable(char32_t c)
 {
     if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xAD)
         return false;
-    if ((c >= 0x200B && c <= 0x200F) || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F))
+    if ((c >= 0x200B && c <= 0x200F) || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || c == 0x061C)
         return false;
     if (c == 0xFEFF || (c >= 0xFFF9 && c <= 0xFFFB) || c == 0xFFFE || c == 0xFFFF)
         return false;
@@ -40,6 +45,84 @@ bool printable(char32_t c)
 bool isSpace(char32_t c)
 {
     return c == ' ' || c == 0xA0 || c == 0x3000 || (c >= 0x2000 && c <= 0x200A);
+}
+
+// What a name may not hold beyond printable(): characters that draw
+// nothing, or as the font pleases.
+bool drawsAsItself(char32_t c)
+{
+    switch (u_charType(static_cast<UChar32>(c))) {
+    case U_CONTROL_CHAR:
+    case U_FORMAT_CHAR:
+    case U_LINE_SEPARATOR:
+    case U_PARAGRAPH_SEPARATOR:
+    case U_UNASSIGNED:
+    case U_PRIVATE_USE_CHAR:
+    case U_SURROGATE:
+        return false;
+    default:
+        return !u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_DEFAULT_IGNORABLE_CODE_POINT);
+    }
+}
+
+bool isMark(char32_t c)
+{
+    const auto type = u_charType(static_cast<UChar32>(c));
+    return type == U_NON_SPACING_MARK || type == U_ENCLOSING_MARK;
+}
+
+// ICU's confusable skeleton and full case folding, on UTF-8; "" if ICU fails.
+const USpoofChecker* spoofChecker()
+{
+    static const std::unique_ptr<USpoofChecker, decltype(&uspoof_close)> checker = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        USpoofChecker* sc = uspoof_open(&status);
+        if (U_FAILURE(status)) {
+            uspoof_close(sc);
+            sc = nullptr;
+        }
+        return std::unique_ptr<USpoofChecker, decltype(&uspoof_close)>(sc, &uspoof_close);
+    }();
+    return checker.get();
+}
+
+template <typename F>
+std::string icuString(std::string_view in, F convert)
+{
+    std::string out(in.size() * 3 + 16, '\0');
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t n = convert(in, out, &status);
+    if (status == U_BUFFER_OVERFLOW_ERROR) {
+        out.resize(static_cast<std::size_t>(n));
+        status = U_ZERO_ERROR;
+        n = convert(in, out, &status);
+    }
+    if (U_FAILURE(status))
+        return {};
+    out.resize(static_cast<std::size_t>(n));
+    return out;
+}
+
+std::string skeleton(std::string_view utf8)
+{
+    const USpoofChecker* sc = spoofChecker();
+    if (!sc)
+        return std::string(utf8);
+    return icuString(utf8, [sc](std::string_view in, std::string& out, UErrorCode* status) {
+        return uspoof_getSkeletonUTF8(sc, 0, in.data(), static_cast<int32_t>(in.size()), out.data(),
+                                      static_cast<int32_t>(out.size()), status);
+    });
+}
+
+std::string caseFolded(std::string_view utf8)
+{
+    return icuString(utf8, [](std::string_view in, std::string& out, UErrorCode* status) {
+        UCaseMap* map = ucasemap_open("", U_FOLD_CASE_DEFAULT, status);
+        const int32_t n = ucasemap_utf8FoldCase(map, out.data(), static_cast<int32_t>(out.size()), in.data(),
+                                                static_cast<int32_t>(in.size()), status);
+        ucasemap_close(map);
+        return n;
+    });
 }
 
 std::vector<std::string_view> levels(std::string_view topic)
@@ -171,7 +254,16 @@ std::optional<Address> parseAddress(std::string_view text, std::string* why)
     a.room = std::string(room);
 
     if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
-        const std::string_view user = authority.substr(0, at);
+        std::string_view user = authority.substr(0, at);
+        // USER:PASSWORD, split at the first colon as in any URL.
+        if (const std::size_t colon = user.find(':'); colon != std::string_view::npos) {
+            const std::string_view password = user.substr(colon + 1);
+            if (password.size() > 256
+                || !std::all_of(password.begin(), password.end(), [](char c) { return static_cast<unsigned char>(c) >= ' ' && c != 0x7F; }))
+                return fail("the password after the colon is at most 256 characters, none of them a control");
+            a.password = std::string(password);
+            user = user.substr(0, colon);
+        }
         if (user.empty() || user.size() > 64
             || !std::all_of(user.begin(), user.end(), [](char c) { return c > ' ' && c < 0x7F && c != '@'; }))
             return fail("the user name before @ is 1 to 64 printable characters, no spaces");
@@ -233,8 +325,21 @@ bool validName(std::string_view name)
     const auto points = json::codePoints(name);
     if (points.size() > kMaxNameChars || isSpace(points.front()) || isSpace(points.back()))
         return false;
-    return std::all_of(points.begin(), points.end(),
-                       [](char32_t c) { return printable(c) && c != '/' && c != '+' && c != '#'; });
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const char32_t c = points[i];
+        if (!printable(c) || c == '/' || c == '+' || c == '#' || !drawsAsItself(c))
+            return false;
+        // A mark alone draws over whatever comes before it; one twice over
+        // a letter draws as once.
+        if (isMark(c) && (i == 0 || isSpace(points[i - 1]) || points[i - 1] == c))
+            return false;
+    }
+    return true;
+}
+
+NameKey nameKey(std::string_view utf8)
+{
+    return {skeleton(caseFolded(utf8)), caseFolded(skeleton(utf8))};
 }
 
 bool validRoom(std::string_view room)
@@ -274,6 +379,9 @@ const char* ignoredName(Ignored why)
     case Ignored::badStart: return "bad start";
     case Ignored::badId: return "bad id";
     case Ignored::badWords: return "bad words";
+    case Ignored::outOfTime: return "out of time";
+    case Ignored::nameTaken: return "name taken";
+    case Ignored::absent: return "absent";
     case Ignored::flood: return "flood";
     case Ignored::count: break;
     }

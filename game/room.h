@@ -33,16 +33,22 @@ inline constexpr std::size_t kMaxChatChars = 200;
 inline constexpr std::size_t kMaxRoomChars = 40;
 inline constexpr std::size_t kMaxIdChars = 32;
 inline constexpr int kMaxLinesPerSecond = 5;
+// Lines the whole room may add to the chat list in a second (chat, players
+// coming and going, rounds); the standings come on top.
+inline constexpr int kMaxRoomLinesPerSecond = 20;
 inline constexpr int kDefaultPort = 1883;
 inline constexpr int kDefaultTlsPort = 8883;
 
 // Milliseconds since 1970-01-01 00:00 UTC.
 using Millis = std::int64_t;
 
-// Where a room is: [mqtt[s]://][USER@]HOST[:PORT]/ROOM.
+// Where a room is: [mqtt[s]://][USER[:PASSWORD]@]HOST[:PORT]/ROOM.
 struct Address {
     bool tls = false;
     std::string user; // empty: none
+    // Typed into the address: used for the session, never written out by
+    // text(), so it reaches neither the settings nor the chat list.
+    std::string password;
     std::string host; // a name, an IPv4 address or [an IPv6 address]
     int port = kDefaultPort;
     std::string room;
@@ -55,8 +61,25 @@ struct Address {
 std::optional<Address> parseAddress(std::string_view text, std::string* why = nullptr);
 
 // A player's name: 1 to 20 printable characters of UTF-8, no space at
-// either end, none of / + # (they would change the topic).
+// either end, none of / + # (they would change the topic), and nothing
+// that draws nothing or moves text about, with which a name could pass for
+// another: no control, format (Unicode's Cf: bidirectional marks, joiners,
+// tags) or default-ignorable character (variation selectors, the
+// combining grapheme joiner, fillers), nothing unassigned or private, no
+// combining mark without a letter before it or twice in a row.
 bool validName(std::string_view utf8);
+
+// How names are told apart: two names are one when they differ only in
+// case or in characters drawn alike (ICU's confusable skeleton, UTS #39:
+// a Cyrillic А for a Latin A, I for l, rn for m), whichever of case and
+// look is taken first. The checker is opened at the first call, that is
+// when a player joins.
+struct NameKey {
+    std::string folded; // the skeleton of the case-folded name
+    std::string mapped; // the case-folded skeleton of the name
+    bool same(const NameKey& other) const { return folded == other.folded || mapped == other.mapped; }
+};
+NameKey nameKey(std::string_view utf8);
 // A room's name: 1 to 40 of the letters, digits and - _ .
 bool validRoom(std::string_view room);
 // A round's id: 1 to 32 of the letters, digits and - _.
@@ -124,7 +147,11 @@ enum class Ignored {
     badStart,      // not a UTC time as written here
     badId,
     badWords,
-    flood,         // a sixth chat line within a second
+    outOfTime,     // a round starting over a minute ahead, or heard only after its end
+    nameTaken,     // a name that passes for one already here (or this player's)
+    absent,        // a chat line from a name that has not said it is here
+    flood,         // a sixth chat line within a second from one name, a line
+                   // over the room's limit, or more than the window could take
     count
 };
 const char* ignoredName(Ignored why);

@@ -75,6 +75,7 @@ RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWor
     , masker_(std::move(masker))
     , boardWords_(std::move(boardWords))
     , session_(std::move(session))
+    , key_(nameKey(name_))
 {
 }
 
@@ -149,6 +150,61 @@ bool RoomState::allowLine(const std::string& name, Millis now)
     return true;
 }
 
+void RoomState::roomLine(std::string line, Millis now, Effects& e)
+{
+    while (!roomLines_.empty() && roomLines_.front() <= now - 1000)
+        roomLines_.pop_front();
+    if (roomLines_.size() >= static_cast<std::size_t>(kMaxRoomLinesPerSecond)) {
+        count(Ignored::flood);
+        tooMuch(now, e);
+        return;
+    }
+    roomLines_.push_back(now);
+    e.lines.push_back(std::move(line));
+}
+
+// Said once, then again only after ten seconds: a flood adds one line.
+void RoomState::tooMuch(Millis now, Effects& e)
+{
+    if (saidTooMuch_ && now - *saidTooMuch_ < 10'000 && now >= *saidTooMuch_)
+        return;
+    saidTooMuch_ = now;
+    e.lines.push_back("The room sends more than can be shown: some lines are left out.");
+}
+
+RoomState::Effects RoomState::overflowed(int dropped, Millis now)
+{
+    Effects e;
+    if (dropped > 0) {
+        count(Ignored::flood, dropped);
+        tooMuch(now, e);
+    }
+    return e;
+}
+
+const std::string* RoomState::lookalikeHere(const NameKey& key) const
+{
+    if (const auto it = hereByFolded_.find(key.folded); it != hereByFolded_.end())
+        return &it->second;
+    if (const auto it = hereByMapped_.find(key.mapped); it != hereByMapped_.end())
+        return &it->second;
+    return nullptr;
+}
+
+void RoomState::arrive(const std::string& name, const NameKey& key)
+{
+    here_.insert(name);
+    hereByFolded_.emplace(key.folded, name);
+    hereByMapped_.emplace(key.mapped, name);
+}
+
+void RoomState::depart(const std::string& name)
+{
+    here_.erase(name);
+    for (auto* byKey : {&hereByFolded_, &hereByMapped_})
+        std::erase_if(*byKey, [&](const auto& entry) { return entry.second == name; });
+}
+
 void RoomState::track(RoundStart r, bool playing, Effects& e)
 {
     // This player's results of the last round leave the broker with it.
@@ -156,6 +212,8 @@ void RoomState::track(RoundStart r, bool playing, Effects& e)
         e.publish.push_back(write(room_, Cleared{myResultsTopic_}));
         myResultsTopic_.clear();
     }
+    if (playing)
+        saidBusy_ = false;
     Tracked t;
     t.round = std::move(r);
     t.playing = playing;
@@ -180,7 +238,10 @@ void RoomState::namesake(const Presence& p, Effects& e) const
         e.nameTaken = true;
         return;
     }
-    e.publish.push_back(write(room_, presence(true)));
+    // A name that only looks like this one has a topic of its own: nothing
+    // of this player's there to say again.
+    if (p.name == name_)
+        e.publish.push_back(write(room_, presence(true)));
 }
 
 void RoomState::standingsIfDue(Millis now, Effects& e)
@@ -232,21 +293,39 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             namesake(*p, e);
             return e;
         }
+        const NameKey key = nameKey(p->name);
+        if (key.same(key_)) {
+            // A name that passes for this player's: told apart as a namesake
+            // is; whoever it is, it never joins this player's room.
+            namesake(*p, e);
+            if (!e.nameTaken)
+                count(Ignored::nameTaken);
+            return e;
+        }
         if (p->here) {
             if (here_.count(p->name))
                 return e;
+            if (lookalikeHere(key)) {
+                count(Ignored::nameTaken); // the first to come keeps the name
+                return e;
+            }
             if (here_.size() >= kMaxPlayers) {
                 count(Ignored::flood);
                 return e;
             }
-            here_.insert(p->name);
+            arrive(p->name, key);
             // Someone already here when this player came may be playing the
             // round, and so does someone who comes before it starts.
             if (round_ && !round_->shown && (retained || now < round_->round.start))
                 round_->expected.insert(p->name);
-            e.lines.push_back(show(p->name) + (retained ? " is here." : " joined the room."));
-        } else if (here_.erase(p->name)) {
-            e.lines.push_back(show(p->name) + " left the room.");
+            // Who is here already is said whole at each connection, however many.
+            if (retained)
+                e.lines.push_back(show(p->name) + " is here.");
+            else
+                roomLine(show(p->name) + " joined the room.", now, e);
+        } else if (here_.count(p->name)) {
+            depart(p->name);
+            roomLine(show(p->name) + " left the room.", now, e);
             if (round_ && !round_->results.count(p->name))
                 round_->expected.erase(p->name);
             standingsIfDue(now, e);
@@ -255,11 +334,17 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
     }
 
     if (auto* c = std::get_if<Chat>(&*r.message)) {
+        // Lines of a name not here are not shown, and do not count against
+        // the limits of those who are.
+        if (c->name != name_ && !here_.count(c->name)) {
+            count(Ignored::absent);
+            return e;
+        }
         if (!allowLine(c->name, now)) {
             count(Ignored::flood);
             return e;
         }
-        e.lines.push_back(show(c->name) + ": " + show(c->text));
+        roomLine(show(c->name) + ": " + show(c->text), now, e);
         return e;
     }
 
@@ -267,31 +352,47 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
         if (round_ && round_->round.id == rs->id)
             return e; // this player's own, or heard before
         const Millis length = roundMillis(rs->minutes);
+        if (rs->start > now + kMaxAhead) {
+            count(Ignored::outOfTime);
+            return e;
+        }
+        if (now >= rs->start + length) {
+            // Over already: a round the broker kept from before is no news;
+            // one sent now comes from a clock that is far off.
+            if (!retained)
+                count(Ignored::outOfTime);
+            return e;
+        }
         const std::string by = rs->by == name_ ? std::string("You") : show(rs->by);
         if (retained && rs->start <= now) {
-            // Kept from before this player came: over, or under way.
-            if (now >= rs->start + length || playing())
+            // Kept from before this player came: under way.
+            if (playing())
                 return e;
-            e.lines.push_back(by + (rs->by == name_ ? "r " : "'s ") + minutesText(rs->minutes) + " is under way ("
-                              + clockText(rs->start + length - now) + " left): you play the next one.");
+            roomLine(by + (rs->by == name_ ? "r " : "'s ") + minutesText(rs->minutes) + " is under way ("
+                         + clockText(rs->start + length - now) + " left): you play the next one.",
+                     now, e);
             track(*rs, false, e);
             return e;
         }
         if (playing() || localBusy) {
-            // A round under way is never interrupted.
-            e.lines.push_back(by + " started a " + minutesText(rs->minutes)
-                              + "; yours is under way: you play the next one.");
+            // A round under way is never interrupted; said once for it,
+            // however many rounds are started meanwhile.
+            if (!saidBusy_)
+                roomLine(by + " started a " + minutesText(rs->minutes) + "; yours is under way: you play the next one.",
+                         now, e);
+            saidBusy_ = true;
             if (!playing())
                 track(*rs, false, e);
             return e;
         }
+        saidBusy_ = false;
         RoundStart mine = *rs;
         const Millis ahead = rs->start - now;
         if (ahead < -kTolerance || ahead > kLead + kTolerance)
             mine.start = now + kLead; // the starter's clock or this one is off
         const auto board = boardOf(mine.letters);
         e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by};
-        e.lines.push_back(by + " started a " + minutesText(mine.minutes) + ".");
+        roomLine(by + " started a " + minutesText(mine.minutes) + ".", now, e);
         track(std::move(mine), true, e);
         return e;
     }
@@ -301,6 +402,14 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e; // another round's, or too late
         if (res->name == name_ && round_->results.count(name_))
             return e; // this player's own, known already
+        if (res->name != name_ && !here_.count(res->name)) {
+            // Of someone gone, or not yet heard of: unless the name passes for another's.
+            const NameKey key = nameKey(res->name);
+            if (key.same(key_) || lookalikeHere(key)) {
+                count(Ignored::nameTaken);
+                return e;
+            }
+        }
         if (!round_->results.count(res->name) && round_->results.size() >= kMaxPlayers) {
             count(Ignored::flood);
             return e;

@@ -67,6 +67,9 @@ public:
     // A start time further than this from what the arrival says (a clock
     // that is off) is replaced by the arrival time and the lead.
     static constexpr Millis kTolerance = 2000;
+    // A round starting further ahead than this is ignored: kept on the
+    // broker, it would start a round for every player who joins.
+    static constexpr Millis kMaxAhead = 60'000;
     // The standings wait this long after the round's end for missing results.
     static constexpr Millis kStandingsWait = 10000;
     static constexpr std::size_t kMaxPlayers = 500;
@@ -105,6 +108,9 @@ public:
     Effects tick(Millis now);
     // A chat line to send, cleaned and cut; nothing when it is empty.
     std::optional<Outgoing> chat(std::string_view text) const;
+    // Messages the connection left out, the window being behind: counted,
+    // and said once in a while.
+    Effects overflowed(int dropped, Millis now);
 
     // Whether this board has a room round planned or under way.
     bool playing() const;
@@ -131,8 +137,15 @@ private:
     };
 
     std::string show(std::string_view text) const { return masker_.mask(text); }
-    void count(Ignored why) { ++ignored_[static_cast<std::size_t>(why)]; }
+    void count(Ignored why, int times = 1) { ignored_[static_cast<std::size_t>(why)] += times; }
     bool allowLine(const std::string& name, Millis now);
+    // A line from the room for the chat list, within the room's limit.
+    void roomLine(std::string line, Millis now, Effects& e);
+    void tooMuch(Millis now, Effects& e);
+    // The name of someone here that `key` passes for, or nullptr.
+    const std::string* lookalikeHere(const NameKey& key) const;
+    void arrive(const std::string& name, const NameKey& key);
+    void depart(const std::string& name);
     void track(RoundStart r, bool playing, Effects& e);
     void standingsIfDue(Millis now, Effects& e);
     Presence presence(bool here) const { return {name_, here, session_.token, session_.since}; }
@@ -143,8 +156,13 @@ private:
     Masker masker_;
     BoardWords boardWords_;
     Session session_;
+    NameKey key_; // this player's name, as names are told apart
     std::set<std::string> here_;
+    std::map<std::string, std::string> hereByFolded_, hereByMapped_; // NameKey's parts: who has them
     std::map<std::string, std::deque<Millis>> lines_;
+    std::deque<Millis> roomLines_; // when the room's lines of the last second came
+    std::optional<Millis> saidTooMuch_;
+    bool saidBusy_ = false; // "...yours is under way" said for this board's round
     std::optional<Tracked> round_;
     std::string myResultsTopic_; // what this player last left on the broker
     std::array<int, static_cast<std::size_t>(Ignored::count)> ignored_{};

@@ -1,16 +1,23 @@
 #include "hostedbroker.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
 #include <arpa/inet.h>
+#include <fcntl.h>
+#include <grp.h>
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
+#include <pwd.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#include <optional>
 
 namespace golexorb {
 
@@ -26,6 +33,45 @@ QString lastLine(const QByteArray& log)
     if (const int colon = line.indexOf(QLatin1String(": ")); colon > 0 && line.left(colon).toLongLong() > 0)
         line = line.mid(colon + 2);
     return line;
+}
+
+// The broker's configuration in a file of memory, sealed against change;
+// -1 with errno on failure. Closed on exec: the broker's own copy is opened
+// for it alone, between fork and exec.
+int configFile(const QByteArray& text)
+{
+    const int fd = ::memfd_create("golexorb-mosquitto.conf", MFD_CLOEXEC | MFD_ALLOW_SEALING);
+    if (fd < 0)
+        return -1;
+    for (qsizetype done = 0; done < text.size();) {
+        const ssize_t n = ::write(fd, text.constData() + done, std::size_t(text.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int err = n < 0 ? errno : EIO;
+            ::close(fd);
+            errno = err;
+            return -1;
+        }
+        done += n;
+    }
+    ::fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL);
+    return fd;
+}
+
+// Whom the broker runs as when the game is root: the user it would drop to
+// itself, which it then need not do (a change of user would clear the
+// signal of the game's death).
+struct Account {
+    uid_t uid;
+    gid_t gid;
+};
+std::optional<Account> brokerAccount()
+{
+    for (const char* name : {"mosquitto", "nobody"})
+        if (const passwd* p = ::getpwnam(name))
+            return Account{p->pw_uid, p->pw_gid};
+    return std::nullopt;
 }
 
 } // namespace
@@ -68,16 +114,6 @@ int HostedBroker::start(int firstPort, QString* why, bool loopbackOnly)
                               "(sudo apt install mosquitto).");
         return 0;
     }
-    // A folder of this run's own in the runtime folder holds the configuration.
-    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (base.isEmpty())
-        base = QDir::tempPath();
-    folder_ = QDir(base).filePath(QStringLiteral("golexorb-broker-%1").arg(QCoreApplication::applicationPid()));
-    if (!QDir().mkpath(folder_)) {
-        *why = QStringLiteral("The folder %1 for the broker's settings cannot be made.").arg(folder_);
-        return 0;
-    }
-    QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     for (int port = firstPort; port < firstPort + kPortsTried && port <= 65535; ++port) {
         bool taken = false;
         if (tryPort(port, loopbackOnly, why, &taken)) {
@@ -100,31 +136,39 @@ int HostedBroker::restart(QString* why)
         return port_;
     const int port = port_;
     bool taken = false;
-    if (port > 0 && !folder_.isEmpty() && QDir().mkpath(folder_) && tryPort(port, loopbackOnly_, why, &taken))
+    if (port > 0 && tryPort(port, loopbackOnly_, why, &taken))
         return port;
     return 0;
 }
 
+qint64 HostedBroker::processId() const
+{
+    return running() ? process_->processId() : 0;
+}
+
 bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* portTaken)
 {
-    const QString config = QDir(folder_).filePath(QStringLiteral("mosquitto.conf"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *why = QStringLiteral("The broker's settings cannot be written to %1.").arg(config);
-        return false;
-    }
     // Anyone who reaches the port may join, as a home network's game
     // should; nothing is kept on disk; messages are no bigger than a room's.
-    file.write(QStringLiteral("listener %1%2\n").arg(port).arg(loopbackOnly ? QStringLiteral(" 127.0.0.1") : QString()).toUtf8());
-    file.write("allow_anonymous true\n"
-               "persistence false\n"
-               "max_packet_size 16384\n"
-               "log_dest stderr\n"
-               "log_type error\n"
-               "log_type warning\n"
-               "log_type notice\n"
-               "log_type information\n");
-    file.close();
+    const QByteArray text = QStringLiteral("listener %1%2\n").arg(port).arg(loopbackOnly ? QStringLiteral(" 127.0.0.1") : QString()).toUtf8()
+                            + "allow_anonymous true\n"
+                              "persistence false\n"
+                              "max_packet_size 16384\n"
+                              "log_dest stderr\n"
+                              "log_type error\n"
+                              "log_type warning\n"
+                              "log_type notice\n"
+                              "log_type information\n";
+    std::optional<Account> account;
+    if (::geteuid() == 0 && !(account = brokerAccount())) {
+        *why = QStringLiteral("As root, the broker runs as the user mosquitto or nobody, and this computer has neither.");
+        return false;
+    }
+    const int config = configFile(text);
+    if (config < 0) {
+        *why = QStringLiteral("The broker's settings cannot be made: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
 
     delete process_;
     process_ = new QProcess(this);
@@ -134,7 +178,19 @@ bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* port
         env.insert(QStringLiteral("LD_LIBRARY_PATH"), libraryFolders_.join(QLatin1Char(':')));
         process_->setProcessEnvironment(env);
     }
-    process_->start(program_, {QStringLiteral("-c"), config});
+    // In the child, between fork and exec (so only calls safe there): keep
+    // the configuration open, become the broker's user, and end with the game.
+    const pid_t game = ::getpid();
+    process_->setChildProcessModifier([config, game, account] {
+        ::fcntl(config, F_SETFD, 0);
+        if (account && (::setgroups(1, &account->gid) != 0 || ::setgid(account->gid) != 0 || ::setuid(account->uid) != 0))
+            ::_exit(127);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != game)
+            ::_exit(0); // the game is gone already
+    });
+    process_->start(program_, {QStringLiteral("-c"), QStringLiteral("/proc/self/fd/%1").arg(config)});
+    ::close(config);
     if (!process_->waitForStarted(3000)) {
         *why = QStringLiteral("%1 cannot be started: %2").arg(program_, process_->errorString());
         return false;
@@ -176,9 +232,6 @@ void HostedBroker::stop()
         }
         delete process_;
         process_ = nullptr;
-    }
-    if (!folder_.isEmpty() && !running()) {
-        QDir(folder_).removeRecursively();
     }
 }
 

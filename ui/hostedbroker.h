@@ -1,7 +1,14 @@
 #pragma once
 // "Host on this computer": Debian's MQTT broker, mosquitto, run as the
-// player (not as a service) with a configuration of the game's own in its
-// runtime folder, on the first free port from 1883, stopped with the game.
+// player (not as a service) with a configuration of the game's own, on the
+// first free port from 1883, stopped with the game, and ended by the
+// system should the game be killed.
+//
+// The configuration never lies in a folder: it is written into a file in
+// memory (memfd_create) that only the broker is handed, and sealed, so no
+// one else can plant, read or change it. A game run as root starts the
+// broker as the user the broker would take itself (mosquitto, or else
+// nobody), so that it keeps the signal of the game's death.
 
 #include <QObject>
 #include <QString>
@@ -32,6 +39,8 @@ public:
     void stop();
     bool running() const;
     int port() const { return port_; }
+    // The broker's process, 0 when none runs.
+    qint64 processId() const;
 
     // This computer's IPv4 addresses on its networks, loopback left out.
     static QStringList networkAddresses();
@@ -42,7 +51,6 @@ private:
     QString program_;
     QStringList libraryFolders_;
     QProcess* process_ = nullptr;
-    QString folder_;
     int port_ = 0;
     bool loopbackOnly_ = false;
 };

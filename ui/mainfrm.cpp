@@ -84,6 +84,14 @@ MainFrm::MainFrm(QWidget* parent)
     sectimer_->setInterval(1000);
     sectimer_->setTimerType(Qt::PreciseTimer); // it is the round's clock
     connect(sectimer_, &QTimer::timeout, this, &MainFrm::sectimer_Timer);
+    // Rounds that wait for another copy of the game to let go of the
+    // records are entered once it has; a try never waits.
+    recordsRetry_ = new QTimer(this);
+    recordsRetry_->setInterval(1000);
+    connect(recordsRetry_, &QTimer::timeout, this, [this] {
+        if (records_.enterWaiting())
+            recordsRetry_->stop();
+    });
 
     connect(ui->Combo1, &QComboBox::activated, this, &MainFrm::Combo1_Click);
     connect(ui->startbtn, &ClickLabel::clicked, this, &MainFrm::startbtn_Click);
@@ -380,6 +388,7 @@ void MainFrm::Form_Load()
         throw;
     }
     sync();
+    recordsRetry_->start(); // rounds a run before left waiting, once the window is up
 }
 
 void MainFrm::closeEvent(QCloseEvent* event)
@@ -447,6 +456,8 @@ void MainFrm::recordIfEnded(bool wasRunning)
         logic_.setRecordNote(records_.finishRound(
             logic_.finishedRound(QDate::currentDate().toString(Qt::ISODate).toStdString()),
             logic_.roundLanguage().code));
+        if (records_.waiting())
+            recordsRetry_->start();
         if (room_)
             room_->roundEnded();
     }

@@ -167,6 +167,7 @@ private:
     std::function<double()> scriptedRandom_;
     std::array<ClickLabel*, game::kCells> l_{};
     QTimer* sectimer_ = nullptr;
+    QTimer* recordsRetry_ = nullptr;
     LoadingFrm* loadingfrm_ = nullptr;
     QPointer<ResultsFrm> resultsfrm_;
     QPointer<HelpFrm> helpfrm_;

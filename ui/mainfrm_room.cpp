@@ -44,18 +44,26 @@ void MainFrm::openChallenge()
 {
     if (logic_.running())
         return; // as Start Game: only between rounds
-    QInputDialog dialog(this);
-    golexorb::setUpDialog(&dialog);
-    dialog.setWindowTitle(QStringLiteral("Play a Challenge"));
-    dialog.setLabelText(QStringLiteral("The challenge code a friend gave you:"));
-    dialog.setTextValue(QString());
-    if (auto* edit = dialog.findChild<QLineEdit*>())
-        edit->setPlaceholderText(QStringLiteral("ABCD-EFGH-JKMN-PQRS-T"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QString why;
-    if (!startChallenge(dialog.textValue(), &why))
+    // After a mistake the window opens again with what was typed, to be mended.
+    QString typed;
+    for (;;) {
+        QInputDialog dialog(this);
+        golexorb::setUpDialog(&dialog);
+        dialog.setWindowTitle(QStringLiteral("Play a Challenge"));
+        dialog.setLabelText(QStringLiteral("The challenge code a friend gave you:"));
+        dialog.setTextValue(typed);
+        if (auto* edit = dialog.findChild<QLineEdit*>())
+            edit->setPlaceholderText(QStringLiteral("ABCD-EFGH-JKMN-PQRS-T"));
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        typed = dialog.textValue();
+        QString why;
+        if (startChallenge(typed, &why))
+            return;
         golexorb::messageBox(this, why);
+        if (logic_.running())
+            return;
+    }
 }
 
 bool MainFrm::startChallenge(const QString& code, QString* why)

@@ -5,6 +5,7 @@
 // the functions come from the loaded library.
 
 #include <mosquitto.h>
+#include <mqtt_protocol.h>
 
 #include <QString>
 
@@ -21,6 +22,9 @@ struct MosquittoApi {
     decltype(&::mosquitto_tls_set) tls_set = nullptr;
     decltype(&::mosquitto_tls_opts_set) tls_opts_set = nullptr;
     decltype(&::mosquitto_connect_async) connect_async = nullptr;
+    decltype(&::mosquitto_connect_bind_v5) connect_bind_v5 = nullptr;
+    decltype(&::mosquitto_property_add_int32) property_add_int32 = nullptr;
+    decltype(&::mosquitto_property_free_all) property_free_all = nullptr;
     decltype(&::mosquitto_reconnect_async) reconnect_async = nullptr;
     decltype(&::mosquitto_loop) loop = nullptr;
     decltype(&::mosquitto_disconnect) disconnect = nullptr;
@@ -35,6 +39,7 @@ struct MosquittoApi {
     decltype(&::mosquitto_log_callback_set) log_callback_set = nullptr;
     decltype(&::mosquitto_strerror) strerror = nullptr;
     decltype(&::mosquitto_connack_string) connack_string = nullptr;
+    decltype(&::mosquitto_reason_string) reason_string = nullptr;
 };
 
 // The library, opened and initialised once for the run; nullptr when it

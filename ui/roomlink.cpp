@@ -10,8 +10,10 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <deque>
 #include <functional>
 #include <mutex>
+#include <utility>
 
 namespace golexorb {
 
@@ -38,7 +40,18 @@ struct RoomLink::Shared {
     bool unsubscribed = false;
     bool goodbyeAcked = false;
     std::string refusal;          // why the broker refused, until the connection closes
+    std::string cut;              // why this link ended the connection
     std::string lastError;        // the library's last complaint
+    mosquitto_property* connectProperties = nullptr; // MQTT 5: the largest packet this link takes
+    bool mqtt311 = false;         // the broker speaks no MQTT 5
+    bool tryAtOnce = false;       // try again without waiting: in MQTT 3.1.1 this time
+
+    // What waits for the window's thread.
+    std::mutex inboxLock;         // guards what follows
+    std::deque<RoomLink::Incoming> inbox;
+    int inboxChat = 0;
+    int dropped = 0;
+    bool announced = false;       // arrived() is on its way, and take() not yet called
 
     void send(std::function<void(RoomLink*)> what)
     {
@@ -58,8 +71,13 @@ constexpr int kLoopMs = 100;
 void onConnect(mosquitto* client, void* data, int rc)
 {
     auto* s = static_cast<Shared*>(data);
+    if (rc == MQTT_RC_UNSUPPORTED_PROTOCOL_VERSION && !s->mqtt311) {
+        s->mqtt311 = true;
+        s->tryAtOnce = true;
+        return;
+    }
     if (rc != 0) {
-        s->refusal = s->api->connack_string(rc);
+        s->refusal = s->mqtt311 ? s->api->connack_string(rc) : s->api->reason_string(rc);
         return;
     }
     s->refusal.clear();
@@ -73,16 +91,36 @@ void onDisconnect(mosquitto*, void* data, int)
     static_cast<Shared*>(data)->connected = false;
 }
 
-void onMessage(mosquitto*, void* data, const mosquitto_message* m)
+void onMessage(mosquitto* client, void* data, const mosquitto_message* m)
 {
     auto* s = static_cast<Shared*>(data);
+    if (m->payloadlen > RoomLink::kMaxPacketBytes) {
+        // The broker sent what it was told not to, or speaks no MQTT 5: read
+        // whole already, but never again on this connection.
+        s->cut = "the server sent a message of " + std::to_string(m->payloadlen) + " bytes, over the "
+                 + std::to_string(RoomLink::kMaxPacketBytes / 1024) + " KB a room's message may take";
+        s->api->disconnect(client);
+        return;
+    }
     // Anything longer than a message may be is ignored whole; a byte over
     // the limit says so without copying the rest.
     const int length = std::min<int>(m->payloadlen, int(game::room::kMaxMessageBytes) + 1);
-    QByteArray topic(m->topic ? m->topic : "");
-    QByteArray payload(static_cast<const char*>(m->payload), m->payload ? length : 0);
-    const bool retained = m->retain;
-    s->send([topic, payload, retained](RoomLink* link) { emit link->message(topic, payload, retained); });
+    const std::string_view topic(m->topic ? m->topic : "");
+    const bool chat = topic.ends_with("/chat");
+    bool announce = false;
+    {
+        const std::lock_guard<std::mutex> hold(s->inboxLock);
+        if (s->inbox.size() >= std::size_t(RoomLink::kMaxWaiting) || (chat && s->inboxChat >= RoomLink::kMaxWaitingChat)) {
+            ++s->dropped;
+        } else {
+            s->inbox.push_back({QByteArray(topic.data(), qsizetype(topic.size())),
+                                QByteArray(static_cast<const char*>(m->payload), m->payload ? length : 0), m->retain});
+            s->inboxChat += chat;
+        }
+        announce = !std::exchange(s->announced, true);
+    }
+    if (announce)
+        s->send([](RoomLink* link) { emit link->arrived(); });
 }
 
 void onUnsubscribe(mosquitto*, void* data, int mid)
@@ -112,7 +150,20 @@ void run(std::shared_ptr<Shared> s)
     const MosquittoApi& api = *s->api;
     const game::room::Address& a = s->settings.address;
     int backoff = 1000;
-    int rc = api.connect_async(s->client, a.hostName().c_str(), a.port, kKeepAliveSeconds);
+    // In MQTT 5 every connection, the first and each again, says how big a
+    // packet may be; only the blocking connect sends CONNECT's properties
+    // (it waits for the TCP connection alone: TLS goes on in the loop).
+    const auto connect = [&] {
+        s->refusal.clear();
+        s->cut.clear();
+        if (s->mqtt311) {
+            api.int_option(s->client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V311);
+            return api.connect_async(s->client, a.hostName().c_str(), a.port, kKeepAliveSeconds);
+        }
+        return api.connect_bind_v5(s->client, a.hostName().c_str(), a.port, kKeepAliveSeconds, nullptr,
+                                   s->connectProperties);
+    };
+    int rc = connect();
     enum class Leaving { no, unsubscribing, sayingGoodbye, disconnecting } leaving = Leaving::no;
     std::chrono::steady_clock::time_point stepBy{};
     const auto nextStep = [&](Leaving step) {
@@ -154,7 +205,19 @@ void run(std::shared_ptr<Shared> s)
             }
         }
         s->connected = false;
-        std::string why = !s->refusal.empty() ? "the server refused: " + s->refusal
+        if (std::exchange(s->tryAtOnce, false)) {
+            bool stopping;
+            {
+                const std::lock_guard<std::mutex> hold(s->lock);
+                stopping = s->stopping;
+            }
+            if (!stopping) {
+                rc = connect();
+                continue;
+            }
+        }
+        std::string why = !s->cut.empty() ? s->cut
+                          : !s->refusal.empty() ? "the server refused: " + s->refusal
                           : rc == MOSQ_ERR_ERRNO ? std::string(std::strerror(errno))
                           : rc == MOSQ_ERR_TLS && !s->lastError.empty() ? s->lastError
                                                                        : std::string(api.strerror(rc));
@@ -171,11 +234,12 @@ void run(std::shared_ptr<Shared> s)
             break;
         hold.unlock();
         backoff = std::min(backoff * 2, RoomLink::kMaxBackoffMs);
-        rc = api.reconnect_async(s->client);
+        rc = connect();
     }
     std::lock_guard<std::mutex> hold(s->lock);
     api.destroy(s->client);
     s->client = nullptr;
+    api.property_free_all(&s->connectProperties);
     s->finished = true;
     s->wake.notify_all();
 }
@@ -208,7 +272,13 @@ bool RoomLink::start(const Settings& settings, QString* why)
         return false;
     }
     api->threaded_set(s->client, true);
-    api->int_option(s->client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V311);
+    api->int_option(s->client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V5);
+    if (api->property_add_int32(&s->connectProperties, MQTT_PROP_MAXIMUM_PACKET_SIZE, kMaxPacketBytes)
+        != MOSQ_ERR_SUCCESS) {
+        *why = QStringLiteral("the network library could not make a client");
+        api->destroy(s->client);
+        return false;
+    }
     api->connect_callback_set(s->client, onConnect);
     api->disconnect_callback_set(s->client, onDisconnect);
     api->message_callback_set(s->client, onMessage);
@@ -229,6 +299,7 @@ bool RoomLink::start(const Settings& settings, QString* why)
         if (rc != MOSQ_ERR_SUCCESS) {
             *why = QStringLiteral("TLS cannot be set up: %1").arg(QString::fromLocal8Bit(api->strerror(rc)));
             api->destroy(s->client);
+            api->property_free_all(&s->connectProperties);
             return false;
         }
         api->tls_opts_set(s->client, 1, nullptr, nullptr);
@@ -258,6 +329,21 @@ bool RoomLink::publish(const game::room::Outgoing& m)
     return shared_->api->publish(shared_->client, nullptr, m.topic.c_str(), int(m.payload.size()), m.payload.data(),
                                  m.qos, m.retain)
            == MOSQ_ERR_SUCCESS;
+}
+
+std::vector<RoomLink::Incoming> RoomLink::take(int* dropped)
+{
+    *dropped = 0;
+    if (!shared_)
+        return {};
+    const std::lock_guard<std::mutex> hold(shared_->inboxLock);
+    std::vector<Incoming> out(std::make_move_iterator(shared_->inbox.begin()),
+                              std::make_move_iterator(shared_->inbox.end()));
+    shared_->inbox.clear();
+    shared_->inboxChat = 0;
+    *dropped = std::exchange(shared_->dropped, 0);
+    shared_->announced = false;
+    return out;
 }
 
 bool RoomLink::isConnected() const

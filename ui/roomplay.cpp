@@ -15,6 +15,8 @@
 #include <QRandomGenerator>
 #include <QResource>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTimer>
 
 namespace golexorb {
@@ -22,6 +24,11 @@ namespace golexorb {
 namespace {
 
 using game::room::Millis;
+
+// The list's own options for measuring a line, which QListView keeps to itself.
+struct ListAccess : QListWidget {
+    using QListWidget::initViewItemOption;
+};
 
 Millis now()
 {
@@ -116,7 +123,7 @@ bool RoomPlay::join(const Request& request, QString* why)
 {
     const std::string name = request.name.toStdString();
     if (!game::room::validName(name)) {
-        *why = QStringLiteral("A name is 1 to 20 characters, no / + or #, no space at either end.");
+        *why = QStringLiteral("A name is 1 to 20 characters, no / + or #, no space at either end, nothing invisible.");
         return false;
     }
     leave();
@@ -130,11 +137,15 @@ bool RoomPlay::join(const Request& request, QString* why)
         },
         game::room::Session{sessionToken(settings), now()});
     auto* link = new RoomLink(this);
-    RoomLink::Settings s{request.address, request.password, state->will(),
-                         QString::fromStdString(game::room::subscription(request.address.room))};
+    // A password typed into the address serves when the password box is
+    // empty; from here on it is kept apart from the address.
+    RoomLink::Settings s{request.address,
+                         request.password.isEmpty() ? QByteArray::fromStdString(request.address.password) : request.password,
+                         state->will(), QString::fromStdString(game::room::subscription(request.address.room))};
+    s.address.password.clear();
     connect(link, &RoomLink::connected, this, &RoomPlay::linkConnected);
     connect(link, &RoomLink::failed, this, &RoomPlay::linkFailed);
-    connect(link, &RoomLink::message, this, &RoomPlay::linkMessage);
+    connect(link, &RoomLink::arrived, this, &RoomPlay::linkArrived);
     if (!link->start(s, why)) {
         delete link;
         *why = QStringLiteral("Rooms need the MQTT library: %1").arg(*why);
@@ -143,6 +154,8 @@ bool RoomPlay::join(const Request& request, QString* why)
     state_ = std::move(state);
     link_ = link;
     request_ = request;
+    request_.address = s.address;
+    request_.password = s.password;
     everConnected_ = false;
     outage_ = false;
     yielding_ = false;
@@ -251,10 +264,20 @@ bool RoomPlay::eventFilter(QObject* watched, QEvent* event)
 void RoomPlay::line(const QString& text)
 {
     // Items of a list are plain text: nothing from the network is read as markup.
-    chat_->addItem(text);
+    auto* item = new QListWidgetItem(text);
+    chat_->addItem(item);
+    // Measured once, as the list measures its lines: left to the list, every
+    // new line had all the others measured again, 30 ms with 500 wrapped lines.
+    QStyleOptionViewItem option;
+    (chat_->*(&ListAccess::initViewItemOption))(&option);
+    // The width the lines have with the scroll bar there, whether it is yet
+    // or not: a line measured wider would lose its last row once it comes.
+    option.rect = QRect(0, 0, chat_->contentsRect().width() - chat_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, chat_), 1);
+    item->setSizeHint(chat_->itemDelegate()->sizeHint(option, chat_->indexFromItem(item)));
     while (chat_->count() > kMaxChatLines)
         delete chat_->takeItem(0);
-    chat_->scrollToBottom();
+    if (!batch_)
+        chat_->scrollToBottom();
 }
 
 void RoomPlay::send()
@@ -382,6 +405,23 @@ void RoomPlay::yieldName()
     leave(false);
     notice_ = QStringLiteral("Someone in this room already goes by %1: choose another name, then Join.").arg(name);
     emit nameTaken();
+}
+
+// What waited: all of it at once (the link's queue is short), its lines
+// added together and the list scrolled once.
+void RoomPlay::linkArrived()
+{
+    if (!state_ || !link_)
+        return;
+    int dropped = 0;
+    const auto waiting = link_->take(&dropped);
+    batch_ = true;
+    if (dropped > 0)
+        apply(state_->overflowed(dropped, now()));
+    for (const auto& m : waiting)
+        linkMessage(m.topic, m.payload, m.retained);
+    batch_ = false;
+    chat_->scrollToBottom();
 }
 
 void RoomPlay::linkMessage(const QByteArray& topic, const QByteArray& payload, bool retained)

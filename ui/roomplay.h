@@ -95,6 +95,7 @@ protected:
 private:
     void linkConnected();
     void linkFailed(const QString& why);
+    void linkArrived();
     void linkMessage(const QByteArray& topic, const QByteArray& payload, bool retained);
     void send();
     void apply(game::room::RoomState::Effects effects);
@@ -121,6 +122,7 @@ private:
     std::optional<game::Board> roomBoard_; // the board of the last room round this board played
     HostedBroker* host_ = nullptr;
     bool yielding_ = false; // the name is taken: leaving, deaf to the room
+    bool batch_ = false; // handling what arrived: the list scrolls once, at its end
     QString notice_;
 };
 

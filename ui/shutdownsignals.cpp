@@ -39,21 +39,26 @@ extern "C" void onSignal(int sig)
     errno = saved;
 }
 
-// Closes the window once the event loop sees a signal, and ends the process
-// by that signal once the application has quit.
+// Closes its window once the event loop sees a signal and the window is
+// shown: until the main window is, start-up is still under way (it yields
+// to the event loop once) and must not be cut short.
 class Closer : public QObject {
 public:
-    explicit Closer(QWidget* window)
-        : QObject(window)
-        , window_(window)
+    Closer()
+        : QObject(QCoreApplication::instance())
         , notifier_(new QSocketNotifier(g_wake[0], QSocketNotifier::Read, this))
     {
-        // Until the window is shown, start-up is still under way (it yields
-        // to the event loop once) and must not be cut short.
-        notifier_->setEnabled(window->isVisible());
-        window->installEventFilter(this);
+        notifier_->setEnabled(false);
         connect(notifier_, &QSocketNotifier::activated, this, &Closer::closeWindow);
-        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Closer::endBySignal);
+    }
+
+    void watch(QWidget* window)
+    {
+        if (window_)
+            window_->removeEventFilter(this);
+        window_ = window;
+        window->installEventFilter(this);
+        notifier_->setEnabled(window->isVisible());
     }
 
 protected:
@@ -75,27 +80,20 @@ private:
             window_->close();
     }
 
-    void endBySignal()
-    {
-        if (const int sig = g_caught) {
-            std::signal(sig, SIG_DFL);
-            std::raise(sig);
-        }
-    }
-
     QPointer<QWidget> window_;
     QSocketNotifier* notifier_;
 };
 
+QPointer<Closer> g_closer;
+
 } // namespace
 
-void closeOnShutdownSignals(QWidget* window)
+void catchShutdownSignals()
 {
     if (g_wake[0] >= 0)
         return;
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_wake) != 0)
         return; // the signals keep their default action
-    new Closer(window);
     struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
@@ -103,11 +101,33 @@ void closeOnShutdownSignals(QWidget* window)
         sigaddset(&action.sa_mask, sig);
     action.sa_flags = SA_RESTART;
     for (int sig : kSignals) {
-        // A signal the game was started to ignore (nohup) stays ignored.
         struct sigaction old {};
         if (::sigaction(sig, nullptr, &old) == 0 && old.sa_handler == SIG_IGN)
             continue;
         ::sigaction(sig, &action, nullptr);
+    }
+}
+
+bool shutdownRequested()
+{
+    return g_caught != 0;
+}
+
+void closeOnShutdownSignals(QWidget* window)
+{
+    catchShutdownSignals();
+    if (g_wake[0] < 0)
+        return;
+    if (!g_closer)
+        g_closer = new Closer;
+    g_closer->watch(window);
+}
+
+void endByShutdownSignal()
+{
+    if (const int sig = g_caught) {
+        std::signal(sig, SIG_DFL);
+        std::raise(sig);
     }
 }
 

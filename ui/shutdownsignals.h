@@ -9,8 +9,21 @@ class QWidget;
 
 namespace golexorb {
 
-// Call once, before start-up writes the word list. A signal that comes
-// before `window` is first shown closes it as soon as it is.
+// The first line of main: from here on a signal is never lost, whatever
+// start-up is doing. A signal the game was started to ignore (nohup) stays
+// ignored.
+void catchShutdownSignals();
+
+// Whether a signal has come.
+bool shutdownRequested();
+
+// Once the application object exists: a signal closes `window` as soon as
+// it is shown (at once, if it is). A later call names another window (the
+// box that says start-up failed) instead.
 void closeOnShutdownSignals(QWidget* window);
+
+// The last line of main, once all is cleaned up: ends the process by the
+// signal that came, if one did.
+void endByShutdownSignal();
 
 } // namespace golexorb

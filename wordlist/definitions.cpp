@@ -81,8 +81,11 @@ public:
                 const bool done = wordnet::readAnswerLine(std::string_view(answer).substr(0, end), reply, note);
                 answer.erase(0, end + 1);
                 if (done) {
-                    if (reply.status == Meaning::Status::unreadable && reply.problem.empty())
-                        reply.problem = "the lookup program's answer could not be read";
+                    if (reply.status == Meaning::Status::unreadable) {
+                        if (reply.problem.empty())
+                            reply.problem = "the lookup program's answer could not be read";
+                        stop(); // it may be ending: the next word starts it afresh
+                    }
                     return reply;
                 }
             }
@@ -267,6 +270,10 @@ std::string meaningText(const Meaning& m)
     case Meaning::Status::noDatabase:
         return "Definitions need WordNet, which is not installed. Install it with\n"
                "    sudo apt install "
+            + m.package + "\nand start the game again.";
+    case Meaning::Status::brokenLibrary:
+        return "The WordNet library could not be loaded: " + m.problem + ". Install it again with\n"
+               "    sudo apt install --reinstall "
             + m.package + "\nand start the game again.";
     case Meaning::Status::unreadable:
         return "The WordNet database could not be read: " + m.problem + ".";

@@ -40,6 +40,7 @@ struct Meaning {
         noEntry,    // the database has nothing for the word or its base forms
         notAWord,   // empty, too long, or not letters a to z: never looked up
         noDatabase, // the library or the database is not installed
+        brokenLibrary, // the library is there but cannot be loaded (damaged, or another under its name)
         unreadable, // the database is there but could not be read, or the lookup failed
     };
     Status status = Status::noEntry;
@@ -47,8 +48,8 @@ struct Meaning {
     // By part of speech (noun, verb, adjective, adverb), the word itself
     // before its base forms, each entry's senses commonest first.
     std::vector<Sense> senses;
-    std::string problem; // for noDatabase and unreadable: why
-    std::string package; // for noDatabase: the Debian package that would mend it
+    std::string problem; // for noDatabase, brokenLibrary and unreadable: why
+    std::string package; // for noDatabase and brokenLibrary: the Debian package that would mend it
 };
 
 // The lookup program to start: the game names the one installed beside it.

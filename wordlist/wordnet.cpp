@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,19 +40,46 @@ constexpr const char* kLibraryFile = "libwordnet-3.0.so";
 // The library builds file names in buffers of 256 bytes.
 constexpr std::size_t kLongestFolder = 200;
 
-enum class Database { unopened, open, noLibrary, missing, unreadable };
+enum class Database { unopened, open, noLibrary, brokenLibrary, missing, unreadable };
 Database g_state = Database::unopened;
 Library g_wn;
 std::string g_problem;
+// While the library looks a word up: what it reads then is the answer.
+bool g_lookingUp = false;
+
+// The database is damaged where a lookup reads it: whatever the library
+// would make of it is not the word's meaning. The answer says so, and the
+// program ends, the library's state with it (the game starts it afresh for
+// the next word).
+[[noreturn]] void damaged(const std::string& what)
+{
+    Meaning m;
+    m.status = Meaning::Status::unreadable;
+    m.problem = what + ", with the database in " + databaseFolder();
+    const std::string answer = answerLines(m);
+    std::string_view rest = answer;
+    while (!rest.empty()) {
+        const ssize_t n = ::write(STDOUT_FILENO, rest.data(), rest.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        rest.remove_prefix(std::size_t(n));
+    }
+    ::_exit(3);
+}
 
 // The library reports through this hook instead of printing. Its first
 // complaint is kept, and each goes to the game at once: some come just
-// before the library ends the program.
+// before the library ends the program. A complaint during a lookup means
+// that what it read there is not what it expected: the lookup ends.
 int keepMessage(char* text)
 {
     std::string message = text ? text : "";
     while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
         message.pop_back();
+    if (g_lookingUp)
+        damaged(message);
     if (g_problem.empty())
         g_problem = message;
     const std::string line = noteLine(message) + "\n";
@@ -66,12 +94,18 @@ bool symbol(void* handle, const char* name, T& out)
     return out != nullptr;
 }
 
+// Missing, or there and unusable (damaged, or another library under its
+// name): the loader's own words say which, in the C locale this program
+// runs in.
 bool loadLibrary()
 {
     void* handle = dlopen(kLibraryFile, RTLD_NOW | RTLD_LOCAL); // kept open for the run
     if (!handle) {
         const char* why = dlerror();
         g_problem = why ? why : kLibraryFile;
+        g_state = g_problem.find("cannot open shared object file: No such file or directory") != std::string::npos
+            ? Database::noLibrary
+            : Database::brokenLibrary;
         return false;
     }
     Library wn;
@@ -79,7 +113,9 @@ bool loadLibrary()
         || !symbol(handle, "findtheinfo_ds", wn.findtheinfo_ds) || !symbol(handle, "free_syns", wn.free_syns)
         || !symbol(handle, "display_message", wn.display_message) || !symbol(handle, "indexfps", wn.indexfps)
         || !symbol(handle, "datafps", wn.datafps)) {
-        g_problem = std::string(kLibraryFile) + " lacks the functions this game uses";
+        const char* why = dlerror();
+        g_problem = why ? why : std::string(kLibraryFile) + " lacks the functions this game uses";
+        g_state = Database::brokenLibrary;
         return false;
     }
     g_wn = wn;
@@ -138,11 +174,54 @@ bool filesUsable(const std::string& folder)
     return true;
 }
 
+// A file of the database in memory, read by the library through stdio.
+// Every seek and read is checked: stdio's own memory files (fmemopen) fail a
+// seek past the end, and the library, which never looks, would then read on
+// from where it was and take the next synset for the one it asked for.
+struct MemoryFile {
+    const char* bytes = nullptr;
+    std::size_t size = 0;
+    std::size_t at = 0;
+    std::string name;  // data.noun, index.verb...
+    bool data = false; // a data file: every read is of a whole synset line
+};
+
+ssize_t readMemory(void* cookie, char* buffer, std::size_t size)
+{
+    auto* f = static_cast<MemoryFile*>(cookie);
+    if (f->at >= f->size) {
+        // An index is searched to its end; a data file is read at synsets only.
+        if (f->data && g_lookingUp)
+            damaged(f->name + " ends at byte " + std::to_string(f->size) + ", short of a whole synset");
+        return 0;
+    }
+    const std::size_t n = std::min(size, f->size - f->at);
+    std::memcpy(buffer, f->bytes + f->at, n);
+    f->at += n;
+    return ssize_t(n);
+}
+
+int seekMemory(void* cookie, off64_t* offset, int whence)
+{
+    auto* f = static_cast<MemoryFile*>(cookie);
+    const off64_t from = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? off64_t(f->at) : off64_t(f->size);
+    const off64_t to = from + *offset;
+    if (to < 0 || std::uint64_t(to) > f->size) {
+        if (g_lookingUp)
+            damaged("a seek past the end of " + f->name + ", which has " + std::to_string(f->size) + " bytes");
+        errno = EINVAL;
+        return -1;
+    }
+    f->at = std::size_t(to);
+    *offset = to;
+    return 0;
+}
+
 // The library's binary search seeks and reads a file through stdio, a
 // system call or two at each step; over a mapping of the file the same
 // calls cost nothing. The mapping is shared with the page cache, and only
 // the pages a search touches are read.
-void inMemory(FILE*& file)
+void inMemory(FILE*& file, std::string name, bool data)
 {
     struct stat st{};
     if (!file || fstat(fileno(file), &st) != 0 || st.st_size <= 0)
@@ -151,13 +230,16 @@ void inMemory(FILE*& file)
     void* bytes = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fileno(file), 0);
     if (bytes == MAP_FAILED)
         return;
-    FILE* mapped = fmemopen(bytes, size, "r");
+    // The mapping and its cookie live as long as the program.
+    auto* cookie = new MemoryFile{static_cast<const char*>(bytes), size, 0, std::move(name), data};
+    FILE* mapped = fopencookie(cookie, "r", cookie_io_functions_t{readMemory, nullptr, seekMemory, nullptr});
     if (!mapped) {
+        delete cookie;
         munmap(bytes, size);
         return;
     }
     std::fclose(file);
-    file = mapped; // the mapping lives as long as the program
+    file = mapped;
 }
 
 // Opened once. A failure is kept for the rest of the run: the library
@@ -166,10 +248,8 @@ bool openDatabase()
 {
     if (g_state != Database::unopened)
         return g_state == Database::open;
-    if (!loadLibrary()) {
-        g_state = Database::noLibrary;
+    if (!loadLibrary())
         return false;
-    }
     *g_wn.display_message = keepMessage;
     const std::string folder = databaseFolder();
     // The library and the checks above read the same folder.
@@ -184,9 +264,10 @@ bool openDatabase()
         return false;
     }
     g_state = Database::open;
+    static constexpr const char* kPartNames[] = {"", "noun", "verb", "adj", "adv"};
     for (int pos = 1; pos <= NUMPARTS; ++pos) {
-        inMemory(g_wn.indexfps[pos]);
-        inMemory(g_wn.datafps[pos]);
+        inMemory(g_wn.indexfps[pos], std::string("index.") + kPartNames[pos], false);
+        inMemory(g_wn.datafps[pos], std::string("data.") + kPartNames[pos], true);
     }
     return true;
 }
@@ -261,11 +342,14 @@ Meaning lookUp(std::string_view word)
     Meaning m;
     m.word = std::string(word);
     if (!openDatabase()) {
-        m.status = g_state == Database::unreadable ? Meaning::Status::unreadable : Meaning::Status::noDatabase;
+        m.status = g_state == Database::unreadable ? Meaning::Status::unreadable
+            : g_state == Database::brokenLibrary   ? Meaning::Status::brokenLibrary
+                                                   : Meaning::Status::noDatabase;
         m.problem = g_problem;
-        m.package = g_state == Database::noLibrary ? "wordnet" : "wordnet-base";
+        m.package = g_state == Database::noLibrary || g_state == Database::brokenLibrary ? "wordnet" : "wordnet-base";
         return m;
     }
+    g_lookingUp = true;
     for (const auto& [pos, part] : kParts) {
         std::vector<long> seen; // synsets already listed for this part of speech
         for (const std::string& form : forms(m.word, pos)) {
@@ -274,6 +358,7 @@ Meaning lookUp(std::string_view word)
             collect(list.get(), form, part, seen, m);
         }
     }
+    g_lookingUp = false;
     m.status = m.senses.empty() ? Meaning::Status::noEntry : Meaning::Status::found;
     return m;
 }

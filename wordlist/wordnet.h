@@ -11,7 +11,10 @@
 //
 //     sense <lemma> <part of speech> <gloss>     for each sense, in order
 //     note <text>                                 what the library complained of, as it happens
-//     done <status> <package> <problem>           found, noEntry, noDatabase or unreadable
+//     done <status> <package> <problem>           found, noEntry, noDatabase, brokenLibrary or unreadable
+//
+// A lookup that finds the database damaged answers "done unreadable" and
+// ends the program.
 
 #include "definitions.h"
 

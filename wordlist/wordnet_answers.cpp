@@ -36,11 +36,12 @@ std::vector<std::string_view> fields(std::string_view line)
     }
 }
 
-constexpr std::array<std::pair<Meaning::Status, std::string_view>, 5> kStatuses{{
+constexpr std::array<std::pair<Meaning::Status, std::string_view>, 6> kStatuses{{
     {Meaning::Status::found, "found"},
     {Meaning::Status::notAWord, "notAWord"},
     {Meaning::Status::noEntry, "noEntry"},
     {Meaning::Status::noDatabase, "noDatabase"},
+    {Meaning::Status::brokenLibrary, "brokenLibrary"},
     {Meaning::Status::unreadable, "unreadable"},
 }};
 

@@ -6,6 +6,7 @@
 #  - a file named dic.bin in the working directory is left untouched;
 #  - two copies can run from one folder at once;
 #  - with an unusable temporary folder an error window shows and the status is not 0;
+#    one SIGTERM while it is up ends the game by that signal;
 #  - SIGTERM, SIGHUP and SIGINT close it as the window's close does, and it
 #    ends by that signal;
 #  - what a run killed with SIGKILL left is cleared when the next one starts;
@@ -477,6 +478,13 @@ id=$(windows "Go LEXORB" 1) || fail "no error window appeared"
 close_window "$id" $bad
 status_of $bad; [ "$st" != 0 ] && [ "$st" != "still running" ] || fail "exit status $st with an unusable temporary folder"
 cmp -s "$work/cwd/dic.bin" "$work/dic.bin.before" || fail "dic.bin in the working directory changed"
+cases=$((cases + 1))
+
+echo "SIGTERM while the error window is up"
+(cd "$work/cwd" && TMPDIR="$work/plain-file" exec "$game" 2>"$work/game-bad-term.log") & bad=$!; pids="$pids $bad"; watched=$bad
+windows "Go LEXORB" 1 >/dev/null || fail "no error window appeared"
+kill -s TERM $bad
+status_of $bad; [ "$st" = 143 ] || fail "exit status $st after one SIGTERM with the error window up, not 143"
 cases=$((cases + 1))
 
 # Starts a copy in the background; sets app to its process id. A shell

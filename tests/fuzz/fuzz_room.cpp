@@ -1,12 +1,16 @@
 // The room's message reader on any bytes, as they come from the network.
 // The input is a string of messages, each: a byte choosing the topic (one
 // of the room's, another version's or room's, or any bytes), a flag for
-// "retained", a time step, then the payload up to a NUL. Every message goes
-// to the reader and to one player's view of the room. Checked: nothing
+// "retained", a time step, then the payload up to a NUL. Two choices make
+// messages instead: a round dated anywhere from decades back to decades
+// ahead, and a flood of chat lines from several names at once. Every message
+// goes to the reader and to one player's view of the room. Checked: nothing
 // crashes or hangs; what the reader accepts obeys the rules and comes back
 // the same through writing and reading again; every line for the chat list
 // is valid UTF-8 without control characters; what this player publishes is
-// itself readable.
+// itself readable; no round starts that began over its length ago or starts
+// over a minute ahead; and the chat lines of any second stay within the
+// room's limit.
 
 #include "fuzz.h"
 
@@ -14,6 +18,7 @@
 #include "room.h"
 #include "roomstate.h"
 
+#include <deque>
 #include <string>
 
 namespace {
@@ -52,6 +57,37 @@ void checkLine(const std::string& line)
                    line);
 }
 
+constexpr unsigned kDatedRound = 0x3E, kFlood = 0x3D;
+
+struct Made {
+    std::string topic, payload;
+    Millis at;
+};
+
+// The messages a choice of kDatedRound or kFlood makes.
+void make(unsigned kind, fuzz::Bytes& in, Millis now, std::deque<Made>& out)
+{
+    const auto add = [&](const Message& m, Millis at) {
+        const Outgoing o = write("den", m);
+        out.push_back({o.topic, o.payload, at});
+    };
+    if (kind == kDatedRound) {
+        // Seconds, or days, either way of now.
+        const auto offset = static_cast<std::int16_t>(in.u16());
+        const Millis unit = in.flag() ? 86'400'000 : 1000;
+        add(RoundStart{"d" + std::to_string(in.byte()), "ETAOINSRHLDCUMFP", 1 + int(in.below(10)), now + offset * unit,
+                       in.flag() ? "Bob" : "Ann"},
+            now);
+        return;
+    }
+    const unsigned names = 1 + in.below(8), lines = 1 + in.byte() * 4, step = in.below(4);
+    if (in.flag())
+        for (unsigned n = 0; n < names; ++n)
+            add(Presence{"f" + std::to_string(n), true}, now);
+    for (unsigned i = 0; i < lines; ++i)
+        add(Chat{"f" + std::to_string(i % names), "line " + std::to_string(i)}, now + i * step);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -60,21 +96,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Millis now = 1'800'000'000'000;
     RoomState me("den", "Ann", Masker("badword\n"), [](const Board&) { return std::set<std::string>{"TEA", "EAT"}; },
                  Session{"tok", now});
-    while (!in.empty()) {
-        const unsigned choice = in.byte();
+    std::deque<Made> made;
+    std::deque<Millis> chatLines; // when the chat lines of the last second were shown
+    unsigned choice = 0;
+    while (!in.empty() || !made.empty()) {
+        if (made.empty()) {
+            choice = in.byte();
+            if ((choice & 0x3F) == kDatedRound || (choice & 0x3F) == kFlood)
+                make(choice & 0x3F, in, now, made);
+        }
         const bool retained = (choice & 0x80) != 0;
-        std::string topic;
-        if ((choice & 0x7F) < std::size(kTopics))
-            topic = kTopics[choice & 0x7F];
-        else
-            topic = in.text(40);
-        now += in.byte() * 97;
-        std::string payload;
-        while (!in.empty()) {
-            const char c = static_cast<char>(in.byte());
-            if (c == '\0')
-                break;
-            payload += c;
+        std::string topic, payload;
+        if (!made.empty()) {
+            topic = std::move(made.front().topic);
+            payload = std::move(made.front().payload);
+            now = std::max(now, made.front().at);
+            made.pop_front();
+        } else {
+            if ((choice & 0x7F) < std::size(kTopics))
+                topic = kTopics[choice & 0x7F];
+            else
+                topic = in.text(40);
+            now += in.byte() * 97;
+            while (!in.empty()) {
+                const char c = static_cast<char>(in.byte());
+                if (c == '\0')
+                    break;
+                payload += c;
+            }
         }
         const Read r = read("den", topic, payload);
         FUZZ_CHECK(r.message.has_value() == (r.why == Ignored::none), topic);
@@ -92,8 +141,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 continue; // a cleared topic
             FUZZ_CHECK(read("den", out.topic, out.payload).message.has_value(), out.payload);
         }
-        if (effects.start)
+        if (r.message && std::holds_alternative<Chat>(*r.message)) {
+            while (!chatLines.empty() && chatLines.front() <= now - 1000)
+                chatLines.pop_front();
+            for (const auto& line : effects.lines)
+                if (!line.starts_with("The room sends more"))
+                    chatLines.push_back(now);
+            FUZZ_CHECK(chatLines.size() <= std::size_t(kMaxRoomLinesPerSecond), std::to_string(chatLines.size()));
+        }
+        if (effects.start) {
+            const auto* round = std::get_if<RoundStart>(&*r.message);
+            FUZZ_CHECK(round && round->start <= now + RoomState::kMaxAhead
+                           && round->start + (Millis(round->minutes) * 60 + 1) * 1000 > now,
+                       formatTime(round ? round->start : 0) + " heard at " + formatTime(now));
             me.roundEnded({"TEA", "XYZ"}, now + 1000);
+        }
         for (const auto& line : me.tick(now + 700'000).lines)
             checkLine(line);
     }

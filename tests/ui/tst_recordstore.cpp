@@ -12,10 +12,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <csignal>
 #include <filesystem>
 
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -124,6 +126,10 @@ void TestRecordStore::file_data()
     QTest::newRow("a full disk") << "." << QByteArray() << "no-room" << false
                                  << "records.lock cannot be written: File too large";
     QTest::newRow("the leftover of a save that was killed") << "." << QByteArray() << "leftover" << true << "";
+    // Held by a copy that does not let go: the round waits, and goes in once the lock is free.
+    QTest::newRow("a lock another copy holds")
+        << "." << QByteArray("golexorb-records 1\nbest 9 50 2020-01-01\n") << "held" << true
+        << "cannot be entered now: they are locked by another copy of the game (process 4242); this round waits in ";
 }
 
 void TestRecordStore::file()
@@ -164,12 +170,29 @@ void TestRecordStore::file()
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &none) == 0);
     }
 
+    QFile held(QDir(dir).filePath("records.lock"));
+    if (planted == "held") {
+        QVERIFY(held.open(QIODevice::ReadWrite));
+        held.write("4242\ngolexorb\n");
+        held.flush();
+        QCOMPARE(::flock(held.handle(), LOCK_EX | LOCK_NB), 0);
+    }
+
     golexorb::RecordStore store(dir);
     const RecordNote note = store.finishRound(Round{"2024-06-01", 4, 17, 5, 60});
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     const QString said = QString::fromStdString(store.said());
     QVERIFY2(says.isEmpty() ? said.isEmpty() : said.contains(says), qPrintable(said));
+    if (planted == "held") {
+        QVERIFY(store.waiting());
+        QVERIFY(!store.enterWaiting()); // still held
+        QCOMPARE(parseRecords(readAll(path).toStdString())->rounds.size(), std::size_t(0));
+        held.close(); // lets go
+        QVERIFY(store.enterWaiting());
+        QVERIFY(!store.waiting());
+        QVERIFY2(store.said().find("1 round that waited was entered") != std::string::npos, store.said().c_str());
+    }
     QVERIFY(!QFileInfo::exists(target));
     QCOMPARE(note.unavailable, !saved);
     QCOMPARE(note.newRecord, saved);
@@ -194,6 +217,7 @@ void TestRecordStore::file()
     if (corrupt && !before.isNull())
         QCOMPARE(readAll(QDir(dir).filePath(kept.front())), before);
     QVERIFY(!QFile::exists(QDir(dir).filePath("records.lock")));
+    QCOMPARE(QDir(dir).entryList({"records.pending*"}, QDir::AllEntries | QDir::System), QStringList());
     QVERIFY(!QFileInfo(path + ".saving").isSymLink());
     QCOMPARE(QDir(dir).entryList({"records.txt.*"}, QDir::Files | QDir::System).size() - aside.size(), 0);
 }
@@ -317,6 +341,12 @@ int main(int argc, char** argv)
         for (int score = 1; score <= args[4].toInt(); ++score) {
             if (store.finishRound(Round{"2024-06-01", args[3].toInt(), score, 1, 1}).unavailable)
                 return 1;
+        }
+        // A round that found the other copy holding the lock waits, as in the game.
+        for (int tries = 0; !store.enterWaiting(); ++tries) {
+            if (tries == 6000)
+                return 1;
+            QThread::msleep(10);
         }
         return 0;
     }

@@ -13,6 +13,7 @@
 #include "lexicon.h"
 #include "loadingfrm.h"
 #include "mainfrm.h"
+#include "recordstore.h"
 #include "resultsfrm.h"
 #include "uitest.h"
 
@@ -24,6 +25,7 @@
 #include <QScatterSeries>
 #include <QDate>
 #include <QDir>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -37,6 +39,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+
+#include <sys/file.h>
 
 namespace {
 
@@ -502,6 +506,7 @@ void TestWindows::rareWords()
 // A whole round without the mouse, each key sent where the focus is.
 void TestWindows::keyboardRound()
 {
+    PrivateHome home;
     MainFrm w;
     w.Form_Load();
     w.setRandomSource(boardSource(kBoard));
@@ -551,8 +556,21 @@ void TestWindows::keyboardRound()
     key(Qt::Key_F4); // no score yet
     QVERIFY(!QApplication::activeModalWidget());
 
+    // Another copy of the game holds the records and does not let go: the
+    // round's end does not wait for it, and the round goes in once it has.
+    const QString data = QString::fromStdString(golexorb::RecordStore::defaultFolder());
+    QVERIFY(QDir().mkpath(data));
+    QFile lock(data + "/records.lock");
+    QVERIFY(lock.open(QIODevice::ReadWrite));
+    QCOMPARE(::flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
     key(Qt::Key_F3);
     QCOMPARE(caption("scoretxt"), QString("Your Score: 7"));
+    QCOMPARE(QDir(data).entryList({"records.pending-*"}).size(), 1);
+    lock.close();
+    QTRY_VERIFY(QDir(data).entryList({"records.pending-*"}).isEmpty());
+    QFile kept(data + "/records.txt");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(game::parseRecords(kept.readAll().toStdString())->bestFor(2)->score, 7);
     QString accepted;
     answerNextModal([&](QWidget* modal) {
         auto* r = qobject_cast<ResultsFrm*>(modal);
@@ -563,6 +581,26 @@ void TestWindows::keyboardRound()
     });
     key(Qt::Key_F4);
     QCOMPARE(accepted, QString("cat\nread"));
+
+    // Ctrl+O with a code typed wrong: the message, then the code again to mend.
+    QStringList seen; // the code each challenge window opened with, and the message between
+    auto* answer = new QTimer(&w);
+    connect(answer, &QTimer::timeout, [&seen] {
+        if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            seen << dialog->textValue();
+            dialog->setTextValue("3NH5-44N3-FDK0-DTD1-S"); // its Z typed as 0
+            dialog->done(seen.size() == 1 ? QDialog::Accepted : QDialog::Rejected);
+        } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen << box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    answer->start(10);
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+    delete answer;
+    QCOMPARE(seen, (QStringList{"", "That challenge code has a mistake in it: check it against the one you were given.",
+                                "3NH5-44N3-FDK0-DTD1-S"}));
     w.close();
 }
 
