@@ -553,16 +553,15 @@ Report MainLogic::scoretxt_Click()
     r.foundtxt = foundText(score_, bestScore(solvedBoard()));
     r.recordtxt = recordText(recordnote_);
     r.progress = recordnote_.progress;
+    r.challengecode = challengeCode(board, roundMinutes_, roundLanguage());
     if (roundLexicon_) {
-        // No word frequencies and no meanings beyond English; the
-        // challenge codes carry English boards only.
+        // No word frequencies and no meanings beyond English.
         for (const auto& w : r.allwords)
             r.spellings.push_back(roundLexicon_->spellingOf(w.word));
         r.commontxt = commonText(std::nullopt);
         r.language = std::string(roundLexicon_->language().englishName);
     } else {
         r.commontxt = commonText(commonPoints(r.allwords));
-        r.challengecode = challengeCode(board, roundMinutes_);
     }
     return r;
 }

@@ -95,6 +95,11 @@ public:
     // no input. `remember` keeps the choice in the player's settings for
     // later starts. `then` runs once the choice is made or has failed.
     void chooseLanguage(const wordlist::Language& language, bool remember, std::function<void()> then = {});
+    // Has the language's words ready, loading them as chooseLanguage does
+    // when they are not, then calls `then` with them: null for English, and
+    // null, the player told why, when they cannot be had.
+    void withLexicon(const wordlist::Language& language,
+                     std::function<void(std::shared_ptr<const wordlist::Lexicon>)> then);
     // The language boards are drawn in: English until another is loaded.
     const wordlist::Language& language() const;
     // The board language the player's settings keep; English when none.
@@ -186,12 +191,11 @@ private:
     void languageLoaded(const QString& code, const QString& problem);
     golexorb::LanguageLoader* languages_ = nullptr;
     std::string accentsFor_ = "en"; // the language the letters have room for
-    struct PendingChoice {
+    struct PendingLoad {
         const wordlist::Language* language = nullptr;
-        bool remember = false;
-        std::function<void()> then;
+        std::function<void(std::shared_ptr<const wordlist::Lexicon>)> then;
     };
-    std::optional<PendingChoice> pendingChoice_;
+    std::optional<PendingLoad> pendingLoad_;
     QPointer<QWidget> focusBeforeLoading_; // given the focus back once the words are in
     void setUpHelpKeys();
     // Last, so that it goes before the widgets and the logic it uses.

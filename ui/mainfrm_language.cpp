@@ -57,36 +57,40 @@ void MainFrm::openLanguages()
 
 void MainFrm::chooseLanguage(const wordlist::Language& language, bool remember, std::function<void()> then)
 {
-    const auto settle = [&] {
-        if (remember)
-            golexorb::playerSettings().setValue(kSettingKey, text(language.code));
+    withLexicon(language, [this, &language, remember, then = std::move(then)](auto lexicon) {
+        if (lexicon || language.english()) {
+            logic_.setLexicon(std::move(lexicon));
+            if (remember)
+                golexorb::playerSettings().setValue(kSettingKey, text(language.code));
+        }
         sync();
         if (then)
             then();
-    };
+    });
+}
+
+void MainFrm::withLexicon(const wordlist::Language& language,
+                          std::function<void(std::shared_ptr<const wordlist::Lexicon>)> then)
+{
     if (language.english()) {
-        logic_.setLexicon(nullptr);
-        settle();
+        then(nullptr);
         return;
     }
     if (auto lexicon = languages_->loaded(language)) {
-        logic_.setLexicon(std::move(lexicon));
-        settle();
+        then(std::move(lexicon));
         return;
     }
     if (!golexorb::LanguageLoader::installed(language)) {
         golexorb::messageBox(this, QStringLiteral("%1 needs its word list, which is not installed:\n%2")
                                        .arg(text(language.name), golexorb::LanguageLoader::installLine(language)));
-        if (then)
-            then();
+        then(nullptr);
         return;
     }
     if (languages_->busy()) {
-        if (then)
-            then();
+        then(nullptr);
         return;
     }
-    pendingChoice_ = PendingChoice{&language, remember, std::move(then)};
+    pendingLoad_ = PendingLoad{&language, std::move(then)};
     // The words are read on a thread; the window waits, painted, for them.
     // Disabled, it loses the focus: the keyboard player gets it back after.
     // All of this before the thread starts: showing a window may handle
@@ -100,29 +104,22 @@ void MainFrm::chooseLanguage(const wordlist::Language& language, bool remember, 
 
 void MainFrm::languageLoaded(const QString& code, const QString& problem)
 {
-    const auto choice = std::exchange(pendingChoice_, std::nullopt);
+    const auto pending = std::exchange(pendingLoad_, std::nullopt);
     logic_.setLanguageLoading(false);
     setEnabled(true);
     // Where it was, or, at start-up, where the design starts it: the Game Time box.
     QWidget* focus = focusBeforeLoading_ ? focusBeforeLoading_.data() : findChild<QWidget*>(QStringLiteral("Combo1"));
     if (focus)
         focus->setFocus();
-    if (!choice || text(choice->language->code) != code) {
-        sync();
+    sync();
+    if (!pending || text(pending->language->code) != code)
         return;
-    }
-    if (auto lexicon = languages_->loaded(*choice->language)) {
-        logic_.setLexicon(std::move(lexicon));
-        if (choice->remember)
-            golexorb::playerSettings().setValue(kSettingKey, code);
-    } else {
-        const QString why = QStringLiteral("The words of %1 could not be read: %2").arg(text(choice->language->name), problem);
+    auto lexicon = languages_->loaded(*pending->language);
+    if (!lexicon) {
+        const QString why = QStringLiteral("The words of %1 could not be read: %2").arg(text(pending->language->name), problem);
         std::fprintf(stderr, "golexorb: %s\n", qPrintable(why));
-        sync();
         golexorb::messageBox(this, why);
     }
-    sync();
     activateWindow();
-    if (choice->then)
-        choice->then();
+    pending->then(std::move(lexicon));
 }

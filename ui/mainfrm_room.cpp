@@ -6,6 +6,7 @@
 #include "application.h"
 #include "challenge.h"
 #include "commandline.h"
+#include "languageload.h"
 #include "languages.h"
 #include "playtogetherfrm.h"
 #include "roomplay.h"
@@ -74,10 +75,22 @@ bool MainFrm::startChallenge(const QString& code, QString* why)
         *why = QString::fromStdString(reason);
         return false;
     }
-    if (!startRoundOn(challenge->letters, challenge->minutes, challenge->minutes * 60)) {
+    if (logic_.running()) {
         *why = QStringLiteral("A round is under way: play the challenge when it is over.");
         return false;
     }
+    // The board's language for this round, whatever boards are in otherwise.
+    const wordlist::Language& language = *wordlist::findLanguage(challenge->language);
+    if (!golexorb::LanguageLoader::installed(language)) {
+        *why = QStringLiteral("That challenge is in %1, whose word list is not installed:\n%2")
+                   .arg(QString::fromUtf8(language.name.data(), qsizetype(language.name.size())),
+                        golexorb::LanguageLoader::installLine(language));
+        return false;
+    }
+    withLexicon(language, [this, c = *challenge](std::shared_ptr<const wordlist::Lexicon> lexicon) {
+        if (lexicon || c.language == "en")
+            startRoundOn(c.letters, c.minutes, c.minutes * 60, std::move(lexicon));
+    });
     return true;
 }
 

@@ -118,16 +118,23 @@ std::size_t tileCount(std::string_view tiles)
         std::count_if(tiles.begin(), tiles.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xc0) != 0x80; }));
 }
 
-Folding::Folding(const Language& language)
-    : language_(&language)
+std::vector<std::string> languageTiles(const Language& language)
 {
+    std::vector<std::string> tiles;
     for (char c = 'A'; c <= 'Z'; ++c)
-        tiles_.emplace_back(1, c);
+        tiles.emplace_back(1, c);
     for (std::size_t i = 0; i < language.ownLetters.size();) {
         const std::size_t from = i;
         nextCodePoint(language.ownLetters, i);
-        tiles_.emplace_back(language.ownLetters.substr(from, i - from));
+        tiles.emplace_back(language.ownLetters.substr(from, i - from));
     }
+    return tiles;
+}
+
+Folding::Folding(const Language& language)
+    : language_(&language)
+    , tiles_(languageTiles(language))
+{
 
     const auto tileOf = [this](char32_t c) -> std::uint8_t {
         std::string s;

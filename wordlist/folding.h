@@ -54,6 +54,9 @@ std::string_view listText(std::string_view bytes, const Language& language, std:
 // the bytes that do not continue a character.
 std::size_t tileCount(std::string_view tiles);
 
+// A language's tiles: A to Z, then its own letters, upper case, UTF-8.
+std::vector<std::string> languageTiles(const Language& language);
+
 class Folding {
 public:
     explicit Folding(const Language& language);
