@@ -1,5 +1,7 @@
 #include "board.h"
 
+#include "ascii.h"
+
 #include <cmath>
 
 namespace game {
@@ -23,6 +25,27 @@ int poolPosition(double r)
     if (!(p >= 1 && p <= static_cast<double>(kLetterPool.size())))
         return 0;
     return static_cast<int>(p);
+}
+
+std::optional<Board> boardOf(std::string_view letters)
+{
+    if (letters.size() != kCells || !wordlist::madeOf(letters, wordlist::asciiUpper))
+        return std::nullopt;
+    Board b;
+    for (int n = 0; n < kCells; ++n)
+        b[static_cast<std::size_t>(n)] = std::string(1, letters[static_cast<std::size_t>(n)]);
+    return b;
+}
+
+std::string lettersOf(const Board& board)
+{
+    std::string out;
+    for (const auto& cell : board) {
+        if (cell.size() != 1 || !wordlist::asciiUpper(cell[0]))
+            return {};
+        out += cell;
+    }
+    return out;
 }
 
 } // namespace game

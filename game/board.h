@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ inline constexpr int kCellSize = 750;
 inline constexpr int kCellPitch = 720;
 constexpr int cellLeft(int n) { return 2280 + kCellPitch * (n % 4); }
 constexpr int cellTop(int n) { return 2160 + kCellPitch * (n / 4); }
+
+// A board of one letter A to Z a cell, from its 16 letters, cell 0 first,
+// and back: how rooms and challenge codes carry a board.
+std::optional<Board> boardOf(std::string_view letters);
+std::string lettersOf(const Board& board); // "" unless every cell holds one of A to Z
 
 // Cells touch when their rows and columns each differ by at most one.
 constexpr bool touching(int a, int b)

@@ -91,12 +91,12 @@ std::string challengeCode(const Board& letters, int minutes)
 {
     if (!isRoundLength(minutes))
         return {};
+    const std::string text = lettersOf(letters);
+    if (text.empty())
+        return {};
     Number value = static_cast<Number>(minutes);
-    for (const auto& cell : letters) {
-        if (cell.size() != 1 || cell[0] < 'A' || cell[0] > 'Z')
-            return {};
-        value = value * 26 + static_cast<Number>(cell[0] - 'A');
-    }
+    for (const char c : text)
+        value = value * 26 + static_cast<Number>(c - 'A');
     return written(value, kNumberDigits);
 }
 
@@ -172,10 +172,12 @@ std::optional<Challenge> readChallenge(std::string_view code, std::string* why)
     Challenge out;
     out.minutes = static_cast<int>(value / letters);
     value %= letters;
-    for (int n = kCells; n-- > 0;) {
-        out.letters[static_cast<std::size_t>(n)] = std::string(1, static_cast<char>('A' + static_cast<int>(value % 26)));
+    std::string text(kCells, 'A');
+    for (std::size_t n = text.size(); n-- > 0;) {
+        text[n] = static_cast<char>('A' + static_cast<int>(value % 26));
         value /= 26;
     }
+    out.letters = *boardOf(text);
     return out;
 }
 

@@ -47,13 +47,13 @@ std::string countsText(const WordCounts& counts)
     const LengthCount& t = counts.total;
     std::string out = "Common words: " + std::to_string(t.commonFound) + " of " + std::to_string(t.common)
         + " found. All words: " + std::to_string(t.found) + " of " + std::to_string(t.all) + " found.";
-    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on
-    // a literal added to a number's string.
+    // The space appended on its own: GCC 12 at -O3 warns falsely (-Wrestrict)
+    // of a literal put in front of a temporary string.
     for (const LengthCount& c : counts.lengths) {
         out += ' ';
-        out += std::to_string(c.length);
-        out += " letters: " + std::to_string(c.commonFound) + " of " + std::to_string(c.common) + " common, "
-            + std::to_string(c.found) + " of " + std::to_string(c.all) + " in all.";
+        out += std::to_string(c.length) + " letters: " + std::to_string(c.commonFound) + " of "
+            + std::to_string(c.common) + " common, " + std::to_string(c.found) + " of " + std::to_string(c.all)
+            + " in all.";
     }
     return out;
 }

@@ -9,6 +9,20 @@
 
 namespace game {
 
+std::vector<std::string> acceptedList(std::string_view acceptedwords)
+{
+    std::vector<std::string> out;
+    for (std::size_t pos = 0; pos < acceptedwords.size();) {
+        std::size_t end = acceptedwords.find("\r\n", pos);
+        if (end == std::string_view::npos)
+            end = acceptedwords.size();
+        if (end > pos)
+            out.emplace_back(acceptedwords.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    return out;
+}
+
 std::string awardLines(std::string_view longestword, std::string_view acceptedwords, int score)
 {
     std::string out;
@@ -60,14 +74,8 @@ std::string letterMostUsed(const Board& board, std::string_view acceptedwords)
 std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::string_view acceptedwords,
                                   const std::function<bool(std::string_view)>& isRare)
 {
-    std::set<std::string_view> accepted;
-    for (std::size_t pos = 0; pos < acceptedwords.size();) {
-        std::size_t end = acceptedwords.find("\r\n", pos);
-        if (end == std::string_view::npos)
-            end = acceptedwords.size();
-        accepted.insert(acceptedwords.substr(pos, end - pos));
-        pos = end + 2;
-    }
+    const auto list = acceptedList(acceptedwords);
+    const std::set<std::string_view> accepted(list.begin(), list.end());
     std::vector<ListedWord> out;
     out.reserve(words.size());
     for (const auto& w : words)

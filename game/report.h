@@ -52,6 +52,10 @@ struct Report {
 // Said under a word's path in another language than English, where the meaning would be.
 std::string meaningsNote(std::string_view language);
 
+// The words of `acceptedwords` (CR LF after each), in order; an empty line
+// is no word.
+std::vector<std::string> acceptedList(std::string_view acceptedwords);
+
 // Award lines, each followed by CR LF, for a round's records. Lengths count tiles.
 std::string awardLines(std::string_view longestword, std::string_view acceptedwords, int score);
 

@@ -18,15 +18,9 @@ namespace {
 
 constexpr std::string_view kRoot = "golexorb/";
 
-bool asciiAlnum(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
-
-bool upperLetters(std::string_view s)
-{
-    return std::all_of(s.begin(), s.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
+using wordlist::asciiAlnum;
+using wordlist::asciiUpper;
+using wordlist::madeOf;
 
 // Characters that draw nothing or move text about: controls, line and
 // paragraph separators, and the invisible format characters (bidirectional
@@ -155,168 +149,9 @@ std::string wordsJson(const std::vector<std::string>& words)
     return out + "]";
 }
 
-// Days since 1970-01-01 of a date, and back (proleptic Gregorian).
-std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d)
-{
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-
-void civilFromDays(std::int64_t z, std::int64_t& y, unsigned& m, unsigned& d)
-{
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2);
-}
-
-unsigned daysInMonth(std::int64_t y, unsigned m)
-{
-    static constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-    return m == 2 && leap ? 29 : kDays[m - 1];
-}
-
-std::string twoDigits(unsigned v)
-{
-    return {static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
-}
-
 } // namespace
 
-// ---------------------------------------------------------------- addresses and names
-
-std::string Address::text() const
-{
-    std::string out = tls ? "mqtts://" : "mqtt://";
-    if (!user.empty()) {
-        out += user;
-        out += '@';
-    }
-    out += host;
-    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) of
-    // a literal put in front of a temporary string.
-    if (port != (tls ? kDefaultTlsPort : kDefaultPort)) {
-        out += ':';
-        out += std::to_string(port);
-    }
-    out += '/';
-    out += room;
-    return out;
-}
-
-std::string Address::hostName() const
-{
-    if (host.size() >= 2 && host.front() == '[' && host.back() == ']')
-        return host.substr(1, host.size() - 2);
-    return host;
-}
-
-std::optional<Address> parseAddress(std::string_view text, std::string* why)
-{
-    const auto fail = [why](const char* reason) -> std::optional<Address> {
-        if (why)
-            *why = reason;
-        return std::nullopt;
-    };
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-
-    Address a;
-    if (const std::size_t scheme = text.find("://"); scheme != std::string_view::npos) {
-        const std::string s = wordlist::lowerCase(text.substr(0, scheme));
-        if (s == "mqtts")
-            a.tls = true;
-        else if (s != "mqtt")
-            return fail("only mqtt:// and mqtts:// addresses are understood");
-        text.remove_prefix(scheme + 3);
-    }
-    a.port = a.tls ? kDefaultTlsPort : kDefaultPort;
-
-    const std::size_t slash = text.find('/');
-    if (slash == std::string_view::npos)
-        return fail("the room is missing: write the server, then / and the room");
-    std::string_view authority = text.substr(0, slash);
-    const std::string_view room = text.substr(slash + 1);
-    if (!validRoom(room))
-        return fail("a room's name is 1 to 40 letters, digits, - _ or .");
-    a.room = std::string(room);
-
-    if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
-        std::string_view user = authority.substr(0, at);
-        // USER:PASSWORD, split at the first colon as in any URL.
-        if (const std::size_t colon = user.find(':'); colon != std::string_view::npos) {
-            const std::string_view password = user.substr(colon + 1);
-            if (password.size() > 256
-                || !std::all_of(password.begin(), password.end(), [](char c) { return static_cast<unsigned char>(c) >= ' ' && c != 0x7F; }))
-                return fail("the password after the colon is at most 256 characters, none of them a control");
-            a.password = std::string(password);
-            user = user.substr(0, colon);
-        }
-        if (user.empty() || user.size() > 64
-            || !std::all_of(user.begin(), user.end(), [](char c) { return c > ' ' && c < 0x7F && c != '@'; }))
-            return fail("the user name before @ is 1 to 64 printable characters, no spaces");
-        a.user = std::string(user);
-        authority.remove_prefix(at + 1);
-    }
-
-    std::string_view host = authority;
-    std::string_view port;
-    if (!authority.empty() && authority.front() == '[') {
-        const std::size_t close = authority.find(']');
-        if (close == std::string_view::npos || close == 1)
-            return fail("an IPv6 address is written in brackets: [::1]");
-        const std::string_view inside = authority.substr(1, close - 1);
-        if (!std::all_of(inside.begin(), inside.end(),
-                         [](char c) { return asciiAlnum(c) || c == ':' || c == '.' || c == '%'; }))
-            return fail("that is not an IPv6 address");
-        host = authority.substr(0, close + 1);
-        const std::string_view after = authority.substr(close + 1);
-        if (!after.empty()) {
-            if (after.front() != ':')
-                return fail("a port follows the address after a colon");
-            port = after.substr(1);
-            if (port.empty())
-                return fail("the port is missing after the colon");
-        }
-    } else if (const std::size_t colon = authority.rfind(':'); colon != std::string_view::npos) {
-        host = authority.substr(0, colon);
-        port = authority.substr(colon + 1);
-        if (port.empty())
-            return fail("the port is missing after the colon");
-    }
-    if (host.empty())
-        return fail("the server's name is missing");
-    if (host.front() != '[') {
-        if (host.size() > 253 || host.front() == '-' || host.front() == '.'
-            || !std::all_of(host.begin(), host.end(), [](char c) { return asciiAlnum(c) || c == '-' || c == '.'; }))
-            return fail("a server's name is made of letters, digits, - and .");
-    }
-    a.host = std::string(host);
-    if (!port.empty()) {
-        int p = 0;
-        for (const char c : port) {
-            if (c < '0' || c > '9' || p > 65535)
-                return fail("the port is a number from 1 to 65535");
-            p = p * 10 + (c - '0');
-        }
-        if (p < 1 || p > 65535)
-            return fail("the port is a number from 1 to 65535");
-        a.port = p;
-    }
-    return a;
-}
+// ---------------------------------------------------------------- names
 
 bool validName(std::string_view name)
 {
@@ -471,7 +306,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
             return ignored(Ignored::malformed);
         if (!validId(id->string))
             return ignored(Ignored::badId);
-        if (letters->kind != json::Value::Kind::string || letters->string.size() != kCells || !upperLetters(letters->string))
+        if (letters->kind != json::Value::Kind::string || letters->string.size() != kCells || !madeOf(letters->string, asciiUpper))
             return ignored(Ignored::badLetters);
         if (minutes->kind != json::Value::Kind::number || minutes->number != std::floor(minutes->number)
             || minutes->number < kShortestRound || minutes->number > kLongestRound)
@@ -493,7 +328,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         Results r{std::string(level[3]), name->string, {}};
         for (const auto& w : words->array) {
             if (w.kind != json::Value::Kind::string || w.string.size() < 3 || w.string.size() > kCells
-                || !upperLetters(w.string))
+                || !madeOf(w.string, asciiUpper))
                 return ignored(Ignored::badWords);
             if (std::find(r.words.begin(), r.words.end(), w.string) == r.words.end())
                 r.words.push_back(w.string);
@@ -561,88 +396,6 @@ std::string cleanText(std::string_view text)
         --to;
     return json::utf8(std::vector<char32_t>(points.begin() + static_cast<std::ptrdiff_t>(from),
                                             points.begin() + static_cast<std::ptrdiff_t>(to)));
-}
-
-std::string formatTime(Millis t)
-{
-    const Millis day = 86400000;
-    std::int64_t days = t / day;
-    Millis rest = t % day;
-    if (rest < 0) {
-        rest += day;
-        --days;
-    }
-    std::int64_t y;
-    unsigned m, d;
-    civilFromDays(days, y, m, d);
-    const auto ms = static_cast<unsigned>(rest % 1000);
-    const auto s = static_cast<unsigned>(rest / 1000);
-    std::string out = std::to_string(y) + "-" + twoDigits(m) + "-" + twoDigits(d) + "T" + twoDigits(s / 3600) + ":"
-                      + twoDigits(s / 60 % 60) + ":" + twoDigits(s % 60) + ".";
-    out += static_cast<char>('0' + ms / 100);
-    out += twoDigits(ms % 100);
-    return out + "Z";
-}
-
-std::optional<Millis> parseTime(std::string_view t)
-{
-    // YYYY-MM-DDTHH:MM:SS[.f{1,9}]Z
-    if (t.size() < 20 || t[4] != '-' || t[7] != '-' || (t[10] != 'T' && t[10] != 't') || t[13] != ':' || t[16] != ':')
-        return std::nullopt;
-    const auto number = [&](std::size_t at, std::size_t n, unsigned& out) {
-        out = 0;
-        for (std::size_t i = at; i < at + n; ++i) {
-            if (t[i] < '0' || t[i] > '9')
-                return false;
-            out = out * 10 + static_cast<unsigned>(t[i] - '0');
-        }
-        return true;
-    };
-    unsigned y, mo, d, h, mi, s;
-    if (!number(0, 4, y) || !number(5, 2, mo) || !number(8, 2, d) || !number(11, 2, h) || !number(14, 2, mi)
-        || !number(17, 2, s))
-        return std::nullopt;
-    if (y < 1970 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(y, mo) || h > 23 || mi > 59 || s > 59)
-        return std::nullopt;
-    std::size_t i = 19;
-    unsigned ms = 0;
-    if (t[i] == '.') {
-        ++i;
-        const std::size_t from = i;
-        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
-            ++i;
-        const std::size_t n = i - from;
-        if (n == 0 || n > 9)
-            return std::nullopt;
-        for (std::size_t k = 0; k < 3; ++k)
-            ms = ms * 10 + (k < n ? static_cast<unsigned>(t[from + k] - '0') : 0);
-    }
-    if (i + 1 != t.size() || (t[i] != 'Z' && t[i] != 'z'))
-        return std::nullopt;
-    return ((daysFromCivil(y, mo, d) * 24 + h) * 60 + mi) * 60000 + Millis(s) * 1000 + ms;
-}
-
-// ---------------------------------------------------------------- letters
-
-std::optional<Board> boardOf(std::string_view letters)
-{
-    if (letters.size() != kCells || !upperLetters(letters))
-        return std::nullopt;
-    Board b;
-    for (int n = 0; n < kCells; ++n)
-        b[static_cast<std::size_t>(n)] = std::string(1, letters[static_cast<std::size_t>(n)]);
-    return b;
-}
-
-std::string lettersOf(const Board& board)
-{
-    std::string out;
-    for (const auto& cell : board) {
-        if (cell.size() != 1 || cell[0] < 'A' || cell[0] > 'Z')
-            return {};
-        out += cell;
-    }
-    return out;
 }
 
 } // namespace game::room

@@ -14,6 +14,8 @@
 // layer carries the messages.
 
 #include "board.h"
+#include "roomaddress.h"
+#include "utctime.h"
 
 #include <array>
 #include <cstdint>
@@ -36,30 +38,6 @@ inline constexpr int kMaxLinesPerSecond = 5;
 // Lines the whole room may add to the chat list in a second (chat, players
 // coming and going, rounds); the standings come on top.
 inline constexpr int kMaxRoomLinesPerSecond = 20;
-inline constexpr int kDefaultPort = 1883;
-inline constexpr int kDefaultTlsPort = 8883;
-
-// Milliseconds since 1970-01-01 00:00 UTC.
-using Millis = std::int64_t;
-
-// Where a room is: [mqtt[s]://][USER[:PASSWORD]@]HOST[:PORT]/ROOM.
-struct Address {
-    bool tls = false;
-    std::string user; // empty: none
-    // Typed into the address: used for the session, never written out by
-    // text(), so it reaches neither the settings nor the chat list.
-    std::string password;
-    std::string host; // a name, an IPv4 address or [an IPv6 address]
-    int port = kDefaultPort;
-    std::string room;
-    // The address written out again, the default port left out.
-    std::string text() const;
-    // The host as the network library takes it (an IPv6 address without brackets).
-    std::string hostName() const;
-};
-// Nothing, with the reason in `why`, when the text is not such an address.
-std::optional<Address> parseAddress(std::string_view text, std::string* why = nullptr);
-
 // A player's name: 1 to 20 printable characters of UTF-8, no space at
 // either end, none of / + # (they would change the topic), and nothing
 // that draws nothing or moves text about, with which a name could pass for
@@ -184,15 +162,5 @@ Outgoing write(std::string_view room, const Message& message);
 // A chat text as it may be shown: control and layout characters turned to
 // spaces, cut at 200 characters; invalid UTF-8 turned to U+FFFD.
 std::string cleanText(std::string_view utf8);
-
-// "2026-05-01T12:00:05.250Z"
-std::string formatTime(Millis t);
-// That form, with or without the milliseconds; nothing for anything else.
-std::optional<Millis> parseTime(std::string_view text);
-
-// ---- Letters ----
-
-std::optional<Board> boardOf(std::string_view letters);
-std::string lettersOf(const Board& board); // "" unless every cell holds one of A to Z
 
 } // namespace game::room

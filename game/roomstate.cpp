@@ -1,7 +1,5 @@
 #include "roomstate.h"
 
-#include "ascii.h"
-#include "blockrules.h"
 #include "records.h"
 
 #include <algorithm>
@@ -15,11 +13,6 @@ namespace {
 Millis roundMillis(int minutes)
 {
     return (Millis(minutes) * 60 + 1) * 1000;
-}
-
-bool asciiLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 std::string minutesText(int minutes)
@@ -36,35 +29,10 @@ std::string clockText(Millis ms)
 
 } // namespace
 
-// ---------------------------------------------------------------- masking
-
-Masker::Masker(std::string_view blocklist, std::string_view stems, std::string_view allowed)
-    : rules_(wordlist::makeRules(wordlist::parseBlockList(blocklist), wordlist::parseBlockList(stems),
-                              wordlist::parseBlockList(allowed)))
+int RoundPlan::secondsLeft(Millis now) const
 {
-}
-
-std::string Masker::mask(std::string_view text) const
-{
-    std::string out(text);
-    if (rules_.forms.empty() && rules_.stems.empty())
-        return out;
-    // Runs of ASCII letters are the words: a byte of a multi-byte UTF-8
-    // character is never one, so masking keeps the text valid.
-    for (std::size_t i = 0; i < out.size();) {
-        if (!asciiLetter(out[i])) {
-            ++i;
-            continue;
-        }
-        std::size_t end = i;
-        std::string word;
-        while (end < out.size() && asciiLetter(out[end]))
-            word += wordlist::lowerAscii(out[end++]);
-        if (wordlist::blocked(rules_, word))
-            std::fill(out.begin() + static_cast<std::ptrdiff_t>(i), out.begin() + static_cast<std::ptrdiff_t>(end), '*');
-        i = end;
-    }
-    return out;
+    const Millis late = std::max<Millis>(0, now - start);
+    return minutes * 60 - int((late + 500) / 1000);
 }
 
 // ---------------------------------------------------------------- the room

@@ -5,7 +5,7 @@
 // the messages, keeps the clock and plays the round. Times are given to
 // every call, so tests run it without waiting.
 
-#include "blockrules.h"
+#include "chatmask.h"
 #include "room.h"
 #include "standings.h"
 
@@ -21,23 +21,6 @@
 
 namespace game::room {
 
-// Masks the words of the block list in text from the network: each whole
-// word (a run of the letters a to z, any case) that the block rules leave
-// out of the game becomes asterisks.
-class Masker {
-public:
-    Masker() = default;
-    // The block rules' texts, one word a line: the whole words with their
-    // inflections (resources/blocklist.txt), the stems whose compounds go
-    // too (blockstems.txt), and the words excused from the stems
-    // (blockallow.txt).
-    explicit Masker(std::string_view blocklist, std::string_view stems = {}, std::string_view allowed = {});
-    std::string mask(std::string_view utf8) const;
-
-private:
-    wordlist::BlockRules rules_;
-};
-
 // A round this board is to play, and when.
 struct RoundPlan {
     std::string id;
@@ -45,6 +28,10 @@ struct RoundPlan {
     int minutes = 0;
     Millis start = 0; // by this computer's clock
     std::string by;
+    // The seconds on this board's clock when its round starts at `now`: a
+    // board that got the message late starts with the time the others have
+    // left, to the nearest second.
+    int secondsLeft(Millis now) const;
 };
 
 // Who a player is beyond the name: a token of its account and when it

@@ -162,12 +162,12 @@ AllWordsFrm::AllWordsFrm(QWidget* parent)
                           layout->minimumSize());
     for (int k = 0; k < 16; ++k)
         p_.push_back(findChild<QLabel*>(QStringLiteral("p_%1").arg(k)));
-    connect(ui->allwordslst, &QListWidget::currentRowChanged, this, &AllWordsFrm::allwordslst_Click);
-    connect(ui->progressbtn, &ClickLabel::clicked, this, &AllWordsFrm::progressbtn_Click);
-    connect(ui->copybtn, &ClickLabel::clicked, this, &AllWordsFrm::copybtn_Click);
+    connect(ui->allwordslst, &QListWidget::currentRowChanged, this, &AllWordsFrm::onWordRowChanged);
+    connect(ui->progressbtn, &ClickLabel::clicked, this, &AllWordsFrm::onProgressClicked);
+    connect(ui->copybtn, &ClickLabel::clicked, this, &AllWordsFrm::onCopyClicked);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, this, [this] {
         if (ui->progressbtn->isEnabled())
-            progressbtn_Click();
+            onProgressClicked();
     });
     ui->allwordslst->setFocus();
 }
@@ -247,7 +247,7 @@ void AllWordsFrm::fill(const game::Report& r)
     update();
 }
 
-void AllWordsFrm::copybtn_Click()
+void AllWordsFrm::onCopyClicked()
 {
     QGuiApplication::clipboard()->setText(code_);
 }
@@ -260,7 +260,7 @@ const game::ListedWord* AllWordsFrm::wordAt(int row) const
     return i < words_.size() ? &words_[i] : nullptr;
 }
 
-void AllWordsFrm::allwordslst_Click(int row)
+void AllWordsFrm::onWordRowChanged(int row)
 {
     path_.clear();
     if (const game::ListedWord* w = wordAt(row)) {
@@ -288,7 +288,7 @@ void AllWordsFrm::allwordslst_Click(int row)
     update();
 }
 
-void AllWordsFrm::progressbtn_Click()
+void AllWordsFrm::onProgressClicked()
 {
     QString problem;
     bool needsCharts = true;

@@ -37,9 +37,9 @@ public:
     static QPointF cellCentre(int k);
 
 public slots:
-    void allwordslst_Click(int row);
-    void progressbtn_Click();
-    void copybtn_Click();
+    void onWordRowChanged(int row);
+    void onProgressClicked();
+    void onCopyClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

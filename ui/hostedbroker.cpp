@@ -1,5 +1,7 @@
 #include "hostedbroker.h"
 
+#include "writeall.h"
+
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -43,17 +45,11 @@ int configFile(const QByteArray& text)
     const int fd = ::memfd_create("golexorb-mosquitto.conf", MFD_CLOEXEC | MFD_ALLOW_SEALING);
     if (fd < 0)
         return -1;
-    for (qsizetype done = 0; done < text.size();) {
-        const ssize_t n = ::write(fd, text.constData() + done, std::size_t(text.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int err = n < 0 ? errno : EIO;
-            ::close(fd);
-            errno = err;
-            return -1;
-        }
-        done += n;
+    if (!wordlist::writeAll(fd, std::string_view(text.constData(), std::size_t(text.size())))) {
+        const int err = errno;
+        ::close(fd);
+        errno = err;
+        return -1;
     }
     ::fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL);
     return fd;

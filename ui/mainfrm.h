@@ -5,7 +5,9 @@
 #include "mainlogic.h"
 #include "clockrandom.h"
 #include "recordstore.h"
+#include "resourcedata.h"
 #include "resultsfrm.h"
+#include "roomwindow.h"
 
 #include <QByteArray>
 #include <QPointer>
@@ -40,7 +42,7 @@ namespace Ui {
 class mainfrm;
 }
 
-class MainFrm : public QWidget, private game::Platform {
+class MainFrm : public QWidget, private game::Platform, private golexorb::RoomWindow {
     Q_OBJECT
 public:
     explicit MainFrm(QWidget* parent = nullptr);
@@ -153,6 +155,16 @@ private:
     void releaseResData(std::string_view bytes) override;
     void beep() override;
 
+    // golexorb::RoomWindow (ui/mainfrm_room.cpp)
+    bool startRoomRound(const game::Board& letters, int minutes, int secondsLeft) override;
+    game::Board drawRoomLetters() override;
+    std::vector<std::string> acceptedWords() const override;
+    int pickedMinutes() const override;
+    bool roundRunning() const override;
+    std::set<std::string> wordsOnBoard(const game::Board& board) const override;
+    bool multiplayerHeight() const override;
+    void setMultiplayerHeight(bool on) override;
+
     bool gameKey(QKeyEvent* event);
     bool belowEdge(const QWidget* w) const;
     bool inGameTimeBox(const QWidget* w) const;
@@ -182,9 +194,7 @@ private:
     bool closedCleanly_ = true;
     bool movingFocus_ = false;
     bool centredByFrame_ = false;
-    // Resources embedded compressed, inflated once each, by path; a second
-    // one must not free the first's bytes, which stay in use.
-    std::map<QString, QByteArray> inflatedResources_;
+    golexorb::ResourceData resources_;
 
     void setUpRoomKeys();
     void setUpLanguageKeys();

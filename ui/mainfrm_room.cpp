@@ -2,6 +2,7 @@
 // and the rounds they start. Kept apart from the designed window's handlers.
 
 #include "mainfrm.h"
+#include "ui_mainfrm.h"
 
 #include "application.h"
 #include "challenge.h"
@@ -9,7 +10,9 @@
 #include "languageload.h"
 #include "languages.h"
 #include "playtogetherfrm.h"
+#include "report.h"
 #include "roomplay.h"
+#include "solver.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -27,7 +30,8 @@ void MainFrm::setUpRoomKeys()
 golexorb::RoomPlay* MainFrm::room()
 {
     if (!room_) {
-        room_ = std::make_unique<golexorb::RoomPlay>(this);
+        room_ = std::make_unique<golexorb::RoomPlay>(static_cast<golexorb::RoomWindow*>(this),
+                                                     golexorb::RoomPlay::ChatWidgets{ui->chatlst, ui->sendtxt, ui->Label1});
         connect(room_.get(), &golexorb::RoomPlay::nameTaken, this, &MainFrm::openPlayTogether);
     }
     return room_.get();
@@ -136,4 +140,59 @@ void MainFrm::startRequested(const golexorb::CommandLine& command)
     }
     if (command.joinWindow)
         QTimer::singleShot(0, this, &MainFrm::openPlayTogether);
+}
+
+// ---------------------------------------------------------------- what a room asks of the window
+
+bool MainFrm::startRoomRound(const game::Board& letters, int minutes, int secondsLeft)
+{
+    return startRoundOn(letters, minutes, secondsLeft);
+}
+
+game::Board MainFrm::drawRoomLetters()
+{
+    return drawLetters();
+}
+
+std::vector<std::string> MainFrm::acceptedWords() const
+{
+    return game::acceptedList(logic_.acceptedwords());
+}
+
+int MainFrm::pickedMinutes() const
+{
+    return logic_.fulltime() / 60;
+}
+
+bool MainFrm::roundRunning() const
+{
+    return logic_.running();
+}
+
+std::set<std::string> MainFrm::wordsOnBoard(const game::Board& board) const
+{
+    std::set<std::string> words;
+    for (const auto& w : game::solveBoard(board, logic_.dictionary().index()))
+        words.insert(w.word);
+    return words;
+}
+
+bool MainFrm::multiplayerHeight() const
+{
+    return logic_.outerHeightTwips() == game::MainLogic::kMultiplayerHeight;
+}
+
+void MainFrm::setMultiplayerHeight(bool on)
+{
+    if (!on) {
+        oneplayerbtn_Click();
+        return;
+    }
+    multiplaybtn_Click();
+    // Taller now: up as far as needed for the chat to show on the screen,
+    // with the designed frame (29 px above the client area, 3 below).
+    const QRect area = golexorb::screenArea();
+    const int lowest = area.bottom() + 1 - 3 - height();
+    if (y() > lowest)
+        move(x(), std::max(area.top() + 29, lowest));
 }

@@ -24,11 +24,11 @@ PlayTogetherFrm::PlayTogetherFrm(golexorb::RoomPlay* room, QWidget* parent)
     setFixedSize(kWidth, kHeight);
     if (parent)
         move(parent->geometry().topLeft() + QPoint((parent->width() - kWidth) / 2, 40));
-    connect(ui->joinbtn, &ClickLabel::clicked, this, &PlayTogetherFrm::joinbtn_Click);
-    connect(ui->leavebtn, &ClickLabel::clicked, this, &PlayTogetherFrm::leavebtn_Click);
-    connect(ui->hostbtn, &ClickLabel::clicked, this, &PlayTogetherFrm::hostbtn_Click);
+    connect(ui->joinbtn, &ClickLabel::clicked, this, &PlayTogetherFrm::onJoinClicked);
+    connect(ui->leavebtn, &ClickLabel::clicked, this, &PlayTogetherFrm::onLeaveClicked);
+    connect(ui->hostbtn, &ClickLabel::clicked, this, &PlayTogetherFrm::onHostClicked);
     for (QLineEdit* edit : {ui->servertxt, ui->roomtxt, ui->nametxt, ui->passwordtxt})
-        connect(edit, &QLineEdit::returnPressed, this, &PlayTogetherFrm::joinbtn_Click);
+        connect(edit, &QLineEdit::returnPressed, this, &PlayTogetherFrm::onJoinClicked);
 
     if (room_->inRoom()) {
         const auto& r = room_->request();
@@ -80,7 +80,7 @@ void PlayTogetherFrm::showHost()
                              : QStringLiteral("Hosting. Friends on your network join with:\n%1").arg(addresses.join('\n')));
 }
 
-void PlayTogetherFrm::joinbtn_Click()
+void PlayTogetherFrm::onJoinClicked()
 {
     QString server = ui->servertxt->text().trimmed();
     while (server.endsWith(QLatin1Char('/')))
@@ -102,13 +102,13 @@ void PlayTogetherFrm::joinbtn_Click()
     accept();
 }
 
-void PlayTogetherFrm::leavebtn_Click()
+void PlayTogetherFrm::onLeaveClicked()
 {
     room_->leave();
     showState();
 }
 
-void PlayTogetherFrm::hostbtn_Click()
+void PlayTogetherFrm::onHostClicked()
 {
     golexorb::HostedBroker* host = room_->host();
     if (!host->running()) {

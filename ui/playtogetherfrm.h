@@ -24,9 +24,9 @@ public:
     ~PlayTogetherFrm() override;
 
 public slots:
-    void joinbtn_Click();
-    void leavebtn_Click();
-    void hostbtn_Click();
+    void onJoinClicked();
+    void onLeaveClicked();
+    void onHostClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

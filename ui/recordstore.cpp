@@ -1,6 +1,7 @@
 #include "recordstore.h"
 
 #include "languages.h"
+#include "writeall.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -71,22 +72,6 @@ std::string makeFolder(const std::string& dir)
     return S_ISDIR(st.st_mode) ? std::string() : reason(ENOTDIR);
 }
 
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
-
 // The lock file records.lock, held with flock while a round is entered:
 // the system lets go of it when a copy of the game ends in any way, so a
 // lock is never left standing. Its holder removes it when done; a copy that
@@ -139,7 +124,7 @@ public:
                 }
                 fd_ = fd;
                 const std::string owner = std::to_string(::getpid()) + "\ngolexorb\n";
-                if (::ftruncate(fd, 0) != 0 || !writeAll(fd, owner))
+                if (::ftruncate(fd, 0) != 0 || !wordlist::writeAll(fd, owner))
                     return "its lock " + path_ + " cannot be written: " + reason(errno);
                 return {};
             }
@@ -412,7 +397,7 @@ std::optional<std::string> RecordStore::writePending(const std::string& dir, con
             problem = reason(errno);
             return std::nullopt;
         }
-        int err = writeAll(fd, text) && ::fsync(fd) == 0 ? 0 : errno;
+        int err = wordlist::writeAll(fd, text) && ::fsync(fd) == 0 ? 0 : errno;
         if (::close(fd) != 0 && err == 0)
             err = errno;
         const std::string name =
@@ -565,7 +550,7 @@ bool RecordStore::save(const std::string& path, game::Records& records)
         struct stat old {};
         if (::stat(path.c_str(), &old) == 0)
             ::fchmod(fd, old.st_mode & 07777);
-        if (!writeAll(fd, text) || ::fsync(fd) != 0)
+        if (!wordlist::writeAll(fd, text) || ::fsync(fd) != 0)
             err = errno;
         if (::close(fd) != 0 && err == 0)
             err = errno;

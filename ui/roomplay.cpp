@@ -2,9 +2,8 @@
 
 #include "application.h"
 #include "hostedbroker.h"
-#include "mainfrm.h"
+#include "report.h"
 #include "roomlink.h"
-#include "solver.h"
 
 #include <QDateTime>
 #include <QLabel>
@@ -58,29 +57,14 @@ std::string sessionToken(QSettings& settings)
     return token.toStdString();
 }
 
-std::vector<std::string> acceptedWords(const std::string& acceptedwords)
-{
-    std::vector<std::string> out;
-    std::size_t from = 0;
-    while (from < acceptedwords.size()) {
-        std::size_t end = acceptedwords.find("\r\n", from);
-        if (end == std::string::npos)
-            end = acceptedwords.size();
-        if (end > from)
-            out.push_back(acceptedwords.substr(from, end - from));
-        from = end + 2;
-    }
-    return out;
-}
-
 } // namespace
 
-RoomPlay::RoomPlay(MainFrm* window)
+RoomPlay::RoomPlay(RoomWindow* window, ChatWidgets chat)
     : QObject(nullptr)
     , window_(window)
-    , chat_(window->findChild<QListWidget*>(QStringLiteral("chatlst")))
-    , sendtxt_(window->findChild<QLineEdit*>(QStringLiteral("sendtxt")))
-    , sendLabel_(window->findChild<QLabel*>(QStringLiteral("Label1")))
+    , chat_(chat.chatlst)
+    , sendtxt_(chat.sendtxt)
+    , sendLabel_(chat.send)
     , startTimer_(new QTimer(this))
     , deadlineTimer_(new QTimer(this))
 {
@@ -129,12 +113,7 @@ bool RoomPlay::join(const Request& request, QString* why)
     leave();
     QSettings settings = golexorb::playerSettings();
     auto state = std::make_unique<game::room::RoomState>(
-        request.address.room, name, masker(), [this](const game::Board& board) {
-            std::set<std::string> words;
-            for (const auto& w : game::solveBoard(board, window_->logic().dictionary().index()))
-                words.insert(w.word);
-            return words;
-        },
+        request.address.room, name, masker(), [this](const game::Board& board) { return window_->wordsOnBoard(board); },
         game::room::Session{sessionToken(settings), now()});
     auto* link = new RoomLink(this);
     // A password typed into the address serves when the password box is
@@ -165,14 +144,8 @@ bool RoomPlay::join(const Request& request, QString* why)
     settings.setValue(QStringLiteral("room/room"), QString::fromStdString(request.address.room));
     settings.setValue(QStringLiteral("room/name"), request.name);
 
-    heightBefore_ = window_->logic().outerHeightTwips();
-    window_->multiplaybtn_Click();
-    // Taller now: up as far as needed for the chat to show on the screen,
-    // with the designed frame (29 px above the client area, 3 below).
-    const QRect area = screenArea();
-    const int lowest = area.bottom() + 1 - 3 - window_->height();
-    if (window_->y() > lowest)
-        window_->move(window_->x(), std::max(area.top() + 29, lowest));
+    wasMultiplayerHeight_ = window_->multiplayerHeight();
+    window_->setMultiplayerHeight(true);
     setChatAlive(true);
     line(QStringLiteral("Joining room %1 on %2 as %3...")
              .arg(QString::fromStdString(request.address.room), server(), QString::fromStdString(state_->name())));
@@ -201,8 +174,8 @@ void RoomPlay::leave(bool sayGoodbye)
     request_.password.clear();
     roomBoard_.reset();
     setChatAlive(false);
-    if (heightBefore_ == game::MainLogic::kOneplayerHeight)
-        window_->oneplayerbtn_Click();
+    if (!wasMultiplayerHeight_)
+        window_->setMultiplayerHeight(false);
 }
 
 bool RoomPlay::connected() const
@@ -329,9 +302,7 @@ void RoomPlay::beginPlannedRound()
     const auto plan = *plan_;
     plan_.reset();
     // A board that got the message late starts with the time the others have left.
-    const Millis late = std::max<Millis>(0, now() - plan.start);
-    const int secondsLeft = plan.minutes * 60 - int((late + 500) / 1000);
-    if (window_->startRoundOn(plan.letters, plan.minutes, secondsLeft))
+    if (window_->startRoomRound(plan.letters, plan.minutes, plan.secondsLeft(now())))
         roomBoard_ = plan.letters;
     else
         state_->roundSkipped(plan.id);
@@ -340,9 +311,9 @@ void RoomPlay::beginPlannedRound()
 
 void RoomPlay::startGame()
 {
-    if (!state_ || state_->playing() || window_->logic().running())
+    if (!state_ || state_->playing() || window_->roundRunning())
         return;
-    const int minutes = window_->logic().fulltime() / 60;
+    const int minutes = window_->pickedMinutes();
     if (minutes < 1) {
         line(QStringLiteral("Pick a Game Time first: a room's round lasts 1 to 10 minutes."));
         return;
@@ -352,14 +323,14 @@ void RoomPlay::startGame()
         return;
     }
     const QByteArray id = QByteArray::number(QRandomGenerator::system()->generate64(), 36).left(10);
-    apply(state_->startRound(window_->drawLetters(), minutes, id.toStdString(), now()));
+    apply(state_->startRound(window_->drawRoomLetters(), minutes, id.toStdString(), now()));
 }
 
 void RoomPlay::roundEnded()
 {
     if (!state_ || !state_->playing())
         return;
-    apply(state_->roundEnded(acceptedWords(window_->logic().acceptedwords()), now()));
+    apply(state_->roundEnded(window_->acceptedWords(), now()));
 }
 
 void RoomPlay::addFinders(game::Report& report) const
@@ -428,7 +399,7 @@ void RoomPlay::linkMessage(const QByteArray& topic, const QByteArray& payload, b
 {
     if (!state_ || yielding_)
         return;
-    const bool busy = window_->logic().running() && !state_->playing();
+    const bool busy = window_->roundRunning() && !state_->playing();
     apply(state_->receive(std::string_view(topic.constData(), std::size_t(topic.size())),
                           std::string_view(payload.constData(), std::size_t(payload.size())), retained, busy, now()));
 }

@@ -10,6 +10,7 @@
 // keeps the clock: a round starts at the time its message names.
 
 #include "roomstate.h"
+#include "roomwindow.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -19,7 +20,6 @@
 #include <optional>
 #include <utility>
 
-class MainFrm;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -37,8 +37,15 @@ class RoomLink;
 class RoomPlay : public QObject {
     Q_OBJECT
 public:
+    // The main window's lower area: the chat list "chatlst", the text box
+    // "sendtxt" and the "Send" label.
+    struct ChatWidgets {
+        QListWidget* chatlst;
+        QLineEdit* sendtxt;
+        QLabel* send;
+    };
     // Owned by the window, and gone before its widgets are.
-    explicit RoomPlay(MainFrm* window);
+    RoomPlay(RoomWindow* window, ChatWidgets chat);
     ~RoomPlay() override;
     // Leaves the room and stops the broker this computer hosts: the game closes.
     void shutDown();
@@ -106,7 +113,7 @@ private:
     void leave(bool sayGoodbye);
     void yieldName();
 
-    MainFrm* window_;
+    RoomWindow* window_;
     QListWidget* chat_;
     QLineEdit* sendtxt_;
     QLabel* sendLabel_;
@@ -118,7 +125,7 @@ private:
     QTimer* deadlineTimer_;
     bool everConnected_ = false;
     bool outage_ = false;
-    int heightBefore_ = 0;
+    bool wasMultiplayerHeight_ = false; // before joining
     std::optional<game::Board> roomBoard_; // the board of the last room round this board played
     HostedBroker* host_ = nullptr;
     bool yielding_ = false; // the name is taken: leaving, deaf to the room

@@ -1,5 +1,7 @@
 #include "blockrules.h"
 
+#include "ascii.h"
+
 #include <algorithm>
 
 namespace wordlist {
@@ -9,11 +11,6 @@ namespace {
 bool vowel(char c)
 {
     return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
-}
-
-bool plainLowercase(std::string_view w)
-{
-    return !w.empty() && std::all_of(w.begin(), w.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
 } // namespace
@@ -30,9 +27,8 @@ std::vector<std::string> parseBlockList(std::string_view text)
         while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
             line.pop_back();
         for (char& c : line)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        if (plainLowercase(line))
+            c = lowerAscii(c);
+        if (madeOf(line, asciiLower))
             out.push_back(std::move(line));
     }
     return out;

@@ -234,12 +234,6 @@ private:
 std::mutex g_lock; // one lookup at a time
 Lookups g_lookups;
 
-bool isPlainWord(std::string_view word)
-{
-    return !word.empty() && word.size() <= kLongestDefinedWord
-        && std::all_of(word.begin(), word.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
-}
-
 } // namespace
 
 void setLookupProgram(std::string path)
@@ -255,9 +249,7 @@ Meaning define(std::string_view word)
         m.status = Meaning::Status::notAWord;
         return m;
     }
-    m.word.reserve(word.size());
-    for (char c : word)
-        m.word += char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    m.word = lowerCase(word);
     const std::lock_guard<std::mutex> hold(g_lock);
     return g_lookups.define(std::move(m));
 }

@@ -10,6 +10,8 @@
 // limit the lookup says so and the next one starts the program afresh.
 // Lookups are synchronous, and safe from any thread: one at a time.
 
+#include "ascii.h"
+
 #include <chrono>
 #include <string>
 #include <string_view>
@@ -20,6 +22,12 @@ namespace wordlist {
 // Longer words are refused before they reach the library, which copies
 // words into fixed buffers of 256 bytes and grows them by suffixes.
 inline constexpr std::size_t kLongestDefinedWord = 64;
+// 1 to kLongestDefinedWord of the letters a to z, either case: a word that
+// may be looked up.
+inline bool isPlainWord(std::string_view word)
+{
+    return word.size() <= kLongestDefinedWord && madeOf(word, asciiLetter);
+}
 
 // A lookup that takes longer has its program ended.
 inline constexpr std::chrono::milliseconds kLookupTimeLimit{3000};

@@ -1,6 +1,7 @@
 #include "dicfile.h"
 
 #include "ascii.h"
+#include "writeall.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -35,19 +36,10 @@ int writeNewFile(const std::filesystem::path& path, std::string_view bytes)
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int err = errno;
-            ::close(fd);
-            return err;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
+    if (!wordlist::writeAll(fd, bytes)) {
+        const int err = errno;
+        ::close(fd);
+        return err;
     }
     // A full disk can surface only here on some file systems.
     if (::close(fd) != 0)
@@ -112,9 +104,8 @@ std::optional<RunName> parseRunName(std::string_view name)
     const std::size_t b = a == std::string_view::npos ? a : name.find('-', a + 1);
     if (b == std::string_view::npos || name.size() - b - 1 != 6)
         return std::nullopt;
-    for (char c : name.substr(b + 1))
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
-            return std::nullopt;
+    if (!wordlist::madeOf(name.substr(b + 1), wordlist::asciiAlnum))
+        return std::nullopt;
     const auto pid = wordlist::parseDecimal<long>(name.substr(0, a));
     const auto start = wordlist::parseDecimal<std::uint64_t>(name.substr(a + 1, b - a - 1));
     if (!pid || !start || *pid <= 0 || *pid > 0x7fffffff)

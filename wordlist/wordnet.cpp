@@ -1,5 +1,7 @@
 #include "wordnet.h"
 
+#include "writeall.h"
+
 #include <wn.h>
 
 #include <dlfcn.h>
@@ -56,16 +58,7 @@ bool g_lookingUp = false;
     Meaning m;
     m.status = Meaning::Status::unreadable;
     m.problem = what + ", with the database in " + databaseFolder();
-    const std::string answer = answerLines(m);
-    std::string_view rest = answer;
-    while (!rest.empty()) {
-        const ssize_t n = ::write(STDOUT_FILENO, rest.data(), rest.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        rest.remove_prefix(std::size_t(n));
-    }
+    writeAll(STDOUT_FILENO, answerLines(m));
     ::_exit(3);
 }
 

@@ -4,38 +4,15 @@
 // this program, never the game.
 
 #include "wordnet.h"
+#include "writeall.h"
 
 #include <sys/prctl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
-
-namespace {
-
-bool writeAll(std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
-
-bool isPlainWord(std::string_view word)
-{
-    return !word.empty() && word.size() <= wordlist::kLongestDefinedWord
-        && word.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string_view::npos;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -58,13 +35,14 @@ int main(int argc, char** argv)
             continue;
         }
         wordlist::Meaning m;
-        if (isPlainWord(line)) {
+        // The game asks for words lower-cased (define()): nothing else is looked up.
+        if (wordlist::isPlainWord(line) && wordlist::madeOf(line, wordlist::asciiLower)) {
             m = wordlist::wordnet::lookUp(line);
         } else {
             m.word = line;
             m.status = wordlist::Meaning::Status::notAWord;
         }
-        if (!writeAll(wordlist::wordnet::answerLines(m)))
+        if (!wordlist::writeAll(STDOUT_FILENO, wordlist::wordnet::answerLines(m)))
             return 1;
         line.clear();
     }

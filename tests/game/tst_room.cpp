@@ -1,8 +1,10 @@
 // The room protocol: what a message from the network turns into, or why it
-// is ignored; addresses, challenge codes, standings, and one player's view
-// of a room through a round.
+// is ignored; addresses, challenge codes, standings, one player's view of a
+// room through a round, the clock a late board starts with and the words it
+// sends.
 
 #include "challenge.h"
+#include "report.h"
 #include "room.h"
 #include "roomstate.h"
 #include "scriptedplatform.h"
@@ -32,6 +34,10 @@ private slots:
     void namesakes();
     void floods();
     void roundOnGivenLetters();
+    void lateStart_data();
+    void lateStart();
+    void acceptedWords_data();
+    void acceptedWords();
 };
 
 namespace {
@@ -133,6 +139,10 @@ void TestRoom::read_data()
         "ignored: bad minutes");
     row("round local time", kBase + "round", QByteArray(round).replace(".250Z", "+02:00"), "ignored: bad start");
     row("round 31 February", kBase + "round", QByteArray(round).replace("05-01", "02-31"), "ignored: bad start");
+    row("round 29 February, no leap year", kBase + "round", QByteArray(round).replace("2026-05-01", "2027-02-29"),
+        "ignored: bad start");
+    row("round 29 February, a leap year", kBase + "round", QByteArray(round).replace("2026-05-01", "2028-02-29"),
+        "round r1 ETAOINSRHLDCUMFP 3 2028-02-29T12:00:05.250Z Ann");
     row("round bad id", kBase + "round", QByteArray(round).replace("\"r1\"", "\"r/1\""), "ignored: bad id");
     row("round no by", kBase + "round", QByteArray(round).replace(",\"by\":\"Ann\"", ""), "ignored: malformed");
     row("results", kBase + "results/r1/Ann", R"({"name":"Ann","words":["EAT","TEA","EAT"]})", "results r1 Ann: EAT TEA");
@@ -505,6 +515,53 @@ void TestRoom::roundOnGivenLetters()
     QCOMPARE(lettersOf(logic.letters()), kLetters);
     logic.endbtn_Click();
     QCOMPARE(logic.seconds().caption, std::string("300")); // the player's own pick again
+}
+
+// The clock a room's round starts with on a board whose timer fired at
+// `late` milliseconds after the round's start.
+void TestRoom::lateStart_data()
+{
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<int>("late");
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("on time") << 3 << 0 << 180;
+    QTest::newRow("early: never more than the full time") << 3 << -1600 << 180;
+    QTest::newRow("under half a second late") << 3 << 499 << 180;
+    QTest::newRow("half a second late") << 3 << 500 << 179;
+    QTest::newRow("two seconds late") << 1 << 2000 << 58;
+}
+
+void TestRoom::lateStart()
+{
+    QFETCH(int, minutes);
+    QFETCH(int, late);
+    QFETCH(int, seconds);
+    const Millis t0 = 1'800'000'000'000;
+    const RoundPlan plan{"r1", *boardOf(kLetters), minutes, t0, "Bob"};
+    QCOMPARE(plan.secondsLeft(t0 + late), seconds);
+}
+
+// The words a round accepted (CR LF after each), as the room's results and
+// All Words take them.
+void TestRoom::acceptedWords_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("none") << QByteArray() << QStringList{};
+    QTest::newRow("one") << QByteArray("EAT\r\n") << QStringList{"EAT"};
+    QTest::newRow("in order") << QByteArray("TEA\r\nEAT\r\nHOTS\r\n") << QStringList{"TEA", "EAT", "HOTS"};
+    QTest::newRow("the last without CR LF") << QByteArray("TEA\r\nEAT") << QStringList{"TEA", "EAT"};
+    QTest::newRow("empty lines") << QByteArray("\r\nTEA\r\n\r\n") << QStringList{"TEA"};
+}
+
+void TestRoom::acceptedWords()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, words);
+    QStringList got;
+    for (const std::string& w : acceptedList(text.toStdString()))
+        got << QString::fromStdString(w);
+    QCOMPARE(got, words);
 }
 
 QTEST_APPLESS_MAIN(TestRoom)

@@ -10,6 +10,7 @@
 // (commonness.h). Every word a stem takes out is printed, so that a
 // reviewer sees the whole effect of the stems.
 
+#include "ascii.h"
 #include "blockrules.h"
 #include "commonness.h"
 #include "dfsenc.h"
@@ -31,12 +32,6 @@ constexpr const char* kLists[] = {"english",  "american",   "british",  "british
                                   "canadian", "australian", "variant_1"};
 constexpr int kSizes[] = {10, 20, 35, 40, 50, 55, 60, 70};
 constexpr std::size_t kLines = 200000;
-
-bool plainLowercase(const std::string& word)
-{
-    return !word.empty()
-           && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-}
 
 // The words of a block list file; nothing when it cannot be read or, unless
 // it may be empty, holds no word: either would silently let words in.
@@ -123,7 +118,7 @@ int main(int argc, char** argv)
             while (std::getline(in, line)) {
                 if (!line.empty() && line.back() == '\r')
                     line.pop_back();
-                if (plainLowercase(line)) {
+                if (wordlist::madeOf(line, wordlist::asciiLower)) {
                     const auto [it, added] = sizes.emplace(line, size);
                     if (!added)
                         it->second = std::min(it->second, size);

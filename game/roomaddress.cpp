@@ -1,0 +1,135 @@
+#include "roomaddress.h"
+
+#include "ascii.h"
+#include "room.h"
+
+#include <algorithm>
+
+namespace game::room {
+
+using wordlist::asciiAlnum;
+
+std::string Address::text() const
+{
+    std::string out = tls ? "mqtts://" : "mqtt://";
+    if (!user.empty()) {
+        out += user;
+        out += '@';
+    }
+    out += host;
+    // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) of
+    // a literal put in front of a temporary string.
+    if (port != (tls ? kDefaultTlsPort : kDefaultPort)) {
+        out += ':';
+        out += std::to_string(port);
+    }
+    out += '/';
+    out += room;
+    return out;
+}
+
+std::string Address::hostName() const
+{
+    if (host.size() >= 2 && host.front() == '[' && host.back() == ']')
+        return host.substr(1, host.size() - 2);
+    return host;
+}
+
+std::optional<Address> parseAddress(std::string_view text, std::string* why)
+{
+    const auto fail = [why](const char* reason) -> std::optional<Address> {
+        if (why)
+            *why = reason;
+        return std::nullopt;
+    };
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+
+    Address a;
+    if (const std::size_t scheme = text.find("://"); scheme != std::string_view::npos) {
+        const std::string s = wordlist::lowerCase(text.substr(0, scheme));
+        if (s == "mqtts")
+            a.tls = true;
+        else if (s != "mqtt")
+            return fail("only mqtt:// and mqtts:// addresses are understood");
+        text.remove_prefix(scheme + 3);
+    }
+    a.port = a.tls ? kDefaultTlsPort : kDefaultPort;
+
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return fail("the room is missing: write the server, then / and the room");
+    std::string_view authority = text.substr(0, slash);
+    const std::string_view room = text.substr(slash + 1);
+    if (!validRoom(room))
+        return fail("a room's name is 1 to 40 letters, digits, - _ or .");
+    a.room = std::string(room);
+
+    if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
+        std::string_view user = authority.substr(0, at);
+        // USER:PASSWORD, split at the first colon as in any URL.
+        if (const std::size_t colon = user.find(':'); colon != std::string_view::npos) {
+            const std::string_view password = user.substr(colon + 1);
+            if (password.size() > 256
+                || !std::all_of(password.begin(), password.end(), [](char c) { return static_cast<unsigned char>(c) >= ' ' && c != 0x7F; }))
+                return fail("the password after the colon is at most 256 characters, none of them a control");
+            a.password = std::string(password);
+            user = user.substr(0, colon);
+        }
+        if (user.empty() || user.size() > 64
+            || !std::all_of(user.begin(), user.end(), [](char c) { return c > ' ' && c < 0x7F && c != '@'; }))
+            return fail("the user name before @ is 1 to 64 printable characters, no spaces");
+        a.user = std::string(user);
+        authority.remove_prefix(at + 1);
+    }
+
+    std::string_view host = authority;
+    std::string_view port;
+    if (!authority.empty() && authority.front() == '[') {
+        const std::size_t close = authority.find(']');
+        if (close == std::string_view::npos || close == 1)
+            return fail("an IPv6 address is written in brackets: [::1]");
+        const std::string_view inside = authority.substr(1, close - 1);
+        if (!std::all_of(inside.begin(), inside.end(),
+                         [](char c) { return asciiAlnum(c) || c == ':' || c == '.' || c == '%'; }))
+            return fail("that is not an IPv6 address");
+        host = authority.substr(0, close + 1);
+        const std::string_view after = authority.substr(close + 1);
+        if (!after.empty()) {
+            if (after.front() != ':')
+                return fail("a port follows the address after a colon");
+            port = after.substr(1);
+            if (port.empty())
+                return fail("the port is missing after the colon");
+        }
+    } else if (const std::size_t colon = authority.rfind(':'); colon != std::string_view::npos) {
+        host = authority.substr(0, colon);
+        port = authority.substr(colon + 1);
+        if (port.empty())
+            return fail("the port is missing after the colon");
+    }
+    if (host.empty())
+        return fail("the server's name is missing");
+    if (host.front() != '[') {
+        if (host.size() > 253 || host.front() == '-' || host.front() == '.'
+            || !std::all_of(host.begin(), host.end(), [](char c) { return asciiAlnum(c) || c == '-' || c == '.'; }))
+            return fail("a server's name is made of letters, digits, - and .");
+    }
+    a.host = std::string(host);
+    if (!port.empty()) {
+        int p = 0;
+        for (const char c : port) {
+            if (c < '0' || c > '9' || p > 65535)
+                return fail("the port is a number from 1 to 65535");
+            p = p * 10 + (c - '0');
+        }
+        if (p < 1 || p > 65535)
+            return fail("the port is a number from 1 to 65535");
+        a.port = p;
+    }
+    return a;
+}
+
+} // namespace game::room

@@ -1,0 +1,68 @@
+# The layers hold: wordlist/ under game/ under ui/, tools/ apart. Every
+# quoted include of a file in wordlist/, game/ or ui/ names a file of its
+# own folder or of a layer below it (or, in ui/, what Qt generates from a
+# window or a source there), never a path; no angle include names a file of
+# a higher layer or of tools/; and no Qt header comes below ui/. The include
+# paths already keep a compiler from finding a higher layer's header; this
+# also catches a relative path, and says which file broke the rule.
+#   cmake -DSOURCE_DIR=<the sources> -P tests/layers.cmake
+if(NOT SOURCE_DIR)
+  message(FATAL_ERROR "SOURCE_DIR is not set")
+endif()
+
+set(below_wordlist wordlist)
+set(below_game game wordlist)
+set(below_ui ui game wordlist)
+set(above_wordlist game ui tools/mkdic tools/mkart)
+set(above_game ui tools/mkdic tools/mkart)
+set(above_ui tools/mkdic tools/mkart)
+
+set(faults "")
+foreach(layer wordlist game ui)
+  file(GLOB sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
+  foreach(source ${sources})
+    file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line ${includes})
+      if(line MATCHES "include[ \t]*\"([^\"]*)\"")
+        set(name "${CMAKE_MATCH_1}")
+        set(found FALSE)
+        if(NOT name MATCHES "/")
+          foreach(dir ${below_${layer}})
+            if(EXISTS "${SOURCE_DIR}/${dir}/${name}")
+              set(found TRUE)
+            endif()
+          endforeach()
+          # What Qt's generators make: ui_NAME.h from NAME.ui, NAME.moc from NAME.cpp.
+          if(layer STREQUAL "ui")
+            string(REGEX REPLACE "^ui_(.*)\\.h$" "\\1.ui" window "${name}")
+            string(REGEX REPLACE "^(.*)\\.moc$" "\\1.cpp" mocked "${name}")
+            if((NOT window STREQUAL name AND EXISTS "${SOURCE_DIR}/ui/${window}")
+               OR (NOT mocked STREQUAL name AND EXISTS "${SOURCE_DIR}/ui/${mocked}"))
+              set(found TRUE)
+            endif()
+          endif()
+        endif()
+        if(NOT found)
+          list(APPEND faults "${shown} includes \"${name}\", which is not in ${layer}/ or a layer below it")
+        endif()
+      elseif(line MATCHES "include[ \t]*<([^>]*)>")
+        set(name "${CMAKE_MATCH_1}")
+        foreach(dir ${above_${layer}})
+          if(EXISTS "${SOURCE_DIR}/${dir}/${name}")
+            list(APPEND faults "${shown} includes <${name}> of ${dir}/, above ${layer}/")
+          endif()
+        endforeach()
+        if(NOT layer STREQUAL "ui" AND name MATCHES "^Q")
+          list(APPEND faults "${shown} includes <${name}>: no Qt below ui/")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n  " text)
+  message(FATAL_ERROR "Includes across the layers:\n  ${text}")
+endif()
+message(STATUS "The layers hold")

@@ -1,0 +1,40 @@
+#pragma once
+// What a room asks of the main window, which implements it: RoomPlay
+// reaches the window through this alone, and through the chat widgets it
+// is handed.
+
+#include "board.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace golexorb {
+
+class RoomWindow {
+public:
+    // Starts a round on the room's letters as Start would, with
+    // `secondsLeft` on the clock; false while a round runs.
+    virtual bool startRoomRound(const game::Board& letters, int minutes, int secondsLeft) = 0;
+    // Letters drawn as Start draws them, shown nowhere.
+    virtual game::Board drawRoomLetters() = 0;
+    // The words this board's last round accepted, in order.
+    virtual std::vector<std::string> acceptedWords() const = 0;
+    // The Game Time picked, in whole minutes; 0 when none is.
+    virtual int pickedMinutes() const = 0;
+    // Whether a round runs on this board.
+    virtual bool roundRunning() const = 0;
+    // Every word a board holds.
+    virtual std::set<std::string> wordsOnBoard(const game::Board& board) const = 0;
+    // Whether the window has the multiplayer height, the lower area in sight.
+    virtual bool multiplayerHeight() const = 0;
+    // The multiplayer height as "multiplaybtn" gives it, the window moved up
+    // as far as needed for the lower area to show on the screen; or, off,
+    // the one-player height as "oneplayerbtn" gives it.
+    virtual void setMultiplayerHeight(bool on) = 0;
+
+protected:
+    ~RoomWindow() = default;
+};
+
+} // namespace golexorb
