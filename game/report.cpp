@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "ascii.h"
+#include "folding.h"
 #include "solver.h"
 #include "translate.h"
 
@@ -30,9 +31,10 @@ std::string awardLines(std::string_view longestword, std::string_view acceptedwo
         out += line;
         out += "\r\n";
     };
-    if (longestword.size() >= 7)
+    const std::size_t longest = wordlist::tileCount(longestword);
+    if (longest >= 7)
         add(translate("Awards", "Found a with 7 letters or more!"));
-    else if (longestword.size() >= 5)
+    else if (longest >= 5)
         add(translate("Awards", "Found a word 5 letters or more!"));
     const std::string upper = wordlist::upperCase(acceptedwords);
     if (upper.find('Q') != std::string::npos)
@@ -53,10 +55,14 @@ std::string letterMostUsed(const Board& board, std::string_view acceptedwords)
     int highest = 0;
     std::string letter;
     for (const auto& caption : board) {
-        // Only one-letter captions can match a single character of a word.
-        const int count = caption.size() == 1
-            ? static_cast<int>(std::count(acceptedwords.begin(), acceptedwords.end(), caption[0]))
-            : 0;
+        // Only one-letter captions (one tile, maybe of several bytes) match
+        // a letter of a word; UTF-8 never finds a letter inside another.
+        int count = 0;
+        if (!caption.empty() && wordlist::tileCount(caption) == 1) {
+            for (std::size_t at = acceptedwords.find(caption); at != std::string_view::npos;
+                 at = acceptedwords.find(caption, at + caption.size()))
+                ++count;
+        }
         // Ties go to the later cell; a count of 0 means the letter was not used.
         if (count > 0 && count >= highest) {
             highest = count;
@@ -85,9 +91,9 @@ CommonPoints commonPoints(const std::vector<ListedWord>& words)
     for (const auto& w : words) {
         if (w.rare)
             continue;
-        p.best += int(w.word.size());
+        p.best += int(wordlist::tileCount(w.word));
         if (w.found && !w.hinted)
-            p.score += int(w.word.size());
+            p.score += int(wordlist::tileCount(w.word));
     }
     return p;
 }
@@ -97,10 +103,18 @@ std::string foundText(int score, int best)
     return fill(translate("AllWords", "You found %1 of %2 points"), {std::to_string(score), std::to_string(best)});
 }
 
-std::string commonText(const CommonPoints& points)
+std::string commonText(const std::optional<CommonPoints>& points)
 {
+    if (!points)
+        return translate("AllWords", "All words in one list: no word frequencies");
     return fill(translate("AllWords", "Common words: %1 of %2 points"),
-                {std::to_string(points.score), std::to_string(points.best)});
+                {std::to_string(points->score), std::to_string(points->best)});
+}
+
+std::string meaningsNote(std::string_view language)
+{
+    return fill(translate("AllWords", "Meanings come from WordNet, in English only: there are none for %1 words."),
+                {language});
 }
 
 } // namespace game

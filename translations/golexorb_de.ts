@@ -99,6 +99,14 @@ und starte das Spiel neu.</translation>
         <source>Rare words</source>
         <translation>Seltene Wörter</translation>
     </message>
+    <message>
+        <source>All words in one list: no word frequencies</source>
+        <translation>Alle Wörter in einer Liste: keine Worthäufigkeiten</translation>
+    </message>
+    <message>
+        <source>Meanings come from WordNet, in English only: there are none for %1 words.</source>
+        <translation>Bedeutungen kommen aus WordNet, nur auf Englisch: Für Wörter auf %1 gibt es keine.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
@@ -149,6 +157,14 @@ und starte das Spiel neu.</translation>
         <source>Round over. Your score: %1</source>
         <translation>Runde vorbei. Deine Punkte: %1</translation>
     </message>
+    <message>
+        <source>Round started with no game time, in %1</source>
+        <translation>Runde ohne Spielzeit gestartet, auf %1</translation>
+    </message>
+    <message>
+        <source>%1-minute round started, in %2</source>
+        <translation>%1-Minuten-Runde gestartet, auf %2</translation>
+    </message>
 </context>
 <context>
     <name>Awards</name>
@@ -194,6 +210,18 @@ und starte das Spiel neu.</translation>
     <message>
         <source>That challenge code holds no round of 1 to 10 minutes.</source>
         <translation>Dieser Code enthält keine Runde von 1 bis 10 Minuten.</translation>
+    </message>
+    <message>
+        <source>A challenge code of a board in another language than English is 19 letters and digits, like ABCD-EFGH-JKMN-PQRS-TUV.</source>
+        <translation>Der Code eines Felds in einer anderen Sprache als Englisch hat 19 Buchstaben und Ziffern, etwa ABCD-EFGH-JKMN-PQRS-TUV.</translation>
+    </message>
+    <message>
+        <source>That challenge code names a language this version of the game does not know.</source>
+        <translation>Dieser Code nennt eine Sprache, die diese Version des Spiels nicht kennt.</translation>
+    </message>
+    <message>
+        <source>That challenge code holds no board of its language.</source>
+        <translation>Dieser Code enthält kein Feld seiner Sprache.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +306,18 @@ Mehr dazu mit „%1 --help“.
         <source>The language of the windows (%1); otherwise the system&apos;s.</source>
         <translation>Die Sprache der Fenster (%1); sonst die des Systems.</translation>
     </message>
+    <message>
+        <source>Play boards and words in this language for this run: %1.</source>
+        <translation>Felder und Wörter in dieser Sprache spielen, für diesen Start: %1.</translation>
+    </message>
+    <message>
+        <source>--challenge: %1</source>
+        <translation>--challenge: %1</translation>
+    </message>
+    <message>
+        <source>--language %1: not a board language; the codes are %2.</source>
+        <translation>--language %1: keine Sprache für Felder; die Codes sind %2.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -336,6 +376,131 @@ Mehr dazu mit „%1 --help“.
     <message>
         <source>Lights the first two letters of a common word you have not found. That word then scores nothing, and the round sets no record.</source>
         <translation>Zeigt die ersten zwei Buchstaben eines häufigen Worts, das du noch nicht gefunden hast. Das Wort zählt dann keine Punkte, und die Runde stellt keinen Rekord auf.</translation>
+    </message>
+</context>
+<context>
+    <name>Languages</name>
+    <message>
+        <source>tiles A to Z</source>
+        <translation>Steine A bis Z</translation>
+    </message>
+    <message>
+        <source>tiles A to Z, %1</source>
+        <translation>Steine A bis Z, %1</translation>
+    </message>
+    <message>
+        <source>, not installed</source>
+        <translation>, nicht installiert</translation>
+    </message>
+    <message>
+        <source>, playing now</source>
+        <translation>, wird gerade gespielt</translation>
+    </message>
+    <message>
+        <source>Boards are in %1 now.</source>
+        <translation>Die Felder sind jetzt auf %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own word list.</source>
+        <translation>Die eigene Wortliste des Spiels.</translation>
+    </message>
+    <message>
+        <source>Words from %1 (%2).</source>
+        <translation>Wörter aus %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No block list: its words are all there.</source>
+        <translation>Keine Sperrliste: Alle ihre Wörter sind dabei.</translation>
+    </message>
+    <message>
+        <source>Not installed. Its words come with %1:
+%2</source>
+        <translation>Nicht installiert. Ihre Wörter kommen mit %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 needs its word list, which is not installed:
+%2</source>
+        <translation>%1 braucht seine Wortliste, und die ist nicht installiert:
+%2</translation>
+    </message>
+    <message>
+        <source>The words of %1 could not be read: %2</source>
+        <translation>Die Wörter von %1 ließen sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>That challenge is in %1, whose word list is not installed:
+%2</source>
+        <translation>Diese Herausforderung ist auf %1, und dessen Wortliste ist nicht installiert:
+%2</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Catalan</source>
+        <translation>Katalanisch</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Dänisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Norwegian Bokmål</source>
+        <translation>Norwegisch (Bokmål)</translation>
+    </message>
+    <message>
+        <source>Norwegian Nynorsk</source>
+        <translation>Norwegisch (Nynorsk)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Brazilian Portuguese</source>
+        <translation>brasilianisches Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>The smallest list, about 106,000 words: rarer verb forms are missing.</source>
+        <translation>Die kleinste Liste, etwa 106.000 Wörter: Seltenere Verbformen fehlen.</translation>
+    </message>
+    <message>
+        <source>About 113,000 words: compounds beyond the common ones are missing.</source>
+        <translation>Etwa 113.000 Wörter: Zusammensetzungen jenseits der gängigen fehlen.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +956,7 @@ Mehr dazu mit „%1 --help“.
 - F9: says Help&apos;s counts to a screen reader
 - F10: Show a start (a hint)
 - F1: this window
+- Ctrl+L: the language of boards and words, between rounds
 
 In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *Progress* and Return, opens Progress.
 
@@ -800,7 +966,9 @@ In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *
 
 **Progress** charts your scores in the rounds of one game time, your best in red, and lists the rounds below the chart: round, date and score.
 
-A screen reader hears the round: its start, each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
+**Languages.** Besides English, boards and words can be in Catalan, Danish, Dutch, French, German, Italian, Norwegian, Polish, Portuguese, Spanish or Swedish, once the word list of that language is installed: the *Language* window says which package brings it. The board then has that language&apos;s own letters (Ä, Ñ, Å…), which you type as they are; other accents fold to their letter (type é for E). Meanings are in English only.
+
+A screen reader hears the round: its start (and its language, when not English), each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
         <translation>**Eine Runde.** Wähle neben *Spielzeit* eine Spielzeit von 1 bis 10 Minuten und drücke dann *Starten*. Lege Wörter, indem du Buchstaben drückst, die den letzten berühren (waagrecht, senkrecht oder schräg; jeder Buchstabe einmal pro Wort), oder indem du sie tippst. *Eintragen* prüft das Wort: Eines mit drei oder mehr Buchstaben, das in der Wortliste steht, bringt einen Punkt je Buchstabe. *Abbrechen* verwirft das Wort. Wenn die Uhr abläuft oder du *Beenden* drückst, klicke auf deine Punkte für die Ergebnisse.
 
 **Tasten**
@@ -818,6 +986,7 @@ A screen reader hears the round: its start, each word added, the last seconds an
 - F9: sagt die Zahlen der Hilfe einem Bildschirmleser an
 - F10: Anfang zeigen (ein Tipp)
 - F1: dieses Fenster
+- Strg+L: die Sprache der Bretter und Wörter, zwischen den Runden
 
 In den Ergebnissen druckt Strg+P, und F5 öffnet „Alle Wörter“; dort öffnet Strg+G, oder Tab bis *Verlauf* und Eingabetaste, den Verlauf.
 
@@ -827,7 +996,44 @@ In den Ergebnissen druckt Strg+P, und F5 öffnet „Alle Wörter“; dort öffne
 
 **Verlauf** zeigt deine Punkte in den Runden einer Spielzeit als Kurve, deinen Bestwert in Rot, und listet die Runden unter der Kurve auf: Runde, Datum und Punkte.
 
-Ein Bildschirmleser hört die Runde mit: ihren Start, jedes eingetragene Wort, die letzten Sekunden und deine Punkte; F9 und F10 sagen die Zahlen der Hilfe und einen Anfang an.</translation>
+**Sprachen.** Außer auf Englisch gibt es Felder und Wörter auf Katalanisch, Dänisch, Niederländisch, Französisch, Deutsch, Italienisch, Norwegisch, Polnisch, Portugiesisch, Spanisch und Schwedisch, sobald die Wortliste der Sprache installiert ist: Das Fenster *Sprache* nennt das Paket, das sie bringt. Das Feld hat dann die eigenen Buchstaben der Sprache (Ä, Ñ, Å…), die du so tippst, wie sie sind; andere Akzente fallen auf ihren Buchstaben zurück (tippe é für E). Bedeutungen gibt es nur auf Englisch.
+
+Ein Bildschirmleser hört die Runde mit: ihren Start (und ihre Sprache, wenn sie nicht Englisch ist), jedes eingetragene Wort, die letzten Sekunden und deine Punkte; F9 und F10 sagen die Zahlen der Hilfe und einen Anfang an.</translation>
+    </message>
+</context>
+<context>
+    <name>languagefrm</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Boards and words in:</source>
+        <translation>Felder und Wörter auf:</translation>
+    </message>
+    <message>
+        <source>Pick a language with the mouse or the arrow keys; Return or a double-click plays it</source>
+        <translation>Wähle eine Sprache mit der Maus oder den Pfeiltasten; Eingabetaste oder Doppelklick spielt sie</translation>
+    </message>
+    <message>
+        <source>Board languages</source>
+        <translation>Sprachen der Felder</translation>
+    </message>
+    <message>
+        <source>Play boards and words in this language from the next round on (Return)</source>
+        <translation>Ab der nächsten Runde Felder und Wörter in dieser Sprache spielen (Eingabetaste)</translation>
+    </message>
+    <message>
+        <source>Play it</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Copy the line that installs its word list</source>
+        <translation>Die Zeile kopieren, die ihre Wortliste installiert</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>

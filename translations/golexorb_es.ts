@@ -99,6 +99,14 @@ y vuelve a abrir el juego.</translation>
         <source>Rare words</source>
         <translation>Palabras raras</translation>
     </message>
+    <message>
+        <source>All words in one list: no word frequencies</source>
+        <translation>Todas las palabras en una lista: sin frecuencias</translation>
+    </message>
+    <message>
+        <source>Meanings come from WordNet, in English only: there are none for %1 words.</source>
+        <translation>Los significados vienen de WordNet, solo en inglés: no los hay para palabras en %1.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
@@ -149,6 +157,14 @@ y vuelve a abrir el juego.</translation>
         <source>Round over. Your score: %1</source>
         <translation>Partida terminada. Tu puntuación: %1</translation>
     </message>
+    <message>
+        <source>Round started with no game time, in %1</source>
+        <translation>Partida empezada sin tiempo de juego, en %1</translation>
+    </message>
+    <message>
+        <source>%1-minute round started, in %2</source>
+        <translation>Empieza una partida de %1 minutos, en %2</translation>
+    </message>
 </context>
 <context>
     <name>Awards</name>
@@ -194,6 +210,18 @@ y vuelve a abrir el juego.</translation>
     <message>
         <source>That challenge code holds no round of 1 to 10 minutes.</source>
         <translation>Ese código de desafío no contiene una partida de 1 a 10 minutos.</translation>
+    </message>
+    <message>
+        <source>A challenge code of a board in another language than English is 19 letters and digits, like ABCD-EFGH-JKMN-PQRS-TUV.</source>
+        <translation>El código de un tablero en un idioma que no sea el inglés tiene 19 letras y cifras, como ABCD-EFGH-JKMN-PQRS-TUV.</translation>
+    </message>
+    <message>
+        <source>That challenge code names a language this version of the game does not know.</source>
+        <translation>Ese código de desafío nombra un idioma que esta versión del juego no conoce.</translation>
+    </message>
+    <message>
+        <source>That challenge code holds no board of its language.</source>
+        <translation>Ese código de desafío no contiene un tablero de su idioma.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +306,18 @@ Prueba «%1 --help» para más información.
         <source>The language of the windows (%1); otherwise the system&apos;s.</source>
         <translation>El idioma de las ventanas (%1); si no, el del sistema.</translation>
     </message>
+    <message>
+        <source>Play boards and words in this language for this run: %1.</source>
+        <translation>Jugar tableros y palabras en este idioma durante esta sesión: %1.</translation>
+    </message>
+    <message>
+        <source>--challenge: %1</source>
+        <translation>--challenge: %1</translation>
+    </message>
+    <message>
+        <source>--language %1: not a board language; the codes are %2.</source>
+        <translation>--language %1: no es un idioma de tablero; los códigos son %2.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -336,6 +376,131 @@ Prueba «%1 --help» para más información.
     <message>
         <source>Lights the first two letters of a common word you have not found. That word then scores nothing, and the round sets no record.</source>
         <translation>Ilumina las dos primeras letras de una palabra común que no has encontrado. Esa palabra ya no puntúa, y la partida no establece récord.</translation>
+    </message>
+</context>
+<context>
+    <name>Languages</name>
+    <message>
+        <source>tiles A to Z</source>
+        <translation>fichas de la A a la Z</translation>
+    </message>
+    <message>
+        <source>tiles A to Z, %1</source>
+        <translation>fichas de la A a la Z, %1</translation>
+    </message>
+    <message>
+        <source>, not installed</source>
+        <translation>, no instalado</translation>
+    </message>
+    <message>
+        <source>, playing now</source>
+        <translation>, en juego ahora</translation>
+    </message>
+    <message>
+        <source>Boards are in %1 now.</source>
+        <translation>Los tableros están ahora en %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own word list.</source>
+        <translation>La lista de palabras propia del juego.</translation>
+    </message>
+    <message>
+        <source>Words from %1 (%2).</source>
+        <translation>Palabras de %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No block list: its words are all there.</source>
+        <translation>Sin lista de bloqueo: están todas sus palabras.</translation>
+    </message>
+    <message>
+        <source>Not installed. Its words come with %1:
+%2</source>
+        <translation>No instalado. Sus palabras vienen con %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 needs its word list, which is not installed:
+%2</source>
+        <translation>%1 necesita su lista de palabras, que no está instalada:
+%2</translation>
+    </message>
+    <message>
+        <source>The words of %1 could not be read: %2</source>
+        <translation>No se pudieron leer las palabras de %1: %2</translation>
+    </message>
+    <message>
+        <source>That challenge is in %1, whose word list is not installed:
+%2</source>
+        <translation>Ese desafío está en %1, cuya lista de palabras no está instalada:
+%2</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>inglés</translation>
+    </message>
+    <message>
+        <source>Catalan</source>
+        <translation>catalán</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>danés</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>alemán</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>español</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>francés</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>neerlandés</translation>
+    </message>
+    <message>
+        <source>Norwegian Bokmål</source>
+        <translation>noruego bokmål</translation>
+    </message>
+    <message>
+        <source>Norwegian Nynorsk</source>
+        <translation>noruego nynorsk</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>polaco</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>portugués</translation>
+    </message>
+    <message>
+        <source>Brazilian Portuguese</source>
+        <translation>portugués de Brasil</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>sueco</translation>
+    </message>
+    <message>
+        <source>The smallest list, about 106,000 words: rarer verb forms are missing.</source>
+        <translation>La lista más pequeña, unas 106.000 palabras: faltan las formas verbales menos usadas.</translation>
+    </message>
+    <message>
+        <source>About 113,000 words: compounds beyond the common ones are missing.</source>
+        <translation>Unas 113.000 palabras: faltan los compuestos menos comunes.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +956,7 @@ Prueba «%1 --help» para más información.
 - F9: says Help&apos;s counts to a screen reader
 - F10: Show a start (a hint)
 - F1: this window
+- Ctrl+L: the language of boards and words, between rounds
 
 In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *Progress* and Return, opens Progress.
 
@@ -800,7 +966,9 @@ In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *
 
 **Progress** charts your scores in the rounds of one game time, your best in red, and lists the rounds below the chart: round, date and score.
 
-A screen reader hears the round: its start, each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
+**Languages.** Besides English, boards and words can be in Catalan, Danish, Dutch, French, German, Italian, Norwegian, Polish, Portuguese, Spanish or Swedish, once the word list of that language is installed: the *Language* window says which package brings it. The board then has that language&apos;s own letters (Ä, Ñ, Å…), which you type as they are; other accents fold to their letter (type é for E). Meanings are in English only.
+
+A screen reader hears the round: its start (and its language, when not English), each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
         <translation>**Una partida.** Elige un tiempo de juego de 1 a 10 minutos junto a *Tiempo* y pulsa *Empezar*. Forma palabras pulsando letras que toquen la anterior (en horizontal, en vertical o en diagonal; cada letra una vez por palabra) o escribiéndolas. *Añadir* comprueba la palabra: una de tres letras o más que esté en la lista suma un punto por letra. *Cancelar* descarta la palabra. Cuando se acabe el tiempo, o pulses *Terminar*, haz clic en tu puntuación para ver los resultados.
 
 **Teclas**
@@ -818,6 +986,7 @@ A screen reader hears the round: its start, each word added, the last seconds an
 - F9: lee las cifras de la Ayuda a un lector de pantalla
 - F10: Ver un inicio (una pista)
 - F1: esta ventana
+- Ctrl+L: el idioma de tableros y palabras, entre partidas
 
 En los resultados, Ctrl+P imprime y F5 abre Todas las palabras; allí, Ctrl+G, o Tab hasta *Progreso* e Intro, abre Progreso.
 
@@ -827,7 +996,44 @@ En los resultados, Ctrl+P imprime y F5 abre Todas las palabras; allí, Ctrl+G, o
 
 **Progreso** dibuja tus puntos en las partidas de un mismo tiempo de juego, el mejor en rojo, y lista las partidas bajo el gráfico: partida, fecha y puntos.
 
-Un lector de pantalla oye la partida: su comienzo, cada palabra añadida, los últimos segundos y tu puntuación; F9 y F10 leen las cifras de la Ayuda y un comienzo.</translation>
+**Idiomas.** Además de en inglés, tableros y palabras pueden estar en catalán, danés, neerlandés, francés, alemán, italiano, noruego, polaco, portugués, español o sueco, una vez instalada la lista de palabras del idioma: la ventana *Idioma* dice qué paquete la trae. El tablero tiene entonces las letras propias del idioma (Ä, Ñ, Å…), que escribes tal cual; los demás acentos se reducen a su letra (escribe é para E). Los significados están solo en inglés.
+
+Un lector de pantalla oye la partida: su comienzo (y su idioma, si no es el inglés), cada palabra añadida, los últimos segundos y tu puntuación; F9 y F10 leen las cifras de la Ayuda y un comienzo.</translation>
+    </message>
+</context>
+<context>
+    <name>languagefrm</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Boards and words in:</source>
+        <translation>Tableros y palabras en:</translation>
+    </message>
+    <message>
+        <source>Pick a language with the mouse or the arrow keys; Return or a double-click plays it</source>
+        <translation>Elige un idioma con el ratón o las flechas; Intro o un doble clic lo juega</translation>
+    </message>
+    <message>
+        <source>Board languages</source>
+        <translation>Idiomas de tablero</translation>
+    </message>
+    <message>
+        <source>Play boards and words in this language from the next round on (Return)</source>
+        <translation>Jugar tableros y palabras en este idioma desde la próxima partida (Intro)</translation>
+    </message>
+    <message>
+        <source>Play it</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Copy the line that installs its word list</source>
+        <translation>Copiar la línea que instala su lista de palabras</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>

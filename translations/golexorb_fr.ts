@@ -99,6 +99,14 @@ puis relancez le jeu.</translation>
         <source>Rare words</source>
         <translation>Mots rares</translation>
     </message>
+    <message>
+        <source>All words in one list: no word frequencies</source>
+        <translation>Tous les mots en une liste : pas de fréquences</translation>
+    </message>
+    <message>
+        <source>Meanings come from WordNet, in English only: there are none for %1 words.</source>
+        <translation>Les définitions viennent de WordNet, en anglais seulement : il n’y en a pas pour les mots en %1.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
@@ -149,6 +157,14 @@ puis relancez le jeu.</translation>
         <source>Round over. Your score: %1</source>
         <translation>Partie terminée. Votre score : %1</translation>
     </message>
+    <message>
+        <source>Round started with no game time, in %1</source>
+        <translation>Partie lancée sans durée, en %1</translation>
+    </message>
+    <message>
+        <source>%1-minute round started, in %2</source>
+        <translation>Partie de %1 minutes lancée, en %2</translation>
+    </message>
 </context>
 <context>
     <name>Awards</name>
@@ -194,6 +210,18 @@ puis relancez le jeu.</translation>
     <message>
         <source>That challenge code holds no round of 1 to 10 minutes.</source>
         <translation>Ce code de défi ne contient pas de partie de 1 à 10 minutes.</translation>
+    </message>
+    <message>
+        <source>A challenge code of a board in another language than English is 19 letters and digits, like ABCD-EFGH-JKMN-PQRS-TUV.</source>
+        <translation>Le code d’une grille dans une autre langue que l’anglais compte 19 lettres et chiffres, comme ABCD-EFGH-JKMN-PQRS-TUV.</translation>
+    </message>
+    <message>
+        <source>That challenge code names a language this version of the game does not know.</source>
+        <translation>Ce code de défi désigne une langue que cette version du jeu ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>That challenge code holds no board of its language.</source>
+        <translation>Ce code de défi ne contient pas de grille de sa langue.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +306,18 @@ Essayez « %1 --help » pour en savoir plus.
         <source>The language of the windows (%1); otherwise the system&apos;s.</source>
         <translation>La langue des fenêtres (%1) ; sinon celle du système.</translation>
     </message>
+    <message>
+        <source>Play boards and words in this language for this run: %1.</source>
+        <translation>Jouer grilles et mots dans cette langue pour cette fois : %1.</translation>
+    </message>
+    <message>
+        <source>--challenge: %1</source>
+        <translation>--challenge : %1</translation>
+    </message>
+    <message>
+        <source>--language %1: not a board language; the codes are %2.</source>
+        <translation>--language %1 : pas une langue de grille ; les codes sont %2.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -336,6 +376,131 @@ Essayez « %1 --help » pour en savoir plus.
     <message>
         <source>Lights the first two letters of a common word you have not found. That word then scores nothing, and the round sets no record.</source>
         <translation>Allume les deux premières lettres d’un mot courant que vous n’avez pas trouvé. Ce mot ne rapporte alors rien, et la partie n’établit aucun record.</translation>
+    </message>
+</context>
+<context>
+    <name>Languages</name>
+    <message>
+        <source>tiles A to Z</source>
+        <translation>lettres de A à Z</translation>
+    </message>
+    <message>
+        <source>tiles A to Z, %1</source>
+        <translation>lettres de A à Z, %1</translation>
+    </message>
+    <message>
+        <source>, not installed</source>
+        <translation>, pas installée</translation>
+    </message>
+    <message>
+        <source>, playing now</source>
+        <translation>, en cours</translation>
+    </message>
+    <message>
+        <source>Boards are in %1 now.</source>
+        <translation>Les grilles sont maintenant en %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own word list.</source>
+        <translation>La liste de mots du jeu lui-même.</translation>
+    </message>
+    <message>
+        <source>Words from %1 (%2).</source>
+        <translation>Mots tirés de %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No block list: its words are all there.</source>
+        <translation>Pas de liste de blocage : tous ses mots y sont.</translation>
+    </message>
+    <message>
+        <source>Not installed. Its words come with %1:
+%2</source>
+        <translation>Pas installée. Ses mots viennent avec %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>%1 needs its word list, which is not installed:
+%2</source>
+        <translation>%1 a besoin de sa liste de mots, qui n’est pas installée :
+%2</translation>
+    </message>
+    <message>
+        <source>The words of %1 could not be read: %2</source>
+        <translation>Les mots de %1 n’ont pas pu être lus : %2</translation>
+    </message>
+    <message>
+        <source>That challenge is in %1, whose word list is not installed:
+%2</source>
+        <translation>Ce défi est en %1, dont la liste de mots n’est pas installée :
+%2</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>anglais</translation>
+    </message>
+    <message>
+        <source>Catalan</source>
+        <translation>catalan</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>danois</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>allemand</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>espagnol</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italien</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>néerlandais</translation>
+    </message>
+    <message>
+        <source>Norwegian Bokmål</source>
+        <translation>norvégien bokmål</translation>
+    </message>
+    <message>
+        <source>Norwegian Nynorsk</source>
+        <translation>norvégien nynorsk</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>polonais</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>portugais</translation>
+    </message>
+    <message>
+        <source>Brazilian Portuguese</source>
+        <translation>portugais du Brésil</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>suédois</translation>
+    </message>
+    <message>
+        <source>The smallest list, about 106,000 words: rarer verb forms are missing.</source>
+        <translation>La plus petite liste, environ 106 000 mots : les formes verbales rares manquent.</translation>
+    </message>
+    <message>
+        <source>About 113,000 words: compounds beyond the common ones are missing.</source>
+        <translation>Environ 113 000 mots : les mots composés peu courants manquent.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +956,7 @@ Essayez « %1 --help » pour en savoir plus.
 - F9: says Help&apos;s counts to a screen reader
 - F10: Show a start (a hint)
 - F1: this window
+- Ctrl+L: the language of boards and words, between rounds
 
 In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *Progress* and Return, opens Progress.
 
@@ -800,7 +966,9 @@ In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *
 
 **Progress** charts your scores in the rounds of one game time, your best in red, and lists the rounds below the chart: round, date and score.
 
-A screen reader hears the round: its start, each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
+**Languages.** Besides English, boards and words can be in Catalan, Danish, Dutch, French, German, Italian, Norwegian, Polish, Portuguese, Spanish or Swedish, once the word list of that language is installed: the *Language* window says which package brings it. The board then has that language&apos;s own letters (Ä, Ñ, Å…), which you type as they are; other accents fold to their letter (type é for E). Meanings are in English only.
+
+A screen reader hears the round: its start (and its language, when not English), each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
         <translation>**Une partie.** Choisissez une durée de 1 à 10 minutes à côté de *Durée*, puis appuyez sur *Démarrer*. Formez des mots en appuyant sur des lettres qui touchent la précédente (en ligne, en colonne ou en diagonale ; chaque lettre une fois par mot) ou en les tapant. *Ajouter* vérifie le mot : un mot de trois lettres ou plus présent dans la liste rapporte un point par lettre. *Annuler* abandonne le mot. Quand le temps est écoulé, ou si vous appuyez sur *Arrêter*, cliquez sur votre score pour voir les résultats.
 
 **Touches**
@@ -818,6 +986,7 @@ A screen reader hears the round: its start, each word added, the last seconds an
 - F9 : lit les chiffres de l’Aide à un lecteur d’écran
 - F10 : Voir un début (un indice)
 - F1 : cette fenêtre
+- Ctrl+L : la langue des grilles et des mots, entre deux parties
 
 Dans les résultats, Ctrl+P imprime et F5 ouvre Tous les mots ; là, Ctrl+G, ou Tab jusqu’à *Progrès* puis Entrée, ouvre Progrès.
 
@@ -827,7 +996,44 @@ Dans les résultats, Ctrl+P imprime et F5 ouvre Tous les mots ; là, Ctrl+G, ou 
 
 **Progrès** trace vos scores dans les parties d’une même durée, le meilleur en rouge, et liste les parties sous le graphique : partie, date et score.
 
-Un lecteur d’écran entend la partie : son début, chaque mot ajouté, les dernières secondes et votre score ; F9 et F10 disent les chiffres de l’Aide et un début.</translation>
+**Langues.** Outre l’anglais, grilles et mots peuvent être en catalan, danois, néerlandais, français, allemand, italien, norvégien, polonais, portugais, espagnol ou suédois, une fois la liste de mots de la langue installée : la fenêtre *Langue* indique le paquet qui l’apporte. La grille a alors les lettres propres à la langue (Ä, Ñ, Å…), que vous tapez telles quelles ; les autres accents se ramènent à leur lettre (tapez é pour E). Les définitions restent en anglais.
+
+Un lecteur d’écran entend la partie : son début (et sa langue, si ce n’est pas l’anglais), chaque mot ajouté, les dernières secondes et votre score ; F9 et F10 disent les chiffres de l’Aide et un début.</translation>
+    </message>
+</context>
+<context>
+    <name>languagefrm</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Boards and words in:</source>
+        <translation>Grilles et mots en :</translation>
+    </message>
+    <message>
+        <source>Pick a language with the mouse or the arrow keys; Return or a double-click plays it</source>
+        <translation>Choisissez une langue à la souris ou aux flèches ; Entrée ou un double-clic la joue</translation>
+    </message>
+    <message>
+        <source>Board languages</source>
+        <translation>Langues des grilles</translation>
+    </message>
+    <message>
+        <source>Play boards and words in this language from the next round on (Return)</source>
+        <translation>Jouer grilles et mots dans cette langue dès la prochaine partie (Entrée)</translation>
+    </message>
+    <message>
+        <source>Play it</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Copy the line that installs its word list</source>
+        <translation>Copier la ligne qui installe sa liste de mots</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,14 @@ e riavvia il gioco.</translation>
         <source>Rare words</source>
         <translation>Parole rare</translation>
     </message>
+    <message>
+        <source>All words in one list: no word frequencies</source>
+        <translation>Tutte le parole in un elenco: nessuna frequenza</translation>
+    </message>
+    <message>
+        <source>Meanings come from WordNet, in English only: there are none for %1 words.</source>
+        <translation>I significati vengono da WordNet, solo in inglese: non ce ne sono per le parole in %1.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
@@ -149,6 +157,14 @@ e riavvia il gioco.</translation>
         <source>Round over. Your score: %1</source>
         <translation>Partita finita. Il tuo punteggio: %1</translation>
     </message>
+    <message>
+        <source>Round started with no game time, in %1</source>
+        <translation>Partita iniziata senza durata, in %1</translation>
+    </message>
+    <message>
+        <source>%1-minute round started, in %2</source>
+        <translation>Iniziata una partita da %1 minuti, in %2</translation>
+    </message>
 </context>
 <context>
     <name>Awards</name>
@@ -194,6 +210,18 @@ e riavvia il gioco.</translation>
     <message>
         <source>That challenge code holds no round of 1 to 10 minutes.</source>
         <translation>Quel codice sfida non contiene una partita da 1 a 10 minuti.</translation>
+    </message>
+    <message>
+        <source>A challenge code of a board in another language than English is 19 letters and digits, like ABCD-EFGH-JKMN-PQRS-TUV.</source>
+        <translation>Il codice di una griglia in una lingua diversa dall’inglese ha 19 lettere e cifre, come ABCD-EFGH-JKMN-PQRS-TUV.</translation>
+    </message>
+    <message>
+        <source>That challenge code names a language this version of the game does not know.</source>
+        <translation>Quel codice sfida indica una lingua che questa versione del gioco non conosce.</translation>
+    </message>
+    <message>
+        <source>That challenge code holds no board of its language.</source>
+        <translation>Quel codice sfida non contiene una griglia della sua lingua.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +306,18 @@ Prova «%1 --help» per saperne di più.
         <source>The language of the windows (%1); otherwise the system&apos;s.</source>
         <translation>La lingua delle finestre (%1); altrimenti quella del sistema.</translation>
     </message>
+    <message>
+        <source>Play boards and words in this language for this run: %1.</source>
+        <translation>Giocare griglie e parole in questa lingua per questa volta: %1.</translation>
+    </message>
+    <message>
+        <source>--challenge: %1</source>
+        <translation>--challenge: %1</translation>
+    </message>
+    <message>
+        <source>--language %1: not a board language; the codes are %2.</source>
+        <translation>--language %1: non è una lingua di griglia; i codici sono %2.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -336,6 +376,131 @@ Prova «%1 --help» per saperne di più.
     <message>
         <source>Lights the first two letters of a common word you have not found. That word then scores nothing, and the round sets no record.</source>
         <translation>Accende le prime due lettere di una parola comune che non hai trovato. Quella parola poi non dà punti, e la partita non stabilisce record.</translation>
+    </message>
+</context>
+<context>
+    <name>Languages</name>
+    <message>
+        <source>tiles A to Z</source>
+        <translation>tessere dalla A alla Z</translation>
+    </message>
+    <message>
+        <source>tiles A to Z, %1</source>
+        <translation>tessere dalla A alla Z, %1</translation>
+    </message>
+    <message>
+        <source>, not installed</source>
+        <translation>, non installata</translation>
+    </message>
+    <message>
+        <source>, playing now</source>
+        <translation>, in gioco ora</translation>
+    </message>
+    <message>
+        <source>Boards are in %1 now.</source>
+        <translation>Ora le griglie sono in %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own word list.</source>
+        <translation>L’elenco di parole del gioco stesso.</translation>
+    </message>
+    <message>
+        <source>Words from %1 (%2).</source>
+        <translation>Parole da %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No block list: its words are all there.</source>
+        <translation>Nessun elenco di blocco: ci sono tutte le sue parole.</translation>
+    </message>
+    <message>
+        <source>Not installed. Its words come with %1:
+%2</source>
+        <translation>Non installata. Le sue parole arrivano con %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 needs its word list, which is not installed:
+%2</source>
+        <translation>%1 ha bisogno del suo elenco di parole, che non è installato:
+%2</translation>
+    </message>
+    <message>
+        <source>The words of %1 could not be read: %2</source>
+        <translation>Non è stato possibile leggere le parole di %1: %2</translation>
+    </message>
+    <message>
+        <source>That challenge is in %1, whose word list is not installed:
+%2</source>
+        <translation>Quella sfida è in %1, il cui elenco di parole non è installato:
+%2</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>inglese</translation>
+    </message>
+    <message>
+        <source>Catalan</source>
+        <translation>catalano</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>danese</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>tedesco</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>spagnolo</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>francese</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>olandese</translation>
+    </message>
+    <message>
+        <source>Norwegian Bokmål</source>
+        <translation>norvegese bokmål</translation>
+    </message>
+    <message>
+        <source>Norwegian Nynorsk</source>
+        <translation>norvegese nynorsk</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>polacco</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>portoghese</translation>
+    </message>
+    <message>
+        <source>Brazilian Portuguese</source>
+        <translation>portoghese brasiliano</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>svedese</translation>
+    </message>
+    <message>
+        <source>The smallest list, about 106,000 words: rarer verb forms are missing.</source>
+        <translation>L’elenco più piccolo, circa 106.000 parole: mancano le forme verbali più rare.</translation>
+    </message>
+    <message>
+        <source>About 113,000 words: compounds beyond the common ones are missing.</source>
+        <translation>Circa 113.000 parole: mancano i composti meno comuni.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +956,7 @@ Prova «%1 --help» per saperne di più.
 - F9: says Help&apos;s counts to a screen reader
 - F10: Show a start (a hint)
 - F1: this window
+- Ctrl+L: the language of boards and words, between rounds
 
 In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *Progress* and Return, opens Progress.
 
@@ -800,7 +966,9 @@ In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *
 
 **Progress** charts your scores in the rounds of one game time, your best in red, and lists the rounds below the chart: round, date and score.
 
-A screen reader hears the round: its start, each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
+**Languages.** Besides English, boards and words can be in Catalan, Danish, Dutch, French, German, Italian, Norwegian, Polish, Portuguese, Spanish or Swedish, once the word list of that language is installed: the *Language* window says which package brings it. The board then has that language&apos;s own letters (Ä, Ñ, Å…), which you type as they are; other accents fold to their letter (type é for E). Meanings are in English only.
+
+A screen reader hears the round: its start (and its language, when not English), each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
         <translation>**Una partita.** Scegli una durata da 1 a 10 minuti accanto a *Durata*, poi premi *Inizia*. Componi parole premendo lettere che toccano l’ultima (in orizzontale, in verticale o in diagonale; ogni lettera una volta per parola) oppure digitandole. *Aggiungi* controlla la parola: una di tre o più lettere presente nell’elenco vale un punto per lettera. *Annulla* scarta la parola. Quando il tempo finisce, o premi *Termina*, fai clic sul punteggio per i risultati.
 
 **Tasti**
@@ -818,6 +986,7 @@ A screen reader hears the round: its start, each word added, the last seconds an
 - F9: legge i conteggi dell’Aiuto a un lettore di schermo
 - F10: Mostra un inizio (un suggerimento)
 - F1: questa finestra
+- Ctrl+L: la lingua di griglie e parole, tra una partita e l’altra
 
 Nei risultati, Ctrl+P stampa e F5 apre Tutte le parole; lì, Ctrl+G, oppure Tab fino a *Progressi* e Invio, apre Progressi.
 
@@ -827,7 +996,44 @@ Nei risultati, Ctrl+P stampa e F5 apre Tutte le parole; lì, Ctrl+G, oppure Tab 
 
 **Progressi** traccia i tuoi punteggi nelle partite di una stessa durata, il migliore in rosso, ed elenca le partite sotto il grafico: partita, data e punteggio.
 
-Un lettore di schermo sente la partita: l’inizio, ogni parola aggiunta, gli ultimi secondi e il punteggio; F9 e F10 leggono i conteggi dell’Aiuto e un inizio.</translation>
+**Lingue.** Oltre che in inglese, griglie e parole possono essere in catalano, danese, olandese, francese, tedesco, italiano, norvegese, polacco, portoghese, spagnolo o svedese, una volta installato l’elenco di parole della lingua: la finestra *Lingua* dice quale pacchetto lo porta. La griglia ha allora le lettere proprie della lingua (Ä, Ñ, Å…), che digiti così come sono; gli altri accenti si riducono alla loro lettera (digita é per E). I significati sono solo in inglese.
+
+Un lettore di schermo sente la partita: l’inizio (e la lingua, se non è l’inglese), ogni parola aggiunta, gli ultimi secondi e il punteggio; F9 e F10 leggono i conteggi dell’Aiuto e un inizio.</translation>
+    </message>
+</context>
+<context>
+    <name>languagefrm</name>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Boards and words in:</source>
+        <translation>Griglie e parole in:</translation>
+    </message>
+    <message>
+        <source>Pick a language with the mouse or the arrow keys; Return or a double-click plays it</source>
+        <translation>Scegli una lingua con il mouse o le frecce; Invio o un doppio clic la gioca</translation>
+    </message>
+    <message>
+        <source>Board languages</source>
+        <translation>Lingue delle griglie</translation>
+    </message>
+    <message>
+        <source>Play boards and words in this language from the next round on (Return)</source>
+        <translation>Giocare griglie e parole in questa lingua dalla prossima partita (Invio)</translation>
+    </message>
+    <message>
+        <source>Play it</source>
+        <translation>Gioca</translation>
+    </message>
+    <message>
+        <source>Copy the line that installs its word list</source>
+        <translation>Copia la riga che installa il suo elenco di parole</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,14 @@ en start het spel opnieuw.</translation>
         <source>Rare words</source>
         <translation>Zeldzame woorden</translation>
     </message>
+    <message>
+        <source>All words in one list: no word frequencies</source>
+        <translation>Alle woorden in één lijst: geen woordfrequenties</translation>
+    </message>
+    <message>
+        <source>Meanings come from WordNet, in English only: there are none for %1 words.</source>
+        <translation>Betekenissen komen uit WordNet, alleen in het Engels: voor woorden in het %1 zijn er geen.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
@@ -149,6 +157,14 @@ en start het spel opnieuw.</translation>
         <source>Round over. Your score: %1</source>
         <translation>Ronde voorbij. Jouw score: %1</translation>
     </message>
+    <message>
+        <source>Round started with no game time, in %1</source>
+        <translation>Ronde gestart zonder speeltijd, in het %1</translation>
+    </message>
+    <message>
+        <source>%1-minute round started, in %2</source>
+        <translation>Ronde van %1 minuten gestart, in het %2</translation>
+    </message>
 </context>
 <context>
     <name>Awards</name>
@@ -194,6 +210,18 @@ en start het spel opnieuw.</translation>
     <message>
         <source>That challenge code holds no round of 1 to 10 minutes.</source>
         <translation>Die code bevat geen ronde van 1 tot 10 minuten.</translation>
+    </message>
+    <message>
+        <source>A challenge code of a board in another language than English is 19 letters and digits, like ABCD-EFGH-JKMN-PQRS-TUV.</source>
+        <translation>De code van een bord in een andere taal dan het Engels heeft 19 letters en cijfers, zoals ABCD-EFGH-JKMN-PQRS-TUV.</translation>
+    </message>
+    <message>
+        <source>That challenge code names a language this version of the game does not know.</source>
+        <translation>Die code noemt een taal die deze versie van het spel niet kent.</translation>
+    </message>
+    <message>
+        <source>That challenge code holds no board of its language.</source>
+        <translation>Die code bevat geen bord van zijn taal.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +306,18 @@ Probeer ‘%1 --help’ voor meer informatie.
         <source>The language of the windows (%1); otherwise the system&apos;s.</source>
         <translation>De taal van de vensters (%1); anders die van het systeem.</translation>
     </message>
+    <message>
+        <source>Play boards and words in this language for this run: %1.</source>
+        <translation>Borden en woorden in deze taal spelen, voor deze keer: %1.</translation>
+    </message>
+    <message>
+        <source>--challenge: %1</source>
+        <translation>--challenge: %1</translation>
+    </message>
+    <message>
+        <source>--language %1: not a board language; the codes are %2.</source>
+        <translation>--language %1: geen taal voor borden; de codes zijn %2.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -336,6 +376,131 @@ Probeer ‘%1 --help’ voor meer informatie.
     <message>
         <source>Lights the first two letters of a common word you have not found. That word then scores nothing, and the round sets no record.</source>
         <translation>Licht de eerste twee letters op van een gewoon woord dat je nog niet vond. Dat woord levert dan niets op, en de ronde zet geen record.</translation>
+    </message>
+</context>
+<context>
+    <name>Languages</name>
+    <message>
+        <source>tiles A to Z</source>
+        <translation>stenen A tot Z</translation>
+    </message>
+    <message>
+        <source>tiles A to Z, %1</source>
+        <translation>stenen A tot Z, %1</translation>
+    </message>
+    <message>
+        <source>, not installed</source>
+        <translation>, niet geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>, playing now</source>
+        <translation>, wordt nu gespeeld</translation>
+    </message>
+    <message>
+        <source>Boards are in %1 now.</source>
+        <translation>De borden zijn nu in het %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own word list.</source>
+        <translation>De eigen woordenlijst van het spel.</translation>
+    </message>
+    <message>
+        <source>Words from %1 (%2).</source>
+        <translation>Woorden uit %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No block list: its words are all there.</source>
+        <translation>Geen blokkeerlijst: al haar woorden staan erin.</translation>
+    </message>
+    <message>
+        <source>Not installed. Its words come with %1:
+%2</source>
+        <translation>Niet geïnstalleerd. Haar woorden komen met %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 needs its word list, which is not installed:
+%2</source>
+        <translation>%1 heeft zijn woordenlijst nodig, en die is niet geïnstalleerd:
+%2</translation>
+    </message>
+    <message>
+        <source>The words of %1 could not be read: %2</source>
+        <translation>De woorden van %1 konden niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>That challenge is in %1, whose word list is not installed:
+%2</source>
+        <translation>Die uitdaging is in het %1, waarvan de woordenlijst niet geïnstalleerd is:
+%2</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Engels</translation>
+    </message>
+    <message>
+        <source>Catalan</source>
+        <translation>Catalaans</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Deens</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Duits</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spaans</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Frans</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiaans</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Norwegian Bokmål</source>
+        <translation>Noors (Bokmål)</translation>
+    </message>
+    <message>
+        <source>Norwegian Nynorsk</source>
+        <translation>Noors (Nynorsk)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Pools</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugees</translation>
+    </message>
+    <message>
+        <source>Brazilian Portuguese</source>
+        <translation>Braziliaans-Portugees</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Zweeds</translation>
+    </message>
+    <message>
+        <source>The smallest list, about 106,000 words: rarer verb forms are missing.</source>
+        <translation>De kleinste lijst, zo’n 106.000 woorden: zeldzamere werkwoordsvormen ontbreken.</translation>
+    </message>
+    <message>
+        <source>About 113,000 words: compounds beyond the common ones are missing.</source>
+        <translation>Zo’n 113.000 woorden: samenstellingen buiten de gangbare ontbreken.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +956,7 @@ Probeer ‘%1 --help’ voor meer informatie.
 - F9: says Help&apos;s counts to a screen reader
 - F10: Show a start (a hint)
 - F1: this window
+- Ctrl+L: the language of boards and words, between rounds
 
 In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *Progress* and Return, opens Progress.
 
@@ -800,7 +966,9 @@ In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *
 
 **Progress** charts your scores in the rounds of one game time, your best in red, and lists the rounds below the chart: round, date and score.
 
-A screen reader hears the round: its start, each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
+**Languages.** Besides English, boards and words can be in Catalan, Danish, Dutch, French, German, Italian, Norwegian, Polish, Portuguese, Spanish or Swedish, once the word list of that language is installed: the *Language* window says which package brings it. The board then has that language&apos;s own letters (Ä, Ñ, Å…), which you type as they are; other accents fold to their letter (type é for E). Meanings are in English only.
+
+A screen reader hears the round: its start (and its language, when not English), each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
         <translation>**Een ronde.** Kies naast *Speeltijd* een speeltijd van 1 tot 10 minuten en druk dan op *Start*. Maak woorden door letters aan te klikken die de vorige raken (horizontaal, verticaal of schuin; elke letter één keer per woord) of door ze te typen. *Voeg toe* controleert het woord: een woord van drie letters of meer dat in de woordenlijst staat, levert een punt per letter op. *Annuleer* laat het woord vallen. Als de tijd om is, of als je op *Stop* drukt, klik je op je score voor de uitslag.
 
 **Toetsen**
@@ -818,6 +986,7 @@ A screen reader hears the round: its start, each word added, the last seconds an
 - F9: leest de aantallen van Hulp voor aan een schermlezer
 - F10: Toon een begin (een hint)
 - F1: dit venster
+- Ctrl+L: de taal van borden en woorden, tussen rondes
 
 In de uitslag drukt Ctrl+P af en opent F5 Alle woorden; daar opent Ctrl+G, of Tab naar *Voortgang* en Enter, de Voortgang.
 
@@ -827,7 +996,44 @@ In de uitslag drukt Ctrl+P af en opent F5 Alle woorden; daar opent Ctrl+G, of Ta
 
 **Voortgang** tekent je scores in de rondes van één speeltijd, je beste in rood, en zet de rondes onder de grafiek: ronde, datum en score.
 
-Een schermlezer hoort de ronde: het begin, elk toegevoegd woord, de laatste seconden en je score; F9 en F10 lezen de aantallen van Hulp en een begin voor.</translation>
+**Talen.** Behalve in het Engels kunnen borden en woorden in het Catalaans, Deens, Nederlands, Frans, Duits, Italiaans, Noors, Pools, Portugees, Spaans of Zweeds zijn, zodra de woordenlijst van die taal geïnstalleerd is: het venster *Taal* zegt welk pakket hem brengt. Het bord heeft dan de eigen letters van de taal (Ä, Ñ, Å…), die je typt zoals ze zijn; andere accenten vallen terug op hun letter (typ é voor E). Betekenissen zijn er alleen in het Engels.
+
+Een schermlezer hoort de ronde: het begin (en de taal, als die niet Engels is), elk toegevoegd woord, de laatste seconden en je score; F9 en F10 lezen de aantallen van Hulp en een begin voor.</translation>
+    </message>
+</context>
+<context>
+    <name>languagefrm</name>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Boards and words in:</source>
+        <translation>Borden en woorden in:</translation>
+    </message>
+    <message>
+        <source>Pick a language with the mouse or the arrow keys; Return or a double-click plays it</source>
+        <translation>Kies een taal met de muis of de pijltjestoetsen; Enter of dubbelklikken speelt haar</translation>
+    </message>
+    <message>
+        <source>Board languages</source>
+        <translation>Talen van de borden</translation>
+    </message>
+    <message>
+        <source>Play boards and words in this language from the next round on (Return)</source>
+        <translation>Vanaf de volgende ronde borden en woorden in deze taal spelen (Enter)</translation>
+    </message>
+    <message>
+        <source>Play it</source>
+        <translation>Speel</translation>
+    </message>
+    <message>
+        <source>Copy the line that installs its word list</source>
+        <translation>De regel kopiëren die haar woordenlijst installeert</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
     </message>
 </context>
 <context>

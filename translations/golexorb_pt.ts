@@ -99,6 +99,14 @@ e abra o jogo de novo.</translation>
         <source>Rare words</source>
         <translation>Palavras raras</translation>
     </message>
+    <message>
+        <source>All words in one list: no word frequencies</source>
+        <translation>Todas as palavras numa lista: sem frequências</translation>
+    </message>
+    <message>
+        <source>Meanings come from WordNet, in English only: there are none for %1 words.</source>
+        <translation>Os significados vêm do WordNet, só em inglês: não há nenhum para palavras em %1.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
@@ -149,6 +157,14 @@ e abra o jogo de novo.</translation>
         <source>Round over. Your score: %1</source>
         <translation>Fim da partida. Sua pontuação: %1</translation>
     </message>
+    <message>
+        <source>Round started with no game time, in %1</source>
+        <translation>Partida iniciada sem tempo de jogo, em %1</translation>
+    </message>
+    <message>
+        <source>%1-minute round started, in %2</source>
+        <translation>Partida de %1 minutos iniciada, em %2</translation>
+    </message>
 </context>
 <context>
     <name>Awards</name>
@@ -194,6 +210,18 @@ e abra o jogo de novo.</translation>
     <message>
         <source>That challenge code holds no round of 1 to 10 minutes.</source>
         <translation>Esse código de desafio não contém uma partida de 1 a 10 minutos.</translation>
+    </message>
+    <message>
+        <source>A challenge code of a board in another language than English is 19 letters and digits, like ABCD-EFGH-JKMN-PQRS-TUV.</source>
+        <translation>O código de um tabuleiro num idioma que não seja o inglês tem 19 letras e algarismos, como ABCD-EFGH-JKMN-PQRS-TUV.</translation>
+    </message>
+    <message>
+        <source>That challenge code names a language this version of the game does not know.</source>
+        <translation>Esse código de desafio indica um idioma que esta versão do jogo não conhece.</translation>
+    </message>
+    <message>
+        <source>That challenge code holds no board of its language.</source>
+        <translation>Esse código de desafio não contém um tabuleiro do seu idioma.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +306,18 @@ Experimente “%1 --help” para mais informações.
         <source>The language of the windows (%1); otherwise the system&apos;s.</source>
         <translation>O idioma das janelas (%1); senão, o do sistema.</translation>
     </message>
+    <message>
+        <source>Play boards and words in this language for this run: %1.</source>
+        <translation>Jogar tabuleiros e palavras neste idioma nesta sessão: %1.</translation>
+    </message>
+    <message>
+        <source>--challenge: %1</source>
+        <translation>--challenge: %1</translation>
+    </message>
+    <message>
+        <source>--language %1: not a board language; the codes are %2.</source>
+        <translation>--language %1: não é um idioma de tabuleiro; os códigos são %2.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -336,6 +376,131 @@ Experimente “%1 --help” para mais informações.
     <message>
         <source>Lights the first two letters of a common word you have not found. That word then scores nothing, and the round sets no record.</source>
         <translation>Acende as duas primeiras letras de uma palavra comum que você não encontrou. Essa palavra então não vale pontos, e a partida não bate recorde.</translation>
+    </message>
+</context>
+<context>
+    <name>Languages</name>
+    <message>
+        <source>tiles A to Z</source>
+        <translation>peças de A a Z</translation>
+    </message>
+    <message>
+        <source>tiles A to Z, %1</source>
+        <translation>peças de A a Z, %1</translation>
+    </message>
+    <message>
+        <source>, not installed</source>
+        <translation>, não instalado</translation>
+    </message>
+    <message>
+        <source>, playing now</source>
+        <translation>, em jogo agora</translation>
+    </message>
+    <message>
+        <source>Boards are in %1 now.</source>
+        <translation>Os tabuleiros estão agora em %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own word list.</source>
+        <translation>A lista de palavras do próprio jogo.</translation>
+    </message>
+    <message>
+        <source>Words from %1 (%2).</source>
+        <translation>Palavras de %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No block list: its words are all there.</source>
+        <translation>Sem lista de bloqueio: todas as suas palavras estão lá.</translation>
+    </message>
+    <message>
+        <source>Not installed. Its words come with %1:
+%2</source>
+        <translation>Não instalado. As palavras vêm com %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 needs its word list, which is not installed:
+%2</source>
+        <translation>%1 precisa da sua lista de palavras, que não está instalada:
+%2</translation>
+    </message>
+    <message>
+        <source>The words of %1 could not be read: %2</source>
+        <translation>Não foi possível ler as palavras de %1: %2</translation>
+    </message>
+    <message>
+        <source>That challenge is in %1, whose word list is not installed:
+%2</source>
+        <translation>Esse desafio está em %1, cuja lista de palavras não está instalada:
+%2</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>inglês</translation>
+    </message>
+    <message>
+        <source>Catalan</source>
+        <translation>catalão</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>dinamarquês</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>alemão</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>espanhol</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>francês</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>holandês</translation>
+    </message>
+    <message>
+        <source>Norwegian Bokmål</source>
+        <translation>norueguês bokmål</translation>
+    </message>
+    <message>
+        <source>Norwegian Nynorsk</source>
+        <translation>norueguês nynorsk</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>polonês</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>Brazilian Portuguese</source>
+        <translation>português do Brasil</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>sueco</translation>
+    </message>
+    <message>
+        <source>The smallest list, about 106,000 words: rarer verb forms are missing.</source>
+        <translation>A menor lista, cerca de 106.000 palavras: faltam as formas verbais mais raras.</translation>
+    </message>
+    <message>
+        <source>About 113,000 words: compounds beyond the common ones are missing.</source>
+        <translation>Cerca de 113.000 palavras: faltam os compostos menos comuns.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +956,7 @@ Experimente “%1 --help” para mais informações.
 - F9: says Help&apos;s counts to a screen reader
 - F10: Show a start (a hint)
 - F1: this window
+- Ctrl+L: the language of boards and words, between rounds
 
 In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *Progress* and Return, opens Progress.
 
@@ -800,7 +966,9 @@ In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *
 
 **Progress** charts your scores in the rounds of one game time, your best in red, and lists the rounds below the chart: round, date and score.
 
-A screen reader hears the round: its start, each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
+**Languages.** Besides English, boards and words can be in Catalan, Danish, Dutch, French, German, Italian, Norwegian, Polish, Portuguese, Spanish or Swedish, once the word list of that language is installed: the *Language* window says which package brings it. The board then has that language&apos;s own letters (Ä, Ñ, Å…), which you type as they are; other accents fold to their letter (type é for E). Meanings are in English only.
+
+A screen reader hears the round: its start (and its language, when not English), each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
         <translation>**Uma partida.** Escolha um tempo de jogo de 1 a 10 minutos ao lado de *Duração* e clique em *Iniciar*. Forme palavras clicando em letras que tocam a anterior (na horizontal, na vertical ou na diagonal; cada letra uma vez por palavra) ou digitando-as. *Adicionar* confere a palavra: uma de três letras ou mais que esteja na lista vale um ponto por letra. *Cancelar* descarta a palavra. Quando o tempo acabar, ou se você clicar em *Terminar*, clique na sua pontuação para ver os resultados.
 
 **Teclas**
@@ -818,6 +986,7 @@ A screen reader hears the round: its start, each word added, the last seconds an
 - F9: lê as contagens da Ajuda para um leitor de tela
 - F10: Ver um começo (uma dica)
 - F1: esta janela
+- Ctrl+L: o idioma dos tabuleiros e das palavras, entre partidas
 
 Nos resultados, Ctrl+P imprime e F5 abre Todas as palavras; lá, Ctrl+G, ou Tab até *Progresso* e Enter, abre o Progresso.
 
@@ -827,7 +996,44 @@ Nos resultados, Ctrl+P imprime e F5 abre Todas as palavras; lá, Ctrl+G, ou Tab 
 
 **Progresso** mostra num gráfico seus pontos nas partidas de um mesmo tempo de jogo, o melhor em vermelho, e lista as partidas abaixo do gráfico: partida, data e pontos.
 
-Um leitor de tela ouve a partida: o início, cada palavra adicionada, os últimos segundos e a sua pontuação; F9 e F10 leem as contagens da Ajuda e um começo.</translation>
+**Idiomas.** Além do inglês, tabuleiros e palavras podem estar em catalão, dinamarquês, holandês, francês, alemão, italiano, norueguês, polonês, português, espanhol ou sueco, depois que a lista de palavras do idioma estiver instalada: a janela *Idioma* diz qual pacote a traz. O tabuleiro passa a ter as letras próprias do idioma (Ä, Ñ, Å…), que você digita como são; os outros acentos voltam à sua letra (digite é para E). Os significados são só em inglês.
+
+Um leitor de tela ouve a partida: o início (e o idioma, quando não é inglês), cada palavra adicionada, os últimos segundos e a sua pontuação; F9 e F10 leem as contagens da Ajuda e um começo.</translation>
+    </message>
+</context>
+<context>
+    <name>languagefrm</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Boards and words in:</source>
+        <translation>Tabuleiros e palavras em:</translation>
+    </message>
+    <message>
+        <source>Pick a language with the mouse or the arrow keys; Return or a double-click plays it</source>
+        <translation>Escolha um idioma com o mouse ou as setas; Enter ou um clique duplo o joga</translation>
+    </message>
+    <message>
+        <source>Board languages</source>
+        <translation>Idiomas dos tabuleiros</translation>
+    </message>
+    <message>
+        <source>Play boards and words in this language from the next round on (Return)</source>
+        <translation>Jogar tabuleiros e palavras neste idioma a partir da próxima partida (Enter)</translation>
+    </message>
+    <message>
+        <source>Play it</source>
+        <translation>Jogar</translation>
+    </message>
+    <message>
+        <source>Copy the line that installs its word list</source>
+        <translation>Copiar a linha que instala a lista de palavras</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,14 @@ och starta spelet igen.</translation>
         <source>Rare words</source>
         <translation>Ovanliga ord</translation>
     </message>
+    <message>
+        <source>All words in one list: no word frequencies</source>
+        <translation>Alla ord i en lista: inga ordfrekvenser</translation>
+    </message>
+    <message>
+        <source>Meanings come from WordNet, in English only: there are none for %1 words.</source>
+        <translation>Betydelser kommer från WordNet, bara på engelska: för ord på %1 finns inga.</translation>
+    </message>
 </context>
 <context>
     <name>Announcer</name>
@@ -149,6 +157,14 @@ och starta spelet igen.</translation>
         <source>Round over. Your score: %1</source>
         <translation>Omgången är slut. Dina poäng: %1</translation>
     </message>
+    <message>
+        <source>Round started with no game time, in %1</source>
+        <translation>Omgång startad utan speltid, på %1</translation>
+    </message>
+    <message>
+        <source>%1-minute round started, in %2</source>
+        <translation>Omgång på %1 minuter startad, på %2</translation>
+    </message>
 </context>
 <context>
     <name>Awards</name>
@@ -194,6 +210,18 @@ och starta spelet igen.</translation>
     <message>
         <source>That challenge code holds no round of 1 to 10 minutes.</source>
         <translation>Den koden innehåller ingen omgång på 1 till 10 minuter.</translation>
+    </message>
+    <message>
+        <source>A challenge code of a board in another language than English is 19 letters and digits, like ABCD-EFGH-JKMN-PQRS-TUV.</source>
+        <translation>Koden för en bricka på ett annat språk än engelska är 19 bokstäver och siffror, som ABCD-EFGH-JKMN-PQRS-TUV.</translation>
+    </message>
+    <message>
+        <source>That challenge code names a language this version of the game does not know.</source>
+        <translation>Den koden anger ett språk som den här versionen av spelet inte känner.</translation>
+    </message>
+    <message>
+        <source>That challenge code holds no board of its language.</source>
+        <translation>Den koden innehåller ingen bricka på sitt språk.</translation>
     </message>
 </context>
 <context>
@@ -278,6 +306,18 @@ Prova ”%1 --help” för mer information.
         <source>The language of the windows (%1); otherwise the system&apos;s.</source>
         <translation>Fönstrens språk (%1); annars systemets.</translation>
     </message>
+    <message>
+        <source>Play boards and words in this language for this run: %1.</source>
+        <translation>Spela brickor och ord på det här språket den här gången: %1.</translation>
+    </message>
+    <message>
+        <source>--challenge: %1</source>
+        <translation>--challenge: %1</translation>
+    </message>
+    <message>
+        <source>--language %1: not a board language; the codes are %2.</source>
+        <translation>--language %1: inget brickspråk; koderna är %2.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -336,6 +376,131 @@ Prova ”%1 --help” för mer information.
     <message>
         <source>Lights the first two letters of a common word you have not found. That word then scores nothing, and the round sets no record.</source>
         <translation>Tänder de två första bokstäverna i ett vanligt ord du inte har hittat. Ordet ger då inga poäng, och omgången sätter inget rekord.</translation>
+    </message>
+</context>
+<context>
+    <name>Languages</name>
+    <message>
+        <source>tiles A to Z</source>
+        <translation>brickor A till Z</translation>
+    </message>
+    <message>
+        <source>tiles A to Z, %1</source>
+        <translation>brickor A till Z, %1</translation>
+    </message>
+    <message>
+        <source>, not installed</source>
+        <translation>, inte installerat</translation>
+    </message>
+    <message>
+        <source>, playing now</source>
+        <translation>, spelas nu</translation>
+    </message>
+    <message>
+        <source>Boards are in %1 now.</source>
+        <translation>Brickorna är nu på %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own word list.</source>
+        <translation>Spelets egen ordlista.</translation>
+    </message>
+    <message>
+        <source>Words from %1 (%2).</source>
+        <translation>Ord från %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No block list: its words are all there.</source>
+        <translation>Ingen spärrlista: alla dess ord finns med.</translation>
+    </message>
+    <message>
+        <source>Not installed. Its words come with %1:
+%2</source>
+        <translation>Inte installerat. Orden kommer med %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 needs its word list, which is not installed:
+%2</source>
+        <translation>%1 behöver sin ordlista, som inte är installerad:
+%2</translation>
+    </message>
+    <message>
+        <source>The words of %1 could not be read: %2</source>
+        <translation>Orden för %1 kunde inte läsas: %2</translation>
+    </message>
+    <message>
+        <source>That challenge is in %1, whose word list is not installed:
+%2</source>
+        <translation>Den utmaningen är på %1, vars ordlista inte är installerad:
+%2</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>engelska</translation>
+    </message>
+    <message>
+        <source>Catalan</source>
+        <translation>katalanska</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>danska</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>tyska</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>spanska</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>franska</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italienska</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>nederländska</translation>
+    </message>
+    <message>
+        <source>Norwegian Bokmål</source>
+        <translation>norska (bokmål)</translation>
+    </message>
+    <message>
+        <source>Norwegian Nynorsk</source>
+        <translation>norska (nynorska)</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>polska</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>portugisiska</translation>
+    </message>
+    <message>
+        <source>Brazilian Portuguese</source>
+        <translation>brasiliansk portugisiska</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>svenska</translation>
+    </message>
+    <message>
+        <source>The smallest list, about 106,000 words: rarer verb forms are missing.</source>
+        <translation>Den minsta listan, omkring 106 000 ord: ovanligare verbformer saknas.</translation>
+    </message>
+    <message>
+        <source>About 113,000 words: compounds beyond the common ones are missing.</source>
+        <translation>Omkring 113 000 ord: sammansättningar utöver de vanliga saknas.</translation>
     </message>
 </context>
 <context>
@@ -791,6 +956,7 @@ Prova ”%1 --help” för mer information.
 - F9: says Help&apos;s counts to a screen reader
 - F10: Show a start (a hint)
 - F1: this window
+- Ctrl+L: the language of boards and words, between rounds
 
 In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *Progress* and Return, opens Progress.
 
@@ -800,7 +966,9 @@ In the results, Ctrl+P prints and F5 opens All Words; there, Ctrl+G, or Tab to *
 
 **Progress** charts your scores in the rounds of one game time, your best in red, and lists the rounds below the chart: round, date and score.
 
-A screen reader hears the round: its start, each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
+**Languages.** Besides English, boards and words can be in Catalan, Danish, Dutch, French, German, Italian, Norwegian, Polish, Portuguese, Spanish or Swedish, once the word list of that language is installed: the *Language* window says which package brings it. The board then has that language&apos;s own letters (Ä, Ñ, Å…), which you type as they are; other accents fold to their letter (type é for E). Meanings are in English only.
+
+A screen reader hears the round: its start (and its language, when not English), each word added, the last seconds and your score; F9 and F10 say Help&apos;s counts and a start.</source>
         <translation>**En omgång.** Välj en speltid på 1 till 10 minuter bredvid *Speltid* och tryck sedan på *Starta*. Bilda ord genom att trycka på bokstäver som rör den förra (vågrätt, lodrätt eller diagonalt; varje bokstav en gång per ord) eller genom att skriva dem. *Lägg till* prövar ordet: ett ord på tre bokstäver eller fler som finns i ordlistan ger en poäng per bokstav. *Avbryt* släpper ordet. När tiden är slut, eller när du trycker på *Avsluta*, klickar du på dina poäng för resultatet.
 
 **Tangenter**
@@ -818,6 +986,7 @@ A screen reader hears the round: its start, each word added, the last seconds an
 - F9: läser upp Hjälps siffror för en skärmläsare
 - F10: Visa en början (en ledtråd)
 - F1: det här fönstret
+- Ctrl+L: språket för brickor och ord, mellan omgångarna
 
 I resultatet skriver Ctrl+P ut och F5 öppnar Alla ord; där öppnar Ctrl+G, eller Tab till *Utveckling* och Retur, Utveckling.
 
@@ -827,7 +996,44 @@ I resultatet skriver Ctrl+P ut och F5 öppnar Alla ord; där öppnar Ctrl+G, ell
 
 **Utveckling** ritar dina poäng i omgångarna med en och samma speltid, ditt bästa i rött, och listar omgångarna under diagrammet: omgång, datum och poäng.
 
-En skärmläsare hör omgången: starten, varje tillagt ord, de sista sekunderna och dina poäng; F9 och F10 läser upp Hjälps siffror och en början.</translation>
+**Språk.** Utöver engelska kan brickor och ord vara på katalanska, danska, nederländska, franska, tyska, italienska, norska, polska, portugisiska, spanska eller svenska, när språkets ordlista är installerad: fönstret *Språk* säger vilket paket som har den. Brickan har då språkets egna bokstäver (Ä, Ñ, Å…), som du skriver som de är; andra accenter faller tillbaka på sin bokstav (skriv é för E). Betydelser finns bara på engelska.
+
+En skärmläsare hör omgången: starten (och språket, när det inte är engelska), varje tillagt ord, de sista sekunderna och dina poäng; F9 och F10 läser upp Hjälps siffror och en början.</translation>
+    </message>
+</context>
+<context>
+    <name>languagefrm</name>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Boards and words in:</source>
+        <translation>Brickor och ord på:</translation>
+    </message>
+    <message>
+        <source>Pick a language with the mouse or the arrow keys; Return or a double-click plays it</source>
+        <translation>Välj ett språk med musen eller piltangenterna; Retur eller ett dubbelklick spelar det</translation>
+    </message>
+    <message>
+        <source>Board languages</source>
+        <translation>Brickornas språk</translation>
+    </message>
+    <message>
+        <source>Play boards and words in this language from the next round on (Return)</source>
+        <translation>Spela brickor och ord på det här språket från nästa omgång (Retur)</translation>
+    </message>
+    <message>
+        <source>Play it</source>
+        <translation>Spela</translation>
+    </message>
+    <message>
+        <source>Copy the line that installs its word list</source>
+        <translation>Kopiera raden som installerar ordlistan</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiera</translation>
     </message>
 </context>
 <context>

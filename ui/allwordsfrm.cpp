@@ -25,7 +25,8 @@
 
 namespace {
 
-using golexorb::fromText;
+using golexorb::fromLatin1;
+using golexorb::fromUtf8;
 
 constexpr int kBoardLeft = 8, kBoardTop = 304, kPitch = 32, kCell = 33;
 constexpr int kWidth = 233, kHeight = 600;
@@ -148,7 +149,7 @@ MakeProgressWindow progressWindowMaker(QString* problem, bool* needsCharts)
 // why there is nothing to show.
 QString shownMeaning(const wordlist::Meaning& m)
 {
-    const QString package = fromText(m.package);
+    const QString package = fromUtf8(m.package);
     switch (m.status) {
     case wordlist::Meaning::Status::notAWord:
         return QCoreApplication::translate("AllWords", "Only words of letters a to z can be looked up.");
@@ -159,15 +160,15 @@ QString shownMeaning(const wordlist::Meaning& m)
     case wordlist::Meaning::Status::brokenLibrary:
         return QCoreApplication::translate("AllWords", "The WordNet library could not be loaded: %1. Install it again with\n"
                                                        "    sudo apt install --reinstall %2\nand start the game again.")
-            .arg(fromText(m.problem), package);
+            .arg(fromUtf8(m.problem), package);
     case wordlist::Meaning::Status::unreadable:
-        return QCoreApplication::translate("AllWords", "The WordNet database could not be read: %1.").arg(fromText(m.problem));
+        return QCoreApplication::translate("AllWords", "The WordNet database could not be read: %1.").arg(fromUtf8(m.problem));
     case wordlist::Meaning::Status::noEntry:
-        return QCoreApplication::translate("AllWords", "No definition of \"%1\" in WordNet.").arg(fromText(m.word));
+        return QCoreApplication::translate("AllWords", "No definition of \"%1\" in WordNet.").arg(fromUtf8(m.word));
     case wordlist::Meaning::Status::found:
         break;
     }
-    return fromText(wordlist::meaningText(m));
+    return fromUtf8(wordlist::meaningText(m));
 }
 
 } // namespace
@@ -207,20 +208,25 @@ QPointF AllWordsFrm::cellCentre(int k)
 void AllWordsFrm::fill(const game::Report& r)
 {
     words_ = r.allwords;
+    spellings_ = r.spellings;
+    spellings_.resize(words_.size());
     progress_ = r.progress;
     path_.clear();
     ui->progressbtn->setEnabled(game::isRoundLength(progress_.minutes));
     ui->meaningtxt->clear();
-    ui->foundtxt->setText(fromText(r.foundtxt));
-    ui->commontxt->setText(fromText(r.commontxt));
-    ui->recordtxt->setText(fromText(r.recordtxt));
+    // The language by its name in the player's language ("Deutsch" is "German" in English).
+    language_ = r.language.empty() ? QString() : QCoreApplication::translate("Languages", r.language.c_str());
+    ui->foundtxt->setText(fromUtf8(r.foundtxt));
+    ui->commontxt->setText(fromUtf8(r.commontxt));
+    ui->recordtxt->setText(fromUtf8(r.recordtxt));
     for (int k = 0; k < 16; ++k)
-        p_[std::size_t(k)]->setText(fromText(r.d[std::size_t(k)]));
+        p_[std::size_t(k)]->setText(fromUtf8(r.d[std::size_t(k)]));
     QListWidget* list = ui->allwordslst;
     const QSignalBlocker quiet(list);
     list->clear();
     captionRow_ = -1;
-    for (const auto& w : words_) {
+    for (std::size_t i = 0; i < words_.size(); ++i) {
+        const auto& w = words_[i];
         if (w.rare && captionRow_ < 0) {
             // Neither selectable nor reachable with the arrow keys.
             captionRow_ = list->count();
@@ -232,7 +238,8 @@ void AllWordsFrm::fill(const game::Report& r)
             caption->setFont(f);
             caption->setForeground(list->palette().color(QPalette::Text));
         }
-        QString text = fromText(w.word).toLower();
+        // In another language, as its list spells it: "été" for ETE.
+        QString text = spellings_[i].empty() ? fromUtf8(w.word).toLower() : fromUtf8(spellings_[i]);
         if (w.hinted)
             text += QCoreApplication::translate("AllWords", " (hinted)");
         // A room's round: who found it.
@@ -242,6 +249,8 @@ void AllWordsFrm::fill(const game::Report& r)
         if (!finders.isEmpty())
             text += QStringLiteral("  (%1)").arg(finders.join(QStringLiteral(", ")));
         auto* item = new QListWidgetItem(text, list);
+        if (!language_.isEmpty()) // room for the accents of a capital ("Ärger")
+            golexorb::makeRoomForAccents(item, list->font(), text.left(1), devicePixelRatioF());
         // What the green and the grey show, said to a screen reader.
         QString spoken = item->text();
         if (w.found) {
@@ -283,7 +292,16 @@ void AllWordsFrm::onWordRowChanged(int row)
     path_.clear();
     if (const game::ListedWord* w = wordAt(row)) {
         path_ = w->path;
-        ui->pathtxt->setText(fromText(w->word));
+        // The tiles played, and beside the board how the language spells them.
+        const std::string& spelt = spellings_[std::size_t(w - words_.data())];
+        ui->pathtxt->setText(spelt.empty() ? fromUtf8(w->word) : fromUtf8(w->word) + QLatin1Char('\n') + fromUtf8(spelt));
+        if (!language_.isEmpty()) {
+            golexorb::makeRoomForAccents(ui->pathtxt, fromUtf8(w->word));
+            ui->meaningtxt->setPlainText(fromUtf8(game::meaningsNote(language_.toStdString())));
+            showLetters();
+            update();
+            return;
+        }
         // Fast enough to run here: a few milliseconds for the words with
         // the most senses (golexorb_definitions_bench), and a time limit
         // when the lookup program is stuck.
@@ -291,7 +309,7 @@ void AllWordsFrm::onWordRowChanged(int row)
         QString meaning = shownMeaning(wordlist::define(w->word));
         if (w->rare)
             meaning += (meaning.isEmpty() || meaning.endsWith(QLatin1Char('\n')) ? QStringLiteral("\n") : QStringLiteral("\n\n"))
-                + fromText(game::translate("AllWords", game::kRareWordNote));
+                + fromUtf8(game::translate("AllWords", game::kRareWordNote));
         ui->meaningtxt->setPlainText(meaning);
     }
     showLetters();

@@ -1,9 +1,8 @@
 #include "announcer.h"
 
-#include "translations.h"
-
 #include "application.h"
 #include "mainlogic.h"
+#include "translations.h"
 
 #include <QCoreApplication>
 #include <QAccessible>
@@ -91,7 +90,8 @@ void Announcer::follow(const game::MainLogic& logic)
     const Seen now{logic.running(), logic.paused(), logic.wordlst().size(), logic.score(), logic.seconds().caption};
     const Seen was = std::exchange(seen_, now);
     if (now.running && !was.running) {
-        say(roundStarted(logic.roundMinutes()));
+        const auto& language = logic.roundLanguage();
+        say(roundStarted(logic.roundMinutes(), language.english() ? QString() : golexorb::languageName(language)));
         return;
     }
     if (!now.running) {
@@ -99,34 +99,39 @@ void Announcer::follow(const game::MainLogic& logic)
             say(roundOver(now.score));
         return;
     }
+    // The word as its language spells it ("été", not "ete").
     if (now.words == was.words + 1) {
         const std::string& word = logic.wordlst().back();
-        say(logic.hinted(word) ? hintedWordAdded(word) : wordAdded(word, now.score - was.score));
+        say(logic.hinted(word) ? hintedWordAdded(logic.spelling(word))
+                               : wordAdded(logic.spelling(word), now.score - was.score));
     }
     if (now.paused != was.paused)
         say(now.paused ? QCoreApplication::translate("Announcer", "Round paused") : QCoreApplication::translate("Announcer", "Round resumed"));
     if (now.seconds != was.seconds) {
-        if (const QString left = secondsLeft(golexorb::fromText(now.seconds).toInt()); !left.isEmpty())
+        if (const QString left = secondsLeft(golexorb::fromUtf8(now.seconds).toInt()); !left.isEmpty())
             say(left);
     }
 }
 
-QString Announcer::roundStarted(int minutes)
+QString Announcer::roundStarted(int minutes, const QString& language)
 {
     if (minutes <= 0)
-        return QCoreApplication::translate("Announcer", "Round started with no game time");
-    return QCoreApplication::translate("Announcer", "%1-minute round started").arg(minutes);
+        return language.isEmpty() ? QCoreApplication::translate("Announcer", "Round started with no game time")
+                                  : QCoreApplication::translate("Announcer", "Round started with no game time, in %1").arg(language);
+    return language.isEmpty() ? QCoreApplication::translate("Announcer", "%1-minute round started").arg(minutes)
+                              : QCoreApplication::translate("Announcer", "%1-minute round started, in %2").arg(minutes).arg(language);
 }
 
 QString Announcer::wordAdded(const std::string& word, int points)
 {
-    const QString w = golexorb::fromText(word).toLower();
-    return points > 0 ? QCoreApplication::translate("Announcer", "%1, %2 points").arg(w).arg(points) : QCoreApplication::translate("Announcer", "%1, not a word").arg(w);
+    const QString w = golexorb::fromUtf8(word).toLower();
+    return points > 0 ? QCoreApplication::translate("Announcer", "%1, %2 points").arg(w).arg(points)
+                      : QCoreApplication::translate("Announcer", "%1, not a word").arg(w);
 }
 
 QString Announcer::hintedWordAdded(const std::string& word)
 {
-    return QCoreApplication::translate("Announcer", "%1, hinted: no points").arg(golexorb::fromText(word).toLower());
+    return QCoreApplication::translate("Announcer", "%1, hinted: no points").arg(golexorb::fromUtf8(word).toLower());
 }
 
 QString Announcer::secondsLeft(int seconds)

@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "challenge.h"
+#include "languages.h"
 #include "room.h"
 #include "translations.h"
 
@@ -23,6 +24,15 @@ const char* const kQtValueOptions[] = {"platform", "platformpluginpath", "platfo
                                        "display", "geometry", "title", "icon", "session",
                                        "style", "stylesheet"};
 const char* const kQtFlagOptions[] = {"reverse", "nograb", "dograb", "sync", "widgetcount"};
+
+// The board languages' codes, "en, ca, da, …".
+QString languageCodes()
+{
+    QStringList codes;
+    for (const wordlist::Language& l : wordlist::languages())
+        codes.append(QString::fromUtf8(l.code.data(), qsizetype(l.code.size())));
+    return codes.join(QStringLiteral(", "));
+}
 
 } // namespace
 
@@ -47,12 +57,16 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption challenge(QStringLiteral("challenge"),
                                        QCoreApplication::translate("CommandLine", "Play the board of a challenge code a friend gave you."),
                                        QCoreApplication::translate("CommandLine", "code"));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QCoreApplication::translate("CommandLine", "Play boards and words in this language for this run: %1.")
+                                          .arg(languageCodes()),
+                                      QCoreApplication::translate("CommandLine", "code"));
     const QCommandLineOption uiLanguage(
         QStringLiteral("ui-language"),
         QCoreApplication::translate("CommandLine", "The language of the windows (%1); otherwise the system's.")
             .arg(QStringList(QStringList{QStringLiteral("en")} + shippedLanguages()).join(QLatin1Char(' '))),
         QCoreApplication::translate("CommandLine", "code"));
-    parser.addOptions({join, name, joinWindow, challenge, uiLanguage});
+    parser.addOptions({join, name, joinWindow, challenge, language, uiLanguage});
     for (const char* name : kQtValueOptions) {
         QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         o.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -100,8 +114,14 @@ CommandLine parseCommandLine(const QStringList& arguments)
     if (parser.isSet(challenge)) {
         std::string why;
         if (!game::readChallenge(parser.value(challenge).toStdString(), &why))
-            return fail(QStringLiteral("--challenge: %1").arg(QString::fromStdString(why)));
+            return fail(QCoreApplication::translate("CommandLine", "--challenge: %1").arg(QString::fromStdString(why)));
         result.challenge = parser.value(challenge);
+    }
+    if (parser.isSet(language)) {
+        const QString code = parser.value(language);
+        if (!wordlist::findLanguage(code.toStdString()))
+            return fail(QCoreApplication::translate("CommandLine", "--language %1: not a board language; the codes are %2.").arg(code, languageCodes()));
+        result.language = code;
     }
     result.joinWindow = parser.isSet(joinWindow);
     if (parser.isSet(uiLanguage)) {
@@ -120,7 +140,7 @@ std::vector<char*> qtArguments(int argc, char** argv)
     // program: the player's name must not reach it, nor the other options of
     // the game's own.
     static const QStringList withValue{QStringLiteral("join"), QStringLiteral("name"), QStringLiteral("challenge"),
-                                       QStringLiteral("ui-language")};
+                                       QStringLiteral("language"), QStringLiteral("ui-language")};
     std::vector<char*> out;
     for (int i = 0; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);

@@ -21,6 +21,7 @@ struct CommandLine {
     QString name;
     bool joinWindow = false; // --join-window: open Play Together
     QString challenge;       // --challenge CODE (checked)
+    QString language;        // --language CODE (a known board language), for this run
     QString uiLanguage;      // --ui-language CODE (a shipped language, or en)
 };
 

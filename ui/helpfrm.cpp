@@ -12,7 +12,7 @@
 
 namespace {
 
-using golexorb::fromText;
+using golexorb::fromUtf8;
 
 constexpr QSize kSize(233, 400);
 
@@ -70,7 +70,7 @@ HelpFrm::~HelpFrm() = default;
 void HelpFrm::follow(const game::MainLogic& logic)
 {
     if (!logic.helpHasBoard()) {
-        setText(ui->statustxt, fromText(game::translate("Help", game::kNoRoundYet)));
+        setText(ui->statustxt, fromUtf8(game::translate("Help", game::kNoRoundYet)));
         if (shown_) {
             ui->countstbl->setRowCount(0);
             shown_.reset();
@@ -83,13 +83,13 @@ void HelpFrm::follow(const game::MainLogic& logic)
             showCounts(counts);
         setText(ui->statustxt, logic.running() ? QCoreApplication::translate("Help", "This round's board: the words you found of those it holds.")
                                                : QCoreApplication::translate("Help", "The round is over: its board's words, as All Words counts them."));
-        setText(ui->pointstxt, logic.running() ? QString() : fromText(game::pointsText(words, logic.score())));
+        setText(ui->pointstxt, logic.running() ? QString() : fromUtf8(game::pointsText(words, logic.score(), !logic.roundLexicon())));
     }
     const bool canHint = logic.running() && logic.helpAllowed();
     ui->hintbtn->setEnabled(canHint);
-    QString note = fromText(logic.hintnote());
+    QString note = golexorb::fromUtf8(logic.hintnote()); // a board language's letters are UTF-8
     if (note.isEmpty())
-        note = logic.running() && !logic.helpAllowed() ? fromText(game::refusalText(game::HintRefusal::notAllowed))
+        note = logic.running() && !logic.helpAllowed() ? fromUtf8(game::refusalText(game::HintRefusal::notAllowed))
                                                         : QCoreApplication::translate("Help", kHintCost);
     setText(ui->hinttxt, note);
 }

@@ -10,7 +10,7 @@
 
 #include <QShortcut>
 
-using golexorb::fromText;
+using golexorb::fromUtf8;
 
 void MainFrm::setUpHelpKeys()
 {
@@ -48,12 +48,12 @@ void MainFrm::showStart()
 {
     const game::HintRefusal why = logic_.showStart();
     sync();
-    announcer_->tell(fromText(why == game::HintRefusal::none ? logic_.hintnote() : game::refusalText(why)));
+    announcer_->tell(golexorb::fromUtf8(why == game::HintRefusal::none ? logic_.hintnote() : game::refusalText(why)));
 }
 
 void MainFrm::sayCounts()
 {
-    announcer_->tell(fromText(logic_.helpHasBoard() ? game::countsText(logic_.wordCounts())
+    announcer_->tell(fromUtf8(logic_.helpHasBoard() ? game::countsText(logic_.wordCounts())
                                                       : game::translate("Help", game::kNoRoundYet)));
 }
 

@@ -17,7 +17,7 @@
 
 namespace {
 
-using golexorb::fromText;
+using golexorb::fromUtf8;
 
 constexpr QSize kSize(233, 600);
 const QColor kScoreColor(0, 128, 0);
@@ -70,8 +70,8 @@ ProgressFrm::~ProgressFrm() = default;
 
 void ProgressFrm::fill(const game::Progress& p)
 {
-    ui->captiontxt->setText(fromText(p.caption));
-    ui->summarytxt->setText(fromText(p.summary));
+    ui->captiontxt->setText(fromUtf8(p.caption));
+    ui->summarytxt->setText(fromUtf8(p.summary));
 
     // The chart's rounds in words, for a screen reader to walk; the latest
     // in sight.
@@ -81,7 +81,7 @@ void ProgressFrm::fill(const game::Progress& p)
         const game::Round& r = p.rounds[std::size_t(i)];
         const QString score = QString::number(r.score) + (i == p.bestIndex ? QCoreApplication::translate("Progress", ", best") : QString())
             + (r.hints > 0 ? QCoreApplication::translate("Progress", ", with hints") : QString());
-        const QString cells[] = {QString::number(i + 1), fromText(r.date), score};
+        const QString cells[] = {QString::number(i + 1), fromUtf8(r.date), score};
         for (int c = 0; c < 3; ++c)
             table->setItem(i, c, new QTableWidgetItem(cells[c]));
     }

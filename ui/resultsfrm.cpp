@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -16,12 +17,12 @@
 
 namespace {
 
-using golexorb::fromText;
+using golexorb::fromUtf8;
 
 // The records end each word with CR LF; a text box shows lines split on LF.
 QString lines(const std::string& s)
 {
-    QString text = fromText(s);
+    QString text = fromUtf8(s);
     text.remove(QLatin1Char('\r'));
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
@@ -92,15 +93,25 @@ void ResultsFrm::fill(const game::Report& r)
     report_ = r;
     ui->acceptedtxt->setPlainText(lines(r.acceptedtxt));
     ui->rejectedtxt->setPlainText(lines(r.rejectedtxt));
-    ui->longestwordtxt->setText(fromText(r.longestwordtxt));
-    ui->scoretxt->setText(fromText(r.scoretxt));
+    ui->longestwordtxt->setText(fromUtf8(r.longestwordtxt));
+    ui->scoretxt->setText(fromUtf8(r.scoretxt));
     for (int k = 0; k < 16; ++k) {
         if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k)))
-            d->setText(fromText(r.d[static_cast<std::size_t>(k)]));
+            d->setText(fromUtf8(r.d[static_cast<std::size_t>(k)]));
     }
-    ui->lettermostusedtxt->setText(fromText(r.lettermostusedtxt));
-    ui->desctxt->setText(fromText(r.desctxt));
+    ui->lettermostusedtxt->setText(fromUtf8(r.lettermostusedtxt));
+    ui->desctxt->setText(fromUtf8(r.desctxt));
     ui->awardstxt->setPlainText(lines(r.awardstxt));
+    // Room above the board's own capitals (Ä, Å) in another language; none in English.
+    if (r.language.empty())
+        return;
+    QString letters;
+    for (const auto& cell : r.d)
+        letters += fromUtf8(cell);
+    for (auto* label : findChildren<QLabel*>(QRegularExpression(QStringLiteral("^d_\\d+$"))))
+        golexorb::makeRoomForAccents(label, letters);
+    golexorb::makeRoomForAccents(ui->lettermostusedtxt, letters);
+    golexorb::makeRoomForAccents(ui->longestwordtxt, fromUtf8(r.longestwordtxt));
 }
 
 bool ResultsFrm::eventFilter(QObject* watched, QEvent* event)

@@ -1,5 +1,6 @@
 #include "translations.h"
 
+#include "languages.h"
 #include "translate.h"
 
 #include <QCoreApplication>
@@ -31,7 +32,38 @@ QString languageOf(QString locale)
     return locale.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0).toLower();
 }
 
+// The board languages' English names and notes (wordlist/languages.cpp),
+// for lupdate: the table is below the layer that knows Qt.
+[[maybe_unused]] constexpr const char* kLanguageTexts[] = {
+    QT_TRANSLATE_NOOP("Languages", "English"),
+    QT_TRANSLATE_NOOP("Languages", "Catalan"),
+    QT_TRANSLATE_NOOP("Languages", "Danish"),
+    QT_TRANSLATE_NOOP("Languages", "German"),
+    QT_TRANSLATE_NOOP("Languages", "Spanish"),
+    QT_TRANSLATE_NOOP("Languages", "French"),
+    QT_TRANSLATE_NOOP("Languages", "Italian"),
+    QT_TRANSLATE_NOOP("Languages", "Dutch"),
+    QT_TRANSLATE_NOOP("Languages", "Norwegian Bokmål"),
+    QT_TRANSLATE_NOOP("Languages", "Norwegian Nynorsk"),
+    QT_TRANSLATE_NOOP("Languages", "Polish"),
+    QT_TRANSLATE_NOOP("Languages", "Portuguese"),
+    QT_TRANSLATE_NOOP("Languages", "Brazilian Portuguese"),
+    QT_TRANSLATE_NOOP("Languages", "Swedish"),
+    QT_TRANSLATE_NOOP("Languages", "The smallest list, about 106,000 words: rarer verb forms are missing."),
+    QT_TRANSLATE_NOOP("Languages", "About 113,000 words: compounds beyond the common ones are missing."),
+};
+
 } // namespace
+
+QString languageName(const wordlist::Language& language)
+{
+    return QCoreApplication::translate("Languages", std::string(language.englishName).c_str());
+}
+
+QString languageNote(const wordlist::Language& language)
+{
+    return language.thin.empty() ? QString() : QCoreApplication::translate("Languages", std::string(language.thin).c_str());
+}
 
 QStringList shippedLanguages()
 {

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace wordlist {
+struct Language;
+}
+
 namespace golexorb {
 
 // The languages the windows are translated into, besides English (their
@@ -22,6 +26,11 @@ QString chooseLanguage(const QString& option, const QProcessEnvironment& environ
 // the same translations there. English (an empty code) takes back whatever
 // was loaded, and costs nothing when nothing was.
 void useLanguage(const QString& code);
+
+// A board language's name in the language of the windows ("German" in
+// English, "Allemand" in French), and what its list lacks, if it is thin.
+QString languageName(const wordlist::Language& language);
+QString languageNote(const wordlist::Language& language);
 
 // Whether the windows are in a language other than English.
 bool translationLoaded();

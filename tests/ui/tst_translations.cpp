@@ -6,6 +6,7 @@
 #include "allwordsfrm.h"
 #include "helpfrm.h"
 #include "howtoplayfrm.h"
+#include "languagefrm.h"
 #include "playtogetherfrm.h"
 #include "loadingfrm.h"
 #include "mainfrm.h"
@@ -53,7 +54,7 @@ game::Report report()
     r.desctxt = game::translate("resultsfrm", "The results below are to show how well you did Go LEXORB");
     r.awardstxt = game::awardLines("QUIZZ", "QUIZ\r\n", 10);
     r.foundtxt = game::foundText(10, 131);
-    r.commontxt = game::commonText({10, 96});
+    r.commontxt = game::commonText(game::CommonPoints{10, 96});
     r.allwords = {{"QUIZ", {8, 9, 10, 11}, true, false, {}, false}, {"CAT", {0, 1, 2}, true, false, {}, false},
                   {"DOG", {4, 5, 6}, true, false, {}, false}, {"ZEA", {11, 14, 13}, false, true, {}, false}};
     return r;
@@ -79,6 +80,8 @@ std::unique_ptr<QWidget> window(const QString& name)
     }
     if (name == QLatin1String("help"))
         return std::make_unique<HelpFrm>();
+    if (name == QLatin1String("language"))
+        return std::make_unique<LanguageFrm>(QStringLiteral("en"));
     if (name == QLatin1String("howtoplay"))
         return std::make_unique<HowToPlayFrm>();
     if (name == QLatin1String("playtogether"))
@@ -205,7 +208,7 @@ void TestTranslations::captionsFit()
     QFETCH(QString, code);
     golexorb::useLanguage(code);
     QStringList problems;
-    for (const char* name : {"main", "results", "loading", "allwords", "help", "howtoplay", "playtogether"}) {
+    for (const char* name : {"main", "results", "loading", "allwords", "help", "howtoplay", "playtogether", "language"}) {
         const auto w = window(QLatin1String(name));
         for (const QAbstractButton* button : w->findChildren<QAbstractButton*>())
             if (button->isVisibleTo(w.get()) && button->sizeHint().width() > button->width())
