@@ -905,7 +905,7 @@ Mehr dazu mit „%1 --help“.
     </message>
     <message>
         <source>Letters</source>
-        <translation>Buchstaben</translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Common</source>

@@ -905,7 +905,7 @@ Prova ”%1 --help” för mer information.
     </message>
     <message>
         <source>Letters</source>
-        <translation>Bokstäver</translation>
+        <translation>Längd</translation>
     </message>
     <message>
         <source>Common</source>
