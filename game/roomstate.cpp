@@ -3,6 +3,7 @@
 #include "records.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace game::room {
 
@@ -45,6 +46,23 @@ RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWor
     , session_(std::move(session))
     , key_(nameKey(name_))
 {
+    const Seat mine = seat(name_, session_.token, session_.since);
+    order_.insert(mine);
+    seats_.emplace(name_, mine);
+}
+
+RoomState::Seat RoomState::seat(const std::string& name, const std::string& session, Millis since) const
+{
+    const bool untold = session.empty() || since == 0;
+    return {untold, untold ? 0 : since, untold ? std::string() : session, name};
+}
+
+std::vector<std::string> RoomState::scorerOrder(std::size_t first) const
+{
+    std::vector<std::string> out;
+    for (auto it = order_.begin(); it != order_.end() && out.size() < first; ++it)
+        out.push_back(std::get<3>(*it));
+    return out;
 }
 
 Millis RoomState::Tracked::deadline() const
@@ -63,10 +81,11 @@ RoomState::Effects RoomState::connected()
     e.publish.push_back(write(room_, presence(true)));
     // A broker that restarted has lost what it kept; put this player's
     // results of the round back for whoever has not got them yet.
-    if (round_ && !myResultsTopic_.empty()) {
-        if (const auto mine = round_->results.find(name_); mine != round_->results.end())
-            e.publish.push_back(write(room_, Results{round_->round.id, name_, mine->second}));
-    }
+    if (round_ && !myResultsTopic_.empty() && round_->sent)
+        e.publish.push_back(write(room_, Results{round_->round.id, name_, round_->mine}));
+    // And the standings this player scored.
+    if (round_ && round_->lastStandings)
+        e.publish.push_back(*round_->lastStandings);
     return e;
 }
 
@@ -84,9 +103,14 @@ bool RoomState::playing() const
 
 std::optional<Millis> RoomState::nextDeadline() const
 {
-    if (round_ && !round_->shown)
-        return round_->deadline();
-    return std::nullopt;
+    if (!round_ || playing())
+        return std::nullopt;
+    std::optional<Millis> at;
+    if (round_->scoring && !round_->scored)
+        at = std::max(round_->deadline(), round_->scoringSince + kGather);
+    else if (!round_->scoring && !round_->kept && !round_->standbyLooked)
+        at = round_->deadline() + kStandbyWait;
+    return at;
 }
 
 int RoomState::ignoredTotal() const
@@ -159,9 +183,12 @@ const std::string* RoomState::lookalikeHere(const NameKey& key) const
     return nullptr;
 }
 
-void RoomState::arrive(const std::string& name, const NameKey& key)
+void RoomState::arrive(const std::string& name, const NameKey& key, const Presence& p)
 {
     here_.insert(name);
+    const Seat s = seat(name, p.session, p.since);
+    order_.insert(s);
+    seats_.emplace(name, s);
     hereByFolded_.emplace(key.folded, name);
     hereByMapped_.emplace(key.mapped, name);
 }
@@ -169,12 +196,22 @@ void RoomState::arrive(const std::string& name, const NameKey& key)
 void RoomState::depart(const std::string& name)
 {
     here_.erase(name);
+    if (const auto it = seats_.find(name); it != seats_.end()) {
+        order_.erase(it->second);
+        seats_.erase(it);
+    }
     for (auto* byKey : {&hereByFolded_, &hereByMapped_})
         std::erase_if(*byKey, [&](const auto& entry) { return entry.second == name; });
 }
 
-void RoomState::track(RoundStart r, bool playing, Effects& e)
+void RoomState::track(RoundStart r, bool playing, Millis now, Effects& e)
 {
+    if (round_) {
+        if (round_->scoring)
+            e.unsubscribe.push_back(resultsSubscription(room_, round_->round.id));
+        if (round_->kept)
+            lastStandingsTopic_ = topicBase(room_) + "standings/" + round_->round.id;
+    }
     // This player's results of the last round leave the broker with it.
     if (!myResultsTopic_.empty()) {
         e.publish.push_back(write(room_, Cleared{myResultsTopic_}));
@@ -190,6 +227,136 @@ void RoomState::track(RoundStart r, bool playing, Effects& e)
     if (playing)
         t.expected.insert(name_);
     round_ = std::move(t);
+    reconsider(now, e);
+}
+
+const std::set<std::string>& RoomState::boardWordsOf(Tracked& t)
+{
+    if (!t.boardWords) {
+        const auto board = boardOf(t.round.letters);
+        t.boardWords = board ? boardWords_(*board) : std::set<std::string>{};
+    }
+    return *t.boardWords;
+}
+
+void RoomState::reconsider(Millis now, Effects& e)
+{
+    if (!round_ || round_->scoring)
+        return;
+    const auto order = scorerOrder();
+    bool mine = !round_->kept && !order.empty() && order[0] == name_;
+    if (!round_->kept && !round_->standbyLooked && now >= round_->deadline() + kStandbyWait) {
+        // No standings after the wait: the scorer is stuck or gone unheard.
+        round_->standbyLooked = true;
+        mine = mine || (order.size() > 1 && order[1] == name_);
+    }
+    if (!mine)
+        return;
+    round_->scoring = true;
+    round_->scoringSince = now;
+    if (round_->sent)
+        round_->results[name_] = round_->mine;
+    e.subscribe.push_back(resultsSubscription(room_, round_->round.id));
+}
+
+void RoomState::scoreIfDue(Millis now, Effects& e)
+{
+    if (!round_ || !round_->scoring || playing())
+        return;
+    Tracked& t = *round_;
+    // Fewer results than players expected means some are missing: in a big
+    // room that spares a look through them at every result that comes in.
+    const bool allIn = !t.results.empty() && t.results.size() >= t.expected.size()
+                       && std::all_of(t.expected.begin(), t.expected.end(),
+                                      [&](const std::string& n) { return t.results.count(n) > 0; });
+    if (!allIn && now < std::max(t.deadline(), t.scoringSince + kGather))
+        return;
+    t.scored = true;
+    const int counted = static_cast<int>(t.results.size());
+    if (counted <= t.published)
+        return; // nothing new, or nothing at all
+    Scored out = scored(standings(t.results, boardWordsOf(t)), t.round.id, name_, counted);
+    Outgoing message = write(room_, out);
+    if (message.payload.size() > kMaxStandingsBytes) {
+        // Never so far: who found which word goes, the scores stay.
+        out.words.clear();
+        out.found.assign(out.players.size(), {});
+        message = write(room_, out);
+    }
+    if (t.published == 0 && !lastStandingsTopic_.empty()) {
+        e.publish.push_back(write(room_, Cleared{lastStandingsTopic_}));
+        lastStandingsTopic_.clear();
+    }
+    t.published = counted;
+    t.lastStandings = message;
+    e.publish.push_back(std::move(message));
+    keep(std::move(out), now, e);
+}
+
+void RoomState::keep(Scored s, Millis, Effects& e)
+{
+    Tracked& t = *round_;
+    if (t.kept && s.counted <= t.kept->counted)
+        return; // the standings that counted the most stay
+    t.keptStandings = standingsOf(s);
+    t.kept = std::move(s);
+    showIfDue(e);
+}
+
+void RoomState::showIfDue(Effects& e)
+{
+    // Until this board's own round has ended its words are not in.
+    if (!round_ || !round_->kept || playing() || round_->kept->counted <= round_->shownCounted)
+        return;
+    Tracked& t = *round_;
+    t.shownCounted = t.kept->counted;
+    const auto lines = standingsLines(t.keptStandings, [this](std::string_view n) { return show(n); });
+    e.lines.insert(e.lines.end(), lines.begin(), lines.end());
+    e.lines.push_back("Scored by " + (t.kept->by == name_ ? std::string("you") : show(t.kept->by)) + " from "
+                      + std::to_string(t.kept->counted) + (t.kept->counted == 1 ? " result." : " results."));
+    checkOwnLine(e);
+}
+
+// This player's line against the words it sent: a difference means the
+// standings were forged or broken on the way.
+void RoomState::checkOwnLine(Effects& e)
+{
+    Tracked& t = *round_;
+    const Scored& s = *t.kept;
+    if (!t.sent)
+        return;
+    const auto line = std::find_if(s.players.begin(), s.players.end(), [&](const Standing& p) { return p.name == name_; });
+    if (line == s.players.end())
+        return; // not counted yet: a scorer that hears it late publishes again
+    const auto& board = boardWordsOf(t);
+    const std::set<std::string> mine(t.mine.begin(), t.mine.end());
+    Standing expected{name_, 0, 0, 0};
+    for (const auto& w : mine) {
+        if (!board.count(w))
+            continue;
+        expected.score += static_cast<int>(w.size());
+        const auto finders = t.keptStandings.finders.find(w);
+        if (finders != t.keptStandings.finders.end() && finders->second.size() == 1) {
+            expected.roomScore += static_cast<int>(w.size());
+            ++expected.onlyTheirs;
+        }
+    }
+    bool same = line->score == expected.score;
+    if (!s.words.empty()) {
+        // Who found what is in the message: this player's words must be as sent.
+        std::set<std::string> listed;
+        for (const std::size_t n : s.found[static_cast<std::size_t>(line - s.players.begin())])
+            listed.insert(s.words[n]);
+        std::set<std::string> counted;
+        std::copy_if(mine.begin(), mine.end(), std::inserter(counted, counted.end()),
+                     [&](const std::string& w) { return board.count(w) > 0; });
+        same = same && listed == counted && line->roomScore == expected.roomScore && line->onlyTheirs == expected.onlyTheirs;
+    }
+    if (!same)
+        e.lines.push_back("These standings are not what your words make (score " + std::to_string(expected.score)
+                          + ", not " + std::to_string(line->score) + "; room score " + std::to_string(expected.roomScore)
+                          + ", not " + std::to_string(line->roomScore)
+                          + "): the message was forged or broken on the way.");
 }
 
 // A presence under this player's own name: its own (ignored), or a
@@ -212,36 +379,13 @@ void RoomState::namesake(const Presence& p, Effects& e) const
         e.publish.push_back(write(room_, presence(true)));
 }
 
-void RoomState::standingsIfDue(Millis now, Effects& e)
-{
-    if (!round_ || round_->shown)
-        return;
-    // Fewer results than players expected means some are missing: in a big
-    // room that spares a look through them at every result that comes in.
-    const bool allIn = !round_->results.empty() && round_->results.size() >= round_->expected.size()
-                       && std::all_of(round_->expected.begin(), round_->expected.end(),
-                                      [&](const std::string& n) { return round_->results.count(n) > 0; });
-    if (!allIn && now < round_->deadline())
-        return;
-    // Until this board's own round has ended its words are not in.
-    if (playing())
-        return;
-    round_->shown = true;
-    if (round_->results.empty())
-        return;
-    const auto board = boardOf(round_->round.letters);
-    const auto s = standings(round_->results, board ? boardWords_(*board) : std::set<std::string>{});
-    const auto lines = standingsLines(s, [this](std::string_view n) { return show(n); });
-    e.lines.insert(e.lines.end(), lines.begin(), lines.end());
-}
-
 std::vector<std::string> RoomState::findersOf(std::string_view word) const
 {
     std::vector<std::string> out;
-    if (!round_)
+    if (!round_ || !round_->kept)
         return out;
-    for (const auto& [name, words] : round_->results)
-        if (std::find(words.begin(), words.end(), word) != words.end())
+    if (const auto it = round_->keptStandings.finders.find(std::string(word)); it != round_->keptStandings.finders.end())
+        for (const auto& name : it->second)
             out.push_back(show(name));
     return out;
 }
@@ -281,22 +425,25 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 count(Ignored::flood);
                 return e;
             }
-            arrive(p->name, key);
+            arrive(p->name, key, *p);
             // Someone already here when this player came may be playing the
             // round, and so does someone who comes before it starts.
-            if (round_ && !round_->shown && (retained || now < round_->round.start))
+            if (round_ && !round_->kept && (retained || now < round_->round.start))
                 round_->expected.insert(p->name);
             // Who is here already is said whole at each connection, however many.
             if (retained)
                 e.lines.push_back(show(p->name) + " is here.");
             else
                 roomLine(show(p->name) + " joined the room.", now, e);
+            reconsider(now, e);
         } else if (here_.count(p->name)) {
             depart(p->name);
             roomLine(show(p->name) + " left the room.", now, e);
             if (round_ && !round_->results.count(p->name))
                 round_->expected.erase(p->name);
-            standingsIfDue(now, e);
+            // The scorer gone before its standings are out: the next in order takes over.
+            reconsider(now, e);
+            scoreIfDue(now, e);
         }
         return e;
     }
@@ -339,7 +486,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             roomLine(by + (rs->by == name_ ? "r " : "'s ") + minutesText(rs->minutes) + " is under way ("
                          + clockText(rs->start + length - now) + " left): you play the next one.",
                      now, e);
-            track(*rs, false, e);
+            track(*rs, false, now, e);
             return e;
         }
         if (playing() || localBusy) {
@@ -350,7 +497,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                          now, e);
             saidBusy_ = true;
             if (!playing())
-                track(*rs, false, e);
+                track(*rs, false, now, e);
             return e;
         }
         saidBusy_ = false;
@@ -361,13 +508,15 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
         const auto board = boardOf(mine.letters);
         e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by};
         roomLine(by + " started a " + minutesText(mine.minutes) + ".", now, e);
-        track(std::move(mine), true, e);
+        track(std::move(mine), true, now, e);
         return e;
     }
 
     if (auto* res = std::get_if<Results>(&*r.message)) {
-        if (!round_ || res->round != round_->round.id || round_->shown)
-            return e; // another round's, or too late
+        // Another round's, or read by a player who does not score (a
+        // scorer reads late ones too, and publishes again).
+        if (!round_ || res->round != round_->round.id || !round_->scoring)
+            return e;
         if (res->name == name_ && round_->results.count(name_))
             return e; // this player's own, known already
         if (res->name != name_ && !here_.count(res->name)) {
@@ -383,7 +532,21 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e;
         }
         round_->results[res->name] = std::move(res->words);
-        standingsIfDue(now, e);
+        scoreIfDue(now, e);
+        return e;
+    }
+
+    if (auto* st = std::get_if<Scored>(&*r.message)) {
+        if (round_ && st->round == round_->round.id) {
+            keep(std::move(*st), now, e);
+        } else if (retained && shownOther_.empty() && !(round_ && round_->kept)) {
+            // The last round's, kept from before this player came.
+            shownOther_ = st->round;
+            const auto lines = standingsLines(standingsOf(*st), [this](std::string_view n) { return show(n); });
+            e.lines.insert(e.lines.end(), lines.begin(), lines.end());
+            e.lines.push_back("Scored by " + show(st->by) + " from " + std::to_string(st->counted)
+                              + (st->counted == 1 ? " result." : " results."));
+        }
         return e;
     }
     return e; // a cleared topic: nothing to do
@@ -398,7 +561,7 @@ RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std:
     RoundStart r{std::move(id), text, minutes, now + kLead, name_};
     e.start = RoundPlan{r.id, letters, minutes, r.start, name_};
     e.lines.push_back("You start a " + minutesText(minutes) + ".");
-    track(r, true, e);
+    track(r, true, now, e);
     e.publish.push_back(write(room_, r));
     return e;
 }
@@ -424,7 +587,8 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
             mine.words.push_back(w);
     Outgoing out = write(room_, mine);
     if (out.payload.size() > kMaxMessageBytes) {
-        // Others would ignore it whole: the longest words go, as many as fit.
+        // Others would ignore it whole: the shortest words go, as many as
+        // needed, so that what is left scores the most.
         std::stable_sort(mine.words.begin(), mine.words.end(),
                          [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
         while (out.payload.size() > kMaxMessageBytes) {
@@ -432,17 +596,23 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
             out = write(room_, mine);
         }
     }
-    round_->results[name_] = mine.words;
+    round_->mine = mine.words;
+    round_->sent = true;
+    if (round_->scoring)
+        round_->results[name_] = std::move(mine.words);
     myResultsTopic_ = out.topic;
     e.publish.push_back(std::move(out));
-    standingsIfDue(now, e);
+    scoreIfDue(now, e);
+    showIfDue(e);
     return e;
 }
 
 RoomState::Effects RoomState::tick(Millis now)
 {
     Effects e;
-    standingsIfDue(now, e);
+    reconsider(now, e);
+    scoreIfDue(now, e);
+    showIfDue(e);
     return e;
 }
 

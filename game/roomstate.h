@@ -17,6 +17,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace game::room {
@@ -57,8 +58,13 @@ public:
     // A round starting further ahead than this is ignored: kept on the
     // broker, it would start a round for every player who joins.
     static constexpr Millis kMaxAhead = 60'000;
-    // The standings wait this long after the round's end for missing results.
+    // The scorer waits this long after the round's end for missing results.
     static constexpr Millis kStandingsWait = 10000;
+    // A scorer that takes over waits this long for the results the broker
+    // kept, unless all are in sooner.
+    static constexpr Millis kGather = 1500;
+    // The standby scores when no standings came this long after the wait.
+    static constexpr Millis kStandbyWait = 3000;
     static constexpr std::size_t kMaxPlayers = 500;
 
     RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {});
@@ -66,6 +72,9 @@ public:
     struct Effects {
         std::vector<std::string> lines;   // for the chat list, UTF-8, in order
         std::vector<Outgoing> publish;    // in order
+        // Topic filters to subscribe to and to leave, before publishing:
+        // the results of the round this player scores.
+        std::vector<std::string> subscribe, unsubscribe;
         std::optional<RoundPlan> start;   // a round this board is to start
         // Someone who joined earlier goes by this player's name: leave,
         // without a "gone" (the name's presence is theirs).
@@ -108,6 +117,12 @@ public:
     // Who found the word in the round tracked now, names as shown.
     std::vector<std::string> findersOf(std::string_view word) const;
     std::vector<std::string> playersHere() const;
+    // Who scores a round now: the first of the players here by when they
+    // joined, then by session (players without, such as tools, come last,
+    // by name); the second is the standby.
+    std::vector<std::string> scorerOrder(std::size_t first = 2) const;
+    // Whether this player reads the results of the round tracked now.
+    bool scoring() const { return round_ && round_->scoring; }
 
     int ignored(Ignored why) const { return ignored_[static_cast<std::size_t>(why)]; }
     int ignoredTotal() const;
@@ -118,8 +133,21 @@ private:
         bool playing = false;
         bool ended = false;
         std::set<std::string> expected;
+        std::vector<std::string> mine; // the words this player sent
+        bool sent = false;
+        std::optional<std::set<std::string>> boardWords; // worked out once, when needed
+        // Scoring: the results read, how many the last standings counted.
+        bool scoring = false;
+        Millis scoringSince = 0;
+        bool scored = false; // the first standings are out, or there was nothing to score
+        int published = 0;
+        std::optional<Outgoing> lastStandings;
         std::map<std::string, std::vector<std::string>> results;
-        bool shown = false;
+        bool standbyLooked = false;
+        // The standings that counted most, and how many results those shown counted.
+        std::optional<Scored> kept;
+        Standings keptStandings;
+        int shownCounted = 0;
         Millis deadline() const;
     };
 
@@ -131,10 +159,16 @@ private:
     void tooMuch(Millis now, Effects& e);
     // The name of someone here that `key` passes for, or nullptr.
     const std::string* lookalikeHere(const NameKey& key) const;
-    void arrive(const std::string& name, const NameKey& key);
+    void arrive(const std::string& name, const NameKey& key, const Presence& p);
     void depart(const std::string& name);
-    void track(RoundStart r, bool playing, Effects& e);
-    void standingsIfDue(Millis now, Effects& e);
+    void track(RoundStart r, bool playing, Millis now, Effects& e);
+    const std::set<std::string>& boardWordsOf(Tracked& t);
+    // Becomes the scorer when first in order, or the standby when no standings came.
+    void reconsider(Millis now, Effects& e);
+    void scoreIfDue(Millis now, Effects& e);
+    void keep(Scored s, Millis now, Effects& e);
+    void showIfDue(Effects& e);
+    void checkOwnLine(Effects& e);
     Presence presence(bool here) const { return {name_, here, session_.token, session_.since}; }
     void namesake(const Presence& p, Effects& e) const;
 
@@ -145,6 +179,13 @@ private:
     Session session_;
     NameKey key_; // this player's name, as names are told apart
     std::set<std::string> here_;
+    // Who is here, in the order that picks the scorer (this player too).
+    using Seat = std::tuple<bool, Millis, std::string, std::string>; // untold, since, session, name
+    Seat seat(const std::string& name, const std::string& session, Millis since) const;
+    std::set<Seat> order_;
+    std::map<std::string, Seat> seats_;
+    std::string lastStandingsTopic_; // the standings of the last round, cleared by the next one's scorer
+    std::string shownOther_;         // a round's standings kept from before this player came, shown
     std::map<std::string, std::string> hereByFolded_, hereByMapped_; // NameKey's parts: who has them
     std::map<std::string, std::deque<Millis>> lines_;
     std::deque<Millis> roomLines_; // when the room's lines of the last second came

@@ -47,8 +47,10 @@ Standings standings(const std::map<std::string, std::vector<std::string>>& words
         }
         out.players.push_back(std::move(s));
     }
-    std::stable_sort(out.players.begin(), out.players.end(), [](const Standing& a, const Standing& b) {
-        return a.roomScore != b.roomScore ? a.roomScore > b.roomScore : a.score > b.score;
+    std::sort(out.players.begin(), out.players.end(), [](const Standing& a, const Standing& b) {
+        if (a.roomScore != b.roomScore)
+            return a.roomScore > b.roomScore;
+        return a.score != b.score ? a.score > b.score : a.name < b.name;
     });
     for (std::size_t n = 0; n < word.size(); ++n) {
         if (finders[n].empty())
@@ -66,9 +68,12 @@ std::vector<std::string> standingsLines(const Standings& s, const std::function<
 {
     std::vector<std::string> lines{"Standings (a word two or more found scores nothing in the room score):"};
     int rank = 0;
-    for (const auto& p : s.players) {
+    for (std::size_t i = 0; i < s.players.size(); ++i) {
+        const Standing& p = s.players[i];
+        if (i == 0 || p.roomScore != s.players[i - 1].roomScore)
+            rank = static_cast<int>(i) + 1;
         const std::string name = show(p.name);
-        lines.push_back(std::to_string(++rank) + ". " + name + ": score " + std::to_string(p.score) + ", room score "
+        lines.push_back(std::to_string(rank) + ". " + name + ": score " + std::to_string(p.score) + ", room score "
                         + std::to_string(p.roomScore) + ", " + std::to_string(p.onlyTheirs)
                         + (p.onlyTheirs == 1 ? " word" : " words") + " only " + name + " found");
     }

@@ -21,9 +21,12 @@ struct Standing {
 };
 
 struct Standings {
-    std::vector<Standing> players; // best room score first, then best score, then by name
+    // Best room score first; equal room scores are tied (one rank), the
+    // better score first among them, then by name (in code point order).
+    std::vector<Standing> players;
     // Every word that counted, with who found it (in name order).
     std::map<std::string, std::vector<std::string>> finders;
+    friend bool operator==(const Standings&, const Standings&) = default;
 };
 
 // `words` holds each player's words as they sent them; only those in
@@ -31,7 +34,8 @@ struct Standings {
 Standings standings(const std::map<std::string, std::vector<std::string>>& words,
                     const std::set<std::string>& boardWords);
 
-// The lines the chat shows, names written through `show`.
+// The lines the chat shows, names written through `show`: players of equal
+// room scores share a rank ("1.", "1.", "3.").
 std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show);
 
 } // namespace game

@@ -107,7 +107,7 @@ struct Sender {
         QString why;
         const auto will = game::room::write(to.room, game::room::Presence{"Zed", false});
         // Subscribed elsewhere: it hears nothing of the room.
-        return link.start({to, QByteArray::fromStdString(to.password), will, QStringLiteral("golexorb/1/elsewhere/#")}, &why);
+        return link.start({to, QByteArray::fromStdString(to.password), will, {"golexorb/2/elsewhere/#"}}, &why);
     }
     void say(game::room::Message m)
     {
