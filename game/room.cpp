@@ -216,8 +216,8 @@ Read readStandings(std::string_view id, const json::Value& doc)
     Scored s;
     s.round = std::string(id);
     s.by = by->string;
-    // Each result counted is a line, and a room holds at most 500 players.
-    s.counted = wholeNumber(doc.find("counted"), 500);
+    // Each result counted is a line, and a room holds at most 1,000 players.
+    s.counted = wholeNumber(doc.find("counted"), int(kMaxRoomPlayers));
     if (s.counted < 1 || players->array.size() != static_cast<std::size_t>(s.counted))
         return ignored(Ignored::badStandings);
     if (words) {

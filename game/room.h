@@ -35,10 +35,12 @@ namespace game::room {
 // results. A game of version 1 would wait for results it never gets.
 inline constexpr int kProtocol = 2;
 inline constexpr std::size_t kMaxMessageBytes = 4096;
+// The most players a room keeps.
+inline constexpr std::size_t kMaxRoomPlayers = 1000;
 // The standings of a round, the one message that may be bigger: a line for
-// each of up to 500 players (a name of up to 80 bytes, three numbers and a
-// mark for each of up to 1,200 words: 300 hex digits) and each word once.
-inline constexpr std::size_t kMaxStandingsBytes = 256 * 1024;
+// each of up to 1,000 players (a name of up to 80 bytes, three numbers and
+// a mark for each of up to 1,200 words: 300 hex digits) and each word once.
+inline constexpr std::size_t kMaxStandingsBytes = 512 * 1024;
 // Words a standings message may list: more than any board holds.
 inline constexpr std::size_t kMaxStandingsWords = 4000;
 inline constexpr std::size_t kMaxNameChars = 20;
@@ -146,7 +148,7 @@ using Message = std::variant<Presence, Chat, RoundStart, Results, Scored, Cleare
 // Why a message was ignored.
 enum class Ignored {
     none,
-    tooBig,        // over 4 KB (standings: 256 KB)
+    tooBig,        // over 4 KB (standings: 512 KB)
     otherVersion,  // another protocol version's topic
     otherRoom,     // not under this room (the broker should not send it)
     unknownTopic,  // no message of ours has that topic

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace game::room {
 
@@ -254,6 +255,10 @@ void RoomState::reconsider(Millis now, Effects& e)
         return;
     round_->scoring = true;
     round_->scoringSince = now;
+    // The last round's standings leave the broker as this one starts, not
+    // at its end, which costs enough.
+    if (!lastStandingsTopic_.empty())
+        e.publish.push_back(write(room_, Cleared{std::exchange(lastStandingsTopic_, std::string())}));
     if (round_->sent)
         round_->results[name_] = round_->mine;
     e.subscribe.push_back(resultsSubscription(room_, round_->round.id));
@@ -282,10 +287,6 @@ void RoomState::scoreIfDue(Millis now, Effects& e)
         out.words.clear();
         out.found.assign(out.players.size(), {});
         message = write(room_, out);
-    }
-    if (t.published == 0 && !lastStandingsTopic_.empty()) {
-        e.publish.push_back(write(room_, Cleared{lastStandingsTopic_}));
-        lastStandingsTopic_.clear();
     }
     t.published = counted;
     t.lastStandings = message;

@@ -65,7 +65,7 @@ public:
     static constexpr Millis kGather = 1500;
     // The standby scores when no standings came this long after the wait.
     static constexpr Millis kStandbyWait = 3000;
-    static constexpr std::size_t kMaxPlayers = 500;
+    static constexpr std::size_t kMaxPlayers = kMaxRoomPlayers;
 
     RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {});
 

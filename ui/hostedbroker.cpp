@@ -150,7 +150,7 @@ bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* port
     const QByteArray text = QStringLiteral("listener %1%2\n").arg(port).arg(loopbackOnly ? QStringLiteral(" 127.0.0.1") : QString()).toUtf8()
                             + "allow_anonymous true\n"
                               "persistence false\n"
-                              "max_packet_size 266240\n"
+                              "max_packet_size 528384\n"
                               "log_dest stderr\n"
                               "log_type error\n"
                               "log_type warning\n"

@@ -71,7 +71,7 @@ public:
     static constexpr int kMaxWaiting = 1000;
     static constexpr int kMaxWaitingChat = 200;
     // The largest packet taken from the broker, as the hosted broker's own
-    // limit: a round's standings (256 KB, the one message allowed over
+    // limit: a round's standings (512 KB, the one message allowed over
     // 4 KB) with its topic and headers fits.
     static constexpr int kMaxPacketBytes = int(game::room::kMaxStandingsBytes) + 4096;
 

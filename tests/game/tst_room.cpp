@@ -186,10 +186,10 @@ void TestRoom::read_data()
         "ignored: bad standings");
     row("standings name twice", kBase + "standings/r1", QByteArray(standings).replace("\"name\":\"Bob\"", "\"name\":\"Ann\""),
         "ignored: bad name");
-    // Only the standings may pass 4 KB, up to 256 KB.
+    // Only the standings may pass 4 KB, up to 512 KB.
     row("standings over 4 KB", kBase + "standings/r1", QByteArray(standings).replace("\"by\":\"Ann\"", "\"by\":\"Ann\",\"x\":\"" + QByteArray(5000, 'x') + "\""),
         "standings r1 by Ann of 2: Bob 7/4/1 HOTS TEA Ann 6/3/1 EAT TEA");
-    row("standings over 256 KB", kBase + "standings/r1", QByteArray(standings).replace("\"by\":\"Ann\"", "\"by\":\"Ann\",\"x\":\"" + QByteArray(262'200, 'x') + "\""),
+    row("standings over 512 KB", kBase + "standings/r1", QByteArray(standings).replace("\"by\":\"Ann\"", "\"by\":\"Ann\",\"x\":\"" + QByteArray(524'300, 'x') + "\""),
         "ignored: too big");
     row("results over 4 KB", kBase + "results/r1/Ann", "{\"name\":\"Ann\",\"words\":[" + QByteArray("\"TEA\",").repeated(700) + "\"EAT\"]}",
         "ignored: too big");
