@@ -299,7 +299,6 @@ void RoomState::keep(Scored s, Millis, Effects& e)
     Tracked& t = *round_;
     if (t.kept && s.counted <= t.kept->counted)
         return; // the standings that counted the most stay
-    t.keptStandings = standingsOf(s);
     t.kept = std::move(s);
     showIfDue(e);
 }
@@ -311,7 +310,7 @@ void RoomState::showIfDue(Effects& e)
         return;
     Tracked& t = *round_;
     t.shownCounted = t.kept->counted;
-    const auto lines = standingsLines(t.keptStandings, [this](std::string_view n) { return show(n); });
+    const auto lines = standingsLines(t.kept->players, [this](std::string_view n) { return show(n); });
     e.lines.insert(e.lines.end(), lines.begin(), lines.end());
     e.lines.push_back("Scored by " + (t.kept->by == name_ ? std::string("you") : show(t.kept->by)) + " from "
                       + std::to_string(t.kept->counted) + (t.kept->counted == 1 ? " result." : " results."));
@@ -331,13 +330,17 @@ void RoomState::checkOwnLine(Effects& e)
         return; // not counted yet: a scorer that hears it late publishes again
     const auto& board = boardWordsOf(t);
     const std::set<std::string> mine(t.mine.begin(), t.mine.end());
+    std::vector<int> finders(s.words.size(), 0);
+    for (const auto& found : s.found)
+        for (const std::size_t n : found)
+            ++finders[n];
     Standing expected{name_, 0, 0, 0};
     for (const auto& w : mine) {
         if (!board.count(w))
             continue;
         expected.score += static_cast<int>(w.size());
-        const auto finders = t.keptStandings.finders.find(w);
-        if (finders != t.keptStandings.finders.end() && finders->second.size() == 1) {
+        const auto at = std::lower_bound(s.words.begin(), s.words.end(), w);
+        if (at != s.words.end() && *at == w && finders[std::size_t(at - s.words.begin())] == 1) {
             expected.roomScore += static_cast<int>(w.size());
             ++expected.onlyTheirs;
         }
@@ -385,9 +388,19 @@ std::vector<std::string> RoomState::findersOf(std::string_view word) const
     std::vector<std::string> out;
     if (!round_ || !round_->kept)
         return out;
-    if (const auto it = round_->keptStandings.finders.find(std::string(word)); it != round_->keptStandings.finders.end())
-        for (const auto& name : it->second)
-            out.push_back(show(name));
+    // Asked for every word of All Words: looked up in the message as it came.
+    const Scored& s = *round_->kept;
+    const auto at = std::lower_bound(s.words.begin(), s.words.end(), word);
+    if (at == s.words.end() || *at != word)
+        return out;
+    const std::size_t n = static_cast<std::size_t>(at - s.words.begin());
+    std::vector<const std::string*> names;
+    for (std::size_t p = 0; p < s.players.size(); ++p)
+        if (std::binary_search(s.found[p].begin(), s.found[p].end(), n))
+            names.push_back(&s.players[p].name);
+    std::sort(names.begin(), names.end(), [](const std::string* a, const std::string* b) { return *a < *b; });
+    for (const std::string* name : names)
+        out.push_back(show(*name));
     return out;
 }
 
@@ -543,7 +556,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
         } else if (retained && shownOther_.empty() && !(round_ && round_->kept)) {
             // The last round's, kept from before this player came.
             shownOther_ = st->round;
-            const auto lines = standingsLines(standingsOf(*st), [this](std::string_view n) { return show(n); });
+            const auto lines = standingsLines(st->players, [this](std::string_view n) { return show(n); });
             e.lines.insert(e.lines.end(), lines.begin(), lines.end());
             e.lines.push_back("Scored by " + show(st->by) + " from " + std::to_string(st->counted)
                               + (st->counted == 1 ? " result." : " results."));

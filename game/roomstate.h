@@ -146,7 +146,6 @@ private:
         bool standbyLooked = false;
         // The standings that counted most, and how many results those shown counted.
         std::optional<Scored> kept;
-        Standings keptStandings;
         int shownCounted = 0;
         Millis deadline() const;
     };

@@ -64,13 +64,14 @@ Standings standings(const std::map<std::string, std::vector<std::string>>& words
     return out;
 }
 
-std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show)
+std::vector<std::string> standingsLines(const std::vector<Standing>& players,
+                                        const std::function<std::string(std::string_view)>& show)
 {
     std::vector<std::string> lines{"Standings (a word two or more found scores nothing in the room score):"};
     int rank = 0;
-    for (std::size_t i = 0; i < s.players.size(); ++i) {
-        const Standing& p = s.players[i];
-        if (i == 0 || p.roomScore != s.players[i - 1].roomScore)
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        const Standing& p = players[i];
+        if (i == 0 || p.roomScore != players[i - 1].roomScore)
             rank = static_cast<int>(i) + 1;
         const std::string name = show(p.name);
         lines.push_back(std::to_string(rank) + ". " + name + ": score " + std::to_string(p.score) + ", room score "

@@ -36,6 +36,11 @@ Standings standings(const std::map<std::string, std::vector<std::string>>& words
 
 // The lines the chat shows, names written through `show`: players of equal
 // room scores share a rank ("1.", "1.", "3.").
-std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show);
+std::vector<std::string> standingsLines(const std::vector<Standing>& players,
+                                        const std::function<std::string(std::string_view)>& show);
+inline std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show)
+{
+    return standingsLines(s.players, show);
+}
 
 } // namespace game
