@@ -9,7 +9,7 @@
 // window answering; in a second room, a round's scorer (a program of its own)
 // killed with SIGKILL after the round, whose successor scores, a late joiner
 // who reads the standings, and a forged standings message its player
-// reports; hosting that plants nothing where another user planted
+// reports; two brokers bridged together, a player on each; hosting that plants nothing where another user planted
 // links, and whose broker ends with a killed host; and a broker of its own
 // that speaks only TLS and asks for a password (given in the address too),
 // and has no limit on a message's size: a huge one never reaches a player.
@@ -138,6 +138,7 @@ private slots:
     void killedScorerSucceeded();
     void lateJoinerReadsStandings();
     void forgedStandingsReported();
+    void bridgedBrokers();
     void hostingPlantsNothing();
     void killedHostTakesBrokerAlong();
     void overTlsWithPassword();
@@ -483,6 +484,95 @@ void TestRooms::forgedStandingsReported()
     QTRY_VERIFY(said(*hal_, "These standings are not what your words make (score 3, not 30"));
     QTRY_VERIFY(said(*ivy_, "Scored by Zed from 3 results."));
     QVERIFY(!said(*ivy_, "These standings are not"));
+}
+
+// Two brokers bridged on the game's topics, as mosquitto spreads clients
+// over brokers: broker B, configured with the README's lines, bridges to
+// the test's broker A. Ann joins A, Bob B: the chat, a round, its standings
+// and a Last Will cross the bridge.
+void TestRooms::bridgedBrokers()
+{
+    const QString dir = home_.path(), state = qEnvironmentVariable("GOLEXORB_MQTT_STATE");
+    QProcess broker;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LD_LIBRARY_PATH", brokerLibraries());
+    broker.setProcessEnvironment(env);
+    broker.setProcessChannelMode(QProcess::MergedChannels);
+    int port = 0;
+    QByteArray log;
+    for (int tried = 0; tried < 10 && !port; ++tried) {
+        const int p = 30000 + int((QCoreApplication::applicationPid() * 7 + tried * 131) % 9000);
+        QFile conf(dir + "/bridge.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\npersistence false\n"
+                                  "connection to-a\naddress 127.0.0.1:%2\ntopic golexorb/# both 1\n")
+                       .arg(p).arg(address_.port).toUtf8());
+        conf.close();
+        broker.start(brokerProgram(), {"-c", conf.fileName()});
+        QVERIFY(broker.waitForStarted());
+        log.clear();
+        QTRY_VERIFY((log += broker.readAllStandardOutput()).contains(" running") || broker.state() != QProcess::Running);
+        if (broker.state() == QProcess::Running)
+            port = p;
+        else
+            broker.waitForFinished();
+    }
+    QVERIFY2(port, log.constData());
+    const auto stopBroker = qScopeGuard([&] {
+        broker.terminate();
+        broker.waitForFinished();
+    });
+    game::room::Address onA = address_, onB = address_;
+    onA.room = onB.room = "span";
+    onB.port = port;
+
+    const auto player = [](const game::room::Address& at, const QString& name) {
+        auto w = std::make_unique<MainFrm>();
+        w->Form_Load();
+        w->show();
+        QString why;
+        if (!w->room()->join({at, name, {}}, &why))
+            qWarning() << why;
+        return w;
+    };
+    const auto ann = player(onA, "Ann");
+    QTRY_VERIFY(said(*ann, "You joined room span"));
+    const auto bob = player(onB, "Bob");
+    // Ann's "here", kept on A, reaches Bob through the bridge; Bob's reaches Ann.
+    QTRY_VERIFY_WITH_TIMEOUT(said(*bob, "Ann is here.") && said(*ann, "Bob joined the room."), 15000);
+    auto* box = bob->findChild<QLineEdit*>("sendtxt");
+    box->setText("across");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_VERIFY(said(*ann, "Bob: across"));
+
+    startRoundBy(*bob, {ann.get(), bob.get()});
+    word(*ann, {0, 1, 2});       // CAT, shared
+    word(*bob, {0, 1, 2});       // CAT, shared
+    word(*bob, {4, 5, 6});       // DOG
+    ann->endbtn_Click();
+    bob->endbtn_Click();
+    // Ann, on A, scores Bob's results from B; the standings go back over the bridge.
+    QTRY_VERIFY_WITH_TIMEOUT(said(*bob, "Scored by Ann from 2 results."), 15000);
+    QVERIFY2(said(*bob, "1. Bob: score 6, room score 3, 1 word only Bob found"), qPrintable(chat(*bob).join(QChar(10))));
+    QVERIFY(said(*ann, "2. Ann: score 3, room score 0, 0 words only Ann found"));
+
+    // Kim, a program of its own on B, killed: B sends its will, and A has it.
+    QTemporaryDir kimHome;
+    QProcess kim;
+    QProcessEnvironment kimEnv = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"HOME", "TMPDIR"})
+        kimEnv.insert(v, kimHome.path());
+    kimEnv.insert("XDG_CONFIG_HOME", kimHome.path() + "/config");
+    kimEnv.insert("XDG_DATA_HOME", kimHome.path() + "/data");
+    kim.setProcessEnvironment(kimEnv);
+    kim.start(GOLEXORB_GAME, {"-platform", "offscreen", "--join", QString::fromStdString(onB.text()), "--name", "Kim"});
+    QVERIFY(kim.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(said(*ann, "Kim joined the room."), 15000);
+    ::kill(pid_t(kim.processId()), SIGKILL);
+    QVERIFY(kim.waitForFinished());
+    QTRY_VERIFY_WITH_TIMEOUT(said(*ann, "Kim left the room."), 10000);
+    ann->close();
+    bob->close();
 }
 
 void TestRooms::hostingPlantsNothing()
