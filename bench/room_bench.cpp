@@ -196,8 +196,10 @@ public:
             std::string name = "P"; // appended: GCC 12 at -O3 warns falsely of "P" + a temporary
             name += std::to_string(i);
             // Joined one after another, as the scorer's order has it.
+            std::string session = "s";
+            session += std::to_string(i);
             p->state = std::make_unique<RoomState>(name_, name, Masker(), [this](const game::Board&) { return words_; },
-                                                   Session{"s" + std::to_string(i), wallNow() + i});
+                                                   Session{session, wallNow() + i});
             p->client = mosquitto_new(nullptr, true, p.get());
             mosquitto_message_callback_set(p->client, [](mosquitto*, void* data, const mosquitto_message* m) {
                 auto* player = static_cast<Player*>(data);
@@ -381,10 +383,11 @@ void roundAndStandings(benchmark::State& st)
     auto& players = r->players();
     std::vector<double> toAll, roundMax, standings, standingsMax;
     long roundEndMessages = 0, roundEndMost = 0; // delivered to the players at a round's end
+    double scoredAfter = 0, standingsBytes = 0;   // when the scorer published, a round's mean; the message's size
     double playersCpu = 0, brokerCpu = 0; // during the standings, every round
     for (auto _ : st) {
         for (int round = 0; round < rounds; ++round) {
-            Clock::time_point published, lastResult;
+            Clock::time_point published, lastResult, scored;
             int got = 0, shown = 0;
             std::vector<Clock::time_point> arrived(size), stood(size);
             OnMessage watch = [&](Player& p, const RoomState::Effects& e, const std::string&) {
@@ -392,6 +395,11 @@ void roundAndStandings(benchmark::State& st)
                     arrived[std::size_t(p.index)] = Clock::now();
                     ++got;
                 }
+                for (const auto& m : e.publish)
+                    if (m.topic.find("/standings/") != std::string::npos && !m.payload.empty()) {
+                        scored = Clock::now();
+                        standingsBytes = double(m.payload.size());
+                    }
                 for (const auto& line : e.lines)
                     if (line.starts_with("Standings")) {
                         stood[std::size_t(p.index)] = Clock::now();
@@ -435,6 +443,7 @@ void roundAndStandings(benchmark::State& st)
                 st.SkipWithError(("standings " + std::to_string(round) + ": " + why).c_str());
                 return;
             }
+            scoredAfter += msSince(lastResult, scored);
             playersCpu += cpuMs(getpid()) - players0;
             brokerCpu += cpuMs(g_broker) - broker0;
             r->settle();
@@ -468,6 +477,8 @@ void roundAndStandings(benchmark::State& st)
     st.counters["round_end_messages"] = double(roundEndMessages) / rounds;
     st.counters["round_end_messages_max"] = double(roundEndMost);
     st.counters["round_end_limit_2n_10"] = 2.0 * size + 10;
+    st.counters["scorer_published_ms"] = scoredAfter / rounds;
+    st.counters["standings_bytes"] = standingsBytes;
 }
 BENCHMARK(roundAndStandings)->Arg(200)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
