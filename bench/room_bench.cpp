@@ -10,7 +10,8 @@
 // publish what it says. All 200 run on one thread, their sockets polled
 // together; the broker, Debian's mosquitto fetched by scripts/mqtt-broker,
 // runs as a process of its own. Bounded: 5 rounds of 200 players, 3 of
-// 1,000, three chat rates of 3 s each; the whole run takes about a minute.
+// 1,000, three chat rates of 3 s each; the whole run takes a few minutes
+// (joining 1,000 players is a million presence messages).
 
 #include "roomstate.h"
 
