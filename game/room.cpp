@@ -286,6 +286,11 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
                 return ignored(Ignored::badStart);
             p.since = *at;
         }
+        if (const json::Value* finished = doc->find("finished")) {
+            if (finished->kind != json::Value::Kind::string || !validId(finished->string))
+                return ignored(Ignored::badId);
+            p.finished = finished->string;
+        }
         return {std::move(p), Ignored::none};
     }
     case Kind::chat: {
@@ -353,6 +358,8 @@ Outgoing write(std::string_view room, const Message& message)
                 payload += ",\"session\":" + json::quote(p.session);
             if (p.since != 0)
                 payload += ",\"since\":" + json::quote(formatTime(p.since));
+            if (!p.finished.empty())
+                payload += ",\"finished\":" + json::quote(p.finished);
             return {base + "players/" + p.name, payload + "}", true};
         }
         Outgoing operator()(const Chat& c) const

@@ -2,7 +2,7 @@
 // The room protocol: what players of one room say to each other through an
 // MQTT broker, as UTF-8 JSON under golexorb/1/ROOM/:
 //
-//   players/NAME     {"name","state":"here"|"gone"[,"session","since"]}
+//   players/NAME     {"name","state":"here"|"gone"[,"session","since","finished"]}
 //                                                              retained; the Last Will says "gone"
 //   chat             {"name","text"}
 //   round            {"id","letters","minutes","start","by"}   retained
@@ -83,6 +83,9 @@ struct Presence {
     // joined, so that two players of one name tell each other apart.
     std::string session;
     Millis since = 0;
+    // Optional: the id of a round this player ended before its time was up.
+    // Their words wait for the time, and the others need not.
+    std::string finished;
     friend bool operator==(const Presence&, const Presence&) = default;
 };
 struct Chat {

@@ -52,6 +52,51 @@ Millis RoomState::Tracked::deadline() const
     return round.start + roundMillis(round.minutes) + kStandingsWait;
 }
 
+Millis RoomState::roundEnd() const
+{
+    return round_ ? round_->round.start + roundMillis(round_->round.minutes) : 0;
+}
+
+bool RoomState::othersFinished() const
+{
+    if (!round_)
+        return true;
+    return std::all_of(round_->expected.begin(), round_->expected.end(), [&](const std::string& n) {
+        if (n == name_)
+            return !playing();
+        const auto f = finished_.find(n);
+        return !here_.count(n) || round_->results.count(n) > 0
+               || (f != finished_.end() && f->second == round_->round.id);
+    });
+}
+
+bool RoomState::roundUnderWay(Millis now) const
+{
+    return round_ && !round_->shown && now < round_->deadline() && (now < roundEnd() || !othersFinished()
+                                                                    || held_.has_value());
+}
+
+RoomState::Doing RoomState::doing(const std::string& name, Millis now) const
+{
+    if (!round_ || !round_->expected.count(name) || (round_->shown && now >= roundEnd()))
+        return Doing::watching;
+    if (now >= roundEnd() || round_->results.count(name))
+        return Doing::finished;
+    if (name == name_)
+        return playing() ? Doing::playing : Doing::finished;
+    const auto f = finished_.find(name);
+    return f != finished_.end() && f->second == round_->round.id ? Doing::finished : Doing::playing;
+}
+
+void RoomState::releaseIfDue(Millis now, Effects& e)
+{
+    if (!held_ || !round_ || (now < roundEnd() && !othersFinished()))
+        return;
+    myResultsTopic_ = held_->topic;
+    e.publish.push_back(std::move(*held_));
+    held_.reset();
+}
+
 Outgoing RoomState::will() const
 {
     return write(room_, presence(false));
@@ -63,7 +108,7 @@ RoomState::Effects RoomState::connected()
     e.publish.push_back(write(room_, presence(true)));
     // A broker that restarted has lost what it kept; put this player's
     // results of the round back for whoever has not got them yet.
-    if (round_ && !myResultsTopic_.empty()) {
+    if (round_ && !myResultsTopic_.empty() && !held_) {
         if (const auto mine = round_->results.find(name_); mine != round_->results.end())
             e.publish.push_back(write(room_, Results{round_->round.id, name_, mine->second}));
     }
@@ -84,6 +129,8 @@ bool RoomState::playing() const
 
 std::optional<Millis> RoomState::nextDeadline() const
 {
+    if (held_)
+        return roundEnd();
     if (round_ && !round_->shown)
         return round_->deadline();
     return std::nullopt;
@@ -169,6 +216,7 @@ void RoomState::arrive(const std::string& name, const NameKey& key)
 void RoomState::depart(const std::string& name)
 {
     here_.erase(name);
+    finished_.erase(name);
     for (auto* byKey : {&hereByFolded_, &hereByMapped_})
         std::erase_if(*byKey, [&](const auto& entry) { return entry.second == name; });
 }
@@ -182,6 +230,11 @@ void RoomState::track(RoundStart r, bool playing, Effects& e)
     }
     if (playing)
         saidBusy_ = false;
+    held_.reset();
+    if (!finishedEarly_.empty()) {
+        finishedEarly_.clear();
+        e.publish.push_back(write(room_, presence(true)));
+    }
     Tracked t;
     t.round = std::move(r);
     t.playing = playing;
@@ -231,8 +284,12 @@ void RoomState::standingsIfDue(Millis now, Effects& e)
         return;
     const auto board = boardOf(round_->round.letters);
     const auto s = standings(round_->results, board ? boardWords_(*board) : std::set<std::string>{});
-    const auto lines = standingsLines(s, [this](std::string_view n) { return show(n); });
+    const auto shown = [this](std::string_view n) { return show(n); };
+    const auto lines = standingsLines(s, shown);
     e.lines.insert(e.lines.end(), lines.begin(), lines.end());
+    e.lines.push_back(sharedWordsLine(s, shown));
+    e.lines.push_back(winnerLine(s, shown));
+    lastStandings_ = s;
 }
 
 std::vector<std::string> RoomState::findersOf(std::string_view word) const
@@ -271,8 +328,15 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e;
         }
         if (p->here) {
-            if (here_.count(p->name))
+            if (here_.count(p->name)) {
+                // "here" again: it may say the player ended the round early.
+                if (!p->finished.empty())
+                    finished_[p->name] = p->finished;
+                else
+                    finished_.erase(p->name);
+                releaseIfDue(now, e);
                 return e;
+            }
             if (lookalikeHere(key)) {
                 count(Ignored::nameTaken); // the first to come keeps the name
                 return e;
@@ -282,6 +346,8 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 return e;
             }
             arrive(p->name, key);
+            if (!p->finished.empty())
+                finished_[p->name] = p->finished;
             // Someone already here when this player came may be playing the
             // round, and so does someone who comes before it starts.
             if (round_ && !round_->shown && (retained || now < round_->round.start))
@@ -296,6 +362,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             roomLine(show(p->name) + " left the room.", now, e);
             if (round_ && !round_->results.count(p->name))
                 round_->expected.erase(p->name);
+            releaseIfDue(now, e);
             standingsIfDue(now, e);
         }
         return e;
@@ -319,6 +386,12 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
     if (auto* rs = std::get_if<RoundStart>(&*r.message)) {
         if (round_ && round_->round.id == rs->id)
             return e; // this player's own, or heard before
+        if (!retained && rs->by != name_ && !here_.count(rs->by)) {
+            // Started by no one here: an outsider's, never played. (One kept
+            // on the broker may come before its starter's "here".)
+            count(Ignored::absent);
+            return e;
+        }
         const Millis length = roundMillis(rs->minutes);
         if (rs->start > now + kMaxAhead) {
             count(Ignored::outOfTime);
@@ -383,6 +456,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e;
         }
         round_->results[res->name] = std::move(res->words);
+        releaseIfDue(now, e);
         standingsIfDue(now, e);
         return e;
     }
@@ -393,7 +467,7 @@ RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std:
 {
     Effects e;
     const std::string text = lettersOf(letters);
-    if (playing() || text.empty() || !isRoundLength(minutes) || !validId(id))
+    if (playing() || roundUnderWay(now) || text.empty() || !isRoundLength(minutes) || !validId(id))
         return e;
     RoundStart r{std::move(id), text, minutes, now + kLead, name_};
     e.start = RoundPlan{r.id, letters, minutes, r.start, name_};
@@ -433,8 +507,15 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
         }
     }
     round_->results[name_] = mine.words;
-    myResultsTopic_ = out.topic;
-    e.publish.push_back(std::move(out));
+    held_ = std::move(out);
+    if (now < roundEnd() && !othersFinished()) {
+        // Ended early: the words wait for the round's time (or for everyone
+        // to end theirs), so that no one still playing reads them; the room
+        // is told this player has finished.
+        finishedEarly_ = round_->round.id;
+        e.publish.push_back(write(room_, presence(true)));
+    }
+    releaseIfDue(now, e);
     standingsIfDue(now, e);
     return e;
 }
@@ -442,6 +523,7 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
 RoomState::Effects RoomState::tick(Millis now)
 {
     Effects e;
+    releaseIfDue(now, e);
     standingsIfDue(now, e);
     return e;
 }

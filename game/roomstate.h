@@ -101,6 +101,17 @@ public:
 
     // Whether this board has a room round planned or under way.
     bool playing() const;
+    // Whether the room's round is still on: its standings not shown yet,
+    // some player here not finished, and its time and the wait for
+    // results not over. No new round starts meanwhile.
+    bool roundUnderWay(Millis now) const;
+    // What a player here is doing in the room's round.
+    enum class Doing { watching, playing, finished };
+    Doing doing(const std::string& name, Millis now) const;
+    // The length of the room's last round, in minutes (0: none yet).
+    int lastMinutes() const { return round_ ? round_->round.minutes : 0; }
+    // The standings of the last round shown, if any.
+    const std::optional<Standings>& lastStandings() const { return lastStandings_; }
     // When tick() next has something to do.
     std::optional<Millis> nextDeadline() const;
     // The id of the room round tracked now ("" if none).
@@ -135,7 +146,18 @@ private:
     void depart(const std::string& name);
     void track(RoundStart r, bool playing, Effects& e);
     void standingsIfDue(Millis now, Effects& e);
-    Presence presence(bool here) const { return {name_, here, session_.token, session_.since}; }
+    Presence presence(bool here) const
+    {
+        Presence p{name_, here, session_.token, session_.since};
+        p.finished = finishedEarly_;
+        return p;
+    }
+    Millis roundEnd() const; // when the tracked round's time is up
+    // Whether everyone expected in the round has ended it (or left).
+    bool othersFinished() const;
+    // This player's words, held while others still play, go out once they
+    // may be read.
+    void releaseIfDue(Millis now, Effects& e);
     void namesake(const Presence& p, Effects& e) const;
 
     std::string room_;
@@ -152,6 +174,10 @@ private:
     bool saidBusy_ = false; // "...yours is under way" said for this board's round
     std::optional<Tracked> round_;
     std::string myResultsTopic_; // what this player last left on the broker
+    std::optional<Outgoing> held_; // this player's results, waiting for the round's time
+    std::string finishedEarly_;    // the round this player ended before its time
+    std::map<std::string, std::string> finished_; // who said they ended which round early
+    std::optional<Standings> lastStandings_;
     std::array<int, static_cast<std::size_t>(Ignored::count)> ignored_{};
 };
 

@@ -53,7 +53,8 @@ std::string describe(const Read& r)
         std::string operator()(const Presence& p) const
         {
             return "players " + p.name + (p.here ? " here" : " gone")
-                   + (p.session.empty() ? "" : " " + p.session + " since " + formatTime(p.since));
+                   + (p.session.empty() ? "" : " " + p.session + " since " + formatTime(p.since))
+                   + (p.finished.empty() ? "" : " finished " + p.finished);
         }
         std::string operator()(const Chat& c) const { return "chat " + c.name + ": " + c.text; }
         std::string operator()(const RoundStart& r) const
@@ -106,6 +107,14 @@ void TestRoom::read_data()
     row("chat blank", kBase + "chat", R"({"name":"Ann","text":"   "})", "ignored: malformed");
     row("chat empty payload", kBase + "chat", "", "ignored: malformed");
     row("name 21 chars", kBase + "chat", R"({"name":"abcdefghijklmnopqrstu","text":"x"})", "ignored: bad name");
+    row("name 20 chars", kBase + "chat", R"({"name":"abcdefghijklmnopqrst","text":"x"})", "chat abcdefghijklmnopqrst: x");
+    row("name 20 two-byte chars", kBase + "chat", "{\"name\":\"" + QByteArray("\u00eb").repeated(20) + "\",\"text\":\"x\"}",
+        ("chat " + QString(20, QChar(0xeb)).toStdString() + ": x").c_str());
+    row("name 21 two-byte chars", kBase + "chat", "{\"name\":\"" + QByteArray("\u00eb").repeated(21) + "\",\"text\":\"x\"}",
+        "ignored: bad name");
+    row("here, finished early", kBase + "players/Ann", R"({"name":"Ann","state":"here","finished":"r1"})",
+        "players Ann here finished r1");
+    row("finished not an id", kBase + "players/Ann", R"({"name":"Ann","state":"here","finished":"r 1"})", "ignored: bad id");
     row("name with slash", kBase + "chat", R"({"name":"a/b","text":"x"})", "ignored: bad name");
     row("name with spaces around", kBase + "chat", R"({"name":" Ann","text":"x"})", "ignored: bad name");
     row("name control", kBase + "chat", R"({"name":"A\u0000n","text":"x"})", "ignored: bad name");
@@ -206,6 +215,17 @@ void TestRoom::address_data()
                                            << "mqtt://ann@example.org:1884/den password p@ss:w";
     QTest::newRow("password, no user") << ":s3cret@example.org/den"
                                        << "the user name before @ is 1 to 64 printable characters, no spaces";
+    // What Play Together's Server and Room boxes name together ("SERVER | ROOM"):
+    // the address a host gives friends, pasted whole into Server.
+    QTest::newRow("pasted address") << "mqtt://192.168.1.20:1884/family | " << "mqtt://192.168.1.20:1884/family";
+    QTest::newRow("pasted, room agrees") << " mqtt://192.168.1.20:1884/family/ | family "
+                                         << "mqtt://192.168.1.20:1884/family";
+    QTest::newRow("pasted, room differs")
+        << "mqtt://192.168.1.20:1884/family | attic"
+        << "the address names room family but Room says attic: empty the Room box, or make them agree";
+    QTest::newRow("server and room") << "mqtt://127.0.0.1:1883/ | den" << "mqtt://127.0.0.1/den";
+    QTest::newRow("server, room empty")
+        << "example.org | " << "the room is missing: type it into Room, or paste the whole address into Server";
 }
 
 void TestRoom::address()
@@ -213,7 +233,9 @@ void TestRoom::address()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     std::string why;
-    const auto a = parseAddress(text.toStdString(), &why);
+    const auto boxes = text.split(" | ");
+    const auto a = boxes.size() == 2 ? joinAddress(boxes[0].toStdString(), boxes[1].toStdString(), &why)
+                                     : parseAddress(text.toStdString(), &why);
     QCOMPARE(QString::fromStdString(a ? a->text() + (a->password.empty() ? "" : " password " + a->password) : why),
              expected);
 }
@@ -312,8 +334,24 @@ void TestRoom::standingsCancelShared()
     QCOMPARE(s.players[0], (Standing{"Bob", 7, 4, 1}));
     QCOMPARE(s.players[1], (Standing{"Ann", 6, 3, 1}));
     QCOMPARE(s.finders.at("TEA"), (std::vector<std::string>{"Ann", "Bob"}));
-    const auto lines = standingsLines(s, [](std::string_view n) { return std::string(n); });
+    const auto same = [](std::string_view n) { return std::string(n); };
+    const auto lines = standingsLines(s, same);
     QCOMPARE(lines.at(1), std::string("1. Bob: score 7, room score 4, 1 word only Bob found"));
+
+    // Equal room scores rank as ties, in one winner line.
+    const auto t = standings({{"Ann", {"EAT", "HOTS"}}, {"Bob", {"MAST", "TEA"}}, {"Cy", {"OATS", "HOTS", "TOAD"}},
+                              {"Dee", {"MAST", "TOE"}}},
+                             {"EAT", "TEA", "HOTS", "MAST", "OATS", "TOAD", "TOE"});
+    const auto tl = standingsLines(t, same);
+    QCOMPARE(tl.at(1).substr(0, 9), std::string("1. Cy: sc"));
+    QCOMPARE(tl.at(2).substr(0, 6), std::string("2. Ann"));
+    QCOMPARE(tl.at(3).substr(0, 6), std::string("2. Bob"));
+    QCOMPARE(tl.at(4).substr(0, 6), std::string("2. Dee"));
+    QCOMPARE(winnerLine(t, same), std::string("Cy wins with 8; Ann, Bob and Dee tie on 3."));
+    QCOMPARE(sharedWordsLine(t, same, 1), std::string("Shared words, which score nothing in the room score: "
+                                                      "HOTS (Ann and Cy); and 1 more."));
+    QCOMPARE(winnerLine(standings({{"Ann", {"EAT"}}, {"Bob", {"TEA"}}}, {"EAT", "TEA"}), same),
+             std::string("Ann and Bob tie for the win on 3."));
 }
 
 void TestRoom::roomThroughARound()
@@ -358,10 +396,27 @@ void TestRoom::roomThroughARound()
     QCOMPARE(ann.roundId(), std::string("r1"));
 
     // Standings once both results are in; the shared word scores nothing in the room.
-    QVERIFY(ann.roundEnded({"EAT", "TEA"}, t0 + 40'000).lines.empty());
-    const auto s = send(write("den", Results{"r1", "Bob", {"TEA"}}), false, false, t0 + 41'000).lines;
-    QCOMPARE(s.size(), std::size_t(3));
+    // Ann ends early: her words wait for the round's time (or for Bob to end
+    // his), the room hears only that she has finished, and no new round starts.
+    const auto early = ann.roundEnded({"EAT", "TEA"}, t0 + 40'000);
+    QVERIFY(early.lines.empty());
+    QCOMPARE(early.publish.size(), std::size_t(1));
+    QCOMPARE(early.publish[0].topic, kBase + "players/Ann");
+    QVERIFY(early.publish[0].payload.find("\"finished\":\"r1\"") != std::string::npos);
+    QVERIFY(ann.roundUnderWay(t0 + 40'000));
+    QCOMPARE(ann.doing("Ann", t0 + 40'000), RoomState::Doing::finished);
+    QCOMPARE(ann.doing("Bob", t0 + 40'000), RoomState::Doing::playing);
+    QVERIFY(!ann.startRound(*boardOf(kLetters), 1, "r9", t0 + 40'500).start);
+    QCOMPARE(ann.tick(t0 + 40'500).publish.size(), std::size_t(0));
+    const auto bobs = send(write("den", Results{"r1", "Bob", {"TEA"}}), false, false, t0 + 41'000);
+    QCOMPARE(bobs.publish.size(), std::size_t(1));
+    QCOMPARE(bobs.publish[0].topic, kBase + "results/r1/Ann");
+    const auto& s = bobs.lines;
+    QCOMPARE(s.size(), std::size_t(5));
     QCOMPARE(s[1], std::string("1. Ann: score 6, room score 3, 1 word only Ann found"));
+    QCOMPARE(s[3], std::string("Shared words, which score nothing in the room score: TEA (Ann and Bob)."));
+    QCOMPARE(s[4], std::string("Ann wins with 3; Bob comes next with 0."));
+    QVERIFY(!ann.roundUnderWay(t0 + 41'000));
     QCOMPARE(ann.findersOf("TEA"), (std::vector<std::string>{"Ann", "Bob"}));
 
     // A player who leaves is said to; retained old rounds are not replayed.
