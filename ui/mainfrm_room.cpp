@@ -4,6 +4,7 @@
 #include "mainfrm.h"
 #include "ui_mainfrm.h"
 
+#include "announcer.h"
 #include "application.h"
 #include "challenge.h"
 #include "commandline.h"
@@ -12,6 +13,7 @@
 #include "roomplay.h"
 #include "solver.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QShortcut>
@@ -37,10 +39,26 @@ golexorb::RoomPlay* MainFrm::room()
 
 void MainFrm::openPlayTogether()
 {
+    if (glance_) {
+        glance_->raise();
+        glance_->activateWindow();
+        return;
+    }
     if (findChild<PlayTogetherFrm*>())
         return; // open already
-    PlayTogetherFrm window(room(), this);
-    window.exec();
+    if (!room()->inRoom()) {
+        PlayTogetherFrm window(room(), this);
+        if (window.exec() != QDialog::Accepted || !room()->inRoom())
+            return;
+    }
+    // In a room it stays open beside the window: who is here, the address,
+    // Leave and Play again, while the game goes on.
+    auto* glance = new PlayTogetherFrm(room(), this);
+    glance->setAttribute(Qt::WA_DeleteOnClose);
+    glance->setModal(false);
+    glance->placeBeside(this);
+    glance_ = glance;
+    glance->show();
 }
 
 void MainFrm::openChallenge()
@@ -117,7 +135,45 @@ void MainFrm::startRequested(const golexorb::CommandLine& command)
 
 bool MainFrm::startRoomRound(const game::Board& letters, int minutes, int secondsLeft)
 {
-    return startRoundOn(letters, minutes, secondsLeft);
+    if (!startRoundOn(letters, minutes, secondsLeft))
+        return false;
+    // The Game Time box shows the round's length while it runs.
+    if (!pickedIndex_)
+        pickedIndex_ = ui->Combo1->currentIndex();
+    ui->Combo1->setCurrentIndex(minutes - 1);
+    // The keyboard goes to the board: letters typed now spell words, and
+    // reach the chat only once the player clicks or Tabs there.
+    activateWindow();
+    if (QWidget* f = QApplication::focusWidget(); !f || f == ui->sendtxt || f == ui->chatlst || f->window() != this)
+        setFocus(Qt::OtherFocusReason);
+    announcer_->say(boardRows());
+    return true;
+}
+
+void MainFrm::say(const std::string& text)
+{
+    announcer_->say(QString::fromStdString(text));
+}
+
+QString MainFrm::boardRows() const
+{
+    QStringList rows;
+    for (int r = 0; r < 4; ++r) {
+        QStringList cells;
+        for (int c = 0; c < 4; ++c)
+            cells << letter(r * 4 + c)->text();
+        rows << QStringLiteral("Row %1: %2.").arg(r + 1).arg(cells.join(QLatin1Char(' ')));
+    }
+    return rows.join(QLatin1Char(' '));
+}
+
+void MainFrm::sayBoard()
+{
+    if (!logic_.running()) {
+        announcer_->tell(QStringLiteral("No board: a round is not under way."));
+        return;
+    }
+    announcer_->tell(boardRows());
 }
 
 game::Board MainFrm::drawRoomLetters()
