@@ -265,7 +265,7 @@ void RoomState::namesake(const Presence& p, Effects& e) const
         e.publish.push_back(write(room_, presence(true)));
 }
 
-void RoomState::standingsIfDue(Millis now, Effects& e)
+void RoomState::standingsIfDue(Millis now, Effects& e, bool now_or_never)
 {
     if (!round_ || round_->shown)
         return;
@@ -274,7 +274,7 @@ void RoomState::standingsIfDue(Millis now, Effects& e)
     const bool allIn = !round_->results.empty() && round_->results.size() >= round_->expected.size()
                        && std::all_of(round_->expected.begin(), round_->expected.end(),
                                       [&](const std::string& n) { return round_->results.count(n) > 0; });
-    if (!allIn && now < round_->deadline())
+    if (!allIn && now < round_->deadline() && !now_or_never)
         return;
     // Until this board's own round has ended its words are not in.
     if (playing())
@@ -427,6 +427,9 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e;
         }
         saidBusy_ = false;
+        // The next round comes before the last one's standings here (the
+        // starter had every result first): show them with what came in.
+        standingsIfDue(now, e, true);
         RoundStart mine = *rs;
         const Millis ahead = rs->start - now;
         if (ahead < -kTolerance || ahead > kLead + kTolerance)

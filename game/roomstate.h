@@ -145,7 +145,8 @@ private:
     void arrive(const std::string& name, const NameKey& key);
     void depart(const std::string& name);
     void track(RoundStart r, bool playing, Effects& e);
-    void standingsIfDue(Millis now, Effects& e);
+    // `now_or_never`: with the results that are in, a new round coming.
+    void standingsIfDue(Millis now, Effects& e, bool now_or_never = false);
     Presence presence(bool here) const
     {
         Presence p{name_, here, session_.token, session_.since};

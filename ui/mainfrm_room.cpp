@@ -143,8 +143,11 @@ bool MainFrm::startRoomRound(const game::Board& letters, int minutes, int second
     ui->Combo1->setCurrentIndex(minutes - 1);
     // The keyboard goes to the board: letters typed now spell words, and
     // reach the chat only once the player clicks or Tabs there.
-    activateWindow();
-    if (QWidget* f = QApplication::focusWidget(); !f || f == ui->sendtxt || f == ui->chatlst || f->window() != this)
+    // From another window of the game (Play Together beside it) the main
+    // window takes over; another program keeps the focus it has.
+    if (QApplication::activeWindow() && QApplication::activeWindow() != this)
+        activateWindow();
+    if (QWidget* f = focusWidget(); !f || f == ui->sendtxt || f == ui->chatlst)
         setFocus(Qt::OtherFocusReason);
     announcer_->say(boardRows());
     return true;
