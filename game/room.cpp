@@ -1,5 +1,7 @@
 #include "room.h"
 
+#include "roomsign.h"
+
 #include "ascii.h"
 #include "json.h"
 #include "records.h"
@@ -218,6 +220,8 @@ const char* ignoredName(Ignored why)
     case Ignored::nameTaken: return "name taken";
     case Ignored::absent: return "absent";
     case Ignored::flood: return "flood";
+    case Ignored::badSignature: return "bad signature";
+    case Ignored::keyTaken: return "key taken";
     case Ignored::count: break;
     }
     return "?";
@@ -267,6 +271,21 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
     if (!validName(name->string))
         return ignored(Ignored::badName);
 
+    // A key or a signature, when there is one, must be of its form.
+    std::string key, sig;
+    if (const json::Value* k = doc->find("key")) {
+        const auto bytes = k->kind == json::Value::Kind::string ? fromHex(k->string, kKeyBytes) : std::nullopt;
+        if (kind != Kind::players || !bytes)
+            return ignored(Ignored::badSignature);
+        key = *bytes;
+    }
+    if (const json::Value* g = doc->find("sig")) {
+        const auto bytes = g->kind == json::Value::Kind::string ? fromHex(g->string, kSignatureBytes) : std::nullopt;
+        if (kind == Kind::players || !bytes)
+            return ignored(Ignored::badSignature);
+        sig = *bytes;
+    }
+
     switch (kind) {
     case Kind::players: {
         const json::Value* state = str("state");
@@ -291,6 +310,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
                 return ignored(Ignored::badId);
             p.finished = finished->string;
         }
+        p.key = std::move(key);
         return {std::move(p), Ignored::none};
     }
     case Kind::chat: {
@@ -300,7 +320,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         std::string clean = cleanText(text->string);
         if (clean.empty())
             return ignored(Ignored::malformed);
-        return {Chat{name->string, std::move(clean)}, Ignored::none};
+        return {Chat{name->string, std::move(clean), std::move(sig)}, Ignored::none};
     }
     case Kind::round: {
         const json::Value* id = str("id");
@@ -319,7 +339,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         const auto at = parseTime(start->string);
         if (!at)
             return ignored(Ignored::badStart);
-        return {RoundStart{id->string, letters->string, static_cast<int>(minutes->number), *at, name->string},
+        return {RoundStart{id->string, letters->string, static_cast<int>(minutes->number), *at, name->string, std::move(sig)},
                 Ignored::none};
     }
     case Kind::results: {
@@ -338,6 +358,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
             if (std::find(r.words.begin(), r.words.end(), w.string) == r.words.end())
                 r.words.push_back(w.string);
         }
+        r.sig = std::move(sig);
         return {std::move(r), Ignored::none};
     }
     }
@@ -345,6 +366,13 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
 }
 
 // ---------------------------------------------------------------- writing
+
+namespace {
+std::string sigJson(const std::string& sig)
+{
+    return sig.empty() ? std::string() : ",\"sig\":\"" + toHex(sig) + "\"";
+}
+} // namespace
 
 Outgoing write(std::string_view room, const Message& message)
 {
@@ -360,11 +388,14 @@ Outgoing write(std::string_view room, const Message& message)
                 payload += ",\"since\":" + json::quote(formatTime(p.since));
             if (!p.finished.empty())
                 payload += ",\"finished\":" + json::quote(p.finished);
+            if (!p.key.empty())
+                payload += ",\"key\":\"" + toHex(p.key) + "\"";
             return {base + "players/" + p.name, payload + "}", true};
         }
         Outgoing operator()(const Chat& c) const
         {
-            return {base + "chat", "{\"name\":" + json::quote(c.name) + ",\"text\":" + json::quote(cleanText(c.text)) + "}",
+            return {base + "chat",
+                    "{\"name\":" + json::quote(c.name) + ",\"text\":" + json::quote(cleanText(c.text)) + sigJson(c.sig) + "}",
                     false, 0};
         }
         Outgoing operator()(const RoundStart& r) const
@@ -372,13 +403,13 @@ Outgoing write(std::string_view room, const Message& message)
             return {base + "round",
                     "{\"id\":" + json::quote(r.id) + ",\"letters\":" + json::quote(r.letters)
                         + ",\"minutes\":" + std::to_string(r.minutes) + ",\"start\":" + json::quote(formatTime(r.start))
-                        + ",\"by\":" + json::quote(r.by) + "}",
+                        + ",\"by\":" + json::quote(r.by) + sigJson(r.sig) + "}",
                     true};
         }
         Outgoing operator()(const Results& r) const
         {
             return {base + "results/" + r.round + "/" + r.name,
-                    "{\"name\":" + json::quote(r.name) + ",\"words\":" + wordsJson(r.words) + "}", true, 0};
+                    "{\"name\":" + json::quote(r.name) + ",\"words\":" + wordsJson(r.words) + sigJson(r.sig) + "}", true, 0};
         }
         Outgoing operator()(const Cleared& c) const { return {c.topic, "", true}; }
     };

@@ -8,6 +8,9 @@
 //   round            {"id","letters","minutes","start","by"}   retained
 //   results/ID/NAME  {"name","words":[...]}                     retained
 //
+// Presence may carry the player's public key ("key"), the others its
+// signature ("sig"), both in hexadecimal; see roomsign.h.
+//
 // Everything read here comes from anyone on the network: a message that
 // breaks a rule is ignored and counted, never half taken. Nothing of it
 // reaches a file, a shell or the word list. No networking here: the window
@@ -86,11 +89,15 @@ struct Presence {
     // Optional: the id of a round this player ended before its time was up.
     // Their words wait for the time, and the others need not.
     std::string finished;
+    // Optional: the player's public signing key (32 bytes); what it says
+    // under this name is then signed with it.
+    std::string key;
     friend bool operator==(const Presence&, const Presence&) = default;
 };
 struct Chat {
     std::string name;
     std::string text; // as read: controls turned to spaces, cut at 200 characters
+    std::string sig{}; // optional: the signature (64 bytes) of what it says
     friend bool operator==(const Chat&, const Chat&) = default;
 };
 struct RoundStart {
@@ -99,12 +106,14 @@ struct RoundStart {
     int minutes = 0;     // 1 to 10
     Millis start = 0;
     std::string by;
+    std::string sig{};
     friend bool operator==(const RoundStart&, const RoundStart&) = default;
 };
 struct Results {
     std::string round; // the round's id, from the topic
     std::string name;
     std::vector<std::string> words; // each 3 to 16 of A to Z
+    std::string sig{};
     friend bool operator==(const Results&, const Results&) = default;
 };
 // An empty retained message: the topic's old message is gone.
@@ -133,6 +142,9 @@ enum class Ignored {
     absent,        // a chat line from a name that has not said it is here
     flood,         // a sixth chat line within a second from one name, a line
                    // over the room's limit, or more than the window could take
+    badSignature,  // a key or signature not of its form; or, in a room, a
+                   // signature missing or not the name's key's
+    keyTaken,      // another key under a name whose key is known
     count
 };
 const char* ignoredName(Ignored why);

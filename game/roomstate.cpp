@@ -1,6 +1,7 @@
 #include "roomstate.h"
 
 #include "records.h"
+#include "roomsign.h"
 
 #include <algorithm>
 
@@ -37,14 +38,69 @@ int RoundPlan::secondsLeft(Millis now) const
 
 // ---------------------------------------------------------------- the room
 
-RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session)
+RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session,
+                     std::optional<Signing> signing)
     : room_(std::move(room))
     , name_(std::move(name))
     , masker_(std::move(masker))
     , boardWords_(std::move(boardWords))
     , session_(std::move(session))
+    , signing_(std::move(signing))
     , key_(nameKey(name_))
 {
+}
+
+Outgoing RoomState::send(Message m) const
+{
+    if (signing_) {
+        if (auto* p = std::get_if<Presence>(&m)) {
+            p->key = signing_->publicKey;
+        } else if (const std::string text = signedText(room_, m); !text.empty()) {
+            std::string sig = signing_->sign(text);
+            std::visit(
+                [&](auto& x) {
+                    if constexpr (requires { x.sig; })
+                        x.sig = std::move(sig);
+                },
+                m);
+        }
+    }
+    return write(room_, m);
+}
+
+bool RoomState::verified(const Message& m, const std::string& name, std::string_view sig)
+{
+    const std::string* key = nullptr;
+    if (name == name_)
+        key = signing_ ? &signing_->publicKey : nullptr;
+    else if (const auto k = keys_.find(name); k != keys_.end())
+        key = &k->second;
+    if (!key || !signing_)
+        return true; // a name without a key, or no means to check: shown as unverified
+    if (sig.empty() || !signing_->verify(*key, signedText(room_, m), sig)) {
+        count(Ignored::badSignature);
+        return false;
+    }
+    return true;
+}
+
+bool RoomState::unverified(const std::string& name) const
+{
+    return signing_ && name != name_ && !keys_.count(name);
+}
+
+bool RoomState::keyAgrees(const Presence& p)
+{
+    const auto k = keys_.find(p.name);
+    if (k == keys_.end()) {
+        if (p.here && !p.key.empty() && !lookalikeHere(nameKey(p.name)))
+            keys_.emplace(p.name, p.key); // the first key heard under a name owns it
+        return true;
+    }
+    if (p.key == k->second)
+        return true;
+    count(Ignored::keyTaken);
+    return false;
 }
 
 Millis RoomState::Tracked::deadline() const
@@ -99,18 +155,18 @@ void RoomState::releaseIfDue(Millis now, Effects& e)
 
 Outgoing RoomState::will() const
 {
-    return write(room_, presence(false));
+    return send(presence(false));
 }
 
 RoomState::Effects RoomState::connected()
 {
     Effects e;
-    e.publish.push_back(write(room_, presence(true)));
+    e.publish.push_back(send(presence(true)));
     // A broker that restarted has lost what it kept; put this player's
     // results of the round back for whoever has not got them yet.
     if (round_ && !myResultsTopic_.empty() && !held_) {
         if (const auto mine = round_->results.find(name_); mine != round_->results.end())
-            e.publish.push_back(write(room_, Results{round_->round.id, name_, mine->second}));
+            e.publish.push_back(send(Results{round_->round.id, name_, mine->second}));
     }
     return e;
 }
@@ -233,7 +289,7 @@ void RoomState::track(RoundStart r, bool playing, Effects& e)
     held_.reset();
     if (!finishedEarly_.empty()) {
         finishedEarly_.clear();
-        e.publish.push_back(write(room_, presence(true)));
+        e.publish.push_back(send(presence(true)));
     }
     Tracked t;
     t.round = std::move(r);
@@ -262,7 +318,7 @@ void RoomState::namesake(const Presence& p, Effects& e) const
     // A name that only looks like this one has a topic of its own: nothing
     // of this player's there to say again.
     if (p.name == name_)
-        e.publish.push_back(write(room_, presence(true)));
+        e.publish.push_back(send(presence(true)));
 }
 
 void RoomState::standingsIfDue(Millis now, Effects& e, bool now_or_never)
@@ -327,6 +383,8 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 count(Ignored::nameTaken);
             return e;
         }
+        if (keys_.size() < kMaxPlayers * 4 && !keyAgrees(*p))
+            return e;
         if (p->here) {
             if (here_.count(p->name)) {
                 // "here" again: it may say the player ended the round early.
@@ -375,11 +433,13 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             count(Ignored::absent);
             return e;
         }
+        if (!verified(*c, c->name, c->sig))
+            return e;
         if (!allowLine(c->name, now)) {
             count(Ignored::flood);
             return e;
         }
-        roomLine(show(c->name) + ": " + show(c->text), now, e);
+        roomLine(show(c->name) + (unverified(c->name) ? " (unverified): " : ": ") + show(c->text), now, e);
         return e;
     }
 
@@ -392,6 +452,8 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             count(Ignored::absent);
             return e;
         }
+        if (!verified(*rs, rs->by, rs->sig))
+            return e;
         const Millis length = roundMillis(rs->minutes);
         if (rs->start > now + kMaxAhead) {
             count(Ignored::outOfTime);
@@ -446,6 +508,8 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e; // another round's, or too late
         if (res->name == name_ && round_->results.count(name_))
             return e; // this player's own, known already
+        if (!verified(*res, res->name, res->sig))
+            return e;
         if (res->name != name_ && !here_.count(res->name)) {
             // Of someone gone, or not yet heard of: unless the name passes for another's.
             const NameKey key = nameKey(res->name);
@@ -476,7 +540,7 @@ RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std:
     e.start = RoundPlan{r.id, letters, minutes, r.start, name_};
     e.lines.push_back("You start a " + minutesText(minutes) + ".");
     track(r, true, e);
-    e.publish.push_back(write(room_, r));
+    e.publish.push_back(send(r));
     return e;
 }
 
@@ -499,14 +563,14 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
     for (const auto& w : words)
         if (std::find(mine.words.begin(), mine.words.end(), w) == mine.words.end())
             mine.words.push_back(w);
-    Outgoing out = write(room_, mine);
+    Outgoing out = send(mine);
     if (out.payload.size() > kMaxMessageBytes) {
         // Others would ignore it whole: the longest words go, as many as fit.
         std::stable_sort(mine.words.begin(), mine.words.end(),
                          [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
         while (out.payload.size() > kMaxMessageBytes) {
             mine.words.pop_back();
-            out = write(room_, mine);
+            out = send(mine);
         }
     }
     round_->results[name_] = mine.words;
@@ -516,7 +580,7 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
         // to end theirs), so that no one still playing reads them; the room
         // is told this player has finished.
         finishedEarly_ = round_->round.id;
-        e.publish.push_back(write(room_, presence(true)));
+        e.publish.push_back(send(presence(true)));
     }
     releaseIfDue(now, e);
     standingsIfDue(now, e);
@@ -536,7 +600,7 @@ std::optional<Outgoing> RoomState::chat(std::string_view text) const
     const std::string clean = cleanText(text);
     if (clean.empty())
         return std::nullopt;
-    return write(room_, Chat{name_, clean});
+    return send(Chat{name_, clean});
 }
 
 } // namespace game::room

@@ -7,6 +7,7 @@
 
 #include "chatmask.h"
 #include "room.h"
+#include "roomsign.h"
 #include "standings.h"
 
 #include <array>
@@ -61,7 +62,11 @@ public:
     static constexpr Millis kStandingsWait = 10000;
     static constexpr std::size_t kMaxPlayers = 500;
 
-    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {});
+    // With `signing`, what this player says is signed, and what a name with
+    // a key says counts only when signed with it; lines of names without
+    // one are marked as unverified.
+    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {},
+              std::optional<Signing> signing = {});
 
     struct Effects {
         std::vector<std::string> lines;   // for the chat list, UTF-8, in order
@@ -154,6 +159,15 @@ private:
         return p;
     }
     Millis roundEnd() const; // when the tracked round's time is up
+    // This player's message as it goes out, signed when it can be.
+    Outgoing send(Message m) const;
+    // Whether a message under `name` may count: signed with the name's key
+    // when it has one (else dropped and counted).
+    bool verified(const Message& m, const std::string& name, std::string_view sig);
+    bool unverified(const std::string& name) const;
+    // Whether a presence agrees with the key its name has, if any; the
+    // first key heard under a name becomes its key.
+    bool keyAgrees(const Presence& p);
     // Whether everyone expected in the round has ended it (or left).
     bool othersFinished() const;
     // This player's words, held while others still play, go out once they
@@ -166,6 +180,8 @@ private:
     Masker masker_;
     BoardWords boardWords_;
     Session session_;
+    std::optional<Signing> signing_;
+    std::map<std::string, std::string> keys_; // each name's key, as first heard; kept after it leaves
     NameKey key_; // this player's name, as names are told apart
     std::set<std::string> here_;
     std::map<std::string, std::string> hereByFolded_, hereByMapped_; // NameKey's parts: who has them

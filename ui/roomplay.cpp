@@ -4,6 +4,7 @@
 #include "hostedbroker.h"
 #include "report.h"
 #include "roomlink.h"
+#include "sodiumapi.h"
 
 #include <QDateTime>
 #include <QLabel>
@@ -112,9 +113,11 @@ bool RoomPlay::join(const Request& request, QString* why)
     }
     leave();
     QSettings settings = golexorb::playerSettings();
+    QString unsigned_;
+    auto signing = roomSigning(settings, &unsigned_);
     auto state = std::make_unique<game::room::RoomState>(
         request.address.room, name, masker(), [this](const game::Board& board) { return window_->wordsOnBoard(board); },
-        game::room::Session{sessionToken(settings), now()});
+        game::room::Session{sessionToken(settings), now()}, std::move(signing));
     auto* link = new RoomLink(this);
     // A password typed into the address serves when the password box is
     // empty; from here on it is kept apart from the address.
@@ -149,6 +152,8 @@ bool RoomPlay::join(const Request& request, QString* why)
     setChatAlive(true);
     line(QStringLiteral("Joining room %1 on %2 as %3...")
              .arg(QString::fromStdString(request.address.room), server(), QString::fromStdString(state_->name())));
+    if (!unsigned_.isEmpty())
+        line(QStringLiteral("Your lines go unsigned, and others' are not checked: %1.").arg(unsigned_));
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "report.h"
 #include "room.h"
 #include "roomstate.h"
+#include "sodiumsigning.h"
 #include "scriptedplatform.h"
 
 #include <QTest>
@@ -38,6 +39,8 @@ private slots:
     void lateStart();
     void acceptedWords_data();
     void acceptedWords();
+    void signatures_data();
+    void signatures();
 };
 
 namespace {
@@ -114,6 +117,17 @@ void TestRoom::read_data()
         "ignored: bad name");
     row("here, finished early", kBase + "players/Ann", R"({"name":"Ann","state":"here","finished":"r1"})",
         "players Ann here finished r1");
+    row("here with a key", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"key\":\"" + QByteArray(64, 'a') + "\"}",
+        "players Ann here");
+    row("key too short", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"key\":\"" + QByteArray(62, 'a') + "\"}",
+        "ignored: bad signature");
+    row("key in upper case", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"key\":\"" + QByteArray(64, 'A') + "\"}",
+        "ignored: bad signature");
+    row("chat signed", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"hi\",\"sig\":\"" + QByteArray(128, '0') + "\"}", "chat Ann: hi");
+    row("signature not hex", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"hi\",\"sig\":\"" + QByteArray(128, 'g') + "\"}",
+        "ignored: bad signature");
+    row("signature on presence", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"sig\":\"" + QByteArray(128, '0') + "\"}",
+        "ignored: bad signature");
     row("finished not an id", kBase + "players/Ann", R"({"name":"Ann","state":"here","finished":"r 1"})", "ignored: bad id");
     row("name with slash", kBase + "chat", R"({"name":"a/b","text":"x"})", "ignored: bad name");
     row("name with spaces around", kBase + "chat", R"({"name":" Ann","text":"x"})", "ignored: bad name");
@@ -565,6 +579,78 @@ void TestRoom::acceptedWords()
     for (const std::string& w : acceptedList(text.toStdString()))
         got << QString::fromStdString(w);
     QCOMPARE(got, words);
+}
+
+// Names nobody can borrow: Ann signs, Bob has a key, Zed (a bot) has none.
+// Each row is one message after that; it shows this line, or is dropped and
+// counted as this.
+void TestRoom::signatures_data()
+{
+    QTest::addColumn<int>("kind");   // 0 chat, 1 presence, 2 round
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("signer"); // the seed of the key that signs; 0: none
+    QTest::addColumn<bool>("tamper"); // the text changed after signing
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("good") << 0 << "Bob" << 2 << false << "Bob: hi";
+    QTest::newRow("bad: another key") << 0 << "Bob" << 3 << false << "bad signature";
+    QTest::newRow("bad: changed after signing") << 0 << "Bob" << 2 << true << "bad signature";
+    QTest::newRow("missing") << 0 << "Bob" << 0 << false << "bad signature";
+    QTest::newRow("under this player's own name") << 0 << "Ann" << 3 << false << "bad signature";
+    QTest::newRow("keyless bot") << 0 << "Zed" << 0 << false << "Zed (unverified): hi";
+    QTest::newRow("changed key under a taken name") << 1 << "Bob" << 3 << false << "key taken";
+    QTest::newRow("no key under a taken name") << 1 << "Bob" << 0 << false << "key taken";
+    QTest::newRow("round, good") << 2 << "Bob" << 2 << false << "Bob started a 1-minute round.";
+    QTest::newRow("round, bad") << 2 << "Bob" << 3 << false << "bad signature";
+}
+
+void TestRoom::signatures()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, name);
+    QFETCH(int, signer);
+    QFETCH(bool, tamper);
+    QFETCH(QString, expected);
+    const Millis t0 = 1'800'000'000'000;
+    const Signing ann = sodiumSigning(1), bob = sodiumSigning(2);
+    RoomState me("den", "Ann", Masker(""), [](const Board&) { return std::set<std::string>{}; }, Session{"tok1", t0}, ann);
+    Presence bobHere{"Bob", true};
+    bobHere.key = bob.publicKey;
+    for (const Outgoing& o : {write("den", bobHere), write("den", Presence{"Zed", true})})
+        me.receive(o.topic, o.payload, false, false, t0);
+    // What Ann says goes out signed, and Bob's key reads it.
+    const Outgoing mine = *me.chat("hello");
+    const Read read = game::room::read("den", mine.topic, mine.payload);
+    QVERIFY(bob.verify(ann.publicKey, signedText("den", *read.message), std::get<Chat>(*read.message).sig));
+
+    const std::string who = name.toStdString();
+    const auto signedBy = [&](Message m) {
+        if (signer) {
+            const std::string sig = sodiumSigning(static_cast<unsigned char>(signer)).sign(signedText("den", m));
+            std::visit([&](auto& x) { if constexpr (requires { x.sig; }) x.sig = sig; }, m);
+        }
+        if (tamper)
+            std::get<Chat>(m).text = "hi";
+        return write("den", m);
+    };
+    Outgoing o;
+    if (kind == 0) {
+        o = signedBy(Chat{who, tamper ? "hello" : "hi"});
+    } else if (kind == 1) {
+        Presence p{who, true};
+        if (signer)
+            p.key = sodiumSigning(static_cast<unsigned char>(signer)).publicKey;
+        o = write("den", p);
+    } else {
+        o = signedBy(RoundStart{"r1", kLetters, 1, t0 + 3000, who});
+    }
+    const auto e = me.receive(o.topic, o.payload, false, false, t0 + 10);
+    if (expected == "bad signature" || expected == "key taken") {
+        QVERIFY(e.lines.empty() && !e.start);
+        QCOMPARE(me.ignored(expected == "key taken" ? Ignored::keyTaken : Ignored::badSignature), 1);
+    } else {
+        QCOMPARE(QString::fromStdString(e.lines.at(0)), expected);
+        QCOMPARE(me.ignoredTotal(), 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRoom)

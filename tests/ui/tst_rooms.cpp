@@ -202,6 +202,22 @@ void TestRooms::joinAndChat()
     QVERIFY(box->text().isEmpty());
     QTRY_VERIFY(said(*ann_, "Bob: hello <b>all</b>") && said(*cy_, "Bob: hello <b>all</b>"));
 
+    // Lines forged under Bob's name (unsigned, or signed with another key)
+    // and Bob's name claimed with another key are dropped and counted.
+    Sender forger;
+    QVERIFY(forger.start(address_));
+    QTRY_VERIFY(forger.link.isConnected());
+    forger.say(game::room::Chat{"Bob", "give me your password"});
+    game::room::Chat signedChat{"Bob", "give me your password, signed"};
+    signedChat.sig = std::string(game::room::kSignatureBytes, 'x');
+    forger.say(signedChat);
+    game::room::Presence taken{"Bob", true};
+    taken.key = std::string(game::room::kKeyBytes, 'k');
+    forger.say(taken);
+    QTRY_VERIFY(ann_->room()->state()->ignored(game::room::Ignored::badSignature) == 2
+                && ann_->room()->state()->ignored(game::room::Ignored::keyTaken) == 1);
+    QVERIFY(!said(*ann_, "give me your password"));
+
     // Leaving puts the lower area back as designed; joining again brings it back.
     cy_->room()->leave();
     QCOMPARE(chat(*cy_), QStringList{"chatlst"});
@@ -400,7 +416,7 @@ void TestRooms::lateJoinerWatchesThenPlays()
 
 void TestRooms::brokerStoppedMidRound()
 {
-    const int ignoredBefore = ann_->room()->state()->ignoredTotal(); // the outsider's round
+    const int ignoredBefore = ann_->room()->state()->ignoredTotal(); // the forger's and the outsider's
     broker_.stop();
     for (MainFrm* p : {ann_.get(), eve_.get()})
         QTRY_VERIFY2_WITH_TIMEOUT(said(*p, "Lost the connection to"), qPrintable(chat(*p).join(QChar(10))), 10000);
@@ -459,7 +475,7 @@ void TestRooms::floodLeavesWindowsAnswering()
     QTRY_VERIFY_WITH_TIMEOUT([&] {
         flood.say(game::room::Presence{"Zed", true});
         flood.say(game::room::Chat{"Zed", "after the flood"});
-        return std::all_of(players.begin(), players.end(), [](MainFrm* p) { return said(*p, "Zed: after the flood"); });
+        return std::all_of(players.begin(), players.end(), [](MainFrm* p) { return said(*p, "Zed (unverified): after the flood"); });
     }(), 20000);
     qInfo("flood: no window stopped answering for more than %lld ms; the line after it showed %lld ms after the flood",
           worst, after.elapsed());
@@ -597,7 +613,7 @@ void TestRooms::overTlsWithPassword()
     QVERIFY(zed.link.publish({game::room::topicBase("den") + "chat",
                               "{\"name\":\"Zed\",\"text\":\"" + std::string(8 << 20, 'x') + "\"}", false, 0}));
     zed.say(game::room::Chat{"Zed", "and a short one"});
-    QTRY_VERIFY(said(flo, "Zed: and a short one"));
+    QTRY_VERIFY(said(flo, "Zed (unverified): and a short one"));
     QCOMPARE(flo.room()->state()->ignored(game::room::Ignored::tooBig), 0);
     QVERIFY(!chat(flo).join('\n').contains("s3cret"));
     flo.room()->leave();
