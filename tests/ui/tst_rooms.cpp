@@ -146,6 +146,7 @@ private:
     golexorb::HostedBroker broker_;
     game::room::Address address_;
     std::unique_ptr<MainFrm> ann_, bob_, cy_, eve_;
+    QStringList annHeard_; // what a screen reader hears of Ann's game
 };
 
 void TestRooms::initTestCase()
@@ -188,6 +189,7 @@ std::unique_ptr<MainFrm> TestRooms::game(const QString& name)
 void TestRooms::joinAndChat()
 {
     ann_ = game("Ann");
+    connect(ann_->announcer(), &Announcer::said, this, [this](const QString& text) { annHeard_ << text; });
     QTRY_VERIFY(said(*ann_, "You joined room den"));
     bob_ = game("Bob");
     cy_ = game("Cy");
@@ -420,6 +422,13 @@ void TestRooms::brokerStoppedMidRound()
     broker_.stop();
     for (MainFrm* p : {ann_.get(), eve_.get()})
         QTRY_VERIFY2_WITH_TIMEOUT(said(*p, "Lost the connection to"), qPrintable(chat(*p).join(QChar(10))), 10000);
+    // A screen reader heard the room through it all: a join, a chat line,
+    // the countdown, the board row by row, the winner, the lost connection.
+    const QString heard = annHeard_.join('\n');
+    for (const char* part : {"Cy joined the room.", "Bob: hello <b>all</b>", "3...", "1...", "Row 1: C A T S. Row 2: D O G E.",
+                             "Ann and Bob tie for the win on 4", "Lost the connection to"})
+        QVERIFY2(heard.contains(part), qPrintable(QString(part) + " not heard in:\n" + heard));
+    QVERIFY(!heard.contains("1. Ann: score")); // the ranks are read in the list, not said
     // Play goes on alone.
     QVERIFY(ann_->logic().running());
     word(*ann_, {8, 9, 10, 11});
