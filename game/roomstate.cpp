@@ -93,8 +93,10 @@ bool RoomState::keyAgrees(const Presence& p)
 {
     const auto k = keys_.find(p.name);
     if (k == keys_.end()) {
-        if (p.here && !p.key.empty() && !lookalikeHere(nameKey(p.name)))
-            keys_.emplace(p.name, p.key); // the first key heard under a name owns it
+        // The first key heard under a name owns it (a room's worth of them
+        // remembered, so that a flood of names cannot fill the memory).
+        if (p.here && !p.key.empty() && !lookalikeHere(nameKey(p.name)) && keys_.size() < kMaxPlayers * 4)
+            keys_.emplace(p.name, p.key);
         return true;
     }
     if (p.key == k->second)
@@ -383,7 +385,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 count(Ignored::nameTaken);
             return e;
         }
-        if (keys_.size() < kMaxPlayers * 4 && !keyAgrees(*p))
+        if (!keyAgrees(*p))
             return e;
         if (p->here) {
             if (here_.count(p->name)) {

@@ -39,11 +39,13 @@ golexorb::RoomPlay* MainFrm::room()
 
 void MainFrm::openPlayTogether()
 {
-    if (glance_) {
+    if (glance_ && room()->inRoom()) {
         glance_->raise();
         glance_->activateWindow();
         return;
     }
+    if (glance_)
+        glance_->close(); // out of the room (a name taken): the window that asks opens instead
     if (findChild<PlayTogetherFrm*>())
         return; // open already
     if (!room()->inRoom()) {
