@@ -42,7 +42,11 @@ score for each round length with a chart of the scores over time.
 .
 Friends play together in rooms on any MQTT broker: the same board on
 every screen, a chat, and standings in which a word two players found
-scores nothing. A challenge code lets a friend play the same board later.")
+scores nothing. A challenge code lets a friend play the same board later.
+.
+Boards and words can also be in Catalan, Danish, Dutch, French, German,
+Italian, Norwegian, Polish, Portuguese, Spanish or Swedish, from the word
+lists Debian ships for them, read where they are installed.")
 
 # The libraries the program and the chart module link come from
 # dpkg-shlibdeps. Qt's X11 window-system, JPEG and printing plugins come with
@@ -53,7 +57,10 @@ set(_recommends "wordnet")
 # Rooms open libmosquitto at the first join, so the linker cannot see it
 # either; "Host on this computer" runs Debian's broker when it is there.
 set(_depends "libmosquitto1")
-set(_suggests "mosquitto")
+# The board languages' word lists, read where they are installed (the
+# packages of wordlist/languages.cpp's table; tests/wordlist checks that
+# they agree).
+set(_suggests "mosquitto, wcatalan, wdanish, wngerman, hunspell-es, wfrench, witalian, wdutch, wnorwegian, wpolish, wportuguese, wbrazilian, wswedish")
 
 # What the script needs from this build, the programs' paths among it.
 file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/package/settings.cmake CONTENT "\

@@ -1,5 +1,7 @@
 #include "help.h"
 
+#include "folding.h"
+
 #include <map>
 
 namespace game {
@@ -29,7 +31,7 @@ WordCounts countWords(const std::vector<ListedWord>& words)
     std::map<int, LengthCount> byLength;
     WordCounts out;
     for (const ListedWord& w : words) {
-        const int length = static_cast<int>(w.word.size());
+        const int length = static_cast<int>(wordlist::tileCount(w.word)); // Ä is one letter
         LengthCount& c = byLength[length];
         c.length = length;
         count(c, w);
@@ -56,12 +58,12 @@ std::string countsText(const WordCounts& counts)
     return out;
 }
 
-std::string pointsText(const std::vector<ListedWord>& words, int score)
+std::string pointsText(const std::vector<ListedWord>& words, int score, bool frequencies)
 {
     int best = 0;
     for (const ListedWord& w : words)
-        best += static_cast<int>(w.word.size());
-    return foundText(score, best) + "\n" + commonText(commonPoints(words));
+        best += static_cast<int>(wordlist::tileCount(w.word));
+    return foundText(score, best) + "\n" + commonText(frequencies ? std::optional(commonPoints(words)) : std::nullopt);
 }
 
 std::optional<Hint> chooseHint(const std::vector<ListedWord>& words)

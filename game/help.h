@@ -38,7 +38,9 @@ inline constexpr std::string_view kNoRoundYet = "No round yet: the counts show o
 
 // The points of a round that ended, in the words of All Words: "You found
 // X of Y points", then on a line of its own "Common words: A of B points".
-std::string pointsText(const std::vector<ListedWord>& words, int score);
+// In a board language with no word frequencies (`frequencies` false) the
+// second line says that all its words are listed as one.
+std::string pointsText(const std::vector<ListedWord>& words, int score, bool frequencies = true);
 
 // The start of a word: its first two cells, lit on the board.
 struct Hint {

@@ -2,6 +2,7 @@
 
 #include "ascii.h"
 #include "challenge.h"
+#include "folding.h"
 #include "solver.h"
 #include "typing.h"
 
@@ -124,9 +125,22 @@ void MainLogic::fillboard()
 
 Board MainLogic::drawLetters()
 {
+    return drawLetters(lexicon_.get());
+}
+
+Board MainLogic::drawLetters(const wordlist::Lexicon* language)
+{
     Board letters;
     platform_.randomize();
     for (int n = 0; n < kCells; ++n) {
+        if (language) {
+            // Each tile by its weight; a draw outside [0, 1) is drawn again, as the pool's are.
+            double r = platform_.rnd();
+            while (!(r >= 0 && r < 1))
+                r = platform_.rnd();
+            letters[static_cast<std::size_t>(n)] = language->drawnTile(r);
+            continue;
+        }
         int p = 0;
         while (p == 0)
             p = poolPosition(platform_.rnd());
@@ -247,8 +261,35 @@ const wordlist::Commonness& MainLogic::commonness() const
 
 bool MainLogic::rare(std::string_view word) const
 {
+    if (roundLexicon_)
+        return false;
     const auto i = diclist_.find(word);
     return i && commonness().rare(*i);
+}
+
+void MainLogic::setLexicon(std::shared_ptr<const wordlist::Lexicon> lexicon)
+{
+    lexicon_ = std::move(lexicon);
+}
+
+const wordlist::Language& MainLogic::roundLanguage() const
+{
+    return roundLexicon_ ? roundLexicon_->language() : wordlist::englishLanguage();
+}
+
+std::string MainLogic::spelling(std::string_view word) const
+{
+    return roundLexicon_ ? roundLexicon_->spellingOf(word) : wordlist::lowerCase(word);
+}
+
+std::optional<std::size_t> MainLogic::findWord(std::string_view word) const
+{
+    return roundLexicon_ ? roundLexicon_->find(word) : diclist_.find(word);
+}
+
+const wordlist::WordIndex& MainLogic::roundIndex() const
+{
+    return roundLexicon_ ? roundLexicon_->index() : diclist_.index();
 }
 
 void MainLogic::setCombo1Text(std::string text)
@@ -259,6 +300,11 @@ void MainLogic::setCombo1Text(std::string text)
 void MainLogic::setRecordNote(RecordNote note)
 {
     recordnote_ = std::move(note);
+}
+
+void MainLogic::setLanguageLoading(bool loading)
+{
+    loadingfrmVisible_ = loading;
 }
 
 void MainLogic::Combo1_Click()
@@ -283,6 +329,7 @@ void MainLogic::startbtn_Click()
     running_ = true;
     // Empties wordtxt; every used flag is clear with the word.
     clearselection();
+    roundLexicon_ = lexicon_;
     fillboard();
     startbtn_.enabled = false;
     endbtn_.enabled = true;
@@ -353,14 +400,46 @@ void MainLogic::unselectLast()
 
 void MainLogic::keyLetter(char c)
 {
+    keyTiles({std::string(1, c)});
+}
+
+void MainLogic::keyText(std::string_view typed)
+{
+    if (!roundLexicon_) {
+        // English plays a to z; anything else is no cell's letter.
+        if (typed.size() == 1 && wordlist::lowerAscii(typed[0]) >= 'a' && wordlist::lowerAscii(typed[0]) <= 'z')
+            keyLetter(typed[0]);
+        else if (running_ && !paused())
+            platform_.beep();
+        return;
+    }
+    const auto tiles = roundLexicon_->folding().anyCase(typed);
+    if (!tiles || tiles->empty()) {
+        if (running_ && !paused())
+            platform_.beep();
+        return;
+    }
+    std::vector<std::string> split;
+    for (std::size_t i = 0; i < tiles->size();) {
+        std::size_t end = i + 1;
+        while (end < tiles->size() && (static_cast<unsigned char>((*tiles)[end]) & 0xc0) == 0x80)
+            ++end;
+        split.emplace_back(tiles->substr(i, end - i));
+        i = end;
+    }
+    keyTiles(std::move(split));
+}
+
+void MainLogic::keyTiles(std::vector<std::string> typed)
+{
     if (!running_ || paused())
         return;
     dropHint(); // a typed letter is a press on the board
     const Board board = boardCaptions();
-    std::string word;
+    std::vector<std::string> word;
     for (int n : wordcells_)
-        word += board[static_cast<std::size_t>(n)];
-    word += c;
+        word.push_back(board[static_cast<std::size_t>(n)]);
+    word.insert(word.end(), std::make_move_iterator(typed.begin()), std::make_move_iterator(typed.end()));
     const std::vector<int> fixed(wordcells_.begin(), wordcells_.begin() + static_cast<std::ptrdiff_t>(fixedcells_));
     const std::vector<int> path = spellingPath(board, word, fixed, wordcells_);
     if (path.empty()) {
@@ -417,21 +496,22 @@ void MainLogic::Addbtn_Click()
         const std::string word = wordtxt().caption;
         if (std::find(wordlst_.begin(), wordlst_.end(), word) != wordlst_.end()) {
             platform_.msgBox("You have already entered that word!");
-        } else if (word.size() < 3) {
+        } else if (wordlist::tileCount(word) < 3) {
             platform_.msgBox("Words must be bigger than 2 letters!");
         } else {
-            if (const auto i = diclist_.find(word)) {
-                predictiontxt_.caption = std::string(diclist_[*i]);
+            // Lengths count tiles, not bytes: Ä is one letter.
+            if (const auto i = findWord(word)) {
+                predictiontxt_.caption = roundLexicon_ ? std::string(roundLexicon_->words()[*i]) : std::string(diclist_[*i]);
                 acceptedwords_ += word + kCrLf;
                 // A hinted word is found, but scores nothing.
                 if (!hinted(word))
-                    score_ += static_cast<int>(word.size());
+                    score_ += static_cast<int>(wordlist::tileCount(word));
                 if (hint_ && hint_->word == word)
                     dropHint();
             } else {
                 rejectedwords_ += word + kCrLf;
             }
-            if (word.size() > longestword_.size())
+            if (wordlist::tileCount(word) > wordlist::tileCount(longestword_))
                 longestword_ = word;
             wordlst_.push_back(word);
         }
@@ -445,17 +525,20 @@ Report MainLogic::scoretxt_Click()
 {
     awards_.clear();
     Report r;
-    r.acceptedtxt = wordlist::lowerCase(acceptedwords_);
+    const auto lower = [this](std::string_view s) {
+        return roundLexicon_ ? roundLexicon_->folding().lower(s) : wordlist::lowerCase(s);
+    };
+    r.acceptedtxt = lower(acceptedwords_);
     if (!hintedwords_.empty()) {
         r.acceptedtxt.clear();
         for (std::size_t pos = 0; pos < acceptedwords_.size();) {
             const std::size_t end = std::min(acceptedwords_.find(kCrLf, pos), acceptedwords_.size());
             const std::string word = acceptedwords_.substr(pos, end - pos);
-            r.acceptedtxt += wordlist::lowerCase(word) + (hinted(word) ? " (hinted)" : "") + kCrLf;
+            r.acceptedtxt += lower(word) + (hinted(word) ? " (hinted)" : "") + kCrLf;
             pos = end + 2;
         }
     }
-    r.rejectedtxt = wordlist::lowerCase(rejectedwords_);
+    r.rejectedtxt = lower(rejectedwords_);
     r.longestwordtxt = longestword_;
     r.scoretxt = std::to_string(score_);
     const Board board = boardCaptions();
@@ -468,10 +551,18 @@ Report MainLogic::scoretxt_Click()
     // window stays right whatever happens after it opens.
     r.allwords = boardWords();
     r.foundtxt = foundText(score_, bestScore(solvedBoard()));
-    r.commontxt = commonText(commonPoints(r.allwords));
     r.recordtxt = recordText(recordnote_);
     r.progress = recordnote_.progress;
-    r.challengecode = challengeCode(board, roundMinutes_);
+    r.challengecode = challengeCode(board, roundMinutes_, roundLanguage());
+    if (roundLexicon_) {
+        // No word frequencies and no meanings beyond English.
+        for (const auto& w : r.allwords)
+            r.spellings.push_back(roundLexicon_->spellingOf(w.word));
+        r.commontxt = commonText(std::nullopt);
+        r.language = std::string(roundLexicon_->language().englishName);
+    } else {
+        r.commontxt = commonText(commonPoints(r.allwords));
+    }
     return r;
 }
 
@@ -487,7 +578,9 @@ Round MainLogic::finishedRound(std::string date) const
 {
     const auto listed = boardWords();
     const auto found = std::count_if(listed.begin(), listed.end(), [](const ListedWord& w) { return w.found; });
-    return Round{std::move(date), roundMinutes_, score_, int(found), int(listed.size()), commonPoints(listed),
+    // Common words are counted in English only.
+    const std::optional<CommonPoints> common = roundLexicon_ ? std::nullopt : std::optional(commonPoints(listed));
+    return Round{std::move(date), roundMinutes_, score_, int(found), int(listed.size()), common,
                  int(hintedwords_.size())};
 }
 
@@ -495,10 +588,11 @@ Round MainLogic::finishedRound(std::string date) const
 
 const std::vector<FoundWord>& MainLogic::solvedBoard() const
 {
+    // Solved again when the board or its language changes.
     const Board board = boardCaptions();
-    if (!solved_ || solved_->first != board)
-        solved_.emplace(board, solveBoard(board, diclist_.index()));
-    return solved_->second;
+    if (!solved_ || solved_->board != board || solved_->language != roundLexicon_)
+        solved_.emplace(Solved{board, roundLexicon_, solveBoard(board, roundIndex())});
+    return solved_->words;
 }
 
 std::vector<ListedWord> MainLogic::boardWords() const
@@ -551,13 +645,15 @@ void MainLogic::dropHint()
 
 // ---------------------------------------------------------------- a board from elsewhere
 
-bool MainLogic::startRoundOn(const Board& letters, int minutes, int secondsLeft)
+bool MainLogic::startRoundOn(const Board& letters, int minutes, int secondsLeft,
+                             std::shared_ptr<const wordlist::Lexicon> language)
 {
     if (running_)
         return false;
     // The start as designed; its drawn board is replaced before anything
     // can show it, and the clock counts this round's length.
     startbtn_Click();
+    roundLexicon_ = std::move(language);
     letters_ = letters;
     roundMinutes_ = minutes;
     recordnote_.minutes = minutes;

@@ -14,8 +14,10 @@
 
 #include "commonness.h"
 #include "dictionary.h"
+#include "lexicon.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -144,8 +146,21 @@ public:
     // the resource beside it ("DIC", "SIZES") the first time a round's words
     // are counted, never at start-up; without it every word counts as common.
     const wordlist::Commonness& commonness() const;
-    // A word of the list that is rare.
+    // A word of the list that is rare (English only: other languages have
+    // no frequencies, and all their words are common).
     bool rare(std::string_view word) const;
+
+    // ---- Board language ----
+    // The language Start Game plays from the next round on: null for
+    // English, the designed list, which stays loaded whatever is chosen.
+    void setLexicon(std::shared_ptr<const wordlist::Lexicon> lexicon);
+    const wordlist::Lexicon* lexicon() const { return lexicon_.get(); }
+    // The language of the round under way, or of the last one: null for English.
+    const wordlist::Lexicon* roundLexicon() const { return roundLexicon_.get(); }
+    const wordlist::Language& roundLanguage() const;
+    // How the round's language spells a word of its tiles ("été" for ETE);
+    // in English the word in lower case.
+    std::string spelling(std::string_view word) const;
 
     // ---- Routines ----
     void resetround();
@@ -185,6 +200,8 @@ public:
     void setSearchtxtText(std::string text);
     // What the records said of the round that just ended.
     void setRecordNote(RecordNote note);
+    // A board language's words are being loaded: the loading window shows.
+    void setLanguageLoading(bool loading);
 
     // ---- Keys ----
     // A typed letter extends the word as a press would, on a cell of that
@@ -192,6 +209,10 @@ public:
     // another way that takes the letter, it is shown that way. A letter no
     // way can take beeps and changes nothing.
     void keyLetter(char c);
+    // A typed character (UTF-8, one code point): in English a letter a to z
+    // as keyLetter, any other beeps; in another language the tiles it folds
+    // to (ä to Ä in German, é to E, ß to SS), added as typed letters are.
+    void keyText(std::string_view typed);
     // Drops the last letter of the word.
     void keyBackspace();
     // Puts a running round on hold, or takes it off hold: the clock stops
@@ -232,11 +253,15 @@ public:
     // ---- Rounds on a board from elsewhere (a room, a challenge) ----
     // Sixteen letters drawn as fillboard draws them, shown nowhere.
     Board drawLetters();
+    // The same in a given language (null: English, the designed pool).
+    Board drawLetters(const wordlist::Lexicon* language);
     // Starts a round as Start does, on these letters, lasting `minutes`,
     // with `secondsLeft` on the clock (less than the full time when it
-    // started a moment ago elsewhere). Nothing while a round runs; returns
+    // started a moment ago elsewhere), in `language` (null: English,
+    // whatever the player chose). Nothing while a round runs; returns
     // whether it started.
-    bool startRoundOn(const Board& letters, int minutes, int secondsLeft);
+    bool startRoundOn(const Board& letters, int minutes, int secondsLeft,
+                      std::shared_ptr<const wordlist::Lexicon> language = nullptr);
 
     // Loads a word list directly, without the temporary file (for tools and
     // tests). The embedded list's commonness does not fit it: every word
@@ -255,6 +280,10 @@ private:
     void print(std::string text);
     Board boardCaptions() const; // what the cells hold, paused or not
     void resume();
+    void keyTiles(std::vector<std::string> typed);
+    // The round's word lookup and its index: the language's, or English.
+    std::optional<std::size_t> findWord(std::string_view word) const;
+    const wordlist::WordIndex& roundIndex() const;
     void dropHint();
     const std::vector<FoundWord>& solvedBoard() const;
 
@@ -294,11 +323,19 @@ private:
     std::vector<std::string> hintedwords_;
     std::optional<Hint> hint_;
     std::string hintnote_;
-    // The words of the board last solved, kept while the board and the list stay.
-    mutable std::optional<std::pair<Board, std::vector<FoundWord>>> solved_;
+    // The words of the board last solved, kept while the board, its
+    // language and the list stay.
+    struct Solved {
+        Board board;
+        std::shared_ptr<const wordlist::Lexicon> language;
+        std::vector<FoundWord> words;
+    };
+    mutable std::optional<Solved> solved_;
 
     wordlist::Dictionary diclist_;
     mutable std::optional<wordlist::Commonness> commonness_; // read on first use
+    std::shared_ptr<const wordlist::Lexicon> lexicon_;      // chosen; null: English
+    std::shared_ptr<const wordlist::Lexicon> roundLexicon_; // of the round; null: English
 };
 
 } // namespace game

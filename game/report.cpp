@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "ascii.h"
+#include "folding.h"
 #include "solver.h"
 
 #include <algorithm>
@@ -29,9 +30,10 @@ std::string awardLines(std::string_view longestword, std::string_view acceptedwo
         out += line;
         out += "\r\n";
     };
-    if (longestword.size() >= 7)
+    const std::size_t longest = wordlist::tileCount(longestword);
+    if (longest >= 7)
         add("Found a with 7 letters or more!");
-    else if (longestword.size() >= 5)
+    else if (longest >= 5)
         add("Found a word 5 letters or more!");
     const std::string upper = wordlist::upperCase(acceptedwords);
     if (upper.find('Q') != std::string::npos)
@@ -52,10 +54,14 @@ std::string letterMostUsed(const Board& board, std::string_view acceptedwords)
     int highest = 0;
     std::string letter;
     for (const auto& caption : board) {
-        // Only one-letter captions can match a single character of a word.
-        const int count = caption.size() == 1
-            ? static_cast<int>(std::count(acceptedwords.begin(), acceptedwords.end(), caption[0]))
-            : 0;
+        // Only one-letter captions (one tile, maybe of several bytes) match
+        // a letter of a word; UTF-8 never finds a letter inside another.
+        int count = 0;
+        if (!caption.empty() && wordlist::tileCount(caption) == 1) {
+            for (std::size_t at = acceptedwords.find(caption); at != std::string_view::npos;
+                 at = acceptedwords.find(caption, at + caption.size()))
+                ++count;
+        }
         // Ties go to the later cell; a count of 0 means the letter was not used.
         if (count > 0 && count >= highest) {
             highest = count;
@@ -84,9 +90,9 @@ CommonPoints commonPoints(const std::vector<ListedWord>& words)
     for (const auto& w : words) {
         if (w.rare)
             continue;
-        p.best += int(w.word.size());
+        p.best += int(wordlist::tileCount(w.word));
         if (w.found && !w.hinted)
-            p.score += int(w.word.size());
+            p.score += int(wordlist::tileCount(w.word));
     }
     return p;
 }
@@ -96,9 +102,16 @@ std::string foundText(int score, int best)
     return "You found " + std::to_string(score) + " of " + std::to_string(best) + " points";
 }
 
-std::string commonText(const CommonPoints& points)
+std::string commonText(const std::optional<CommonPoints>& points)
 {
-    return "Common words: " + std::to_string(points.score) + " of " + std::to_string(points.best) + " points";
+    if (!points)
+        return "All words in one list: no word frequencies";
+    return "Common words: " + std::to_string(points->score) + " of " + std::to_string(points->best) + " points";
+}
+
+std::string meaningsNote(std::string_view language)
+{
+    return "Meanings come from WordNet, in English only: there are none for " + std::string(language) + " words.";
 }
 
 } // namespace game

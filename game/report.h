@@ -5,6 +5,7 @@
 #include "records.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,14 +44,19 @@ struct Report {
     std::string recordtxt;            // the round against the records
     Progress progress;                // the scores of rounds of its length
     std::string challengecode;        // the board and the round's length, for friends to play
+    std::string language;             // the board's language in English ("German"); empty for English
+    std::vector<std::string> spellings; // in another language, beside allwords: how its list spells each ("été")
     friend bool operator==(const Report&, const Report&) = default;
 };
+
+// Said under a word's path in another language than English, where the meaning would be.
+std::string meaningsNote(std::string_view language);
 
 // The words of `acceptedwords` (CR LF after each), in order; an empty line
 // is no word.
 std::vector<std::string> acceptedList(std::string_view acceptedwords);
 
-// Award lines, each followed by CR LF, for a round's records.
+// Award lines, each followed by CR LF, for a round's records. Lengths count tiles.
 std::string awardLines(std::string_view longestword, std::string_view acceptedwords, int score);
 
 // The letter of the highest-numbered cell whose letter occurs most often in
@@ -68,6 +74,8 @@ std::vector<ListedWord> listWords(const std::vector<FoundWord>& words, std::stri
 CommonPoints commonPoints(const std::vector<ListedWord>& words);
 
 std::string foundText(int score, int best);
-std::string commonText(const CommonPoints& points);
+// "Common words: A of B points"; without points (a language with no word
+// frequencies), that all its words are listed as one.
+std::string commonText(const std::optional<CommonPoints>& points);
 
 } // namespace game

@@ -53,7 +53,8 @@ private:
         inPath_[cell] = true;
         // A path no entry goes on from is dropped with everything beyond it.
         if (index_.hasPrefixIgnoringCase(word_)) {
-            if (word_.size() >= 3 && !seen_.contains(word_) && index_.find(word_)) {
+            // A cell is one tile: the path's length is the word's.
+            if (path_.size() >= 3 && !seen_.contains(word_) && index_.find(word_)) {
                 seen_.insert(word_);
                 found_.push_back({word_, path_});
             }
@@ -83,7 +84,7 @@ std::vector<FoundWord> solveBoard(const Board& board, const wordlist::WordIndex&
 {
     std::vector<FoundWord> words = BoardWalk(board, index).run();
     std::sort(words.begin(), words.end(), [](const FoundWord& a, const FoundWord& b) {
-        return a.word.size() != b.word.size() ? a.word.size() > b.word.size() : a.word < b.word;
+        return a.path.size() != b.path.size() ? a.path.size() > b.path.size() : a.word < b.word;
     });
     return words;
 }
@@ -92,7 +93,7 @@ int bestScore(const std::vector<FoundWord>& words)
 {
     int total = 0;
     for (const auto& w : words)
-        total += static_cast<int>(w.word.size());
+        total += static_cast<int>(w.path.size());
     return total;
 }
 

@@ -26,6 +26,7 @@
 namespace {
 
 using golexorb::fromLatin1;
+using golexorb::fromUtf8;
 
 constexpr int kBoardLeft = 8, kBoardTop = 304, kPitch = 32, kCell = 33;
 constexpr int kWidth = 233, kHeight = 600;
@@ -181,20 +182,24 @@ QPointF AllWordsFrm::cellCentre(int k)
 void AllWordsFrm::fill(const game::Report& r)
 {
     words_ = r.allwords;
+    spellings_ = r.spellings;
+    spellings_.resize(words_.size());
     progress_ = r.progress;
     path_.clear();
     ui->progressbtn->setEnabled(game::isRoundLength(progress_.minutes));
     ui->meaningtxt->clear();
+    language_ = fromUtf8(r.language);
     ui->foundtxt->setText(fromLatin1(r.foundtxt));
     ui->commontxt->setText(fromLatin1(r.commontxt));
     ui->recordtxt->setText(fromLatin1(r.recordtxt));
     for (int k = 0; k < 16; ++k)
-        p_[std::size_t(k)]->setText(fromLatin1(r.d[std::size_t(k)]));
+        p_[std::size_t(k)]->setText(fromUtf8(r.d[std::size_t(k)]));
     QListWidget* list = ui->allwordslst;
     const QSignalBlocker quiet(list);
     list->clear();
     captionRow_ = -1;
-    for (const auto& w : words_) {
+    for (std::size_t i = 0; i < words_.size(); ++i) {
+        const auto& w = words_[i];
         if (w.rare && captionRow_ < 0) {
             // Neither selectable nor reachable with the arrow keys.
             captionRow_ = list->count();
@@ -206,7 +211,8 @@ void AllWordsFrm::fill(const game::Report& r)
             caption->setFont(f);
             caption->setForeground(list->palette().color(QPalette::Text));
         }
-        QString text = fromLatin1(w.word).toLower();
+        // In another language, as its list spells it: "été" for ETE.
+        QString text = spellings_[i].empty() ? fromUtf8(w.word).toLower() : fromUtf8(spellings_[i]);
         if (w.hinted)
             text += QStringLiteral(" (hinted)");
         // A room's round: who found it.
@@ -216,6 +222,8 @@ void AllWordsFrm::fill(const game::Report& r)
         if (!finders.isEmpty())
             text += QStringLiteral("  (%1)").arg(finders.join(QStringLiteral(", ")));
         auto* item = new QListWidgetItem(text, list);
+        if (!language_.isEmpty()) // room for the accents of a capital ("Ärger")
+            golexorb::makeRoomForAccents(item, list->font(), text.left(1), devicePixelRatioF());
         // What the green and the grey show, said to a screen reader.
         QString spoken = item->text();
         if (w.found) {
@@ -257,7 +265,16 @@ void AllWordsFrm::onWordRowChanged(int row)
     path_.clear();
     if (const game::ListedWord* w = wordAt(row)) {
         path_ = w->path;
-        ui->pathtxt->setText(fromLatin1(w->word));
+        // The tiles played, and beside the board how the language spells them.
+        const std::string& spelt = spellings_[std::size_t(w - words_.data())];
+        ui->pathtxt->setText(spelt.empty() ? fromUtf8(w->word) : fromUtf8(w->word) + QLatin1Char('\n') + fromUtf8(spelt));
+        if (!language_.isEmpty()) {
+            golexorb::makeRoomForAccents(ui->pathtxt, fromUtf8(w->word));
+            ui->meaningtxt->setPlainText(fromLatin1(game::meaningsNote(language_.toStdString())));
+            showLetters();
+            update();
+            return;
+        }
         // Fast enough to run here: a few milliseconds for the words with
         // the most senses (golexorb_definitions_bench), and a time limit
         // when the lookup program is stuck.

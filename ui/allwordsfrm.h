@@ -52,8 +52,10 @@ private:
     std::unique_ptr<Ui::allwordsfrm> ui;
     std::vector<QLabel*> p_;
     std::vector<game::ListedWord> words_; // common first, then rare, as listed
+    std::vector<std::string> spellings_;  // beside words_: how another language spells each; empty in English
     int captionRow_ = -1;                  // the row of the caption over the rare words; -1: none
     std::vector<int> path_;
     game::Progress progress_;
     QString code_; // the challenge code of the board
+    QString language_; // the board's language when not English, in English ("German")
 };

@@ -88,7 +88,8 @@ void Announcer::follow(const game::MainLogic& logic)
     const Seen now{logic.running(), logic.paused(), logic.wordlst().size(), logic.score(), logic.seconds().caption};
     const Seen was = std::exchange(seen_, now);
     if (now.running && !was.running) {
-        say(roundStarted(logic.roundMinutes()));
+        const auto& language = logic.roundLanguage();
+        say(roundStarted(logic.roundMinutes(), language.english() ? QString() : golexorb::fromUtf8(language.englishName)));
         return;
     }
     if (!now.running) {
@@ -96,9 +97,11 @@ void Announcer::follow(const game::MainLogic& logic)
             say(roundOver(now.score));
         return;
     }
+    // The word as its language spells it ("été", not "ete").
     if (now.words == was.words + 1) {
         const std::string& word = logic.wordlst().back();
-        say(logic.hinted(word) ? hintedWordAdded(word) : wordAdded(word, now.score - was.score));
+        say(logic.hinted(word) ? hintedWordAdded(logic.spelling(word))
+                               : wordAdded(logic.spelling(word), now.score - was.score));
     }
     if (now.paused != was.paused)
         say(now.paused ? QStringLiteral("Round paused") : QStringLiteral("Round resumed"));
@@ -108,22 +111,23 @@ void Announcer::follow(const game::MainLogic& logic)
     }
 }
 
-QString Announcer::roundStarted(int minutes)
+QString Announcer::roundStarted(int minutes, const QString& language)
 {
+    const QString in = language.isEmpty() ? QString() : QStringLiteral(", in ") + language;
     if (minutes <= 0)
-        return QStringLiteral("Round started with no game time");
-    return QStringLiteral("%1-minute round started").arg(minutes);
+        return QStringLiteral("Round started with no game time") + in;
+    return QStringLiteral("%1-minute round started").arg(minutes) + in;
 }
 
 QString Announcer::wordAdded(const std::string& word, int points)
 {
-    const QString w = golexorb::fromLatin1(word).toLower();
+    const QString w = golexorb::fromUtf8(word).toLower();
     return points > 0 ? QStringLiteral("%1, %2 points").arg(w).arg(points) : QStringLiteral("%1, not a word").arg(w);
 }
 
 QString Announcer::hintedWordAdded(const std::string& word)
 {
-    return QStringLiteral("%1, hinted: no points").arg(golexorb::fromLatin1(word).toLower());
+    return QStringLiteral("%1, hinted: no points").arg(golexorb::fromUtf8(word).toLower());
 }
 
 QString Announcer::secondsLeft(int seconds)

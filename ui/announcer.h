@@ -43,7 +43,8 @@ public:
     static QAccessibleInterface* accessibleFactory(const QString& className, QObject* object);
 
     // What the news says, for the window and its tests.
-    static QString roundStarted(int minutes);
+    // In another board language than English it names it ("German").
+    static QString roundStarted(int minutes, const QString& language = {});
     static QString wordAdded(const std::string& word, int points); // 0 points: not a word
     static QString hintedWordAdded(const std::string& word);
     static QString secondsLeft(int seconds);                       // empty: none said then

@@ -11,8 +11,10 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QIcon>
+#include <QImage>
 #include <QImageReader>
 #include <QLabel>
+#include <QListWidgetItem>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -103,6 +105,11 @@ QString fromLatin1(std::string_view s)
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+QString fromUtf8(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
 void messageBox(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Go LEXORB"), text, QMessageBox::Ok, parent);
@@ -141,6 +148,56 @@ void tightenToFit(QLabel* label)
         f.setLetterSpacing(QFont::AbsoluteSpacing, -excess / (text.size() - 1));
         label->setFont(f);
     }
+}
+
+int accentOverflow(const QFont& font, const QString& letters, qreal scale)
+{
+    if (letters.isEmpty())
+        return 0;
+    // Drawn and looked at, not taken from the font's boxes: hinted on the
+    // window system, a small accent lands a pixel or two above them.
+    const QFontMetrics metrics(font);
+    const int height = metrics.height() * 3;
+    QImage ink(QSize(metrics.horizontalAdvance(letters) + 8, height) * scale, QImage::Format_ARGB32_Premultiplied);
+    ink.setDevicePixelRatio(scale);
+    ink.fill(Qt::transparent);
+    const int baseline = metrics.height() * 2;
+    {
+        QPainter painter(&ink);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(4, baseline, letters);
+    }
+    for (int y = 0; y < ink.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(ink.constScanLine(y));
+        if (std::any_of(row, row + ink.width(), [](QRgb p) { return qAlpha(p) != 0; })) {
+            const int over = int(std::ceil(baseline - y / scale)) - metrics.ascent();
+            return over > 0 ? over + 1 : 0;
+        }
+    }
+    return 0;
+}
+
+void makeRoomForAccents(QLabel* label, const QString& letters)
+{
+    const QMargins margins(0, accentOverflow(label->font(), letters, label->devicePixelRatioF()), 0, 0);
+    if (label->contentsMargins() != margins)
+        label->setContentsMargins(margins);
+    repaintAccents(label);
+}
+
+void repaintAccents(QLabel* label)
+{
+    // A label repaints only its contents when its text changes: the room
+    // above them, where the accents lie, would keep the last text's.
+    if (label->contentsMargins().top() > 0)
+        label->update();
+}
+
+void makeRoomForAccents(QListWidgetItem* item, const QFont& font, const QString& letters, qreal scale)
+{
+    if (const int over = accentOverflow(font, letters, scale); over > 0)
+        item->setSizeHint(QSize(0, QFontMetrics(font).height() + 2 * over + 2));
 }
 
 void setUpDialog(QDialog* dialog)

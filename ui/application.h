@@ -10,7 +10,9 @@
 
 class QDialog;
 class QSettings;
+class QFont;
 class QLabel;
+class QListWidgetItem;
 class QWidget;
 
 namespace golexorb {
@@ -29,12 +31,30 @@ void applyDesignFontSizes(QWidget* root);
 // windows keep their fonts exactly.
 void useScalableFonts(QWidget* root);
 
+// A top-aligned label puts its first line's baseline at the font's ascent,
+// and Tahoma's capitals with an accent (Ä, Å, Ó) reach above it: their
+// accents would be cut off. This gives the label room above its text for
+// the tallest of `letters` in its font: a top margin of what reaches over,
+// and none for A to Z, so English draws exactly as designed.
+void makeRoomForAccents(QLabel* label, const QString& letters);
+// After a label with that room changed its text: repaints the room too.
+void repaintAccents(QLabel* label);
+// How far the tallest of `letters` reaches above the ascent of `font`
+// when drawn at `scale`, in pixels, with one to spare; 0 for none.
+int accentOverflow(const QFont& font, const QString& letters, qreal scale = 1);
+// The same room for a list's row: a row tall enough for its accents, the
+// text in its middle; English rows keep their designed height.
+void makeRoomForAccents(QListWidgetItem* item, const QFont& font, const QString& letters, qreal scale = 1);
+
 // The free Small Fonts has one size only, a little larger than the design's,
 // so a one-word caption may not fit its label; draw it slightly tighter then.
 void tightenToFit(QLabel* label);
 
-// The logic's text is single-byte, like the word list.
+// Text of the logic that is single-byte by design: the search box, fonts.
 QString fromLatin1(std::string_view s);
+// The board's letters and words: A to Z, and a board language's own
+// letters (Ä, Ñ) in UTF-8.
+QString fromUtf8(std::string_view s);
 
 // The game's message box: modal, OK only, no icon, the game's title.
 void messageBox(QWidget* parent, const QString& text);

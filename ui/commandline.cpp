@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "challenge.h"
+#include "languages.h"
 #include "room.h"
 
 #include <QCommandLineOption>
@@ -21,6 +22,15 @@ const char* const kQtValueOptions[] = {"platform", "platformpluginpath", "platfo
                                        "display", "geometry", "title", "icon", "session",
                                        "style", "stylesheet"};
 const char* const kQtFlagOptions[] = {"reverse", "nograb", "dograb", "sync", "widgetcount"};
+
+// The board languages' codes, "en, ca, da, …".
+QString languageCodes()
+{
+    QStringList codes;
+    for (const wordlist::Language& l : wordlist::languages())
+        codes.append(QString::fromUtf8(l.code.data(), qsizetype(l.code.size())));
+    return codes.join(QStringLiteral(", "));
+}
 
 } // namespace
 
@@ -45,7 +55,11 @@ CommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption challenge(QStringLiteral("challenge"),
                                        QStringLiteral("Play the board of a challenge code a friend gave you."),
                                        QStringLiteral("code"));
-    parser.addOptions({join, name, joinWindow, challenge});
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Play boards and words in this language for this run: %1.")
+                                          .arg(languageCodes()),
+                                      QStringLiteral("code"));
+    parser.addOptions({join, name, joinWindow, challenge, language});
     for (const char* name : kQtValueOptions) {
         QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         o.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -96,6 +110,12 @@ CommandLine parseCommandLine(const QStringList& arguments)
             return fail(QStringLiteral("--challenge: %1").arg(QString::fromStdString(why)));
         result.challenge = parser.value(challenge);
     }
+    if (parser.isSet(language)) {
+        const QString code = parser.value(language);
+        if (!wordlist::findLanguage(code.toStdString()))
+            return fail(QStringLiteral("--language %1: not a board language; the codes are %2.").arg(code, languageCodes()));
+        result.language = code;
+    }
     result.joinWindow = parser.isSet(joinWindow);
     return result;
 }
@@ -105,7 +125,8 @@ std::vector<char*> qtArguments(int argc, char** argv)
     // Qt reads -name (and --name) as the window system's name of the
     // program: the player's name must not reach it, nor the other options of
     // the game's own.
-    static const QStringList withValue{QStringLiteral("join"), QStringLiteral("name"), QStringLiteral("challenge")};
+    static const QStringList withValue{QStringLiteral("join"), QStringLiteral("name"), QStringLiteral("challenge"),
+                                       QStringLiteral("language")};
     std::vector<char*> out;
     for (int i = 0; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);

@@ -21,6 +21,7 @@ struct CommandLine {
     QString name;
     bool joinWindow = false; // --join-window: open Play Together
     QString challenge;       // --challenge CODE (checked)
+    QString language;        // --language CODE (a known board language), for this run
 };
 
 // Parses the arguments (the program's name first). Qt's own options

@@ -82,11 +82,11 @@ void HelpFrm::follow(const game::MainLogic& logic)
             showCounts(counts);
         setText(ui->statustxt, logic.running() ? QStringLiteral("This round's board: the words you found of those it holds.")
                                                : QStringLiteral("The round is over: its board's words, as All Words counts them."));
-        setText(ui->pointstxt, logic.running() ? QString() : fromLatin1(game::pointsText(words, logic.score())));
+        setText(ui->pointstxt, logic.running() ? QString() : fromLatin1(game::pointsText(words, logic.score(), !logic.roundLexicon())));
     }
     const bool canHint = logic.running() && logic.helpAllowed();
     ui->hintbtn->setEnabled(canHint);
-    QString note = fromLatin1(logic.hintnote());
+    QString note = golexorb::fromUtf8(logic.hintnote()); // a board language's letters are UTF-8
     if (note.isEmpty())
         note = logic.running() && !logic.helpAllowed() ? fromLatin1(game::refusalText(game::HintRefusal::notAllowed))
                                                         : QString::fromLatin1(kHintCost);

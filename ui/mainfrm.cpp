@@ -6,6 +6,7 @@
 #include "clicklabel.h"
 #include "helpfrm.h"
 #include "howtoplayfrm.h"
+#include "languages.h"
 #include "loadingfrm.h"
 #include "resultsfrm.h"
 #include "roomplay.h"
@@ -30,6 +31,7 @@ QColor toQColor(game::Rgb c)
 }
 
 using golexorb::fromLatin1;
+using golexorb::fromUtf8;
 
 std::string toStd(const QString& s)
 {
@@ -38,9 +40,11 @@ std::string toStd(const QString& s)
 
 void setCaption(QLabel* label, const std::string& caption)
 {
-    const QString text = fromLatin1(caption);
-    if (label->text() != text)
+    const QString text = fromUtf8(caption);
+    if (label->text() != text) {
         label->setText(text);
+        golexorb::repaintAccents(label);
+    }
 }
 
 } // namespace
@@ -104,6 +108,7 @@ MainFrm::MainFrm(QWidget* parent)
     loadingfrm_ = new LoadingFrm(this);
     announcer_ = new Announcer(this);
     setUpRoomKeys();
+    setUpLanguageKeys();
     setUpHelpKeys();
 
     setFixedSize(350, clientHeight());
@@ -274,6 +279,24 @@ void MainFrm::sync()
     if (logic_.loadingfrmVisible() != loadingfrm_->isVisible())
         loadingfrm_->setVisible(logic_.loadingfrmVisible());
 
+    // The letters have room above them for the round's own capitals (Ä, Å);
+    // in English none, as designed.
+    if (const wordlist::Language& round = logic_.roundLanguage(); accentsFor_ != round.code) {
+        accentsFor_ = std::string(round.code);
+        const QString letters = fromUtf8(round.ownLetters);
+        for (ClickLabel* label : l_)
+            golexorb::makeRoomForAccents(label, letters);
+        golexorb::makeRoomForAccents(ui->wordtxt, letters);
+    }
+
+    // A board language other than English names itself in the title: the
+    // round's while one runs, the chosen one between rounds.
+    const wordlist::Language& shown = logic_.running() ? logic_.roundLanguage() : language();
+    const QString title = shown.english() ? QStringLiteral("Go LEXORB")
+                                          : QStringLiteral("Go LEXORB \u2013 ") + fromUtf8(shown.name);
+    if (windowTitle() != title)
+        setWindowTitle(title);
+
     announcer_->follow(logic_);
     if (helpfrm_)
         helpfrm_->follow(logic_);
@@ -287,12 +310,17 @@ void MainFrm::syncWordList()
     const int shown = list->count();
     bool prefixMatches = static_cast<std::size_t>(shown) <= words.size();
     for (int i = 0; prefixMatches && i < shown; ++i)
-        prefixMatches = list->item(i)->text() == fromLatin1(words[static_cast<std::size_t>(i)]);
+        prefixMatches = list->item(i)->text() == fromUtf8(words[static_cast<std::size_t>(i)]);
     if (!prefixMatches) {
         list->clear();
     }
-    for (auto i = static_cast<std::size_t>(list->count()); i < words.size(); ++i)
-        list->addItem(fromLatin1(words[i]));
+    // A board language's rows have room for its accented capitals (none in English).
+    const QString letters = fromUtf8(logic_.roundLanguage().ownLetters);
+    for (auto i = static_cast<std::size_t>(list->count()); i < words.size(); ++i) {
+        list->addItem(fromUtf8(words[i]));
+        if (!letters.isEmpty())
+            golexorb::makeRoomForAccents(list->item(list->count() - 1), list->font(), letters, devicePixelRatioF());
+    }
 }
 
 void MainFrm::paintEvent(QPaintEvent*)
@@ -406,7 +434,8 @@ void MainFrm::recordIfEnded(bool wasRunning)
 {
     if (wasRunning && !logic_.running()) {
         logic_.setRecordNote(records_.finishRound(
-            logic_.finishedRound(QDate::currentDate().toString(Qt::ISODate).toStdString())));
+            logic_.finishedRound(QDate::currentDate().toString(Qt::ISODate).toStdString()),
+            logic_.roundLanguage().code));
         if (records_.waiting())
             recordsRetry_->start();
         if (room_)
@@ -598,9 +627,16 @@ bool MainFrm::gameKey(QKeyEvent* event)
         break;
     }
     const QString text = event->text();
-    if (!logic_.running() || text.size() != 1 || !text[0].isLetter() || text[0].unicode() > 0xff)
+    if (!logic_.running() || text.size() != 1 || !text[0].isLetter())
         return false;
-    logic_.keyLetter(text[0].toLatin1());
+    if (logic_.roundLexicon()) {
+        // The language's own letters, and the others folded to its tiles.
+        logic_.keyText(text.toUtf8().toStdString());
+    } else {
+        if (text[0].unicode() > 0xff)
+            return false;
+        logic_.keyLetter(text[0].toLatin1());
+    }
     sync();
     return true;
 }

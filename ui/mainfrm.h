@@ -25,8 +25,14 @@ class HelpFrm;
 class LoadingFrm;
 
 namespace golexorb {
+class LanguageLoader;
 class RoomPlay;
 struct CommandLine;
+}
+
+namespace wordlist {
+class Lexicon;
+struct Language;
 }
 
 class QKeyEvent;
@@ -71,14 +77,36 @@ public:
     // Starts the round a challenge code holds; false, with the reason for
     // the player, when the code is bad or a round is under way.
     bool startChallenge(const QString& code, QString* why);
-    // A round on letters from elsewhere; false while a round runs.
-    bool startRoundOn(const game::Board& letters, int minutes, int secondsLeft);
+    // A round on letters from elsewhere, in `language` (null: English);
+    // false while a round runs.
+    bool startRoundOn(const game::Board& letters, int minutes, int secondsLeft,
+                      std::shared_ptr<const wordlist::Lexicon> language = nullptr);
     // Letters drawn as Start draws them, shown nowhere.
     game::Board drawLetters();
-    // What the command line asked for once the window shows: join a room,
-    // open Play Together, play a challenge.
+    // What the command line asked for once the window shows: a board
+    // language (or the one the settings keep), then join a room, open Play
+    // Together, play a challenge.
     void startRequested(const golexorb::CommandLine& command);
 
+    // ---- Board languages (ui/mainfrm_language.cpp) ----
+    // Opens the Language window (Ctrl+L), between rounds.
+    void openLanguages();
+    // Plays boards in `language` from the next round on: at once for
+    // English or a language loaded already, otherwise once its words are
+    // loaded, the loading window showing meanwhile and this window taking
+    // no input. `remember` keeps the choice in the player's settings for
+    // later starts. `then` runs once the choice is made or has failed.
+    void chooseLanguage(const wordlist::Language& language, bool remember, std::function<void()> then = {});
+    // Has the language's words ready, loading them as chooseLanguage does
+    // when they are not, then calls `then` with them: null for English, and
+    // null, the player told why, when they cannot be had.
+    void withLexicon(const wordlist::Language& language,
+                     std::function<void(std::shared_ptr<const wordlist::Lexicon>)> then);
+    // The language boards are drawn in: English until another is loaded.
+    const wordlist::Language& language() const;
+    // The board language the player's settings keep; English when none.
+    static const wordlist::Language& rememberedLanguage();
+    golexorb::LanguageLoader* languages() const { return languages_; }
     // ---- Help (ui/mainfrm_help.cpp) ----
     // Ctrl+H: opens the Help window beside this one, leaving the focus in
     // the game; when it is open already, goes to it.
@@ -173,6 +201,16 @@ private:
     golexorb::ResourceData resources_;
 
     void setUpRoomKeys();
+    void setUpLanguageKeys();
+    void languageLoaded(const QString& code, const QString& problem);
+    golexorb::LanguageLoader* languages_ = nullptr;
+    std::string accentsFor_ = "en"; // the language the letters have room for
+    struct PendingLoad {
+        const wordlist::Language* language = nullptr;
+        std::function<void(std::shared_ptr<const wordlist::Lexicon>)> then;
+    };
+    std::optional<PendingLoad> pendingLoad_;
+    QPointer<QWidget> focusBeforeLoading_; // given the focus back once the words are in
     void setUpHelpKeys();
     // Last, so that it goes before the widgets and the logic it uses.
     std::unique_ptr<golexorb::RoomPlay> room_;

@@ -48,7 +48,7 @@ void MainFrm::showStart()
 {
     const game::HintRefusal why = logic_.showStart();
     sync();
-    announcer_->tell(fromLatin1(why == game::HintRefusal::none ? logic_.hintnote() : game::refusalText(why)));
+    announcer_->tell(golexorb::fromUtf8(why == game::HintRefusal::none ? logic_.hintnote() : game::refusalText(why)));
 }
 
 void MainFrm::sayCounts()

@@ -8,6 +8,8 @@
 #include "application.h"
 #include "challenge.h"
 #include "commandline.h"
+#include "languageload.h"
+#include "languages.h"
 #include "playtogetherfrm.h"
 #include "report.h"
 #include "roomplay.h"
@@ -97,27 +99,54 @@ bool MainFrm::startChallenge(const QString& code, QString* why)
         *why = QString::fromStdString(reason);
         return false;
     }
-    if (!startRoundOn(challenge->letters, challenge->minutes, challenge->minutes * 60)) {
+    if (logic_.running()) {
         *why = QStringLiteral("A round is under way: play the challenge when it is over.");
         return false;
     }
+    // The board's language for this round, whatever boards are in otherwise.
+    const wordlist::Language& language = *wordlist::findLanguage(challenge->language);
+    if (!golexorb::LanguageLoader::installed(language)) {
+        *why = QStringLiteral("That challenge is in %1, whose word list is not installed:\n%2")
+                   .arg(QString::fromUtf8(language.name.data(), qsizetype(language.name.size())),
+                        golexorb::LanguageLoader::installLine(language));
+        return false;
+    }
+    withLexicon(language, [this, c = *challenge](std::shared_ptr<const wordlist::Lexicon> lexicon) {
+        if (lexicon || c.language == "en")
+            startRoundOn(c.letters, c.minutes, c.minutes * 60, std::move(lexicon));
+    });
     return true;
 }
 
-bool MainFrm::startRoundOn(const game::Board& letters, int minutes, int secondsLeft)
+bool MainFrm::startRoundOn(const game::Board& letters, int minutes, int secondsLeft,
+                           std::shared_ptr<const wordlist::Lexicon> language)
 {
-    const bool started = logic_.startRoundOn(letters, minutes, secondsLeft);
+    const bool started = logic_.startRoundOn(letters, minutes, secondsLeft, std::move(language));
     sync();
     return started;
 }
 
 game::Board MainFrm::drawLetters()
 {
-    return logic_.drawLetters();
+    // A room's round carries letters A to Z only: its boards are English.
+    return logic_.drawLetters(nullptr);
 }
 
 void MainFrm::startRequested(const golexorb::CommandLine& command)
 {
+    // The board language first (this run's, or the one the settings keep);
+    // the rest once it is loaded.
+    const wordlist::Language* language = command.language.isEmpty()
+        ? &rememberedLanguage()
+        : wordlist::findLanguage(command.language.toStdString());
+    if (language && !language->english()) {
+        chooseLanguage(*language, false, [this, command] {
+            golexorb::CommandLine rest = command;
+            rest.language = QStringLiteral("en");
+            startRequested(rest);
+        });
+        return;
+    }
     if (!command.join.isEmpty()) {
         QString why;
         const auto address = game::room::parseAddress(command.join.toStdString());

@@ -1,5 +1,6 @@
 #include "recordstore.h"
 
+#include "languages.h"
 #include "writeall.h"
 
 #include <QDateTime>
@@ -25,10 +26,25 @@ namespace golexorb {
 namespace {
 
 // A round that finds the records locked waits in a file of its own,
-// records.pending-XXXXXX, written whole under a temporary name first.
-constexpr std::string_view kPendingPrefix = "records.pending-";
-constexpr std::string_view kPendingTemporary = "records.pending.new-";
+// records.pending-XXXXXX, written whole under a temporary name first; a
+// round of another board language in records-CODE.pending-XXXXXX, which
+// the English records (and older copies of the game) never take.
 constexpr std::size_t kPendingSuffix = 6; // mkstemp's XXXXXX
+
+std::string recordsStem(std::string_view language)
+{
+    return language == "en" ? "records" : "records-" + std::string(language);
+}
+
+std::string pendingPrefix(std::string_view language)
+{
+    return recordsStem(language) + ".pending-";
+}
+
+std::string pendingTemporary(std::string_view language)
+{
+    return recordsStem(language) + ".pending.new-";
+}
 // A round's file is a few dozen bytes; a larger one is not the game's.
 constexpr std::size_t kLargestPendingFile = 4096;
 // A temporary one this old was left by a copy that ended while writing it.
@@ -141,10 +157,11 @@ private:
     int fd_ = -1;
 };
 
-// The names of the rounds waiting in the folder, in no order. Temporary
-// files left by a copy that ended while writing one go.
-std::vector<std::string> pendingFiles(const std::string& dir)
+// The names of the rounds of a board language waiting in the folder, in no
+// order. Temporary files left by a copy that ended while writing one go.
+std::vector<std::string> pendingFiles(const std::string& dir, std::string_view language)
 {
+    const std::string kPendingPrefix = pendingPrefix(language), kPendingTemporary = pendingTemporary(language);
     std::vector<std::string> out;
     DIR* d = ::opendir(dir.c_str());
     if (!d)
@@ -247,7 +264,12 @@ void RecordStore::warn(const std::string& text)
     said_ += text + "\n";
 }
 
-game::RecordNote RecordStore::finishRound(const game::Round& round)
+std::string RecordStore::fileName(std::string_view language)
+{
+    return recordsStem(language) + ".txt";
+}
+
+game::RecordNote RecordStore::finishRound(const game::Round& round, std::string_view language)
 {
     said_.clear();
     const int minutes = round.minutes;
@@ -283,7 +305,7 @@ game::RecordNote RecordStore::finishRound(const game::Round& round)
         std::string waits;
         if (recordable) {
             std::string problem;
-            const auto file = writePending(dir, round, problem);
+            const auto file = writePending(dir, round, language, problem);
             if (!file) {
                 warn("the records in " + dir + " cannot be entered: " + why + ", and this round cannot wait in a file ("
                      + problem + "); this round was not entered");
@@ -294,19 +316,19 @@ game::RecordNote RecordStore::finishRound(const game::Round& round)
             warn("the records in " + dir + " cannot be entered now: " + why + "; this round waits in " + waits
                  + " and is entered once they are free");
         }
-        auto records = load(dir + "/records.txt", false);
+        auto records = load(dir + "/" + fileName(language), false);
         if (!records)
             return note;
-        enterPending(dir, *records, false, waits);
+        enterPending(dir, language, *records, false, waits);
         note = noteFor(*records, round, note);
         note.unavailable = false;
         return note;
     }
-    const std::string path = dir + "/records.txt";
+    const std::string path = dir + "/" + fileName(language);
     auto records = load(path, true);
     if (!records)
         return note;
-    const std::vector<std::string> entered = enterPending(dir, *records, true, {});
+    const std::vector<std::string> entered = enterPending(dir, language, *records, true, {});
     note = noteFor(*records, round, note);
     // Written after every round that scored, so a file kept aside is
     // replaced by a good one at once.
@@ -321,7 +343,11 @@ bool RecordStore::enterWaiting()
 {
     said_.clear();
     const std::string dir = folder();
-    if (dir.empty() || pendingFiles(dir).empty()) {
+    std::vector<std::string_view> waiting; // the languages with rounds waiting
+    for (const wordlist::Language& l : wordlist::languages())
+        if (!dir.empty() && !pendingFiles(dir, l.code).empty())
+            waiting.push_back(l.code);
+    if (waiting.empty()) {
         waiting_ = false;
         return true;
     }
@@ -335,13 +361,15 @@ bool RecordStore::enterWaiting()
         return true;
     }
     waiting_ = false;
-    const std::string path = dir + "/records.txt";
-    auto records = load(path, true);
-    if (!records)
-        return true;
-    const std::vector<std::string> entered = enterPending(dir, *records, true, {});
-    if (!entered.empty() && save(path, *records))
-        finishPending(dir, entered);
+    for (const std::string_view language : waiting) {
+        const std::string path = dir + "/" + fileName(language);
+        auto records = load(path, true);
+        if (!records)
+            continue;
+        const std::vector<std::string> entered = enterPending(dir, language, *records, true, {});
+        if (!entered.empty() && save(path, *records))
+            finishPending(dir, entered);
+    }
     return true;
 }
 
@@ -357,13 +385,13 @@ game::RecordNote RecordStore::noteFor(game::Records& records, const game::Round&
 // Written whole under a temporary name, then given its own: a file under
 // a waiting round's name is always whole.
 std::optional<std::string> RecordStore::writePending(const std::string& dir, const game::Round& round,
-                                                     std::string& problem)
+                                                     std::string_view language, std::string& problem)
 {
     game::Records one;
     one.rounds.push_back(round);
     const std::string text = game::formatRecords(one);
     for (int tries = 0; tries < 100; ++tries) {
-        std::string temporary = dir + "/" + std::string(kPendingTemporary) + "XXXXXX";
+        std::string temporary = dir + "/" + pendingTemporary(language) + "XXXXXX";
         const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
         if (fd < 0) {
             problem = reason(errno);
@@ -373,7 +401,7 @@ std::optional<std::string> RecordStore::writePending(const std::string& dir, con
         if (::close(fd) != 0 && err == 0)
             err = errno;
         const std::string name =
-            dir + "/" + std::string(kPendingPrefix) + temporary.substr(temporary.size() - kPendingSuffix);
+            dir + "/" + pendingPrefix(language) + temporary.substr(temporary.size() - kPendingSuffix);
         // A hard link never replaces another round's file; a file system
         // without them takes the rename.
         if (err == 0 && ::link(temporary.c_str(), name.c_str()) != 0) {
@@ -398,11 +426,11 @@ std::optional<std::string> RecordStore::writePending(const std::string& dir, con
 // Enters the rounds waiting in the folder into `records`, but for the one
 // named `skip`; the files entered. Under the lock, a file that cannot be
 // read as a round is kept aside, as an unreadable records file is.
-std::vector<std::string> RecordStore::enterPending(const std::string& dir, game::Records& records, bool locked,
-                                                   const std::string& skip)
+std::vector<std::string> RecordStore::enterPending(const std::string& dir, std::string_view language,
+                                                   game::Records& records, bool locked, const std::string& skip)
 {
     std::vector<std::string> entered;
-    for (const std::string& file : pendingFiles(dir)) {
+    for (const std::string& file : pendingFiles(dir, language)) {
         if (file == skip)
             continue;
         std::string problem;

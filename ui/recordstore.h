@@ -1,5 +1,7 @@
 #pragma once
-// The player's records file, records.txt in the game's data folder. Each
+// The player's records files, records.txt in the game's data folder for
+// English and records-CODE.txt for each other board language (the same
+// format: each language's scores and Progress apart). Each
 // round is entered under a lock file, read, merged and written back whole
 // through a temporary file, so two copies of the game finishing rounds at
 // once both count and a crash never leaves half a file. The lock is never
@@ -14,6 +16,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace golexorb {
@@ -39,10 +42,13 @@ public:
     // (records.pending-XXXXXX) and counts in the note as if entered, and
     // waiting() is true until enterWaiting() has entered it. Rounds left
     // waiting are entered with the next round entered, by any copy.
-    game::RecordNote finishRound(const game::Round& round);
+    game::RecordNote finishRound(const game::Round& round, std::string_view language = "en");
+    // The file of a board language's records in the folder: records.txt for English.
+    static std::string fileName(std::string_view language);
 
-    // Enters the rounds waiting in the folder, unless another copy holds
-    // the lock: false then, to be tried again later. Never waits.
+    // Enters the rounds waiting in the folder, of every board language,
+    // unless another copy holds the lock: false then, to be tried again
+    // later. Never waits.
     bool enterWaiting();
     // A round of this store's waits to be entered.
     bool waiting() const { return waiting_; }
@@ -57,9 +63,9 @@ private:
     bool save(const std::string& path, game::Records& records);
     static game::RecordNote noteFor(game::Records& records, const game::Round& round, game::RecordNote note);
     static std::optional<std::string> writePending(const std::string& dir, const game::Round& round,
-                                                   std::string& problem);
-    std::vector<std::string> enterPending(const std::string& dir, game::Records& records, bool locked,
-                                          const std::string& skip);
+                                                   std::string_view language, std::string& problem);
+    std::vector<std::string> enterPending(const std::string& dir, std::string_view language, game::Records& records,
+                                          bool locked, const std::string& skip);
     void finishPending(const std::string& dir, const std::vector<std::string>& entered);
 
     std::string folder_;

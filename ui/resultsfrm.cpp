@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -15,12 +16,12 @@
 
 namespace {
 
-using golexorb::fromLatin1;
+using golexorb::fromUtf8;
 
 // The records end each word with CR LF; a text box shows lines split on LF.
 QString lines(const std::string& s)
 {
-    QString text = fromLatin1(s);
+    QString text = fromUtf8(s);
     text.remove(QLatin1Char('\r'));
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
@@ -91,15 +92,25 @@ void ResultsFrm::fill(const game::Report& r)
     report_ = r;
     ui->acceptedtxt->setPlainText(lines(r.acceptedtxt));
     ui->rejectedtxt->setPlainText(lines(r.rejectedtxt));
-    ui->longestwordtxt->setText(fromLatin1(r.longestwordtxt));
-    ui->scoretxt->setText(fromLatin1(r.scoretxt));
+    ui->longestwordtxt->setText(fromUtf8(r.longestwordtxt));
+    ui->scoretxt->setText(fromUtf8(r.scoretxt));
     for (int k = 0; k < 16; ++k) {
         if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k)))
-            d->setText(fromLatin1(r.d[static_cast<std::size_t>(k)]));
+            d->setText(fromUtf8(r.d[static_cast<std::size_t>(k)]));
     }
-    ui->lettermostusedtxt->setText(fromLatin1(r.lettermostusedtxt));
-    ui->desctxt->setText(fromLatin1(r.desctxt));
+    ui->lettermostusedtxt->setText(fromUtf8(r.lettermostusedtxt));
+    ui->desctxt->setText(fromUtf8(r.desctxt));
     ui->awardstxt->setPlainText(lines(r.awardstxt));
+    // Room above the board's own capitals (Ä, Å) in another language; none in English.
+    if (r.language.empty())
+        return;
+    QString letters;
+    for (const auto& cell : r.d)
+        letters += fromUtf8(cell);
+    for (auto* label : findChildren<QLabel*>(QRegularExpression(QStringLiteral("^d_\\d+$"))))
+        golexorb::makeRoomForAccents(label, letters);
+    golexorb::makeRoomForAccents(ui->lettermostusedtxt, letters);
+    golexorb::makeRoomForAccents(ui->longestwordtxt, fromUtf8(r.longestwordtxt));
 }
 
 bool ResultsFrm::eventFilter(QObject* watched, QEvent* event)

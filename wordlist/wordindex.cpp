@@ -201,6 +201,13 @@ void WordIndex::build(Build how)
     if (list.size() >= std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("WordIndex: too many entries");
 
+    if (how == Build::Ordered) {
+        byUpper_.runStarts.assign(1, 0);
+        if (!list.empty())
+            byUpper_.runStarts.push_back(static_cast<std::uint32_t>(list.size()));
+        byExact_.runStarts = byUpper_.runStarts;
+        return;
+    }
     if (how != Build::Sort)
         findRuns(list, byUpper_.runStarts, byExact_.runStarts);
     if (how == Build::Sort || (how == Build::Automatic && byUpper_.runStarts.size() - 1 > kMaxRuns)) {

@@ -23,7 +23,11 @@ public:
     // sorting: each run is searched where it lies, built in linear time and
     // with no memory beyond the runs' ends. Automatic takes the runs when there
     // are few and sorts otherwise; Runs and Sort force one way (for tests).
-    enum class Build { Automatic, Runs, Sort };
+    // Ordered takes the caller's word that the list is one run in both orders
+    // (a language's words, upper case and in byte order as they were made and
+    // checked) and reads nothing: a list that is not gives wrong answers,
+    // never reads out of bounds.
+    enum class Build { Automatic, Runs, Sort, Ordered };
 
     WordIndex() = default;
     // Keeps a pointer to `list`, which must outlive the index and stay unchanged.

@@ -4,14 +4,50 @@
 #include <limits>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 namespace wordlist {
 
+namespace {
+
+// The text and the positions a list made in memory owns.
+struct Owned {
+    WordList::Text text;
+    std::vector<std::uint32_t> starts;
+};
+
+} // namespace
+
 WordList::WordList(Text text, std::vector<std::uint32_t> starts, std::size_t size)
-    : text_(std::move(text))
-    , starts_(std::move(starts))
+    : size_(size)
+{
+    auto owned = std::make_shared<Owned>(Owned{std::move(text), std::move(starts)});
+    text_ = owned->text.get();
+    starts_ = owned->starts.data();
+    startCount_ = owned->starts.size();
+    owner_ = std::move(owned);
+}
+
+WordList::WordList(std::shared_ptr<const void> owner, const char* text, const std::uint32_t* starts,
+                   std::size_t startCount, std::size_t size)
+    : owner_(std::move(owner))
+    , text_(text)
+    , starts_(starts)
+    , startCount_(startCount)
     , size_(size)
 {
+}
+
+WordList& WordList::operator=(WordList&& other) noexcept
+{
+    if (this != &other) {
+        owner_ = std::move(other.owner_);
+        text_ = std::exchange(other.text_, nullptr);
+        starts_ = std::exchange(other.starts_, nullptr);
+        startCount_ = std::exchange(other.startCount_, 0);
+        size_ = std::exchange(other.size_, 0);
+    }
+    return *this;
 }
 
 WordList WordList::of(const std::vector<std::string>& entries)

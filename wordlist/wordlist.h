@@ -3,7 +3,8 @@
 // where each begins. 200,001 std::string objects would take 6.4 MB for 1 MB of
 // text, most of it for empty entries; this takes the text and four bytes an
 // entry, and nothing for the empty entries at the end of the list. Read-only
-// once made, so any number of threads may read it.
+// once made, so any number of threads may read it. The entries may also lie
+// elsewhere, in a mapped file, kept alive by an owner the list holds.
 
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +35,18 @@ public:
     // the last entry; it may be null when there is no text at all.
     WordList(Text text, std::vector<std::uint32_t> starts, std::size_t size);
 
+    // The entries as they lie in memory that `owner` keeps alive, which the
+    // list shares: `starts` holds `startCount` positions (entry i is the text
+    // from starts[i] up to starts[i + 1]), and the text kSlack bytes after
+    // the last entry's end. The caller checks that the positions rise and
+    // stay within the text.
+    WordList(std::shared_ptr<const void> owner, const char* text, const std::uint32_t* starts,
+             std::size_t startCount, std::size_t size);
+    WordList(WordList&& other) noexcept { *this = std::move(other); }
+    WordList& operator=(WordList&& other) noexcept;
+    WordList(const WordList&) = delete;
+    WordList& operator=(const WordList&) = delete;
+
     // A copy of `entries`, in order (tools and tests).
     static WordList of(const std::vector<std::string>& entries);
 
@@ -41,9 +54,9 @@ public:
     bool empty() const { return size_ == 0; }
     std::string_view operator[](std::size_t i) const
     {
-        if (i + 1 >= starts_.size())
+        if (i + 1 >= startCount_)
             return {};
-        return {text_.get() + starts_[i], std::size_t(starts_[i + 1] - starts_[i])};
+        return {text_ + starts_[i], std::size_t(starts_[i + 1] - starts_[i])};
     }
     std::string_view front() const { return (*this)[0]; }
     std::string_view back() const { return (*this)[size_ - 1]; }
@@ -80,8 +93,10 @@ public:
     const_iterator end() const { return {this, size_}; }
 
 private:
-    Text text_;
-    std::vector<std::uint32_t> starts_;
+    std::shared_ptr<const void> owner_; // what holds the text and the positions
+    const char* text_ = nullptr;
+    const std::uint32_t* starts_ = nullptr;
+    std::size_t startCount_ = 0;
     std::size_t size_ = 0;
 };
 

@@ -22,7 +22,12 @@
 # what reaches AT-SPI: the start, a counted and a rejected word, the last
 # seconds and the end as notifications, and Tab's focus never on the chat
 # controls below the window's edge.
-# Usage: lifecycle.sh GAME_BINARY [screen-reader]
+# With "german" it plays German rounds by keyboard from the installed
+# wngerman list (started with --language de, its words made at the start):
+# the title names the language, a word with Ä that the game's solver finds
+# on the board is typed and counted by its tiles, an English word is not a
+# word, and the round is kept in records-de.txt.
+# Usage: lifecycle.sh GAME_BINARY [screen-reader|german]
 set -u
 game=$(realpath "$1")
 mode=${2:-lifecycle}
@@ -240,6 +245,199 @@ PY
     [ "$st" = 0 ] || fail "$(grep '^FAIL' "$work/screenreader.log" || echo "status $st")"
     [ -z "$(ls -A "$work/tmp")" ] || fail "left behind in the temporary folder: $(ls -A "$work/tmp")"
     if grep -q -E 'Sanitizer|runtime error:' "$work/screenreader.log"; then
+        fail "a sanitizer reported"
+    fi
+    echo "1 passed, 0 failed"
+    exit 0
+fi
+
+if [ "$mode" = german ]; then
+    [ -r /usr/share/dict/ngerman ] || { echo "skipped: wngerman is not installed"; exit 77; }
+    command -v dbus-run-session >/dev/null 2>&1 || { echo "skipped: dbus-run-session is not installed"; exit 77; }
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is not installed"; exit 77; }
+    [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
+    echo "a German round by keyboard"
+    cat >"$work/german.py" <<'PY'
+# Plays German rounds until a board holds both a word with Ä (by the list,
+# folded as the game folds it) and an English word that is no German one;
+# types both and checks what the game says of them.
+import re, subprocess, sys, unicodedata
+import pyatspi
+from gi.repository import GLib
+
+game_binary, blocklist = sys.argv[1], sys.argv[2]
+
+
+def fold(word):
+    out = ''
+    for c in word:
+        if c == 'ß':
+            out += 'SS'
+            continue
+        u = c.upper()
+        if u in 'ÄÖÜ' or 'A' <= u <= 'Z':
+            out += u
+            continue
+        base = unicodedata.normalize('NFD', u)[0]
+        if not ('A' <= base <= 'Z'):
+            return None
+        out += base
+    return out
+
+
+words = set()
+for line in open('/usr/share/dict/ngerman', encoding='utf-8'):
+    w = line.strip()
+    if w and not any(c.isupper() for c in w[1:]) and (t := fold(w)) and 3 <= len(t) <= 16:
+        words.add(t)
+words -= {fold(b.strip()) for b in open(blocklist, encoding='utf-8') if b.strip() and not b.startswith('#')}
+prefixes = {w[:i] for w in words for i in range(1, len(w) + 1)}
+english = set()
+for size in (10, 20):
+    for line in open(f'/usr/share/dict/scowl/english-words.{size}', encoding='latin-1'):
+        w = line.strip()
+        if 3 <= len(w) <= 5 and w.isascii() and w.isalpha() and w.islower() and w.upper() not in words:
+            english.add(w.upper())
+
+said, state = [], {}
+
+
+def listen(e):
+    try:
+        if e.detail1 and e.type.endswith('showing') and e.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            said.append(e.source.name)
+    except Exception:
+        pass
+
+
+def app():
+    for a in pyatspi.Registry.getDesktop(0):
+        if a is not None and a.name == 'golexorb' and a.childCount:
+            return a
+    return None
+
+
+def title():
+    # As the window manager shows it: AT-SPI is not told of a new title.
+    ids = subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', '^Go LEXORB'], capture_output=True,
+                         text=True).stdout.split()
+    return subprocess.run(['xdotool', 'getwindowname', ids[0]], capture_output=True, text=True).stdout.strip() if ids else ''
+
+
+def board():
+    a = app()
+    cells = [m.group(1) for c in (a[0] if a else []) if (m := re.fullmatch(r'(.), row \d, column \d', c.name))]
+    return cells if len(cells) == 16 and '?' not in cells else []
+
+
+def touching(a, b):
+    return a != b and abs(a // 4 - b // 4) <= 1 and abs(a % 4 - b % 4) <= 1
+
+
+def solve(cells, wanted):
+    found = set()
+
+    def walk(path, word):
+        if word not in wanted[1]:
+            return
+        if len(path) >= 3 and word in wanted[0]:
+            found.add(word)
+        for n in range(16):
+            if n not in path and touching(path[-1], n):
+                walk(path + [n], word + cells[n])
+    for n in range(16):
+        walk([n], cells[n])
+    return found
+
+
+def key(*keys):
+    subprocess.run(['xdotool', 'key', *keys], check=True)
+
+
+def steps(game):
+    # The words are made at this first start: the title names the
+    # language once they are ready, and the window takes keys again.
+    for _ in range(300):
+        if title().startswith('Go LEXORB \u2013'):
+            break
+        yield 0.2
+    state['title'] = title()
+    key('Down')  # one minute
+    english_prefixes = {w[:i] for w in english for i in range(1, len(w) + 1)}
+    for _ in range(400):
+        start = len(said)
+        key('F2')
+        for _ in range(20):
+            yield 0.1
+            cells = board()
+            if cells:
+                break
+        umlaut = sorted(w for w in solve(cells, (words, prefixes)) if 'Ä' in w) if cells else []
+        other = sorted(solve(cells, (english, english_prefixes))) if cells else []
+        if umlaut and other:
+            break
+        key('F3')
+    else:
+        state['fail'] = 'no board with a word with Ä and an English word in 400 rounds'
+        game.terminate()
+        return
+    state['typed'] = (umlaut[0], other[0])
+    for word in state['typed']:
+        subprocess.run(['xdotool', 'type', '--delay', '120', word.lower()], check=True)
+        key('Return')
+        yield 1.0
+    key('F3')
+    yield 1.0
+    state['heard'] = said[start:]
+    game.terminate()
+
+
+def main():
+    game = subprocess.Popen([game_binary, '--language', 'de'])
+    # Name changes too, as a screen reader listens: the names read stay current.
+    pyatspi.Registry.registerEventListener(listen, 'object:state-changed:showing',
+                                           'object:property-change:accessible-name')
+    run = steps(game)
+
+    def step():
+        try:
+            GLib.timeout_add(int(next(run) * 1000), step)
+        except StopIteration:
+            pyatspi.Registry.stop()
+    GLib.idle_add(step)
+    pyatspi.Registry.start()
+    game.wait(10)
+    if 'fail' in state:
+        print('FAIL:', state['fail'])
+        return 1
+    umlaut, other = state['typed']
+    print('title:', state['title'])
+    print('typed:', umlaut, other)
+    print('heard:', ' | '.join(state['heard']))
+    failed = [what for ok, what in [
+        (state['title'] == 'Go LEXORB \u2013 Deutsch', 'the title'),
+        (state['heard'][:1] == ['1-minute round started, in German'], 'the start'),
+        (any(h.lower() == f'{umlaut.lower()}, {len(umlaut)} points' for h in state['heard']), 'the word with Ä counted'),
+        (f'{other.lower()}, not a word' in state['heard'], 'the English word rejected')] if not ok]
+    if failed:
+        print('FAIL:', '; '.join(failed))
+    return 1 if failed else 0
+
+
+sys.exit(main())
+PY
+    mkdir "$work/home" "$work/tmp"
+    (cd "$work" && HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
+        XDG_CACHE_HOME="$work/home/cache" TMPDIR="$work/tmp" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        exec dbus-run-session -- /usr/bin/python3 "$work/german.py" "$game" \
+        "$(dirname "$0")/../../resources/blocklist-de.txt") >"$work/german.log" 2>&1
+    st=$?
+    grep -E '^(title|typed|heard):' "$work/german.log"
+    [ "$st" = 0 ] || fail "$(grep '^FAIL' "$work/german.log" || echo "status $st")"
+    [ -s "$work/home/cache/golexorb/words-de.bin" ] || fail "the German words were not cached"
+    grep -q '^round ' "$work/home/data/golexorb/records-de.txt" 2>/dev/null || fail "the round is not in records-de.txt"
+    [ ! -e "$work/home/data/golexorb/records.txt" ] || fail "the German round went into the English records"
+    if grep -q -E 'Sanitizer|runtime error:' "$work/german.log"; then
         fail "a sanitizer reported"
     fi
     echo "1 passed, 0 failed"

@@ -278,6 +278,23 @@ void TestRoom::sameName()
     QCOMPARE(nameKey(a.toStdString()).same(nameKey(b.toStdString())), same);
 }
 
+// A board of any language's tiles, one UTF-8 character to a cell.
+static std::optional<Board> tilesOf(std::string_view utf8)
+{
+    Board b;
+    std::size_t cell = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++cell) {
+        std::size_t n = 1;
+        while (i + n < utf8.size() && (static_cast<unsigned char>(utf8[i + n]) & 0xc0) == 0x80)
+            ++n;
+        if (cell >= b.size())
+            return std::nullopt;
+        b[cell] = std::string(utf8.substr(i, n));
+        i += n;
+    }
+    return cell == b.size() ? std::optional<Board>(b) : std::nullopt;
+}
+
 void TestRoom::challenge_data()
 {
     QTest::addColumn<QString>("code");
@@ -304,6 +321,35 @@ void TestRoom::challenge_data()
     QTest::newRow("11 minutes") << "CPA6-3BWE-2Y7C-P000-7" << "That challenge code holds no round of 1 to 10 minutes.";
     QTest::newRow("no length") << "06Q3-EVK5-EKXK-7TD1-S" << "That challenge code holds no round of 1 to 10 minutes.";
     QTest::newRow("the README's example") << "3NH5-44N3-FDKZ-DTD1-S" << "ETAOINSRHLDCUMFP 3";
+    // Other board languages: 19 digits that carry the language and its own letters.
+    const auto german = tilesOf("ÄÖÜAÄÖÜBÄÖÜCÄÖÜD");
+    QVERIFY(german);
+    const QString de = QString::fromStdString(challengeCode(*german, 4, *wordlist::findLanguage("de")));
+    QTest::newRow("German, its own letters") << de << "ÄÖÜAÄÖÜBÄÖÜCÄÖÜD 4 de";
+    QTest::newRow("Polish, its last tile, 10 minutes")
+        << QString::fromStdString(challengeCode(*tilesOf("ŻŻŻŻŻŻŻŻŻŻŻŻŻŻŻŻ"), 10, *wordlist::findLanguage("pl")))
+        << "ŻŻŻŻŻŻŻŻŻŻŻŻŻŻŻŻ 10 pl";
+    QTest::newRow("English asked of the languages' maker")
+        << QString::fromStdString(challengeCode(board, 3, *wordlist::findLanguage("en"))) << "ETAOINSRHLDCUMFP 3";
+    QTest::newRow("a tile its language lacks") << QString::fromStdString(
+        challengeCode(*german, 4, *wordlist::findLanguage("fr"))) << "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.";
+    QString deTypo = de;
+    deTypo[6] = deTypo[6] == 'A' ? 'B' : 'A';
+    QTest::newRow("German, a digit wrong")
+        << deTypo << "That challenge code has a mistake in it: check it against the one you were given.";
+    QTest::newRow("one digit too many") << de + "Q"
+                                        << "A challenge code of a board in another language than English is 19 letters "
+                                           "and digits, like ABCD-EFGH-JKMN-PQRS-TUV.";
+    // 18 digits of Z: a language number no version has given out yet.
+    QString unknown;
+    for (const char check : std::string_view("0123456789ABCDEFGHJKMNPQRSTVWXYZ")) {
+        const std::string c = std::string(18, 'Z') + check;
+        std::string why;
+        if (readChallenge(c, &why) || why.find("has a mistake") == std::string::npos)
+            unknown = QString::fromStdString(c);
+    }
+    QTest::newRow("a language to come")
+        << unknown << "That challenge code names a language this version of the game does not know.";
 }
 
 void TestRoom::challenge()
@@ -312,7 +358,13 @@ void TestRoom::challenge()
     QFETCH(QString, expected);
     std::string why;
     const auto c = readChallenge(code.toStdString(), &why);
-    QCOMPARE(QString::fromStdString(c ? lettersOf(c->letters) + " " + std::to_string(c->minutes) : why), expected);
+    const std::string language = c && c->language != "en" ? " " + c->language : "";
+    std::string cells;
+    if (c)
+        for (const auto& cell : c->letters)
+            cells += cell;
+    QCOMPARE(QString::fromStdString(c ? cells + " " + std::to_string(c->minutes) + language : why),
+             expected);
 }
 
 // Every code with one digit typed as another, or two different neighbours

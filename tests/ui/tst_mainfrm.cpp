@@ -4,6 +4,7 @@
 #include "allwordsfrm.h"
 #include "clicklabel.h"
 #include "howtoplayfrm.h"
+#include "languagefrm.h"
 #include "mainfrm.h"
 #include "loadingfrm.h"
 #include "resultsfrm.h"
@@ -68,6 +69,8 @@ std::unique_ptr<QWidget> makeWindow(const QString& name)
         return std::make_unique<AllWordsFrm>();
     if (name == "howtoplayfrm")
         return std::make_unique<HowToPlayFrm>();
+    if (name == "languagefrm")
+        return std::make_unique<LanguageFrm>(QStringLiteral("en"));
     return std::make_unique<LoadingFrm>();
 }
 
@@ -327,6 +330,9 @@ void TestMainFrm::accessible_data()
     row("allwordsfrm", "progressbtn", QAccessible::Button, "Progress", true);
     row("howtoplayfrm", "", QAccessible::Dialog, "How to Play");
     row("howtoplayfrm", "rulestxt", QAccessible::StaticText, "How to play");
+    row("languagefrm", "", QAccessible::Dialog, "Language");
+    row("languagefrm", "languagelst", QAccessible::List, "Board languages");
+    row("languagefrm", "choosebtn", QAccessible::Button, "Play it", true);
 }
 
 void TestMainFrm::accessible()

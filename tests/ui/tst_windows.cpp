@@ -7,6 +7,10 @@
 #include "commandline.h"
 #include "helpfrm.h"
 #include "howtoplayfrm.h"
+#include "languagefrm.h"
+#include "languageload.h"
+#include "languages.h"
+#include "lexicon.h"
 #include "loadingfrm.h"
 #include "mainfrm.h"
 #include "playtogetherfrm.h"
@@ -100,6 +104,8 @@ private slots:
     void addedWindowsFitTheScreen();
     void roomOnTheScreen();
     void resultsBoxesReadOnly();
+    void languageWindow();
+    void languageRound();
     void helpAndHint();
 
 private:
@@ -661,6 +667,8 @@ void TestWindows::commandLine_data()
     QTest::newRow("-platform without a value") << QStringList{"-platform"} << A::error << "platform" << "";
     QTest::newRow("a session manager's -session") << QStringList{"-session", "1a2b"} << A::play << "" << "";
     QTest::newRow("Qt's -reverse") << QStringList{"-reverse"} << A::play << "" << "";
+    QTest::newRow("--language de") << QStringList{"--language", "de"} << A::play << "" << "";
+    QTest::newRow("--language of no board language") << QStringList{"--language=xx"} << A::error << "pt-BR" << "";
 }
 
 void TestWindows::commandLine()
@@ -895,6 +903,120 @@ void TestWindows::resultsBoxesReadOnly()
     QTest::keyClick(accepted, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("cat\ndog"));
     QVERIFY(r.findChild<QPlainTextEdit*>("awardstxt")->toPlainText().isEmpty());
+}
+
+// The Language window lists every board language: an installed one can be
+// played, any other gives the line that installs its list.
+void TestWindows::languageWindow()
+{
+    LanguageFrm window(QStringLiteral("en"));
+    auto* list = window.findChild<QListWidget*>("languagelst");
+    auto* info = window.findChild<QLabel*>("infotxt");
+    QCOMPARE(std::size_t(list->count()), wordlist::languages().size());
+    QVERIFY(list->currentItem()->font().bold()); // English, played now
+    for (int row = 0; row < list->count(); ++row) {
+        const wordlist::Language& l = wordlist::languages()[std::size_t(row)];
+        list->setCurrentRow(row);
+        const bool installed = golexorb::LanguageLoader::installed(l);
+        QCOMPARE(window.findChild<ClickLabel*>("choosebtn")->isEnabled(), installed);
+        QCOMPARE(info->text().contains("sudo apt install " + QString::fromUtf8(l.package.data())), !installed);
+        QVERIFY(info->text().startsWith(QString::fromUtf8(l.englishName.data(), qsizetype(l.englishName.size()))));
+    }
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(window.chosen() && window.chosen()->english());
+}
+
+// A German round from a sample list: the loading window while its words are
+// made, the title, a word with Ä typed, the records kept apart, and All
+// Words with the words as the list spells them.
+void TestWindows::languageRound()
+{
+    PrivateHome home;
+    const QByteArray cacheWas = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", home.filePath("cache").toLocal8Bit());
+    const std::string file = home.filePath("ngerman").toStdString();
+    QFile list(QString::fromStdString(file));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("\xc3\x84rger\n\xc3\xa4rgern\nHaus\nSee\nBus\n"); // Ärger ärgern Haus See Bus
+    list.close();
+    wordlist::Language de = *wordlist::findLanguage("de");
+    de.listFile = file;
+
+    MainFrm w;
+    w.Form_Load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QApplication::setActiveWindow(&w);
+    QSignalSpy loaded(w.languages(), &golexorb::LanguageLoader::finished);
+    w.chooseLanguage(de, true);
+    QVERIFY(w.loadingfrm()->isVisible());
+    QVERIFY(!w.isEnabled());
+    QVERIFY(loaded.wait(20000));
+    QCOMPARE(loaded.first().at(1).toString(), QString());
+    QVERIFY(!w.loadingfrm()->isVisible() && w.isEnabled());
+    QCOMPARE(w.windowTitle(), QString::fromUtf8("Go LEXORB \u2013 Deutsch"));
+    QCOMPARE(golexorb::playerSettings().value("language").toString(), QString("de"));
+
+    // Ä R G E / S U A R / E E H N / B A B E, drawn by the language's weights.
+    const auto lexicon = w.languages()->loaded(de);
+    const char* board[] = {"Ä", "R", "G", "E", "S", "U", "A", "R", "E", "E", "H", "N", "B", "A", "B", "E"};
+    auto next = std::make_shared<int>(0);
+    w.setRandomSource([lexicon, board, next] {
+        double before = 0, total = 0;
+        for (std::size_t t = 0; t < lexicon->tiles().size(); ++t) {
+            if (lexicon->tiles()[t] == board[*next % 16])
+                before = total + lexicon->weights()[t] / 2.0;
+            total += lexicon->weights()[t];
+        }
+        ++*next;
+        return before / total;
+    });
+    QSignalSpy said(w.announcer(), &Announcer::said);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // 1 minute
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    QCOMPARE(w.letter(0)->text(), QString::fromUtf8("Ä"));
+    // Its two dots lie within the label: room above the letters, as much as they need.
+    const QFontMetrics metrics(w.letter(0)->font());
+    QVERIFY(-metrics.boundingRect(QChar(0xc4)).top() <= metrics.ascent() + w.letter(0)->contentsMargins().top());
+    QVERIFY(w.letter(0)->contentsMargins().top() > 0);
+    QCOMPARE(said.first().first().toString(), QString("1-minute round started, in German"));
+    // The key of a German keyboard gives the text "ä", as a compose key would.
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_Adiaeresis, QString::fromUtf8("ä"), {});
+    QTest::keyClicks(QApplication::focusWidget(), "rger");
+    QCOMPARE(w.findChild<QLabel*>("wordtxt")->text(), QString::fromUtf8("ÄRGER"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(said.last().first().toString(), QString::fromUtf8("ärger, 5 points"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    QCOMPARE(w.findChild<QLabel*>("scoretxt")->text(), QString("Your Score: 5"));
+    QVERIFY(QFile::exists(home.filePath(".qttest/share/golexorb/records-de.txt")));
+    QVERIFY(!QFile::exists(home.filePath(".qttest/share/golexorb/records.txt")));
+
+    QStringList words;
+    QString pathtxt, meaning, code;
+    answerNextModal([&](QWidget* results) {
+        answerNextModal([&](QWidget* modal) {
+            auto* a = qobject_cast<AllWordsFrm*>(modal);
+            QVERIFY(a);
+            auto* all = a->findChild<QListWidget*>("allwordslst");
+            for (int i = 0; i < all->count(); ++i)
+                words << all->item(i)->text();
+            all->setCurrentRow(1);
+            pathtxt = a->findChild<QLabel*>("pathtxt")->text();
+            meaning = a->findChild<QPlainTextEdit*>("meaningtxt")->toPlainText();
+            code = a->findChild<QLabel*>("challengetxt")->text();
+        });
+        QTest::mouseClick(results->findChild<QLabel*>("d_5"), Qt::LeftButton);
+    });
+    click(&w, "scoretxt");
+    QTRY_VERIFY(!words.isEmpty());
+    QCOMPARE(words, QStringList({QString::fromUtf8("ärgern"), QString::fromUtf8("Ärger"), "Haus", "See"}));
+    QCOMPARE(pathtxt, QString::fromUtf8("ÄRGER\nÄrger"));
+    QVERIFY2(meaning.contains("English only"), qPrintable(meaning));
+    // A German board's code is the longer kind, which carries its language.
+    QVERIFY2(QRegularExpression("^Code: ([0-9A-Z]{4}-){4}[0-9A-Z]{3}$").match(code).hasMatch(), qPrintable(code));
+    w.close();
+    qputenv("XDG_CACHE_HOME", cacheWas);
 }
 
 // Help follows the round beside the main window, showing nothing of a board
