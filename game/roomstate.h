@@ -28,6 +28,7 @@ struct RoundPlan {
     int minutes = 0;
     Millis start = 0; // by this computer's clock
     std::string by;
+    std::string language = "en"; // the board language's code
     // The seconds on this board's clock when its round starts at `now`: a
     // board that got the message late starts with the time the others have
     // left, to the nearest second.
@@ -45,8 +46,9 @@ struct Session {
 
 class RoomState {
 public:
-    // Every word a board holds, as the solver finds them.
-    using BoardWords = std::function<std::set<std::string>(const Board&)>;
+    // Every word a board of that language holds, as the solver finds them;
+    // nothing while the language's words are not to be had.
+    using BoardWords = std::function<std::optional<std::set<std::string>>(const Board&, const wordlist::Language&)>;
 
     // A round starts this long after Start is pressed, so that every board
     // gets the message before it.
@@ -85,8 +87,10 @@ public:
     // this player subscribed. `localBusy`: this board is in a round of its own.
     Effects receive(std::string_view topic, std::string_view payload, bool retained, bool localBusy, Millis now);
     // Start Game in the room: the round for everyone, starting kLead from now.
-    // Nothing while this board has a room round planned or under way.
-    Effects startRound(const Board& letters, int minutes, std::string id, Millis now);
+    // Nothing while this board has a room round planned or under way. The
+    // board is of `language`'s tiles, and the round says so.
+    Effects startRound(const Board& letters, int minutes, std::string id, Millis now,
+                       const wordlist::Language& language = wordlist::englishLanguage());
     // A planned round that this board could not start after all.
     void roundSkipped(std::string_view id);
     // This board's round ended with these words accepted.
