@@ -108,6 +108,12 @@ public:
     // When tick() next has something to do.
     std::optional<Millis> nextDeadline() const;
     // The id of the room round tracked now ("" if none).
+    // The chat masks the room's board language's block list too, from its
+    // rounds on.
+    void setChatLanguage(const wordlist::Language& language, std::string_view blockText)
+    {
+        masker_.setLanguage(language, blockText);
+    }
     std::string roundId() const { return round_ ? round_->round.id : std::string(); }
     // Who found the word in the round tracked now, names as shown.
     std::vector<std::string> findersOf(std::string_view word) const;

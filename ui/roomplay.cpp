@@ -284,6 +284,8 @@ void RoomPlay::apply(game::room::RoomState::Effects effects)
         link_->publish(m);
     if (effects.start) {
         const wordlist::Language& language = *wordlist::findLanguage(effects.start->language);
+        const QByteArray blockText = golexorb::LanguageLoader::blockText(language);
+        state_->setChatLanguage(language, std::string_view(blockText.constData(), std::size_t(blockText.size())));
         if (!window_->languageInstalled(language)) {
             // Nothing to play it with: this board watches the round.
             line(QStringLiteral("That round is in %1, whose word list is not installed here (%2): you watch this one.")

@@ -31,6 +31,8 @@ private slots:
     void challengeTypos();
     void standingsCancelShared();
     void roomThroughARound();
+    void chatMask_data();
+    void chatMask();
     void namesakes();
     void floods();
     void roundOnGivenLetters();
@@ -382,6 +384,34 @@ void TestRoom::standingsCancelShared()
     QCOMPARE(s.finders.at("TEA"), (std::vector<std::string>{"Ann", "Bob"}));
     const auto lines = standingsLines(s, [](std::string_view n) { return std::string(n); });
     QCOMPARE(lines.at(1), std::string("1. Bob: score 7, room score 4, 1 word only Bob found"));
+}
+
+void TestRoom::chatMask_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English") << "en" << "a Badwords day, Scheiße" << "a ******** day, Scheiße";
+    QTest::newRow("German, as listed") << "de" << "so eine Scheiße!" << "so eine *******!";
+    QTest::newRow("German, folded and in capitals") << "de" << "SCHEISSE" << "********";
+    QTest::newRow("German, English too") << "de" << "badword Scheiße" << "******* *******";
+    QTest::newRow("German, only whole words") << "de" << "scheißegal" << "scheißegal";
+    QTest::newRow("German, an accent its tiles lack folds") << "de" << "schéiße" << "*******";
+    QTest::newRow("Polish, its own letters") << "pl" << "ty żmijo" << "ty *****";
+    QTest::newRow("Polish, a letter it keeps apart") << "pl" << "ty zmijo" << "ty zmijo";
+    QTest::newRow("English board language asked") << "en-list" << "Scheiße" << "Scheiße";
+}
+
+void TestRoom::chatMask()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    Masker m("badword\n");
+    const std::string code = language == "en-list" ? "en" : language.toStdString();
+    const std::string list = language == "pl" ? "# a test list\nżmijo\n" : "scheiße\n";
+    m.setLanguage(*wordlist::findLanguage(code), list);
+    QCOMPARE(QString::fromStdString(m.mask(text.toStdString())), expected);
 }
 
 void TestRoom::roomThroughARound()
