@@ -348,8 +348,12 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         const auto at = parseTime(start->string);
         if (!at)
             return ignored(Ignored::badStart);
+        // Help (counts and hints) is off in a room's round unless its starter allows it.
+        const json::Value* help = doc->find("help");
+        if (help && help->kind != json::Value::Kind::boolean)
+            return ignored(Ignored::malformed);
         return {RoundStart{id->string, letters->string, static_cast<int>(minutes->number), *at, name->string,
-                           std::string(language->code)},
+                           std::string(language->code), help && help->boolean},
                 Ignored::none};
     }
     case Kind::results: {
@@ -400,7 +404,8 @@ Outgoing write(std::string_view room, const Message& message)
                     "{\"id\":" + json::quote(r.id) + ",\"letters\":" + json::quote(r.letters)
                         + ",\"minutes\":" + std::to_string(r.minutes) + ",\"start\":" + json::quote(formatTime(r.start))
                         + ",\"by\":" + json::quote(r.by)
-                        + (r.language == "en" ? std::string() : ",\"lang\":" + json::quote(r.language)) + "}",
+                        + (r.language == "en" ? std::string() : ",\"lang\":" + json::quote(r.language))
+                        + (r.help ? ",\"help\":true" : "") + "}",
                     true};
         }
         Outgoing operator()(const Results& r) const

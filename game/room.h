@@ -5,7 +5,7 @@
 //   players/NAME     {"name","state":"here"|"gone"[,"session","since"]}
 //                                                              retained; the Last Will says "gone"
 //   chat             {"name","text"}
-//   round            {"id","letters","minutes","start","by"[,"lang"]}   retained
+//   round            {"id","letters","minutes","start","by"[,"lang"][,"help"]}   retained
 //   results/ID/NAME  {"name","words":[...]}                     retained
 //
 // Everything read here comes from anyone on the network: a message that
@@ -97,6 +97,7 @@ struct RoundStart {
     Millis start = 0;
     std::string by;
     std::string language = "en"; // the board language's code
+    bool help = false;            // hints allowed, each costing only its taker
     friend bool operator==(const RoundStart&, const RoundStart&) = default;
 };
 struct Results {

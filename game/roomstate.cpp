@@ -376,7 +376,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
         if (ahead < -kTolerance || ahead > kLead + kTolerance)
             mine.start = now + kLead; // the starter's clock or this one is off
         const auto board = boardOf(mine.letters, *wordlist::findLanguage(mine.language));
-        e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by, mine.language};
+        e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by, mine.language, mine.help};
         roomLine(by + " started a " + minutesText(mine.minutes) + inLanguage(mine.language) + ".", now, e);
         track(std::move(mine), true, e);
         return e;
@@ -407,14 +407,14 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
 }
 
 RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std::string id, Millis now,
-                                         const wordlist::Language& language)
+                                         const wordlist::Language& language, bool help)
 {
     Effects e;
     const std::string text = lettersOf(letters, language);
     if (playing() || text.empty() || !isRoundLength(minutes) || !validId(id))
         return e;
-    RoundStart r{std::move(id), text, minutes, now + kLead, name_, std::string(language.code)};
-    e.start = RoundPlan{r.id, letters, minutes, r.start, name_, r.language};
+    RoundStart r{std::move(id), text, minutes, now + kLead, name_, std::string(language.code), help};
+    e.start = RoundPlan{r.id, letters, minutes, r.start, name_, r.language, help};
     e.lines.push_back("You start a " + minutesText(minutes) + inLanguage(r.language) + ".");
     track(r, true, e);
     e.publish.push_back(write(room_, r));

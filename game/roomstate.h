@@ -29,6 +29,7 @@ struct RoundPlan {
     Millis start = 0; // by this computer's clock
     std::string by;
     std::string language = "en"; // the board language's code
+    bool help = false;            // hints allowed in it
     // The seconds on this board's clock when its round starts at `now`: a
     // board that got the message late starts with the time the others have
     // left, to the nearest second.
@@ -88,9 +89,10 @@ public:
     Effects receive(std::string_view topic, std::string_view payload, bool retained, bool localBusy, Millis now);
     // Start Game in the room: the round for everyone, starting kLead from now.
     // Nothing while this board has a room round planned or under way. The
-    // board is of `language`'s tiles, and the round says so.
+    // board is of `language`'s tiles, and the round says so, and whether
+    // its players may take hints.
     Effects startRound(const Board& letters, int minutes, std::string id, Millis now,
-                       const wordlist::Language& language = wordlist::englishLanguage());
+                       const wordlist::Language& language = wordlist::englishLanguage(), bool help = false);
     // A planned round that this board could not start after all.
     void roundSkipped(std::string_view id);
     // This board's round ended with these words accepted.

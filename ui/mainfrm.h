@@ -118,7 +118,8 @@ public:
     void sayCounts();
     // Whether the round under way allows hints: every round starts allowing
     // them, and a room's round that does not says so once started.
-    void setHelpAllowed(bool allowed);
+    void setHelpAllowed(bool allowed) override;
+    bool helpInRoomRounds() const override;
 
 public slots:
     void Combo1_Click(int index);

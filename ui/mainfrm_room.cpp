@@ -180,7 +180,10 @@ void MainFrm::loadLanguage(const wordlist::Language& language)
 
 std::vector<std::string> MainFrm::acceptedWords() const
 {
-    return game::acceptedList(logic_.acceptedwords());
+    // A hint costs only its taker: the word it gave counts for nobody.
+    auto words = game::acceptedList(logic_.acceptedwords());
+    std::erase_if(words, [this](const std::string& w) { return logic_.hinted(w); });
+    return words;
 }
 
 int MainFrm::pickedMinutes() const

@@ -326,8 +326,10 @@ void RoomPlay::beginPlannedRound()
     }
     plan_.reset();
     // A board that got the message late starts with the time the others have left.
-    if (window_->startRoomRound(plan.letters, plan.minutes, plan.secondsLeft(now()), language))
+    if (window_->startRoomRound(plan.letters, plan.minutes, plan.secondsLeft(now()), language)) {
         roomBoard_ = plan.letters;
+        window_->setHelpAllowed(plan.help);
+    }
     else
         state_->roundSkipped(plan.id);
     armDeadline();
@@ -347,7 +349,8 @@ void RoomPlay::startGame()
         return;
     }
     const QByteArray id = QByteArray::number(QRandomGenerator::system()->generate64(), 36).left(10);
-    apply(state_->startRound(window_->drawRoomLetters(), minutes, id.toStdString(), now(), window_->boardLanguage()));
+    apply(state_->startRound(window_->drawRoomLetters(), minutes, id.toStdString(), now(), window_->boardLanguage(),
+                             window_->helpInRoomRounds()));
 }
 
 void RoomPlay::roundEnded()

@@ -30,7 +30,11 @@ public:
     // Loads the language's words for a round, as choosing it would, without
     // choosing it.
     virtual void loadLanguage(const wordlist::Language& language) = 0;
-    // The words this board's last round accepted, in order.
+    // Whether this round's players may take hints: off unless the room's round allows them.
+    virtual void setHelpAllowed(bool allowed) = 0;
+    // Whether the player allows hints in the rounds they start in a room.
+    virtual bool helpInRoomRounds() const = 0;
+    // The words this board's last round accepted, in order, less those a hint gave.
     virtual std::vector<std::string> acceptedWords() const = 0;
     // The Game Time picked, in whole minutes; 0 when none is.
     virtual int pickedMinutes() const = 0;

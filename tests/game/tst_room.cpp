@@ -61,7 +61,7 @@ std::string describe(const Read& r)
         std::string operator()(const RoundStart& r) const
         {
             return "round " + r.id + " " + r.letters + " " + std::to_string(r.minutes) + " " + formatTime(r.start) + " "
-                   + r.by + (r.language == "en" ? "" : " in " + r.language);
+                   + r.by + (r.language == "en" ? "" : " in " + r.language) + (r.help ? " with help" : "");
         }
         std::string operator()(const Results& r) const
         {
@@ -155,6 +155,9 @@ void TestRoom::read_data()
     row("round in a language to come", kBase + "round", QByteArray(german).replace("\"de\"", "\"xx\""),
         "ignored: unknown language");
     row("round language not text", kBase + "round", QByteArray(german).replace("\"de\"", "7"), "ignored: unknown language");
+    row("round with help", kBase + "round", QByteArray(round).replace("}", ",\"help\":true}"),
+        "round r1 ETAOINSRHLDCUMFP 3 2026-05-01T12:00:05.250Z Ann with help");
+    row("round help as text", kBase + "round", QByteArray(round).replace("}", ",\"help\":\"yes\"}"), "ignored: malformed");
     row("round no by", kBase + "round", QByteArray(round).replace(",\"by\":\"Ann\"", ""), "ignored: malformed");
     row("results", kBase + "results/r1/Ann", R"({"name":"Ann","words":["EAT","TEA","EAT"]})", "results r1 Ann: EAT TEA");
     row("results short word", kBase + "results/r1/Ann", R"({"name":"Ann","words":["AT"]})", "ignored: bad words");
@@ -194,7 +197,7 @@ void TestRoom::writeReadsBack()
     const std::vector<Message> messages{Presence{"Zoë", false}, Presence{"Zoë", true, "k3x9", 1'777'777'777'123},
                                         Chat{"Ann", "say \"hi\" \\ now"},
                                         RoundStart{"r-9", kLetters, 10, 1'777'777'777'123, "Bob"},
-                                        RoundStart{"r-9", "ÆØÅABCDEFGHIJKLM", 2, 1'777'777'777'123, "Bob", "da"},
+                                        RoundStart{"r-9", "ÆØÅABCDEFGHIJKLM", 2, 1'777'777'777'123, "Bob", "da", true},
                                         Results{"r-9", "Bob", {"EAT", "TEAS"}}};
     for (const auto& m : messages) {
         const Outgoing out = write("den", m);
