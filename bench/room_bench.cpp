@@ -184,7 +184,7 @@ public:
             p->room = this;
             std::string name = "P"; // appended: GCC 12 at -O3 warns falsely of "P" + a temporary
             name += std::to_string(i);
-            p->state = std::make_unique<RoomState>(kRoom, name, Masker(), [this](const game::Board&) { return words_; });
+            p->state = std::make_unique<RoomState>(kRoom, name, Masker(), [this](const game::Board&, const wordlist::Language&) { return std::optional(words_); });
             p->client = mosquitto_new(nullptr, true, p.get());
             mosquitto_message_callback_set(p->client, [](mosquitto*, void* data, const mosquitto_message* m) {
                 auto* player = static_cast<Player*>(data);

@@ -24,6 +24,33 @@ using wordlist::asciiAlnum;
 using wordlist::asciiUpper;
 using wordlist::madeOf;
 
+// A word of 3 to 16 tiles: A to Z, and the letters some board language plays
+// as letters of their own (its round says which board it was found on).
+bool tileWord(std::string_view word)
+{
+    std::size_t tiles = 0;
+    for (std::size_t at = 0; at < word.size(); ++tiles) {
+        if (asciiUpper(word[at])) {
+            ++at;
+            continue;
+        }
+        std::size_t size = 0;
+        for (const auto& language : wordlist::languages())
+            for (std::size_t i = 0; i < language.ownLetters.size() && !size;) {
+                std::size_t n = 1;
+                while (i + n < language.ownLetters.size() && (static_cast<unsigned char>(language.ownLetters[i + n]) & 0xc0) == 0x80)
+                    ++n;
+                if (word.substr(at).starts_with(language.ownLetters.substr(i, n)))
+                    size = n;
+                i += n;
+            }
+        if (!size)
+            return false;
+        at += size;
+    }
+    return tiles >= 3 && tiles <= kCells;
+}
+
 // Characters that draw nothing or move text about: controls, line and
 // paragraph separators, and the invisible format characters (bidirectional
 // overrides among them) with which a name could pass for another.
@@ -212,6 +239,7 @@ const char* ignoredName(Ignored why)
     case Ignored::malformed: return "malformed";
     case Ignored::badName: return "bad name";
     case Ignored::badLetters: return "bad letters";
+    case Ignored::badLanguage: return "unknown language";
     case Ignored::badMinutes: return "bad minutes";
     case Ignored::badStart: return "bad start";
     case Ignored::badId: return "bad id";
@@ -327,11 +355,17 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         const json::Value* letters = doc->find("letters");
         const json::Value* minutes = doc->find("minutes");
         const json::Value* start = str("start");
+        // A board in another language than English says which; English
+        // rounds are written as they always were.
+        const json::Value* lang = doc->find("lang");
         if (!id || !letters || !minutes || !start)
             return ignored(Ignored::malformed);
         if (!validId(id->string))
             return ignored(Ignored::badId);
-        if (letters->kind != json::Value::Kind::string || letters->string.size() != kCells || !madeOf(letters->string, asciiUpper))
+        const wordlist::Language* language = &wordlist::englishLanguage();
+        if (lang && (lang->kind != json::Value::Kind::string || !(language = wordlist::findLanguage(lang->string))))
+            return ignored(Ignored::badLanguage);
+        if (letters->kind != json::Value::Kind::string || !boardOf(letters->string, *language))
             return ignored(Ignored::badLetters);
         if (minutes->kind != json::Value::Kind::number || minutes->number != std::floor(minutes->number)
             || minutes->number < kShortestRound || minutes->number > kLongestRound)
@@ -339,7 +373,12 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         const auto at = parseTime(start->string);
         if (!at)
             return ignored(Ignored::badStart);
-        return {RoundStart{id->string, letters->string, static_cast<int>(minutes->number), *at, name->string, std::move(sig)},
+        // Help (counts and hints) is off in a room's round unless its starter allows it.
+        const json::Value* help = doc->find("help");
+        if (help && help->kind != json::Value::Kind::boolean)
+            return ignored(Ignored::malformed);
+        return {RoundStart{id->string, letters->string, static_cast<int>(minutes->number), *at, name->string,
+                           std::string(language->code), help && help->boolean, std::move(sig)},
                 Ignored::none};
     }
     case Kind::results: {
@@ -352,8 +391,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
             return ignored(Ignored::malformed);
         Results r{std::string(level[3]), name->string, {}};
         for (const auto& w : words->array) {
-            if (w.kind != json::Value::Kind::string || w.string.size() < 3 || w.string.size() > kCells
-                || !madeOf(w.string, asciiUpper))
+            if (w.kind != json::Value::Kind::string || !tileWord(w.string))
                 return ignored(Ignored::badWords);
             if (std::find(r.words.begin(), r.words.end(), w.string) == r.words.end())
                 r.words.push_back(w.string);
@@ -403,7 +441,9 @@ Outgoing write(std::string_view room, const Message& message)
             return {base + "round",
                     "{\"id\":" + json::quote(r.id) + ",\"letters\":" + json::quote(r.letters)
                         + ",\"minutes\":" + std::to_string(r.minutes) + ",\"start\":" + json::quote(formatTime(r.start))
-                        + ",\"by\":" + json::quote(r.by) + sigJson(r.sig) + "}",
+                        + ",\"by\":" + json::quote(r.by)
+                        + (r.language == "en" ? std::string() : ",\"lang\":" + json::quote(r.language))
+                        + (r.help ? ",\"help\":true" : "") + sigJson(r.sig) + "}",
                     true};
         }
         Outgoing operator()(const Results& r) const

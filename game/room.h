@@ -5,7 +5,7 @@
 //   players/NAME     {"name","state":"here"|"gone"[,"session","since","finished"]}
 //                                                              retained; the Last Will says "gone"
 //   chat             {"name","text"}
-//   round            {"id","letters","minutes","start","by"}   retained
+//   round            {"id","letters","minutes","start","by"[,"lang"][,"help"]}   retained
 //   results/ID/NAME  {"name","words":[...]}                     retained
 //
 // Presence may carry the player's public key ("key"), the others its
@@ -102,10 +102,12 @@ struct Chat {
 };
 struct RoundStart {
     std::string id;
-    std::string letters; // 16 of A to Z, cell 0 first
+    std::string letters; // 16 of A to Z, cell 0 first; or of the language's tiles
     int minutes = 0;     // 1 to 10
     Millis start = 0;
     std::string by;
+    std::string language = "en"; // the board language's code
+    bool help = false;            // hints allowed, each costing only its taker
     std::string sig{};
     friend bool operator==(const RoundStart&, const RoundStart&) = default;
 };
@@ -132,7 +134,8 @@ enum class Ignored {
     unknownTopic,  // no message of ours has that topic
     malformed,     // not JSON, fields missing or of the wrong type
     badName,       // not a valid name, or not the one the topic names
-    badLetters,    // not 16 letters A to Z
+    badLetters,    // not 16 letters A to Z, or of its language's tiles
+    badLanguage,   // a board language this version does not know
     badMinutes,    // not a whole number from 1 to 10
     badStart,      // not a UTC time as written here
     badId,

@@ -56,6 +56,8 @@ std::string signedText(std::string_view room, const Message& m)
         field(std::to_string(r->minutes));
         field(formatTime(r->start));
         field(r->by);
+        field(r->language);
+        field(r->help ? "help" : "");
     } else if (const auto* res = std::get_if<Results>(&m)) {
         field("results");
         field(res->round);

@@ -8,6 +8,15 @@
 namespace game::room {
 
 namespace {
+// " in Deutsch" after a round of another board language; nothing for English.
+std::string inLanguage(std::string_view code)
+{
+    const wordlist::Language* language = wordlist::findLanguage(code);
+    return language && !language->english() ? " in " + std::string(language->name) : std::string();
+}
+} // namespace
+
+namespace {
 
 // A round's length in time: the clock shows the full time, counts to 0, and
 // the round ends at the tick after that.
@@ -340,8 +349,16 @@ void RoomState::standingsIfDue(Millis now, Effects& e, bool now_or_never)
     round_->shown = true;
     if (round_->results.empty())
         return;
-    const auto board = boardOf(round_->round.letters);
-    const auto s = standings(round_->results, board ? boardWords_(*board) : std::set<std::string>{});
+    const wordlist::Language& language = *wordlist::findLanguage(round_->round.language);
+    const auto board = boardOf(round_->round.letters, language);
+    const auto words = board ? boardWords_(*board, language) : std::optional<std::set<std::string>>(std::set<std::string>{});
+    if (!words) {
+        // Without the language's words no result can be checked: no standings rather than wrong ones.
+        e.lines.push_back("The standings of a round in " + std::string(language.englishName) + " need its word list ("
+                          + std::string(language.package) + ").");
+        return;
+    }
+    const auto s = standings(round_->results, *words);
     const auto shown = [this](std::string_view n) { return show(n); };
     const auto lines = standingsLines(s, shown);
     e.lines.insert(e.lines.end(), lines.begin(), lines.end());
@@ -498,9 +515,9 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
         const Millis ahead = rs->start - now;
         if (ahead < -kTolerance || ahead > kLead + kTolerance)
             mine.start = now + kLead; // the starter's clock or this one is off
-        const auto board = boardOf(mine.letters);
-        e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by};
-        roomLine(by + " started a " + minutesText(mine.minutes) + ".", now, e);
+        const auto board = boardOf(mine.letters, *wordlist::findLanguage(mine.language));
+        e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by, mine.language, mine.help};
+        roomLine(by + " started a " + minutesText(mine.minutes) + inLanguage(mine.language) + ".", now, e);
         track(std::move(mine), true, e);
         return e;
     }
@@ -532,15 +549,16 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
     return e; // a cleared topic: nothing to do
 }
 
-RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std::string id, Millis now)
+RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std::string id, Millis now,
+                                         const wordlist::Language& language, bool help)
 {
     Effects e;
-    const std::string text = lettersOf(letters);
+    const std::string text = lettersOf(letters, language);
     if (playing() || roundUnderWay(now) || text.empty() || !isRoundLength(minutes) || !validId(id))
         return e;
-    RoundStart r{std::move(id), text, minutes, now + kLead, name_};
-    e.start = RoundPlan{r.id, letters, minutes, r.start, name_};
-    e.lines.push_back("You start a " + minutesText(minutes) + ".");
+    RoundStart r{std::move(id), text, minutes, now + kLead, name_, std::string(language.code), help};
+    e.start = RoundPlan{r.id, letters, minutes, r.start, name_, r.language, help};
+    e.lines.push_back("You start a " + minutesText(minutes) + inLanguage(r.language) + ".");
     track(r, true, e);
     e.publish.push_back(send(r));
     return e;

@@ -29,6 +29,8 @@ struct RoundPlan {
     int minutes = 0;
     Millis start = 0; // by this computer's clock
     std::string by;
+    std::string language = "en"; // the board language's code
+    bool help = false;            // hints allowed in it
     // The seconds on this board's clock when its round starts at `now`: a
     // board that got the message late starts with the time the others have
     // left, to the nearest second.
@@ -46,8 +48,9 @@ struct Session {
 
 class RoomState {
 public:
-    // Every word a board holds, as the solver finds them.
-    using BoardWords = std::function<std::set<std::string>(const Board&)>;
+    // Every word a board of that language holds, as the solver finds them;
+    // nothing while the language's words are not to be had.
+    using BoardWords = std::function<std::optional<std::set<std::string>>(const Board&, const wordlist::Language&)>;
 
     // A round starts this long after Start is pressed, so that every board
     // gets the message before it.
@@ -90,8 +93,11 @@ public:
     // this player subscribed. `localBusy`: this board is in a round of its own.
     Effects receive(std::string_view topic, std::string_view payload, bool retained, bool localBusy, Millis now);
     // Start Game in the room: the round for everyone, starting kLead from now.
-    // Nothing while this board has a room round planned or under way.
-    Effects startRound(const Board& letters, int minutes, std::string id, Millis now);
+    // Nothing while this board has a room round planned or under way. The
+    // board is of `language`'s tiles, and the round says so, and whether
+    // its players may take hints.
+    Effects startRound(const Board& letters, int minutes, std::string id, Millis now,
+                       const wordlist::Language& language = wordlist::englishLanguage(), bool help = false);
     // A planned round that this board could not start after all.
     void roundSkipped(std::string_view id);
     // This board's round ended with these words accepted.
@@ -120,6 +126,12 @@ public:
     // When tick() next has something to do.
     std::optional<Millis> nextDeadline() const;
     // The id of the room round tracked now ("" if none).
+    // The chat masks the room's board language's block list too, from its
+    // rounds on.
+    void setChatLanguage(const wordlist::Language& language, std::string_view blockText)
+    {
+        masker_.setLanguage(language, blockText);
+    }
     std::string roundId() const { return round_ ? round_->round.id : std::string(); }
     // Who found the word in the round tracked now, names as shown.
     std::vector<std::string> findersOf(std::string_view word) const;

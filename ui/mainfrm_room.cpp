@@ -128,8 +128,7 @@ bool MainFrm::startRoundOn(const game::Board& letters, int minutes, int secondsL
 
 game::Board MainFrm::drawLetters()
 {
-    // A room's round carries letters A to Z only: its boards are English.
-    return logic_.drawLetters(nullptr);
+    return logic_.drawLetters();
 }
 
 void MainFrm::startRequested(const golexorb::CommandLine& command)
@@ -164,9 +163,11 @@ void MainFrm::startRequested(const golexorb::CommandLine& command)
 
 // ---------------------------------------------------------------- what a room asks of the window
 
-bool MainFrm::startRoomRound(const game::Board& letters, int minutes, int secondsLeft)
+bool MainFrm::startRoomRound(const game::Board& letters, int minutes, int secondsLeft,
+                             const wordlist::Language& language)
 {
-    if (!startRoundOn(letters, minutes, secondsLeft))
+    auto lexicon = language.english() ? nullptr : languages_->loaded(language);
+    if ((!language.english() && !lexicon) || !startRoundOn(letters, minutes, secondsLeft, std::move(lexicon)))
         return false;
     // The Game Time box shows the round's length while it runs.
     if (!pickedIndex_)
@@ -215,9 +216,33 @@ game::Board MainFrm::drawRoomLetters()
     return drawLetters();
 }
 
+const wordlist::Language& MainFrm::boardLanguage() const
+{
+    return language();
+}
+
+bool MainFrm::languageInstalled(const wordlist::Language& language) const
+{
+    return language.english() || golexorb::LanguageLoader::installed(language);
+}
+
+bool MainFrm::languageLoaded(const wordlist::Language& language) const
+{
+    return language.english() || languages_->loaded(language);
+}
+
+void MainFrm::loadLanguage(const wordlist::Language& language)
+{
+    if (!languageLoaded(language) && !languages_->busy())
+        withLexicon(language, [](auto) {});
+}
+
 std::vector<std::string> MainFrm::acceptedWords() const
 {
-    return game::acceptedList(logic_.acceptedwords());
+    // A hint costs only its taker: the word it gave counts for nobody.
+    auto words = game::acceptedList(logic_.acceptedwords());
+    std::erase_if(words, [this](const std::string& w) { return logic_.hinted(w); });
+    return words;
 }
 
 int MainFrm::pickedMinutes() const
@@ -230,10 +255,14 @@ bool MainFrm::roundRunning() const
     return logic_.running();
 }
 
-std::set<std::string> MainFrm::wordsOnBoard(const game::Board& board) const
+std::optional<std::set<std::string>> MainFrm::wordsOnBoard(const game::Board& board,
+                                                           const wordlist::Language& language) const
 {
+    const auto lexicon = language.english() ? nullptr : languages_->loaded(language);
+    if (!language.english() && !lexicon)
+        return std::nullopt;
     std::set<std::string> words;
-    for (const auto& w : game::solveBoard(board, logic_.dictionary().index()))
+    for (const auto& w : game::solveBoard(board, lexicon ? lexicon->index() : logic_.dictionary().index()))
         words.insert(w.word);
     return words;
 }

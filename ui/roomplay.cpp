@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "hostedbroker.h"
+#include "languageload.h"
 #include "report.h"
 #include "roomlink.h"
 #include "sodiumapi.h"
@@ -116,7 +117,9 @@ bool RoomPlay::join(const Request& request, QString* why)
     QString unsigned_;
     auto signing = roomSigning(settings, &unsigned_);
     auto state = std::make_unique<game::room::RoomState>(
-        request.address.room, name, masker(), [this](const game::Board& board) { return window_->wordsOnBoard(board); },
+        request.address.room, name, masker(), [this](const game::Board& board, const wordlist::Language& language) {
+            return window_->wordsOnBoard(board, language);
+        },
         game::room::Session{sessionToken(settings), now()}, std::move(signing));
     auto* link = new RoomLink(this);
     // A password typed into the address serves when the password box is
@@ -309,16 +312,29 @@ void RoomPlay::apply(game::room::RoomState::Effects effects)
         link_->publish(m);
     if (effects.start) {
         rematch_ = false; // a round is coming: the rematch, whoever started it
-        plan_ = std::move(effects.start);
-        const Millis wait = std::clamp<Millis>(plan_->start - now(), 0, 60'000);
-        startTimer_->start(int(wait));
-        // 3, 2, 1 in the chat list before the board shows.
-        for (int second = 3; second >= 1; --second)
-            if (wait >= second * 1000 - 250)
-                QTimer::singleShot(int(std::max<Millis>(0, wait - second * 1000)), this, [this, second, id = plan_->id] {
-                    if (plan_ && plan_->id == id)
-                        countdown(second);
-                });
+        const wordlist::Language& language = *wordlist::findLanguage(effects.start->language);
+        const QByteArray blockText = golexorb::LanguageLoader::blockText(language);
+        state_->setChatLanguage(language, std::string_view(blockText.constData(), std::size_t(blockText.size())));
+        if (!window_->languageInstalled(language)) {
+            // Nothing to play it with: this board watches the round.
+            line(QStringLiteral("That round is in %1, whose word list is not installed here (%2): you watch this one.")
+                     .arg(QString::fromUtf8(language.name.data(), qsizetype(language.name.size())),
+                          golexorb::LanguageLoader::installLine(language)));
+            state_->roundSkipped(effects.start->id);
+        } else {
+            // Read in the lead before the start; from the cache that takes a moment.
+            window_->loadLanguage(language);
+            plan_ = std::move(effects.start);
+            const Millis wait = std::clamp<Millis>(plan_->start - now(), 0, 60'000);
+            startTimer_->start(int(wait));
+            // 3, 2, 1 in the chat list before the board shows.
+            for (int second = 3; second >= 1; --second)
+                if (wait >= second * 1000 - 250)
+                    QTimer::singleShot(int(std::max<Millis>(0, wait - second * 1000)), this, [this, second, id = plan_->id] {
+                        if (plan_ && plan_->id == id)
+                            countdown(second);
+                    });
+        }
     }
     armDeadline();
     emit changed();
@@ -344,10 +360,20 @@ void RoomPlay::beginPlannedRound()
     if (!plan_ || !state_)
         return;
     const auto plan = *plan_;
+    const wordlist::Language& language = *wordlist::findLanguage(plan.language);
+    if (!window_->languageLoaded(language) && plan.secondsLeft(now()) > 0) {
+        // Its words are still being read (the first time, from the list):
+        // the round starts when they are in, with the time the others have left.
+        window_->loadLanguage(language);
+        startTimer_->start(200);
+        return;
+    }
     plan_.reset();
     // A board that got the message late starts with the time the others have left.
-    if (window_->startRoomRound(plan.letters, plan.minutes, plan.secondsLeft(now())))
+    if (window_->startRoomRound(plan.letters, plan.minutes, plan.secondsLeft(now()), language)) {
         roomBoard_ = plan.letters;
+        window_->setHelpAllowed(plan.help);
+    }
     else
         state_->roundSkipped(plan.id);
     armDeadline();
@@ -443,7 +469,8 @@ void RoomPlay::startWith(int minutes)
         return;
     }
     const QByteArray id = QByteArray::number(QRandomGenerator::system()->generate64(), 36).left(10);
-    apply(state_->startRound(window_->drawRoomLetters(), minutes, id.toStdString(), now()));
+    apply(state_->startRound(window_->drawRoomLetters(), minutes, id.toStdString(), now(), window_->boardLanguage(),
+                             window_->helpInRoomRounds()));
 }
 
 void RoomPlay::roundEnded()

@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Bytes in(data, size);
     Millis now = 1'800'000'000'000;
     static const Signing mine = sodiumSigning(1);
-    RoomState me("den", "Ann", Masker("badword\n"), [](const Board&) { return std::set<std::string>{"TEA", "EAT"}; },
+    RoomState me("den", "Ann", Masker("badword\n"), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{"TEA", "EAT"}); },
                  Session{"tok", now}, mine);
     std::deque<Made> made;
     std::deque<Millis> chatLines; // when the chat lines of the last second were shown

@@ -32,6 +32,8 @@ private slots:
     void challengeTypos();
     void standingsCancelShared();
     void roomThroughARound();
+    void chatMask_data();
+    void chatMask();
     void namesakes();
     void floods();
     void roundOnGivenLetters();
@@ -63,7 +65,7 @@ std::string describe(const Read& r)
         std::string operator()(const RoundStart& r) const
         {
             return "round " + r.id + " " + r.letters + " " + std::to_string(r.minutes) + " " + formatTime(r.start) + " "
-                   + r.by;
+                   + r.by + (r.language == "en" ? "" : " in " + r.language) + (r.help ? " with help" : "");
         }
         std::string operator()(const Results& r) const
         {
@@ -167,9 +169,27 @@ void TestRoom::read_data()
     row("round 29 February, a leap year", kBase + "round", QByteArray(round).replace("2026-05-01", "2028-02-29"),
         "round r1 ETAOINSRHLDCUMFP 3 2028-02-29T12:00:05.250Z Ann");
     row("round bad id", kBase + "round", QByteArray(round).replace("\"r1\"", "\"r/1\""), "ignored: bad id");
+    const QByteArray german = QByteArray(round).replace("ETAOINSRHLDCUMFP", "ÄTAOINSRHLDCUMFÜ").replace("}", ",\"lang\":\"de\"}");
+    row("round in German", kBase + "round", german, "round r1 ÄTAOINSRHLDCUMFÜ 3 2026-05-01T12:00:05.250Z Ann in de");
+    row("round of German tiles, no language", kBase + "round", QByteArray(german).replace(",\"lang\":\"de\"", ""),
+        "ignored: bad letters");
+    row("round with another language's tile", kBase + "round", QByteArray(german).replace("Ü", "Ż"), "ignored: bad letters");
+    row("round of 17 tiles", kBase + "round", QByteArray(german).replace("Ü", "ÜÜ"), "ignored: bad letters");
+    row("round in a language to come", kBase + "round", QByteArray(german).replace("\"de\"", "\"xx\""),
+        "ignored: unknown language");
+    row("round language not text", kBase + "round", QByteArray(german).replace("\"de\"", "7"), "ignored: unknown language");
+    row("round with help", kBase + "round", QByteArray(round).replace("}", ",\"help\":true}"),
+        "round r1 ETAOINSRHLDCUMFP 3 2026-05-01T12:00:05.250Z Ann with help");
+    row("round help as text", kBase + "round", QByteArray(round).replace("}", ",\"help\":\"yes\"}"), "ignored: malformed");
     row("round no by", kBase + "round", QByteArray(round).replace(",\"by\":\"Ann\"", ""), "ignored: malformed");
     row("results", kBase + "results/r1/Ann", R"({"name":"Ann","words":["EAT","TEA","EAT"]})", "results r1 Ann: EAT TEA");
     row("results short word", kBase + "results/r1/Ann", R"({"name":"Ann","words":["AT"]})", "ignored: bad words");
+    row("results with own letters", kBase + "results/r1/Ann", R"({"name":"Ann","words":["ÄRA","SPÄT","ŻABA"]})",
+        "results r1 Ann: ÄRA SPÄT ŻABA");
+    row("results of 17 tiles", kBase + "results/r1/Ann", R"({"name":"Ann","words":["ÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄ"]})",
+        "ignored: bad words");
+    row("results with an accent no language plays", kBase + "results/r1/Ann", R"({"name":"Ann","words":["CAFÉ"]})",
+        "ignored: bad words");
     row("results lower case", kBase + "results/r1/Ann", R"({"name":"Ann","words":["eat"]})", "ignored: bad words");
     row("results other name", kBase + "results/r1/Bob", R"({"name":"Ann","words":[]})", "ignored: bad name");
     row("other version", "golexorb/2/den/chat", R"({"name":"Ann","text":"hi"})", "ignored: other version");
@@ -200,6 +220,7 @@ void TestRoom::writeReadsBack()
     const std::vector<Message> messages{Presence{"Zoë", false}, Presence{"Zoë", true, "k3x9", 1'777'777'777'123},
                                         Chat{"Ann", "say \"hi\" \\ now"},
                                         RoundStart{"r-9", kLetters, 10, 1'777'777'777'123, "Bob"},
+                                        RoundStart{"r-9", "ÆØÅABCDEFGHIJKLM", 2, 1'777'777'777'123, "Bob", "da", true},
                                         Results{"r-9", "Bob", {"EAT", "TEAS"}}};
     for (const auto& m : messages) {
         const Outgoing out = write("den", m);
@@ -420,10 +441,38 @@ void TestRoom::standingsCancelShared()
              std::string("Ann and Bob tie for the win on 3."));
 }
 
+void TestRoom::chatMask_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English") << "en" << "a Badwords day, Scheiße" << "a ******** day, Scheiße";
+    QTest::newRow("German, as listed") << "de" << "so eine Scheiße!" << "so eine *******!";
+    QTest::newRow("German, folded and in capitals") << "de" << "SCHEISSE" << "********";
+    QTest::newRow("German, English too") << "de" << "badword Scheiße" << "******* *******";
+    QTest::newRow("German, only whole words") << "de" << "scheißegal" << "scheißegal";
+    QTest::newRow("German, an accent its tiles lack folds") << "de" << "schéiße" << "*******";
+    QTest::newRow("Polish, its own letters") << "pl" << "ty żmijo" << "ty *****";
+    QTest::newRow("Polish, a letter it keeps apart") << "pl" << "ty zmijo" << "ty zmijo";
+    QTest::newRow("English board language asked") << "en-list" << "Scheiße" << "Scheiße";
+}
+
+void TestRoom::chatMask()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    Masker m("badword\n");
+    const std::string code = language == "en-list" ? "en" : language.toStdString();
+    const std::string list = language == "pl" ? "# a test list\nżmijo\n" : "scheiße\n";
+    m.setLanguage(*wordlist::findLanguage(code), list);
+    QCOMPARE(QString::fromStdString(m.mask(text.toStdString())), expected);
+}
+
 void TestRoom::roomThroughARound()
 {
     const Millis t0 = 1'800'000'000'000;
-    RoomState ann("den", "Ann", Masker("# words\nbadword\n", "zork\n", "zorkish\n"), [](const Board&) { return std::set<std::string>{"EAT", "TEA"}; });
+    RoomState ann("den", "Ann", Masker("# words\nbadword\n", "zork\n", "zorkish\n"), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{"EAT", "TEA"}); });
     const auto send = [&](const Outgoing& o, bool retained, bool busy, Millis now) {
         return ann.receive(o.topic, o.payload, retained, busy, now);
     };
@@ -500,7 +549,7 @@ void TestRoom::namesakes()
 {
     const Millis t0 = 1'800'000'000'000;
     const auto ann = [&](const char* token, Millis since) {
-        return RoomState("den", "Ann", Masker(), [](const Board&) { return std::set<std::string>{}; }, Session{token, since});
+        return RoomState("den", "Ann", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{token, since});
     };
     RoomState first = ann("tokA", t0), later = ann("tokB", t0 + 5000), tie = ann("tokC", t0), untold = ann("", 0);
     const Outgoing firstHere = first.connected().publish.at(0);
@@ -518,13 +567,13 @@ void TestRoom::namesakes()
     }
     // A name that passes for Ann's (a Cyrillic А) is Ann's: the later one yields,
     // and the first has nothing to say again over it.
-    RoomState cyrillic("den", "\u0410nn", Masker(), [](const Board&) { return std::set<std::string>{}; },
+    RoomState cyrillic("den", "\u0410nn", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); },
                        Session{"tokD", t0 + 5000});
     QVERIFY(hear(cyrillic, firstHere).nameTaken);
     const auto e = hear(first, cyrillic.connected().publish.at(0));
     QVERIFY(!e.nameTaken && e.publish.empty() && e.lines.empty());
     // Nor does anyone else let a lookalike in, session or not: its lines are not shown.
-    RoomState bob("den", "Bob", Masker(), [](const Board&) { return std::set<std::string>{}; }, Session{"tokE", t0});
+    RoomState bob("den", "Bob", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{"tokE", t0});
     QCOMPARE(hear(bob, firstHere).lines, std::vector<std::string>{"Ann joined the room."});
     for (const Outgoing& o : {cyrillic.connected().publish.at(0), write("den", Presence{"aNN", true}),
                               write("den", Chat{"aNN", "it is me"})})
@@ -538,7 +587,7 @@ void TestRoom::namesakes()
 void TestRoom::floods()
 {
     const Millis t0 = 1'800'000'000'000;
-    RoomState ann("den", "Ann", Masker(), [](const Board&) { return std::set<std::string>{}; }, Session{"tokA", t0});
+    RoomState ann("den", "Ann", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{"tokA", t0});
     std::vector<std::string> lines;
     const auto hear = [&](const Message& m, bool retained, Millis now) {
         const Outgoing o = write("den", m);
@@ -664,7 +713,7 @@ void TestRoom::signatures()
     QFETCH(QString, expected);
     const Millis t0 = 1'800'000'000'000;
     const Signing ann = sodiumSigning(1), bob = sodiumSigning(2);
-    RoomState me("den", "Ann", Masker(""), [](const Board&) { return std::set<std::string>{}; }, Session{"tok1", t0}, ann);
+    RoomState me("den", "Ann", Masker(""), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{"tok1", t0}, ann);
     Presence bobHere{"Bob", true};
     bobHere.key = bob.publicKey;
     for (const Outgoing& o : {write("den", bobHere), write("den", Presence{"Zed", true})})

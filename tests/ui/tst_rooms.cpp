@@ -131,6 +131,7 @@ private slots:
     void sharedRound();
     void standingsCancelSharedWords();
     void killedPlayerGone();
+    void roundInTheStartersLanguage();
     void lateJoinerWatchesThenPlays();
     void brokerStoppedMidRound();
     void floodLeavesWindowsAnswering();
@@ -401,6 +402,34 @@ void TestRooms::killedPlayerGone()
     QVERIFY(dee.waitForFinished());
     // The broker publishes the player's Last Will.
     QTRY_VERIFY_WITH_TIMEOUT(said(*ann_, "Dee left the room.") && said(*bob_, "Dee left the room."), 10000);
+}
+
+// A round is played in its starter's board language: the others read its
+// words in the lead (from the list the first time) and keep their own choice.
+void TestRooms::roundInTheStartersLanguage()
+{
+    const wordlist::Language& german = *wordlist::findLanguage("de");
+    if (!QFile::exists(QString::fromUtf8(german.listFile.data(), qsizetype(german.listFile.size()))))
+        QSKIP("no German word list (Debian package wngerman)");
+    bool chosen = false;
+    ann_->chooseLanguage(german, false, [&] { chosen = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(chosen, 60000);
+    QCOMPARE(ann_->language().code, german.code);
+    pickMinutes(*ann_, 1);
+    ann_->startbtn_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(bob_->logic().running() && cy_->logic().running(), 60000);
+    QVERIFY(said(*bob_, "Ann started a 1-minute round in Deutsch."));
+    QCOMPARE(letters(*bob_), letters(*ann_));
+    QCOMPARE(bob_->logic().roundLanguage().code, german.code);
+    QCOMPARE(bob_->language().code, std::string_view("en"));
+    const auto standingsSeen = [this] { return chat(*cy_).filter("Standings").size(); };
+    const auto before = standingsSeen();
+    for (MainFrm* p : {ann_.get(), bob_.get(), cy_.get()})
+        p->endbtn_Click();
+    QTRY_VERIFY(standingsSeen() > before);
+    chosen = false;
+    ann_->chooseLanguage(wordlist::englishLanguage(), false, [&] { chosen = true; });
+    QTRY_VERIFY(chosen);
 }
 
 void TestRooms::lateJoinerWatchesThenPlays()
