@@ -1,5 +1,7 @@
 #include "room.h"
 
+#include "roomsign.h"
+
 #include "ascii.h"
 #include "json.h"
 #include "records.h"
@@ -246,6 +248,8 @@ const char* ignoredName(Ignored why)
     case Ignored::nameTaken: return "name taken";
     case Ignored::absent: return "absent";
     case Ignored::flood: return "flood";
+    case Ignored::badSignature: return "bad signature";
+    case Ignored::keyTaken: return "key taken";
     case Ignored::count: break;
     }
     return "?";
@@ -295,6 +299,21 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
     if (!validName(name->string))
         return ignored(Ignored::badName);
 
+    // A key or a signature, when there is one, must be of its form.
+    std::string key, sig;
+    if (const json::Value* k = doc->find("key")) {
+        const auto bytes = k->kind == json::Value::Kind::string ? fromHex(k->string, kKeyBytes) : std::nullopt;
+        if (kind != Kind::players || !bytes)
+            return ignored(Ignored::badSignature);
+        key = *bytes;
+    }
+    if (const json::Value* g = doc->find("sig")) {
+        const auto bytes = g->kind == json::Value::Kind::string ? fromHex(g->string, kSignatureBytes) : std::nullopt;
+        if (kind == Kind::players || !bytes)
+            return ignored(Ignored::badSignature);
+        sig = *bytes;
+    }
+
     switch (kind) {
     case Kind::players: {
         const json::Value* state = str("state");
@@ -314,6 +333,12 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
                 return ignored(Ignored::badStart);
             p.since = *at;
         }
+        if (const json::Value* finished = doc->find("finished")) {
+            if (finished->kind != json::Value::Kind::string || !validId(finished->string))
+                return ignored(Ignored::badId);
+            p.finished = finished->string;
+        }
+        p.key = std::move(key);
         return {std::move(p), Ignored::none};
     }
     case Kind::chat: {
@@ -323,7 +348,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         std::string clean = cleanText(text->string);
         if (clean.empty())
             return ignored(Ignored::malformed);
-        return {Chat{name->string, std::move(clean)}, Ignored::none};
+        return {Chat{name->string, std::move(clean), std::move(sig)}, Ignored::none};
     }
     case Kind::round: {
         const json::Value* id = str("id");
@@ -353,7 +378,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         if (help && help->kind != json::Value::Kind::boolean)
             return ignored(Ignored::malformed);
         return {RoundStart{id->string, letters->string, static_cast<int>(minutes->number), *at, name->string,
-                           std::string(language->code), help && help->boolean},
+                           std::string(language->code), help && help->boolean, std::move(sig)},
                 Ignored::none};
     }
     case Kind::results: {
@@ -371,6 +396,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
             if (std::find(r.words.begin(), r.words.end(), w.string) == r.words.end())
                 r.words.push_back(w.string);
         }
+        r.sig = std::move(sig);
         return {std::move(r), Ignored::none};
     }
     }
@@ -378,6 +404,13 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
 }
 
 // ---------------------------------------------------------------- writing
+
+namespace {
+std::string sigJson(const std::string& sig)
+{
+    return sig.empty() ? std::string() : ",\"sig\":\"" + toHex(sig) + "\"";
+}
+} // namespace
 
 Outgoing write(std::string_view room, const Message& message)
 {
@@ -391,11 +424,16 @@ Outgoing write(std::string_view room, const Message& message)
                 payload += ",\"session\":" + json::quote(p.session);
             if (p.since != 0)
                 payload += ",\"since\":" + json::quote(formatTime(p.since));
+            if (!p.finished.empty())
+                payload += ",\"finished\":" + json::quote(p.finished);
+            if (!p.key.empty())
+                payload += ",\"key\":\"" + toHex(p.key) + "\"";
             return {base + "players/" + p.name, payload + "}", true};
         }
         Outgoing operator()(const Chat& c) const
         {
-            return {base + "chat", "{\"name\":" + json::quote(c.name) + ",\"text\":" + json::quote(cleanText(c.text)) + "}",
+            return {base + "chat",
+                    "{\"name\":" + json::quote(c.name) + ",\"text\":" + json::quote(cleanText(c.text)) + sigJson(c.sig) + "}",
                     false, 0};
         }
         Outgoing operator()(const RoundStart& r) const
@@ -405,13 +443,13 @@ Outgoing write(std::string_view room, const Message& message)
                         + ",\"minutes\":" + std::to_string(r.minutes) + ",\"start\":" + json::quote(formatTime(r.start))
                         + ",\"by\":" + json::quote(r.by)
                         + (r.language == "en" ? std::string() : ",\"lang\":" + json::quote(r.language))
-                        + (r.help ? ",\"help\":true" : "") + "}",
+                        + (r.help ? ",\"help\":true" : "") + sigJson(r.sig) + "}",
                     true};
         }
         Outgoing operator()(const Results& r) const
         {
             return {base + "results/" + r.round + "/" + r.name,
-                    "{\"name\":" + json::quote(r.name) + ",\"words\":" + wordsJson(r.words) + "}", true, 0};
+                    "{\"name\":" + json::quote(r.name) + ",\"words\":" + wordsJson(r.words) + sigJson(r.sig) + "}", true, 0};
         }
         Outgoing operator()(const Cleared& c) const { return {c.topic, "", true}; }
     };

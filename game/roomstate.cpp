@@ -1,6 +1,7 @@
 #include "roomstate.h"
 
 #include "records.h"
+#include "roomsign.h"
 
 #include <algorithm>
 
@@ -46,14 +47,71 @@ int RoundPlan::secondsLeft(Millis now) const
 
 // ---------------------------------------------------------------- the room
 
-RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session)
+RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session,
+                     std::optional<Signing> signing)
     : room_(std::move(room))
     , name_(std::move(name))
     , masker_(std::move(masker))
     , boardWords_(std::move(boardWords))
     , session_(std::move(session))
+    , signing_(std::move(signing))
     , key_(nameKey(name_))
 {
+}
+
+Outgoing RoomState::send(Message m) const
+{
+    if (signing_) {
+        if (auto* p = std::get_if<Presence>(&m)) {
+            p->key = signing_->publicKey;
+        } else if (const std::string text = signedText(room_, m); !text.empty()) {
+            std::string sig = signing_->sign(text);
+            std::visit(
+                [&](auto& x) {
+                    if constexpr (requires { x.sig; })
+                        x.sig = std::move(sig);
+                },
+                m);
+        }
+    }
+    return write(room_, m);
+}
+
+bool RoomState::verified(const Message& m, const std::string& name, std::string_view sig)
+{
+    const std::string* key = nullptr;
+    if (name == name_)
+        key = signing_ ? &signing_->publicKey : nullptr;
+    else if (const auto k = keys_.find(name); k != keys_.end())
+        key = &k->second;
+    if (!key || !signing_)
+        return true; // a name without a key, or no means to check: shown as unverified
+    if (sig.empty() || !signing_->verify(*key, signedText(room_, m), sig)) {
+        count(Ignored::badSignature);
+        return false;
+    }
+    return true;
+}
+
+bool RoomState::unverified(const std::string& name) const
+{
+    return signing_ && name != name_ && !keys_.count(name);
+}
+
+bool RoomState::keyAgrees(const Presence& p)
+{
+    const auto k = keys_.find(p.name);
+    if (k == keys_.end()) {
+        // The first key heard under a name owns it (a room's worth of them
+        // remembered, so that a flood of names cannot fill the memory).
+        if (p.here && !p.key.empty() && !lookalikeHere(nameKey(p.name)) && keys_.size() < kMaxPlayers * 4)
+            keys_.emplace(p.name, p.key);
+        return true;
+    }
+    if (p.key == k->second)
+        return true;
+    count(Ignored::keyTaken);
+    return false;
 }
 
 Millis RoomState::Tracked::deadline() const
@@ -61,20 +119,65 @@ Millis RoomState::Tracked::deadline() const
     return round.start + roundMillis(round.minutes) + kStandingsWait;
 }
 
+Millis RoomState::roundEnd() const
+{
+    return round_ ? round_->round.start + roundMillis(round_->round.minutes) : 0;
+}
+
+bool RoomState::othersFinished() const
+{
+    if (!round_)
+        return true;
+    return std::all_of(round_->expected.begin(), round_->expected.end(), [&](const std::string& n) {
+        if (n == name_)
+            return !playing();
+        const auto f = finished_.find(n);
+        return !here_.count(n) || round_->results.count(n) > 0
+               || (f != finished_.end() && f->second == round_->round.id);
+    });
+}
+
+bool RoomState::roundUnderWay(Millis now) const
+{
+    return round_ && !round_->shown && now < round_->deadline() && (now < roundEnd() || !othersFinished()
+                                                                    || held_.has_value());
+}
+
+RoomState::Doing RoomState::doing(const std::string& name, Millis now) const
+{
+    if (!round_ || !round_->expected.count(name) || (round_->shown && now >= roundEnd()))
+        return Doing::watching;
+    if (now >= roundEnd() || round_->results.count(name))
+        return Doing::finished;
+    if (name == name_)
+        return playing() ? Doing::playing : Doing::finished;
+    const auto f = finished_.find(name);
+    return f != finished_.end() && f->second == round_->round.id ? Doing::finished : Doing::playing;
+}
+
+void RoomState::releaseIfDue(Millis now, Effects& e)
+{
+    if (!held_ || !round_ || (now < roundEnd() && !othersFinished()))
+        return;
+    myResultsTopic_ = held_->topic;
+    e.publish.push_back(std::move(*held_));
+    held_.reset();
+}
+
 Outgoing RoomState::will() const
 {
-    return write(room_, presence(false));
+    return send(presence(false));
 }
 
 RoomState::Effects RoomState::connected()
 {
     Effects e;
-    e.publish.push_back(write(room_, presence(true)));
+    e.publish.push_back(send(presence(true)));
     // A broker that restarted has lost what it kept; put this player's
     // results of the round back for whoever has not got them yet.
-    if (round_ && !myResultsTopic_.empty()) {
+    if (round_ && !myResultsTopic_.empty() && !held_) {
         if (const auto mine = round_->results.find(name_); mine != round_->results.end())
-            e.publish.push_back(write(room_, Results{round_->round.id, name_, mine->second}));
+            e.publish.push_back(send(Results{round_->round.id, name_, mine->second}));
     }
     return e;
 }
@@ -93,6 +196,8 @@ bool RoomState::playing() const
 
 std::optional<Millis> RoomState::nextDeadline() const
 {
+    if (held_)
+        return roundEnd();
     if (round_ && !round_->shown)
         return round_->deadline();
     return std::nullopt;
@@ -178,6 +283,7 @@ void RoomState::arrive(const std::string& name, const NameKey& key)
 void RoomState::depart(const std::string& name)
 {
     here_.erase(name);
+    finished_.erase(name);
     for (auto* byKey : {&hereByFolded_, &hereByMapped_})
         std::erase_if(*byKey, [&](const auto& entry) { return entry.second == name; });
 }
@@ -191,6 +297,11 @@ void RoomState::track(RoundStart r, bool playing, Effects& e)
     }
     if (playing)
         saidBusy_ = false;
+    held_.reset();
+    if (!finishedEarly_.empty()) {
+        finishedEarly_.clear();
+        e.publish.push_back(send(presence(true)));
+    }
     Tracked t;
     t.round = std::move(r);
     t.playing = playing;
@@ -218,10 +329,10 @@ void RoomState::namesake(const Presence& p, Effects& e) const
     // A name that only looks like this one has a topic of its own: nothing
     // of this player's there to say again.
     if (p.name == name_)
-        e.publish.push_back(write(room_, presence(true)));
+        e.publish.push_back(send(presence(true)));
 }
 
-void RoomState::standingsIfDue(Millis now, Effects& e)
+void RoomState::standingsIfDue(Millis now, Effects& e, bool now_or_never)
 {
     if (!round_ || round_->shown)
         return;
@@ -230,7 +341,7 @@ void RoomState::standingsIfDue(Millis now, Effects& e)
     const bool allIn = !round_->results.empty() && round_->results.size() >= round_->expected.size()
                        && std::all_of(round_->expected.begin(), round_->expected.end(),
                                       [&](const std::string& n) { return round_->results.count(n) > 0; });
-    if (!allIn && now < round_->deadline())
+    if (!allIn && now < round_->deadline() && !now_or_never)
         return;
     // Until this board's own round has ended its words are not in.
     if (playing())
@@ -248,8 +359,12 @@ void RoomState::standingsIfDue(Millis now, Effects& e)
         return;
     }
     const auto s = standings(round_->results, *words);
-    const auto lines = standingsLines(s, [this](std::string_view n) { return show(n); });
+    const auto shown = [this](std::string_view n) { return show(n); };
+    const auto lines = standingsLines(s, shown);
     e.lines.insert(e.lines.end(), lines.begin(), lines.end());
+    e.lines.push_back(sharedWordsLine(s, shown));
+    e.lines.push_back(winnerLine(s, shown));
+    lastStandings_ = s;
 }
 
 std::vector<std::string> RoomState::findersOf(std::string_view word) const
@@ -287,9 +402,18 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 count(Ignored::nameTaken);
             return e;
         }
+        if (!keyAgrees(*p))
+            return e;
         if (p->here) {
-            if (here_.count(p->name))
+            if (here_.count(p->name)) {
+                // "here" again: it may say the player ended the round early.
+                if (!p->finished.empty())
+                    finished_[p->name] = p->finished;
+                else
+                    finished_.erase(p->name);
+                releaseIfDue(now, e);
                 return e;
+            }
             if (lookalikeHere(key)) {
                 count(Ignored::nameTaken); // the first to come keeps the name
                 return e;
@@ -299,6 +423,8 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 return e;
             }
             arrive(p->name, key);
+            if (!p->finished.empty())
+                finished_[p->name] = p->finished;
             // Someone already here when this player came may be playing the
             // round, and so does someone who comes before it starts.
             if (round_ && !round_->shown && (retained || now < round_->round.start))
@@ -313,6 +439,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             roomLine(show(p->name) + " left the room.", now, e);
             if (round_ && !round_->results.count(p->name))
                 round_->expected.erase(p->name);
+            releaseIfDue(now, e);
             standingsIfDue(now, e);
         }
         return e;
@@ -325,17 +452,27 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             count(Ignored::absent);
             return e;
         }
+        if (!verified(*c, c->name, c->sig))
+            return e;
         if (!allowLine(c->name, now)) {
             count(Ignored::flood);
             return e;
         }
-        roomLine(show(c->name) + ": " + show(c->text), now, e);
+        roomLine(show(c->name) + (unverified(c->name) ? " (unverified): " : ": ") + show(c->text), now, e);
         return e;
     }
 
     if (auto* rs = std::get_if<RoundStart>(&*r.message)) {
         if (round_ && round_->round.id == rs->id)
             return e; // this player's own, or heard before
+        if (!retained && rs->by != name_ && !here_.count(rs->by)) {
+            // Started by no one here: an outsider's, never played. (One kept
+            // on the broker may come before its starter's "here".)
+            count(Ignored::absent);
+            return e;
+        }
+        if (!verified(*rs, rs->by, rs->sig))
+            return e;
         const Millis length = roundMillis(rs->minutes);
         if (rs->start > now + kMaxAhead) {
             count(Ignored::outOfTime);
@@ -371,6 +508,9 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e;
         }
         saidBusy_ = false;
+        // The next round comes before the last one's standings here (the
+        // starter had every result first): show them with what came in.
+        standingsIfDue(now, e, true);
         RoundStart mine = *rs;
         const Millis ahead = rs->start - now;
         if (ahead < -kTolerance || ahead > kLead + kTolerance)
@@ -387,6 +527,8 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e; // another round's, or too late
         if (res->name == name_ && round_->results.count(name_))
             return e; // this player's own, known already
+        if (!verified(*res, res->name, res->sig))
+            return e;
         if (res->name != name_ && !here_.count(res->name)) {
             // Of someone gone, or not yet heard of: unless the name passes for another's.
             const NameKey key = nameKey(res->name);
@@ -400,6 +542,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e;
         }
         round_->results[res->name] = std::move(res->words);
+        releaseIfDue(now, e);
         standingsIfDue(now, e);
         return e;
     }
@@ -411,13 +554,13 @@ RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std:
 {
     Effects e;
     const std::string text = lettersOf(letters, language);
-    if (playing() || text.empty() || !isRoundLength(minutes) || !validId(id))
+    if (playing() || roundUnderWay(now) || text.empty() || !isRoundLength(minutes) || !validId(id))
         return e;
     RoundStart r{std::move(id), text, minutes, now + kLead, name_, std::string(language.code), help};
     e.start = RoundPlan{r.id, letters, minutes, r.start, name_, r.language, help};
     e.lines.push_back("You start a " + minutesText(minutes) + inLanguage(r.language) + ".");
     track(r, true, e);
-    e.publish.push_back(write(room_, r));
+    e.publish.push_back(send(r));
     return e;
 }
 
@@ -440,19 +583,26 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
     for (const auto& w : words)
         if (std::find(mine.words.begin(), mine.words.end(), w) == mine.words.end())
             mine.words.push_back(w);
-    Outgoing out = write(room_, mine);
+    Outgoing out = send(mine);
     if (out.payload.size() > kMaxMessageBytes) {
         // Others would ignore it whole: the longest words go, as many as fit.
         std::stable_sort(mine.words.begin(), mine.words.end(),
                          [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
         while (out.payload.size() > kMaxMessageBytes) {
             mine.words.pop_back();
-            out = write(room_, mine);
+            out = send(mine);
         }
     }
     round_->results[name_] = mine.words;
-    myResultsTopic_ = out.topic;
-    e.publish.push_back(std::move(out));
+    held_ = std::move(out);
+    if (now < roundEnd() && !othersFinished()) {
+        // Ended early: the words wait for the round's time (or for everyone
+        // to end theirs), so that no one still playing reads them; the room
+        // is told this player has finished.
+        finishedEarly_ = round_->round.id;
+        e.publish.push_back(send(presence(true)));
+    }
+    releaseIfDue(now, e);
     standingsIfDue(now, e);
     return e;
 }
@@ -460,6 +610,7 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
 RoomState::Effects RoomState::tick(Millis now)
 {
     Effects e;
+    releaseIfDue(now, e);
     standingsIfDue(now, e);
     return e;
 }
@@ -469,7 +620,7 @@ std::optional<Outgoing> RoomState::chat(std::string_view text) const
     const std::string clean = cleanText(text);
     if (clean.empty())
         return std::nullopt;
-    return write(room_, Chat{name_, clean});
+    return send(Chat{name_, clean});
 }
 
 } // namespace game::room

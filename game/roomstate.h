@@ -7,6 +7,7 @@
 
 #include "chatmask.h"
 #include "room.h"
+#include "roomsign.h"
 #include "standings.h"
 
 #include <array>
@@ -64,7 +65,11 @@ public:
     static constexpr Millis kStandingsWait = 10000;
     static constexpr std::size_t kMaxPlayers = 500;
 
-    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {});
+    // With `signing`, what this player says is signed, and what a name with
+    // a key says counts only when signed with it; lines of names without
+    // one are marked as unverified.
+    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {},
+              std::optional<Signing> signing = {});
 
     struct Effects {
         std::vector<std::string> lines;   // for the chat list, UTF-8, in order
@@ -107,6 +112,17 @@ public:
 
     // Whether this board has a room round planned or under way.
     bool playing() const;
+    // Whether the room's round is still on: its standings not shown yet,
+    // some player here not finished, and its time and the wait for
+    // results not over. No new round starts meanwhile.
+    bool roundUnderWay(Millis now) const;
+    // What a player here is doing in the room's round.
+    enum class Doing { watching, playing, finished };
+    Doing doing(const std::string& name, Millis now) const;
+    // The length of the room's last round, in minutes (0: none yet).
+    int lastMinutes() const { return round_ ? round_->round.minutes : 0; }
+    // The standings of the last round shown, if any.
+    const std::optional<Standings>& lastStandings() const { return lastStandings_; }
     // When tick() next has something to do.
     std::optional<Millis> nextDeadline() const;
     // The id of the room round tracked now ("" if none).
@@ -146,8 +162,29 @@ private:
     void arrive(const std::string& name, const NameKey& key);
     void depart(const std::string& name);
     void track(RoundStart r, bool playing, Effects& e);
-    void standingsIfDue(Millis now, Effects& e);
-    Presence presence(bool here) const { return {name_, here, session_.token, session_.since}; }
+    // `now_or_never`: with the results that are in, a new round coming.
+    void standingsIfDue(Millis now, Effects& e, bool now_or_never = false);
+    Presence presence(bool here) const
+    {
+        Presence p{name_, here, session_.token, session_.since};
+        p.finished = finishedEarly_;
+        return p;
+    }
+    Millis roundEnd() const; // when the tracked round's time is up
+    // This player's message as it goes out, signed when it can be.
+    Outgoing send(Message m) const;
+    // Whether a message under `name` may count: signed with the name's key
+    // when it has one (else dropped and counted).
+    bool verified(const Message& m, const std::string& name, std::string_view sig);
+    bool unverified(const std::string& name) const;
+    // Whether a presence agrees with the key its name has, if any; the
+    // first key heard under a name becomes its key.
+    bool keyAgrees(const Presence& p);
+    // Whether everyone expected in the round has ended it (or left).
+    bool othersFinished() const;
+    // This player's words, held while others still play, go out once they
+    // may be read.
+    void releaseIfDue(Millis now, Effects& e);
     void namesake(const Presence& p, Effects& e) const;
 
     std::string room_;
@@ -155,6 +192,8 @@ private:
     Masker masker_;
     BoardWords boardWords_;
     Session session_;
+    std::optional<Signing> signing_;
+    std::map<std::string, std::string> keys_; // each name's key, as first heard; kept after it leaves
     NameKey key_; // this player's name, as names are told apart
     std::set<std::string> here_;
     std::map<std::string, std::string> hereByFolded_, hereByMapped_; // NameKey's parts: who has them
@@ -164,6 +203,10 @@ private:
     bool saidBusy_ = false; // "...yours is under way" said for this board's round
     std::optional<Tracked> round_;
     std::string myResultsTopic_; // what this player last left on the broker
+    std::optional<Outgoing> held_; // this player's results, waiting for the round's time
+    std::string finishedEarly_;    // the round this player ended before its time
+    std::map<std::string, std::string> finished_; // who said they ended which round early
+    std::optional<Standings> lastStandings_;
     std::array<int, static_cast<std::size_t>(Ignored::count)> ignored_{};
 };
 

@@ -171,6 +171,10 @@ private:
                                                       const wordlist::Language& language) const override;
     bool multiplayerHeight() const override;
     void setMultiplayerHeight(bool on) override;
+    void say(const std::string& text) override;
+    // The board's letters row by row, as a screen reader hears them (F8).
+    QString boardRows() const;
+    void sayBoard();
 
     bool gameKey(QKeyEvent* event);
     bool belowEdge(const QWidget* w) const;
@@ -217,4 +221,9 @@ private:
     void setUpHelpKeys();
     // Last, so that it goes before the widgets and the logic it uses.
     std::unique_ptr<golexorb::RoomPlay> room_;
+    // Play Together left open beside the window while in a room.
+    QPointer<QWidget> glance_;
+    // The Game Time picked, shown again once a room's round (whose length
+    // the box shows meanwhile) is over.
+    std::optional<int> pickedIndex_;
 };

@@ -4,6 +4,7 @@
 #include "mainfrm.h"
 #include "ui_mainfrm.h"
 
+#include "announcer.h"
 #include "application.h"
 #include "challenge.h"
 #include "commandline.h"
@@ -14,6 +15,7 @@
 #include "roomplay.h"
 #include "solver.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QShortcut>
@@ -39,10 +41,28 @@ golexorb::RoomPlay* MainFrm::room()
 
 void MainFrm::openPlayTogether()
 {
+    if (glance_ && room()->inRoom()) {
+        glance_->raise();
+        glance_->activateWindow();
+        return;
+    }
+    if (glance_)
+        glance_->close(); // out of the room (a name taken): the window that asks opens instead
     if (findChild<PlayTogetherFrm*>())
         return; // open already
-    PlayTogetherFrm window(room(), this);
-    window.exec();
+    if (!room()->inRoom()) {
+        PlayTogetherFrm window(room(), this);
+        if (window.exec() != QDialog::Accepted || !room()->inRoom())
+            return;
+    }
+    // In a room it stays open beside the window: who is here, the address,
+    // Leave and Play again, while the game goes on.
+    auto* glance = new PlayTogetherFrm(room(), this);
+    glance->setAttribute(Qt::WA_DeleteOnClose);
+    glance->setModal(false);
+    glance->placeBeside(this);
+    glance_ = glance;
+    glance->show();
 }
 
 void MainFrm::openChallenge()
@@ -146,10 +166,49 @@ void MainFrm::startRequested(const golexorb::CommandLine& command)
 bool MainFrm::startRoomRound(const game::Board& letters, int minutes, int secondsLeft,
                              const wordlist::Language& language)
 {
-    if (language.english())
-        return startRoundOn(letters, minutes, secondsLeft);
-    auto lexicon = languages_->loaded(language);
-    return lexicon && startRoundOn(letters, minutes, secondsLeft, std::move(lexicon));
+    auto lexicon = language.english() ? nullptr : languages_->loaded(language);
+    if ((!language.english() && !lexicon) || !startRoundOn(letters, minutes, secondsLeft, std::move(lexicon)))
+        return false;
+    // The Game Time box shows the round's length while it runs.
+    if (!pickedIndex_)
+        pickedIndex_ = ui->Combo1->currentIndex();
+    ui->Combo1->setCurrentIndex(minutes - 1);
+    // The keyboard goes to the board: letters typed now spell words, and
+    // reach the chat only once the player clicks or Tabs there.
+    // From another window of the game (Play Together beside it) the main
+    // window takes over; another program keeps the focus it has.
+    if (QApplication::activeWindow() && QApplication::activeWindow() != this)
+        activateWindow();
+    if (QWidget* f = focusWidget(); !f || f == ui->sendtxt || f == ui->chatlst)
+        setFocus(Qt::OtherFocusReason);
+    announcer_->say(boardRows());
+    return true;
+}
+
+void MainFrm::say(const std::string& text)
+{
+    announcer_->say(QString::fromStdString(text));
+}
+
+QString MainFrm::boardRows() const
+{
+    QStringList rows;
+    for (int r = 0; r < 4; ++r) {
+        QStringList cells;
+        for (int c = 0; c < 4; ++c)
+            cells << letter(r * 4 + c)->text();
+        rows << QStringLiteral("Row %1: %2.").arg(r + 1).arg(cells.join(QLatin1Char(' ')));
+    }
+    return rows.join(QLatin1Char(' '));
+}
+
+void MainFrm::sayBoard()
+{
+    if (!logic_.running()) {
+        announcer_->tell(QStringLiteral("No board: a round is not under way."));
+        return;
+    }
+    announcer_->tell(boardRows());
 }
 
 game::Board MainFrm::drawRoomLetters()

@@ -49,6 +49,8 @@ public:
     // as far as needed for the lower area to show on the screen; or, off,
     // the one-player height as "oneplayerbtn" gives it.
     virtual void setMultiplayerHeight(bool on) = 0;
+    // Says the text to a screen reader, when the spoken news is on.
+    virtual void say(const std::string& text) = 0;
 
 protected:
     ~RoomWindow() = default;

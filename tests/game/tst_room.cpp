@@ -7,6 +7,7 @@
 #include "report.h"
 #include "room.h"
 #include "roomstate.h"
+#include "sodiumsigning.h"
 #include "scriptedplatform.h"
 
 #include <QTest>
@@ -40,6 +41,8 @@ private slots:
     void lateStart();
     void acceptedWords_data();
     void acceptedWords();
+    void signatures_data();
+    void signatures();
 };
 
 namespace {
@@ -55,7 +58,8 @@ std::string describe(const Read& r)
         std::string operator()(const Presence& p) const
         {
             return "players " + p.name + (p.here ? " here" : " gone")
-                   + (p.session.empty() ? "" : " " + p.session + " since " + formatTime(p.since));
+                   + (p.session.empty() ? "" : " " + p.session + " since " + formatTime(p.since))
+                   + (p.finished.empty() ? "" : " finished " + p.finished);
         }
         std::string operator()(const Chat& c) const { return "chat " + c.name + ": " + c.text; }
         std::string operator()(const RoundStart& r) const
@@ -108,6 +112,25 @@ void TestRoom::read_data()
     row("chat blank", kBase + "chat", R"({"name":"Ann","text":"   "})", "ignored: malformed");
     row("chat empty payload", kBase + "chat", "", "ignored: malformed");
     row("name 21 chars", kBase + "chat", R"({"name":"abcdefghijklmnopqrstu","text":"x"})", "ignored: bad name");
+    row("name 20 chars", kBase + "chat", R"({"name":"abcdefghijklmnopqrst","text":"x"})", "chat abcdefghijklmnopqrst: x");
+    row("name 20 two-byte chars", kBase + "chat", "{\"name\":\"" + QByteArray("\u00eb").repeated(20) + "\",\"text\":\"x\"}",
+        ("chat " + QString(20, QChar(0xeb)).toStdString() + ": x").c_str());
+    row("name 21 two-byte chars", kBase + "chat", "{\"name\":\"" + QByteArray("\u00eb").repeated(21) + "\",\"text\":\"x\"}",
+        "ignored: bad name");
+    row("here, finished early", kBase + "players/Ann", R"({"name":"Ann","state":"here","finished":"r1"})",
+        "players Ann here finished r1");
+    row("here with a key", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"key\":\"" + QByteArray(64, 'a') + "\"}",
+        "players Ann here");
+    row("key too short", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"key\":\"" + QByteArray(62, 'a') + "\"}",
+        "ignored: bad signature");
+    row("key in upper case", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"key\":\"" + QByteArray(64, 'A') + "\"}",
+        "ignored: bad signature");
+    row("chat signed", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"hi\",\"sig\":\"" + QByteArray(128, '0') + "\"}", "chat Ann: hi");
+    row("signature not hex", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"hi\",\"sig\":\"" + QByteArray(128, 'g') + "\"}",
+        "ignored: bad signature");
+    row("signature on presence", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"sig\":\"" + QByteArray(128, '0') + "\"}",
+        "ignored: bad signature");
+    row("finished not an id", kBase + "players/Ann", R"({"name":"Ann","state":"here","finished":"r 1"})", "ignored: bad id");
     row("name with slash", kBase + "chat", R"({"name":"a/b","text":"x"})", "ignored: bad name");
     row("name with spaces around", kBase + "chat", R"({"name":" Ann","text":"x"})", "ignored: bad name");
     row("name control", kBase + "chat", R"({"name":"A\u0000n","text":"x"})", "ignored: bad name");
@@ -227,6 +250,17 @@ void TestRoom::address_data()
                                            << "mqtt://ann@example.org:1884/den password p@ss:w";
     QTest::newRow("password, no user") << ":s3cret@example.org/den"
                                        << "the user name before @ is 1 to 64 printable characters, no spaces";
+    // What Play Together's Server and Room boxes name together ("SERVER | ROOM"):
+    // the address a host gives friends, pasted whole into Server.
+    QTest::newRow("pasted address") << "mqtt://192.168.1.20:1884/family | " << "mqtt://192.168.1.20:1884/family";
+    QTest::newRow("pasted, room agrees") << " mqtt://192.168.1.20:1884/family/ | family "
+                                         << "mqtt://192.168.1.20:1884/family";
+    QTest::newRow("pasted, room differs")
+        << "mqtt://192.168.1.20:1884/family | attic"
+        << "the address names room family but Room says attic: empty the Room box, or make them agree";
+    QTest::newRow("server and room") << "mqtt://127.0.0.1:1883/ | den" << "mqtt://127.0.0.1/den";
+    QTest::newRow("server, room empty")
+        << "example.org | " << "the room is missing: type it into Room, or paste the whole address into Server";
 }
 
 void TestRoom::address()
@@ -234,7 +268,9 @@ void TestRoom::address()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     std::string why;
-    const auto a = parseAddress(text.toStdString(), &why);
+    const auto boxes = text.split(" | ");
+    const auto a = boxes.size() == 2 ? joinAddress(boxes[0].toStdString(), boxes[1].toStdString(), &why)
+                                     : parseAddress(text.toStdString(), &why);
     QCOMPARE(QString::fromStdString(a ? a->text() + (a->password.empty() ? "" : " password " + a->password) : why),
              expected);
 }
@@ -385,8 +421,24 @@ void TestRoom::standingsCancelShared()
     QCOMPARE(s.players[0], (Standing{"Bob", 7, 4, 1}));
     QCOMPARE(s.players[1], (Standing{"Ann", 6, 3, 1}));
     QCOMPARE(s.finders.at("TEA"), (std::vector<std::string>{"Ann", "Bob"}));
-    const auto lines = standingsLines(s, [](std::string_view n) { return std::string(n); });
+    const auto same = [](std::string_view n) { return std::string(n); };
+    const auto lines = standingsLines(s, same);
     QCOMPARE(lines.at(1), std::string("1. Bob: score 7, room score 4, 1 word only Bob found"));
+
+    // Equal room scores rank as ties, in one winner line.
+    const auto t = standings({{"Ann", {"EAT", "HOTS"}}, {"Bob", {"MAST", "TEA"}}, {"Cy", {"OATS", "HOTS", "TOAD"}},
+                              {"Dee", {"MAST", "TOE"}}},
+                             {"EAT", "TEA", "HOTS", "MAST", "OATS", "TOAD", "TOE"});
+    const auto tl = standingsLines(t, same);
+    QCOMPARE(tl.at(1).substr(0, 9), std::string("1. Cy: sc"));
+    QCOMPARE(tl.at(2).substr(0, 6), std::string("2. Ann"));
+    QCOMPARE(tl.at(3).substr(0, 6), std::string("2. Bob"));
+    QCOMPARE(tl.at(4).substr(0, 6), std::string("2. Dee"));
+    QCOMPARE(winnerLine(t, same), std::string("Cy wins with 8; Ann, Bob and Dee tie on 3."));
+    QCOMPARE(sharedWordsLine(t, same, 1), std::string("Shared words, which score nothing in the room score: "
+                                                      "HOTS (Ann and Cy); and 1 more."));
+    QCOMPARE(winnerLine(standings({{"Ann", {"EAT"}}, {"Bob", {"TEA"}}}, {"EAT", "TEA"}), same),
+             std::string("Ann and Bob tie for the win on 3."));
 }
 
 void TestRoom::chatMask_data()
@@ -459,10 +511,27 @@ void TestRoom::roomThroughARound()
     QCOMPARE(ann.roundId(), std::string("r1"));
 
     // Standings once both results are in; the shared word scores nothing in the room.
-    QVERIFY(ann.roundEnded({"EAT", "TEA"}, t0 + 40'000).lines.empty());
-    const auto s = send(write("den", Results{"r1", "Bob", {"TEA"}}), false, false, t0 + 41'000).lines;
-    QCOMPARE(s.size(), std::size_t(3));
+    // Ann ends early: her words wait for the round's time (or for Bob to end
+    // his), the room hears only that she has finished, and no new round starts.
+    const auto early = ann.roundEnded({"EAT", "TEA"}, t0 + 40'000);
+    QVERIFY(early.lines.empty());
+    QCOMPARE(early.publish.size(), std::size_t(1));
+    QCOMPARE(early.publish[0].topic, kBase + "players/Ann");
+    QVERIFY(early.publish[0].payload.find("\"finished\":\"r1\"") != std::string::npos);
+    QVERIFY(ann.roundUnderWay(t0 + 40'000));
+    QCOMPARE(ann.doing("Ann", t0 + 40'000), RoomState::Doing::finished);
+    QCOMPARE(ann.doing("Bob", t0 + 40'000), RoomState::Doing::playing);
+    QVERIFY(!ann.startRound(*boardOf(kLetters), 1, "r9", t0 + 40'500).start);
+    QCOMPARE(ann.tick(t0 + 40'500).publish.size(), std::size_t(0));
+    const auto bobs = send(write("den", Results{"r1", "Bob", {"TEA"}}), false, false, t0 + 41'000);
+    QCOMPARE(bobs.publish.size(), std::size_t(1));
+    QCOMPARE(bobs.publish[0].topic, kBase + "results/r1/Ann");
+    const auto& s = bobs.lines;
+    QCOMPARE(s.size(), std::size_t(5));
     QCOMPARE(s[1], std::string("1. Ann: score 6, room score 3, 1 word only Ann found"));
+    QCOMPARE(s[3], std::string("Shared words, which score nothing in the room score: TEA (Ann and Bob)."));
+    QCOMPARE(s[4], std::string("Ann wins with 3; Bob comes next with 0."));
+    QVERIFY(!ann.roundUnderWay(t0 + 41'000));
     QCOMPARE(ann.findersOf("TEA"), (std::vector<std::string>{"Ann", "Bob"}));
 
     // A player who leaves is said to; retained old rounds are not replayed.
@@ -611,6 +680,78 @@ void TestRoom::acceptedWords()
     for (const std::string& w : acceptedList(text.toStdString()))
         got << QString::fromStdString(w);
     QCOMPARE(got, words);
+}
+
+// Names nobody can borrow: Ann signs, Bob has a key, Zed (a bot) has none.
+// Each row is one message after that; it shows this line, or is dropped and
+// counted as this.
+void TestRoom::signatures_data()
+{
+    QTest::addColumn<int>("kind");   // 0 chat, 1 presence, 2 round
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("signer"); // the seed of the key that signs; 0: none
+    QTest::addColumn<bool>("tamper"); // the text changed after signing
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("good") << 0 << "Bob" << 2 << false << "Bob: hi";
+    QTest::newRow("bad: another key") << 0 << "Bob" << 3 << false << "bad signature";
+    QTest::newRow("bad: changed after signing") << 0 << "Bob" << 2 << true << "bad signature";
+    QTest::newRow("missing") << 0 << "Bob" << 0 << false << "bad signature";
+    QTest::newRow("under this player's own name") << 0 << "Ann" << 3 << false << "bad signature";
+    QTest::newRow("keyless bot") << 0 << "Zed" << 0 << false << "Zed (unverified): hi";
+    QTest::newRow("changed key under a taken name") << 1 << "Bob" << 3 << false << "key taken";
+    QTest::newRow("no key under a taken name") << 1 << "Bob" << 0 << false << "key taken";
+    QTest::newRow("round, good") << 2 << "Bob" << 2 << false << "Bob started a 1-minute round.";
+    QTest::newRow("round, bad") << 2 << "Bob" << 3 << false << "bad signature";
+}
+
+void TestRoom::signatures()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, name);
+    QFETCH(int, signer);
+    QFETCH(bool, tamper);
+    QFETCH(QString, expected);
+    const Millis t0 = 1'800'000'000'000;
+    const Signing ann = sodiumSigning(1), bob = sodiumSigning(2);
+    RoomState me("den", "Ann", Masker(""), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{"tok1", t0}, ann);
+    Presence bobHere{"Bob", true};
+    bobHere.key = bob.publicKey;
+    for (const Outgoing& o : {write("den", bobHere), write("den", Presence{"Zed", true})})
+        me.receive(o.topic, o.payload, false, false, t0);
+    // What Ann says goes out signed, and Bob's key reads it.
+    const Outgoing mine = *me.chat("hello");
+    const Read read = game::room::read("den", mine.topic, mine.payload);
+    QVERIFY(bob.verify(ann.publicKey, signedText("den", *read.message), std::get<Chat>(*read.message).sig));
+
+    const std::string who = name.toStdString();
+    const auto signedBy = [&](Message m) {
+        if (signer) {
+            const std::string sig = sodiumSigning(static_cast<unsigned char>(signer)).sign(signedText("den", m));
+            std::visit([&](auto& x) { if constexpr (requires { x.sig; }) x.sig = sig; }, m);
+        }
+        if (tamper)
+            std::get<Chat>(m).text = "hi";
+        return write("den", m);
+    };
+    Outgoing o;
+    if (kind == 0) {
+        o = signedBy(Chat{who, tamper ? "hello" : "hi"});
+    } else if (kind == 1) {
+        Presence p{who, true};
+        if (signer)
+            p.key = sodiumSigning(static_cast<unsigned char>(signer)).publicKey;
+        o = write("den", p);
+    } else {
+        o = signedBy(RoundStart{"r1", kLetters, 1, t0 + 3000, who});
+    }
+    const auto e = me.receive(o.topic, o.payload, false, false, t0 + 10);
+    if (expected == "bad signature" || expected == "key taken") {
+        QVERIFY(e.lines.empty() && !e.start);
+        QCOMPARE(me.ignored(expected == "key taken" ? Ignored::keyTaken : Ignored::badSignature), 1);
+    } else {
+        QCOMPARE(QString::fromStdString(e.lines.at(0)), expected);
+        QCOMPARE(me.ignoredTotal(), 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRoom)
