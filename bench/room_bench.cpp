@@ -199,7 +199,7 @@ public:
             // Joined one after another, as the scorer's order has it.
             std::string session = "s";
             session += std::to_string(i);
-            p->state = std::make_unique<RoomState>(name_, name, Masker(), [this](const game::Board&) { return words_; },
+            p->state = std::make_unique<RoomState>(name_, name, Masker(), [this](const game::Board&, const wordlist::Language&) { return std::optional(words_); },
                                                    Session{session, wallNow() + i});
             p->client = mosquitto_new(nullptr, true, p.get());
             mosquitto_message_callback_set(p->client, [](mosquitto*, void* data, const mosquitto_message* m) {

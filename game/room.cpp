@@ -1,5 +1,7 @@
 #include "room.h"
 
+#include "roomsign.h"
+
 #include "ascii.h"
 #include "json.h"
 #include "records.h"
@@ -23,6 +25,33 @@ constexpr std::string_view kRoot = "golexorb/";
 using wordlist::asciiAlnum;
 using wordlist::asciiUpper;
 using wordlist::madeOf;
+
+// A word of 3 to 16 tiles: A to Z, and the letters some board language plays
+// as letters of their own (its round says which board it was found on).
+bool tileWord(std::string_view word)
+{
+    std::size_t tiles = 0;
+    for (std::size_t at = 0; at < word.size(); ++tiles) {
+        if (asciiUpper(word[at])) {
+            ++at;
+            continue;
+        }
+        std::size_t size = 0;
+        for (const auto& language : wordlist::languages())
+            for (std::size_t i = 0; i < language.ownLetters.size() && !size;) {
+                std::size_t n = 1;
+                while (i + n < language.ownLetters.size() && (static_cast<unsigned char>(language.ownLetters[i + n]) & 0xc0) == 0x80)
+                    ++n;
+                if (word.substr(at).starts_with(language.ownLetters.substr(i, n)))
+                    size = n;
+                i += n;
+            }
+        if (!size)
+            return false;
+        at += size;
+    }
+    return tiles >= 3 && tiles <= kCells;
+}
 
 // Characters that draw nothing or move text about: controls, line and
 // paragraph separators, and the invisible format characters (bidirectional
@@ -198,7 +227,7 @@ int wholeNumber(const json::Value* v, int most)
 
 bool boardWord(const std::string& w)
 {
-    return w.size() >= 3 && w.size() <= kCells && madeOf(w, asciiUpper);
+    return tileWord(w);
 }
 
 Read readStandings(std::string_view id, const json::Value& doc)
@@ -356,6 +385,7 @@ const char* ignoredName(Ignored why)
     case Ignored::malformed: return "malformed";
     case Ignored::badName: return "bad name";
     case Ignored::badLetters: return "bad letters";
+    case Ignored::badLanguage: return "unknown language";
     case Ignored::badMinutes: return "bad minutes";
     case Ignored::badStart: return "bad start";
     case Ignored::badId: return "bad id";
@@ -365,6 +395,8 @@ const char* ignoredName(Ignored why)
     case Ignored::nameTaken: return "name taken";
     case Ignored::absent: return "absent";
     case Ignored::flood: return "flood";
+    case Ignored::badSignature: return "bad signature";
+    case Ignored::keyTaken: return "key taken";
     case Ignored::count: break;
     }
     return "?";
@@ -418,6 +450,21 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
     if (!validName(name->string))
         return ignored(Ignored::badName);
 
+    // A key or a signature, when there is one, must be of its form.
+    std::string key, sig;
+    if (const json::Value* k = doc->find("key")) {
+        const auto bytes = k->kind == json::Value::Kind::string ? fromHex(k->string, kKeyBytes) : std::nullopt;
+        if (kind != Kind::players || !bytes)
+            return ignored(Ignored::badSignature);
+        key = *bytes;
+    }
+    if (const json::Value* g = doc->find("sig")) {
+        const auto bytes = g->kind == json::Value::Kind::string ? fromHex(g->string, kSignatureBytes) : std::nullopt;
+        if (kind == Kind::players || !bytes)
+            return ignored(Ignored::badSignature);
+        sig = *bytes;
+    }
+
     switch (kind) {
     case Kind::players: {
         const json::Value* state = str("state");
@@ -437,6 +484,12 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
                 return ignored(Ignored::badStart);
             p.since = *at;
         }
+        if (const json::Value* finished = doc->find("finished")) {
+            if (finished->kind != json::Value::Kind::string || !validId(finished->string))
+                return ignored(Ignored::badId);
+            p.finished = finished->string;
+        }
+        p.key = std::move(key);
         return {std::move(p), Ignored::none};
     }
     case Kind::chat: {
@@ -446,18 +499,24 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         std::string clean = cleanText(text->string);
         if (clean.empty())
             return ignored(Ignored::malformed);
-        return {Chat{name->string, std::move(clean)}, Ignored::none};
+        return {Chat{name->string, std::move(clean), std::move(sig)}, Ignored::none};
     }
     case Kind::round: {
         const json::Value* id = str("id");
         const json::Value* letters = doc->find("letters");
         const json::Value* minutes = doc->find("minutes");
         const json::Value* start = str("start");
+        // A board in another language than English says which; English
+        // rounds are written as they always were.
+        const json::Value* lang = doc->find("lang");
         if (!id || !letters || !minutes || !start)
             return ignored(Ignored::malformed);
         if (!validId(id->string))
             return ignored(Ignored::badId);
-        if (letters->kind != json::Value::Kind::string || letters->string.size() != kCells || !madeOf(letters->string, asciiUpper))
+        const wordlist::Language* language = &wordlist::englishLanguage();
+        if (lang && (lang->kind != json::Value::Kind::string || !(language = wordlist::findLanguage(lang->string))))
+            return ignored(Ignored::badLanguage);
+        if (letters->kind != json::Value::Kind::string || !boardOf(letters->string, *language))
             return ignored(Ignored::badLetters);
         if (minutes->kind != json::Value::Kind::number || minutes->number != std::floor(minutes->number)
             || minutes->number < kShortestRound || minutes->number > kLongestRound)
@@ -465,7 +524,12 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         const auto at = parseTime(start->string);
         if (!at)
             return ignored(Ignored::badStart);
-        return {RoundStart{id->string, letters->string, static_cast<int>(minutes->number), *at, name->string},
+        // Help (counts and hints) is off in a room's round unless its starter allows it.
+        const json::Value* help = doc->find("help");
+        if (help && help->kind != json::Value::Kind::boolean)
+            return ignored(Ignored::malformed);
+        return {RoundStart{id->string, letters->string, static_cast<int>(minutes->number), *at, name->string,
+                           std::string(language->code), help && help->boolean, std::move(sig)},
                 Ignored::none};
     }
     case Kind::results: {
@@ -478,12 +542,12 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
             return ignored(Ignored::malformed);
         Results r{std::string(level[3]), name->string, {}};
         for (const auto& w : words->array) {
-            if (w.kind != json::Value::Kind::string || w.string.size() < 3 || w.string.size() > kCells
-                || !madeOf(w.string, asciiUpper))
+            if (w.kind != json::Value::Kind::string || !tileWord(w.string))
                 return ignored(Ignored::badWords);
             if (std::find(r.words.begin(), r.words.end(), w.string) == r.words.end())
                 r.words.push_back(w.string);
         }
+        r.sig = std::move(sig);
         return {std::move(r), Ignored::none};
     }
     case Kind::standings: break;
@@ -492,6 +556,13 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
 }
 
 // ---------------------------------------------------------------- writing
+
+namespace {
+std::string sigJson(const std::string& sig)
+{
+    return sig.empty() ? std::string() : ",\"sig\":\"" + toHex(sig) + "\"";
+}
+} // namespace
 
 Outgoing write(std::string_view room, const Message& message)
 {
@@ -505,11 +576,16 @@ Outgoing write(std::string_view room, const Message& message)
                 payload += ",\"session\":" + json::quote(p.session);
             if (p.since != 0)
                 payload += ",\"since\":" + json::quote(formatTime(p.since));
+            if (!p.finished.empty())
+                payload += ",\"finished\":" + json::quote(p.finished);
+            if (!p.key.empty())
+                payload += ",\"key\":\"" + toHex(p.key) + "\"";
             return {base + "players/" + p.name, payload + "}", true};
         }
         Outgoing operator()(const Chat& c) const
         {
-            return {base + "chat", "{\"name\":" + json::quote(c.name) + ",\"text\":" + json::quote(cleanText(c.text)) + "}",
+            return {base + "chat",
+                    "{\"name\":" + json::quote(c.name) + ",\"text\":" + json::quote(cleanText(c.text)) + sigJson(c.sig) + "}",
                     false, 0};
         }
         Outgoing operator()(const RoundStart& r) const
@@ -517,13 +593,15 @@ Outgoing write(std::string_view room, const Message& message)
             return {base + "round",
                     "{\"id\":" + json::quote(r.id) + ",\"letters\":" + json::quote(r.letters)
                         + ",\"minutes\":" + std::to_string(r.minutes) + ",\"start\":" + json::quote(formatTime(r.start))
-                        + ",\"by\":" + json::quote(r.by) + "}",
+                        + ",\"by\":" + json::quote(r.by)
+                        + (r.language == "en" ? std::string() : ",\"lang\":" + json::quote(r.language))
+                        + (r.help ? ",\"help\":true" : "") + sigJson(r.sig) + "}",
                     true};
         }
         Outgoing operator()(const Results& r) const
         {
             return {base + "results/" + r.round + "/" + r.name,
-                    "{\"name\":" + json::quote(r.name) + ",\"words\":" + wordsJson(r.words) + "}", true, 0};
+                    "{\"name\":" + json::quote(r.name) + ",\"words\":" + wordsJson(r.words) + sigJson(r.sig) + "}", true, 0};
         }
         Outgoing operator()(const Scored& s) const
         {

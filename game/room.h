@@ -1,14 +1,17 @@
 #pragma once
 // The room protocol: what players of one room say to each other through an
-// MQTT broker, as UTF-8 JSON under golexorb/1/ROOM/:
+// MQTT broker, as UTF-8 JSON under golexorb/2/ROOM/:
 //
-//   players/NAME     {"name","state":"here"|"gone"[,"session","since"]}
+//   players/NAME     {"name","state":"here"|"gone"[,"session","since","finished"]}
 //                                                              retained; the Last Will says "gone"
 //   chat             {"name","text"}
-//   round            {"id","letters","minutes","start","by"}   retained
+//   round            {"id","letters","minutes","start","by"[,"lang"][,"help"]}   retained
 //   results/ID/NAME  {"name","words":[...]}                     retained; read by the scorer only
 //   standings/ID     {"by","counted","words":[...],"players":[{"name","score","room","only","found"}]}
 //                                                              retained; from the round's scorer
+//
+// Presence may carry the player's public key ("key"), the others its
+// signature ("sig"), both in hexadecimal; see roomsign.h.
 //
 // Everything read here comes from anyone on the network: a message that
 // breaks a rule is ignored and counted, never half taken. Nothing of it
@@ -101,25 +104,36 @@ struct Presence {
     // joined, so that two players of one name tell each other apart.
     std::string session;
     Millis since = 0;
+    // Optional: the id of a round this player ended before its time was up.
+    // Their words wait for the time, and the others need not.
+    std::string finished;
+    // Optional: the player's public signing key (32 bytes); what it says
+    // under this name is then signed with it.
+    std::string key;
     friend bool operator==(const Presence&, const Presence&) = default;
 };
 struct Chat {
     std::string name;
     std::string text; // as read: controls turned to spaces, cut at 200 characters
+    std::string sig{}; // optional: the signature (64 bytes) of what it says
     friend bool operator==(const Chat&, const Chat&) = default;
 };
 struct RoundStart {
     std::string id;
-    std::string letters; // 16 of A to Z, cell 0 first
+    std::string letters; // 16 of A to Z, cell 0 first; or of the language's tiles
     int minutes = 0;     // 1 to 10
     Millis start = 0;
     std::string by;
+    std::string language = "en"; // the board language's code
+    bool help = false;            // hints allowed, each costing only its taker
+    std::string sig{};
     friend bool operator==(const RoundStart&, const RoundStart&) = default;
 };
 struct Results {
     std::string round; // the round's id, from the topic
     std::string name;
     std::vector<std::string> words; // each 3 to 16 of A to Z
+    std::string sig{};
     friend bool operator==(const Results&, const Results&) = default;
 };
 // A round's standings, as its scorer publishes them: who scored, how many
@@ -154,7 +168,8 @@ enum class Ignored {
     unknownTopic,  // no message of ours has that topic
     malformed,     // not JSON, fields missing or of the wrong type
     badName,       // not a valid name, or not the one the topic names
-    badLetters,    // not 16 letters A to Z
+    badLetters,    // not 16 letters A to Z, or of its language's tiles
+    badLanguage,   // a board language this version does not know
     badMinutes,    // not a whole number from 1 to 10
     badStart,      // not a UTC time as written here
     badId,
@@ -165,6 +180,9 @@ enum class Ignored {
     absent,        // a chat line from a name that has not said it is here
     flood,         // a sixth chat line within a second from one name, a line
                    // over the room's limit, or more than the window could take
+    badSignature,  // a key or signature not of its form; or, in a room, a
+                   // signature missing or not the name's key's
+    keyTaken,      // another key under a name whose key is known
     count
 };
 const char* ignoredName(Ignored why);

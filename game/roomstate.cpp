@@ -1,12 +1,22 @@
 #include "roomstate.h"
 
 #include "records.h"
+#include "roomsign.h"
 
 #include <algorithm>
 #include <iterator>
 #include <utility>
 
 namespace game::room {
+
+namespace {
+// " in Deutsch" after a round of another board language; nothing for English.
+std::string inLanguage(std::string_view code)
+{
+    const wordlist::Language* language = wordlist::findLanguage(code);
+    return language && !language->english() ? " in " + std::string(language->name) : std::string();
+}
+} // namespace
 
 namespace {
 
@@ -39,12 +49,14 @@ int RoundPlan::secondsLeft(Millis now) const
 
 // ---------------------------------------------------------------- the room
 
-RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session)
+RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session,
+                     std::optional<Signing> signing)
     : room_(std::move(room))
     , name_(std::move(name))
     , masker_(std::move(masker))
     , boardWords_(std::move(boardWords))
     , session_(std::move(session))
+    , signing_(std::move(signing))
     , key_(nameKey(name_))
 {
     const Seat mine = seat(name_, session_.token, session_.since);
@@ -66,24 +78,124 @@ std::vector<std::string> RoomState::scorerOrder(std::size_t first) const
     return out;
 }
 
+Outgoing RoomState::send(Message m) const
+{
+    if (signing_) {
+        if (auto* p = std::get_if<Presence>(&m)) {
+            p->key = signing_->publicKey;
+        } else if (const std::string text = signedText(room_, m); !text.empty()) {
+            std::string sig = signing_->sign(text);
+            std::visit(
+                [&](auto& x) {
+                    if constexpr (requires { x.sig; })
+                        x.sig = std::move(sig);
+                },
+                m);
+        }
+    }
+    return write(room_, m);
+}
+
+bool RoomState::verified(const Message& m, const std::string& name, std::string_view sig)
+{
+    const std::string* key = nullptr;
+    if (name == name_)
+        key = signing_ ? &signing_->publicKey : nullptr;
+    else if (const auto k = keys_.find(name); k != keys_.end())
+        key = &k->second;
+    if (!key || !signing_)
+        return true; // a name without a key, or no means to check: shown as unverified
+    if (sig.empty() || !signing_->verify(*key, signedText(room_, m), sig)) {
+        count(Ignored::badSignature);
+        return false;
+    }
+    return true;
+}
+
+bool RoomState::unverified(const std::string& name) const
+{
+    return signing_ && name != name_ && !keys_.count(name);
+}
+
+bool RoomState::keyAgrees(const Presence& p)
+{
+    const auto k = keys_.find(p.name);
+    if (k == keys_.end()) {
+        // The first key heard under a name owns it (a room's worth of them
+        // remembered, so that a flood of names cannot fill the memory).
+        if (p.here && !p.key.empty() && !lookalikeHere(nameKey(p.name)) && keys_.size() < kMaxPlayers * 4)
+            keys_.emplace(p.name, p.key);
+        return true;
+    }
+    if (p.key == k->second)
+        return true;
+    count(Ignored::keyTaken);
+    return false;
+}
+
 Millis RoomState::Tracked::deadline() const
 {
     return round.start + roundMillis(round.minutes) + kStandingsWait;
 }
 
+Millis RoomState::roundEnd() const
+{
+    return round_ ? round_->round.start + roundMillis(round_->round.minutes) : 0;
+}
+
+bool RoomState::othersFinished() const
+{
+    if (!round_)
+        return true;
+    return std::all_of(round_->expected.begin(), round_->expected.end(), [&](const std::string& n) {
+        if (n == name_)
+            return !playing();
+        const auto f = finished_.find(n);
+        return !here_.count(n) || round_->results.count(n) > 0
+               || (f != finished_.end() && f->second == round_->round.id);
+    });
+}
+
+bool RoomState::roundUnderWay(Millis now) const
+{
+    return round_ && round_->shownCounted == 0 && now < round_->deadline() && (now < roundEnd() || !othersFinished()
+                                                                    || held_.has_value());
+}
+
+RoomState::Doing RoomState::doing(const std::string& name, Millis now) const
+{
+    if (!round_ || !round_->expected.count(name) || (round_->shownCounted > 0 && now >= roundEnd()))
+        return Doing::watching;
+    if (now >= roundEnd() || round_->results.count(name))
+        return Doing::finished;
+    if (name == name_)
+        return playing() ? Doing::playing : Doing::finished;
+    const auto f = finished_.find(name);
+    return f != finished_.end() && f->second == round_->round.id ? Doing::finished : Doing::playing;
+}
+
+void RoomState::releaseIfDue(Millis now, Effects& e)
+{
+    if (!held_ || !round_ || (now < roundEnd() && !othersFinished()))
+        return;
+    myResultsTopic_ = held_->topic;
+    e.publish.push_back(std::move(*held_));
+    held_.reset();
+}
+
 Outgoing RoomState::will() const
 {
-    return write(room_, presence(false));
+    return send(presence(false));
 }
 
 RoomState::Effects RoomState::connected()
 {
     Effects e;
-    e.publish.push_back(write(room_, presence(true)));
+    e.publish.push_back(send(presence(true)));
     // A broker that restarted has lost what it kept; put this player's
     // results of the round back for whoever has not got them yet.
-    if (round_ && !myResultsTopic_.empty() && round_->sent)
-        e.publish.push_back(write(room_, Results{round_->round.id, name_, round_->mine}));
+    if (round_ && !myResultsTopic_.empty() && round_->sent && !held_)
+        e.publish.push_back(send(Results{round_->round.id, name_, round_->mine}));
     // And the standings this player scored.
     if (round_ && round_->lastStandings)
         e.publish.push_back(*round_->lastStandings);
@@ -104,13 +216,20 @@ bool RoomState::playing() const
 
 std::optional<Millis> RoomState::nextDeadline() const
 {
-    if (!round_ || playing())
-        return std::nullopt;
     std::optional<Millis> at;
-    if (round_->scoring && !round_->scored)
-        at = std::max(round_->deadline(), round_->scoringSince + kGather);
-    else if (!round_->scoring && !round_->kept && !round_->standbyLooked)
-        at = round_->deadline() + kStandbyWait;
+    const auto soonest = [&at](Millis t) {
+        if (!at || t < *at)
+            at = t;
+    };
+    // Words held back by an early finisher go out when the round's time is up.
+    if (held_)
+        soonest(roundEnd());
+    if (round_ && !playing()) {
+        if (round_->scoring && !round_->scored)
+            soonest(std::max(round_->deadline(), round_->scoringSince + kGather));
+        else if (!round_->scoring && !round_->kept && !round_->standbyLooked)
+            soonest(round_->deadline() + kStandbyWait);
+    }
     return at;
 }
 
@@ -201,6 +320,7 @@ void RoomState::depart(const std::string& name)
         order_.erase(it->second);
         seats_.erase(it);
     }
+    finished_.erase(name);
     for (auto* byKey : {&hereByFolded_, &hereByMapped_})
         std::erase_if(*byKey, [&](const auto& entry) { return entry.second == name; });
 }
@@ -220,6 +340,11 @@ void RoomState::track(RoundStart r, bool playing, Millis now, Effects& e)
     }
     if (playing)
         saidBusy_ = false;
+    held_.reset();
+    if (!finishedEarly_.empty()) {
+        finishedEarly_.clear();
+        e.publish.push_back(send(presence(true)));
+    }
     Tracked t;
     t.round = std::move(r);
     t.playing = playing;
@@ -231,13 +356,17 @@ void RoomState::track(RoundStart r, bool playing, Millis now, Effects& e)
     reconsider(now, e);
 }
 
-const std::set<std::string>& RoomState::boardWordsOf(Tracked& t)
+const std::set<std::string>* RoomState::boardWordsOf(Tracked& t)
 {
     if (!t.boardWords) {
-        const auto board = boardOf(t.round.letters);
-        t.boardWords = board ? boardWords_(*board) : std::set<std::string>{};
+        const wordlist::Language& language = *wordlist::findLanguage(t.round.language);
+        const auto board = boardOf(t.round.letters, language);
+        auto words = board ? boardWords_(*board, language) : std::optional(std::set<std::string>{});
+        if (!words)
+            return nullptr; // its language's words are not to be had here
+        t.boardWords = std::move(*words);
     }
-    return *t.boardWords;
+    return &*t.boardWords;
 }
 
 void RoomState::reconsider(Millis now, Effects& e)
@@ -280,7 +409,17 @@ void RoomState::scoreIfDue(Millis now, Effects& e)
     const int counted = static_cast<int>(t.results.size());
     if (counted <= t.published)
         return; // nothing new, or nothing at all
-    Scored out = scored(standings(t.results, boardWordsOf(t)), t.round.id, name_, counted);
+    const std::set<std::string>* board = boardWordsOf(t);
+    if (!board) {
+        // No result can be checked without the language's words: no
+        // standings rather than wrong ones; the standby after this one scores.
+        const wordlist::Language& language = *wordlist::findLanguage(t.round.language);
+        e.lines.push_back("The standings of a round in " + std::string(language.englishName) + " need its word list ("
+                          + std::string(language.package) + ").");
+        t.published = counted;
+        return;
+    }
+    Scored out = scored(standings(t.results, *board), t.round.id, name_, counted);
     Outgoing message = write(room_, out);
     if (message.payload.size() > kMaxStandingsBytes) {
         // Never so far: who found which word goes, the scores stay.
@@ -310,10 +449,24 @@ void RoomState::showIfDue(Effects& e)
         return;
     Tracked& t = *round_;
     t.shownCounted = t.kept->counted;
-    const auto lines = standingsLines(t.kept->players, [this](std::string_view n) { return show(n); });
+    // Who found each word, from the message as it came, for the shared words' line.
+    Standings s{t.kept->players, {}};
+    for (std::size_t p = 0; p < t.kept->players.size() && p < t.kept->found.size(); ++p)
+        for (const std::size_t n : t.kept->found[p])
+            if (n < t.kept->words.size())
+                s.finders[t.kept->words[n]].push_back(t.kept->players[p].name);
+    for (auto& [word, names] : s.finders)
+        std::sort(names.begin(), names.end());
+    const auto shown = [this](std::string_view n) { return show(n); };
+    const auto lines = standingsLines(s, shown);
     e.lines.insert(e.lines.end(), lines.begin(), lines.end());
+    if (const std::string shared = sharedWordsLine(s, shown); !shared.empty())
+        e.lines.push_back(shared);
+    if (const std::string winner = winnerLine(s, shown); !winner.empty())
+        e.lines.push_back(winner);
     e.lines.push_back("Scored by " + (t.kept->by == name_ ? std::string("you") : show(t.kept->by)) + " from "
                       + std::to_string(t.kept->counted) + (t.kept->counted == 1 ? " result." : " results."));
+    lastStandings_ = std::move(s);
     checkOwnLine(e);
 }
 
@@ -328,7 +481,10 @@ void RoomState::checkOwnLine(Effects& e)
     const auto line = std::find_if(s.players.begin(), s.players.end(), [&](const Standing& p) { return p.name == name_; });
     if (line == s.players.end())
         return; // not counted yet: a scorer that hears it late publishes again
-    const auto& board = boardWordsOf(t);
+    const std::set<std::string>* words = boardWordsOf(t);
+    if (!words)
+        return; // nothing to check them with
+    const auto& board = *words;
     const std::set<std::string> mine(t.mine.begin(), t.mine.end());
     std::vector<int> finders(s.words.size(), 0);
     for (const auto& found : s.found)
@@ -380,7 +536,7 @@ void RoomState::namesake(const Presence& p, Effects& e) const
     // A name that only looks like this one has a topic of its own: nothing
     // of this player's there to say again.
     if (p.name == name_)
-        e.publish.push_back(write(room_, presence(true)));
+        e.publish.push_back(send(presence(true)));
 }
 
 std::vector<std::string> RoomState::findersOf(std::string_view word) const
@@ -428,9 +584,18 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 count(Ignored::nameTaken);
             return e;
         }
+        if (!keyAgrees(*p))
+            return e;
         if (p->here) {
-            if (here_.count(p->name))
+            if (here_.count(p->name)) {
+                // "here" again: it may say the player ended the round early.
+                if (!p->finished.empty())
+                    finished_[p->name] = p->finished;
+                else
+                    finished_.erase(p->name);
+                releaseIfDue(now, e);
                 return e;
+            }
             if (lookalikeHere(key)) {
                 count(Ignored::nameTaken); // the first to come keeps the name
                 return e;
@@ -440,6 +605,8 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 return e;
             }
             arrive(p->name, key, *p);
+            if (!p->finished.empty())
+                finished_[p->name] = p->finished;
             // Someone already here when this player came may be playing the
             // round, and so does someone who comes before it starts.
             if (round_ && !round_->kept && (retained || now < round_->round.start))
@@ -455,6 +622,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             roomLine(show(p->name) + " left the room.", now, e);
             if (round_ && !round_->results.count(p->name))
                 round_->expected.erase(p->name);
+            releaseIfDue(now, e);
             // The scorer gone before its standings are out: the next in order takes over.
             reconsider(now, e);
             scoreIfDue(now, e);
@@ -469,17 +637,27 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             count(Ignored::absent);
             return e;
         }
+        if (!verified(*c, c->name, c->sig))
+            return e;
         if (!allowLine(c->name, now)) {
             count(Ignored::flood);
             return e;
         }
-        roomLine(show(c->name) + ": " + show(c->text), now, e);
+        roomLine(show(c->name) + (unverified(c->name) ? " (unverified): " : ": ") + show(c->text), now, e);
         return e;
     }
 
     if (auto* rs = std::get_if<RoundStart>(&*r.message)) {
         if (round_ && round_->round.id == rs->id)
             return e; // this player's own, or heard before
+        if (!retained && rs->by != name_ && !here_.count(rs->by)) {
+            // Started by no one here: an outsider's, never played. (One kept
+            // on the broker may come before its starter's "here".)
+            count(Ignored::absent);
+            return e;
+        }
+        if (!verified(*rs, rs->by, rs->sig))
+            return e;
         const Millis length = roundMillis(rs->minutes);
         if (rs->start > now + kMaxAhead) {
             count(Ignored::outOfTime);
@@ -515,13 +693,16 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e;
         }
         saidBusy_ = false;
+        // The next round comes before the last one's standings here (the
+        // starter had every result first): show them with what came in.
+        showIfDue(e);
         RoundStart mine = *rs;
         const Millis ahead = rs->start - now;
         if (ahead < -kTolerance || ahead > kLead + kTolerance)
             mine.start = now + kLead; // the starter's clock or this one is off
-        const auto board = boardOf(mine.letters);
-        e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by};
-        roomLine(by + " started a " + minutesText(mine.minutes) + ".", now, e);
+        const auto board = boardOf(mine.letters, *wordlist::findLanguage(mine.language));
+        e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by, mine.language, mine.help};
+        roomLine(by + " started a " + minutesText(mine.minutes) + inLanguage(mine.language) + ".", now, e);
         track(std::move(mine), true, now, e);
         return e;
     }
@@ -533,6 +714,8 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e;
         if (res->name == name_ && round_->results.count(name_))
             return e; // this player's own, known already
+        if (!verified(*res, res->name, res->sig))
+            return e;
         if (res->name != name_ && !here_.count(res->name)) {
             // Of someone gone, or not yet heard of: unless the name passes for another's.
             const NameKey key = nameKey(res->name);
@@ -546,6 +729,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             return e;
         }
         round_->results[res->name] = std::move(res->words);
+        releaseIfDue(now, e);
         scoreIfDue(now, e);
         return e;
     }
@@ -566,17 +750,18 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
     return e; // a cleared topic: nothing to do
 }
 
-RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std::string id, Millis now)
+RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std::string id, Millis now,
+                                         const wordlist::Language& language, bool help)
 {
     Effects e;
-    const std::string text = lettersOf(letters);
-    if (playing() || text.empty() || !isRoundLength(minutes) || !validId(id))
+    const std::string text = lettersOf(letters, language);
+    if (playing() || roundUnderWay(now) || text.empty() || !isRoundLength(minutes) || !validId(id))
         return e;
-    RoundStart r{std::move(id), text, minutes, now + kLead, name_};
-    e.start = RoundPlan{r.id, letters, minutes, r.start, name_};
-    e.lines.push_back("You start a " + minutesText(minutes) + ".");
+    RoundStart r{std::move(id), text, minutes, now + kLead, name_, std::string(language.code), help};
+    e.start = RoundPlan{r.id, letters, minutes, r.start, name_, r.language, help};
+    e.lines.push_back("You start a " + minutesText(minutes) + inLanguage(r.language) + ".");
     track(r, true, now, e);
-    e.publish.push_back(write(room_, r));
+    e.publish.push_back(send(r));
     return e;
 }
 
@@ -599,7 +784,7 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
     for (const auto& w : words)
         if (std::find(mine.words.begin(), mine.words.end(), w) == mine.words.end())
             mine.words.push_back(w);
-    Outgoing out = write(room_, mine);
+    Outgoing out = send(mine);
     if (out.payload.size() > kMaxMessageBytes) {
         // Others would ignore it whole: the shortest words go, as many as
         // needed, so that what is left scores the most.
@@ -607,15 +792,22 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
                          [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
         while (out.payload.size() > kMaxMessageBytes) {
             mine.words.pop_back();
-            out = write(room_, mine);
+            out = send(mine);
         }
     }
     round_->mine = mine.words;
     round_->sent = true;
     if (round_->scoring)
-        round_->results[name_] = std::move(mine.words);
-    myResultsTopic_ = out.topic;
-    e.publish.push_back(std::move(out));
+        round_->results[name_] = mine.words;
+    held_ = std::move(out);
+    if (now < roundEnd() && !othersFinished()) {
+        // Ended early: the words wait for the round's time (or for everyone
+        // to end theirs), so that no one still playing reads them; the room
+        // is told this player has finished.
+        finishedEarly_ = round_->round.id;
+        e.publish.push_back(send(presence(true)));
+    }
+    releaseIfDue(now, e);
     scoreIfDue(now, e);
     showIfDue(e);
     return e;
@@ -624,6 +816,7 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
 RoomState::Effects RoomState::tick(Millis now)
 {
     Effects e;
+    releaseIfDue(now, e);
     reconsider(now, e);
     scoreIfDue(now, e);
     showIfDue(e);
@@ -635,7 +828,7 @@ std::optional<Outgoing> RoomState::chat(std::string_view text) const
     const std::string clean = cleanText(text);
     if (clean.empty())
         return std::nullopt;
-    return write(room_, Chat{name_, clean});
+    return send(Chat{name_, clean});
 }
 
 } // namespace game::room

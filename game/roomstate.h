@@ -7,6 +7,7 @@
 
 #include "chatmask.h"
 #include "room.h"
+#include "roomsign.h"
 #include "standings.h"
 
 #include <array>
@@ -29,6 +30,8 @@ struct RoundPlan {
     int minutes = 0;
     Millis start = 0; // by this computer's clock
     std::string by;
+    std::string language = "en"; // the board language's code
+    bool help = false;            // hints allowed in it
     // The seconds on this board's clock when its round starts at `now`: a
     // board that got the message late starts with the time the others have
     // left, to the nearest second.
@@ -46,8 +49,9 @@ struct Session {
 
 class RoomState {
 public:
-    // Every word a board holds, as the solver finds them.
-    using BoardWords = std::function<std::set<std::string>(const Board&)>;
+    // Every word a board of that language holds, as the solver finds them;
+    // nothing while the language's words are not to be had.
+    using BoardWords = std::function<std::optional<std::set<std::string>>(const Board&, const wordlist::Language&)>;
 
     // A round starts this long after Start is pressed, so that every board
     // gets the message before it.
@@ -67,7 +71,11 @@ public:
     static constexpr Millis kStandbyWait = 3000;
     static constexpr std::size_t kMaxPlayers = kMaxRoomPlayers;
 
-    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {});
+    // With `signing`, what this player says is signed, and what a name with
+    // a key says counts only when signed with it; lines of names without
+    // one are marked as unverified.
+    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {},
+              std::optional<Signing> signing = {});
 
     struct Effects {
         std::vector<std::string> lines;   // for the chat list, UTF-8, in order
@@ -94,8 +102,11 @@ public:
     // this player subscribed. `localBusy`: this board is in a round of its own.
     Effects receive(std::string_view topic, std::string_view payload, bool retained, bool localBusy, Millis now);
     // Start Game in the room: the round for everyone, starting kLead from now.
-    // Nothing while this board has a room round planned or under way.
-    Effects startRound(const Board& letters, int minutes, std::string id, Millis now);
+    // Nothing while this board has a room round planned or under way. The
+    // board is of `language`'s tiles, and the round says so, and whether
+    // its players may take hints.
+    Effects startRound(const Board& letters, int minutes, std::string id, Millis now,
+                       const wordlist::Language& language = wordlist::englishLanguage(), bool help = false);
     // A planned round that this board could not start after all.
     void roundSkipped(std::string_view id);
     // This board's round ended with these words accepted.
@@ -110,9 +121,26 @@ public:
 
     // Whether this board has a room round planned or under way.
     bool playing() const;
+    // Whether the room's round is still on: its standings not shown yet,
+    // some player here not finished, and its time and the wait for
+    // results not over. No new round starts meanwhile.
+    bool roundUnderWay(Millis now) const;
+    // What a player here is doing in the room's round.
+    enum class Doing { watching, playing, finished };
+    Doing doing(const std::string& name, Millis now) const;
+    // The length of the room's last round, in minutes (0: none yet).
+    int lastMinutes() const { return round_ ? round_->round.minutes : 0; }
+    // The standings of the last round shown, if any.
+    const std::optional<Standings>& lastStandings() const { return lastStandings_; }
     // When tick() next has something to do.
     std::optional<Millis> nextDeadline() const;
     // The id of the room round tracked now ("" if none).
+    // The chat masks the room's board language's block list too, from its
+    // rounds on.
+    void setChatLanguage(const wordlist::Language& language, std::string_view blockText)
+    {
+        masker_.setLanguage(language, blockText);
+    }
     std::string roundId() const { return round_ ? round_->round.id : std::string(); }
     // Who found the word in the round tracked now, names as shown.
     std::vector<std::string> findersOf(std::string_view word) const;
@@ -161,14 +189,35 @@ private:
     void arrive(const std::string& name, const NameKey& key, const Presence& p);
     void depart(const std::string& name);
     void track(RoundStart r, bool playing, Millis now, Effects& e);
-    const std::set<std::string>& boardWordsOf(Tracked& t);
+    // Null while the round's language's words are not to be had.
+    const std::set<std::string>* boardWordsOf(Tracked& t);
     // Becomes the scorer when first in order, or the standby when no standings came.
     void reconsider(Millis now, Effects& e);
     void scoreIfDue(Millis now, Effects& e);
     void keep(Scored s, Millis now, Effects& e);
     void showIfDue(Effects& e);
     void checkOwnLine(Effects& e);
-    Presence presence(bool here) const { return {name_, here, session_.token, session_.since}; }
+    Presence presence(bool here) const
+    {
+        Presence p{name_, here, session_.token, session_.since};
+        p.finished = finishedEarly_;
+        return p;
+    }
+    Millis roundEnd() const; // when the tracked round's time is up
+    // This player's message as it goes out, signed when it can be.
+    Outgoing send(Message m) const;
+    // Whether a message under `name` may count: signed with the name's key
+    // when it has one (else dropped and counted).
+    bool verified(const Message& m, const std::string& name, std::string_view sig);
+    bool unverified(const std::string& name) const;
+    // Whether a presence agrees with the key its name has, if any; the
+    // first key heard under a name becomes its key.
+    bool keyAgrees(const Presence& p);
+    // Whether everyone expected in the round has ended it (or left).
+    bool othersFinished() const;
+    // This player's words, held while others still play, go out once they
+    // may be read.
+    void releaseIfDue(Millis now, Effects& e);
     void namesake(const Presence& p, Effects& e) const;
 
     std::string room_;
@@ -176,6 +225,8 @@ private:
     Masker masker_;
     BoardWords boardWords_;
     Session session_;
+    std::optional<Signing> signing_;
+    std::map<std::string, std::string> keys_; // each name's key, as first heard; kept after it leaves
     NameKey key_; // this player's name, as names are told apart
     std::set<std::string> here_;
     // Who is here, in the order that picks the scorer (this player too).
@@ -192,6 +243,10 @@ private:
     bool saidBusy_ = false; // "...yours is under way" said for this board's round
     std::optional<Tracked> round_;
     std::string myResultsTopic_; // what this player last left on the broker
+    std::optional<Outgoing> held_; // this player's results, waiting for the round's time
+    std::string finishedEarly_;    // the round this player ended before its time
+    std::map<std::string, std::string> finished_; // who said they ended which round early
+    std::optional<Standings> lastStandings_;
     std::array<int, static_cast<std::size_t>(Ignored::count)> ignored_{};
 };
 

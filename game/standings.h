@@ -43,4 +43,13 @@ inline std::vector<std::string> standingsLines(const Standings& s, const std::fu
     return standingsLines(s.players, show);
 }
 
+// One line that names the winner, or those who tie for the win, and the
+// next best: "Bob wins with 18; Ann and Cy tie on 13." Empty without players.
+std::string winnerLine(const Standings& s, const std::function<std::string(std::string_view)>& show);
+
+// The words two or more players found, each with its finders, at most
+// `most` of them (the rest counted).
+std::string sharedWordsLine(const Standings& s, const std::function<std::string(std::string_view)>& show,
+                            std::size_t most = 30);
+
 } // namespace game

@@ -8,6 +8,7 @@
 #include "report.h"
 #include "room.h"
 #include "roomstate.h"
+#include "sodiumsigning.h"
 #include "scriptedplatform.h"
 
 #include <QTest>
@@ -38,6 +39,9 @@ private slots:
     void roomThroughARound();
     void scorerAsEveryone_data();
     void scorerAsEveryone();
+    void chatMask_data();
+    void chatMask();
+    void standingsWinnerLine();
     void namesakes();
     void floods();
     void roundOnGivenLetters();
@@ -45,6 +49,8 @@ private slots:
     void lateStart();
     void acceptedWords_data();
     void acceptedWords();
+    void signatures_data();
+    void signatures();
 };
 
 namespace {
@@ -60,13 +66,14 @@ std::string describe(const Read& r)
         std::string operator()(const Presence& p) const
         {
             return "players " + p.name + (p.here ? " here" : " gone")
-                   + (p.session.empty() ? "" : " " + p.session + " since " + formatTime(p.since));
+                   + (p.session.empty() ? "" : " " + p.session + " since " + formatTime(p.since))
+                   + (p.finished.empty() ? "" : " finished " + p.finished);
         }
         std::string operator()(const Chat& c) const { return "chat " + c.name + ": " + c.text; }
         std::string operator()(const RoundStart& r) const
         {
             return "round " + r.id + " " + r.letters + " " + std::to_string(r.minutes) + " " + formatTime(r.start) + " "
-                   + r.by;
+                   + r.by + (r.language == "en" ? "" : " in " + r.language) + (r.help ? " with help" : "");
         }
         std::string operator()(const Results& r) const
         {
@@ -125,6 +132,25 @@ void TestRoom::read_data()
     row("chat blank", kBase + "chat", R"({"name":"Ann","text":"   "})", "ignored: malformed");
     row("chat empty payload", kBase + "chat", "", "ignored: malformed");
     row("name 21 chars", kBase + "chat", R"({"name":"abcdefghijklmnopqrstu","text":"x"})", "ignored: bad name");
+    row("name 20 chars", kBase + "chat", R"({"name":"abcdefghijklmnopqrst","text":"x"})", "chat abcdefghijklmnopqrst: x");
+    row("name 20 two-byte chars", kBase + "chat", "{\"name\":\"" + QByteArray("\u00eb").repeated(20) + "\",\"text\":\"x\"}",
+        ("chat " + QString(20, QChar(0xeb)).toStdString() + ": x").c_str());
+    row("name 21 two-byte chars", kBase + "chat", "{\"name\":\"" + QByteArray("\u00eb").repeated(21) + "\",\"text\":\"x\"}",
+        "ignored: bad name");
+    row("here, finished early", kBase + "players/Ann", R"({"name":"Ann","state":"here","finished":"r1"})",
+        "players Ann here finished r1");
+    row("here with a key", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"key\":\"" + QByteArray(64, 'a') + "\"}",
+        "players Ann here");
+    row("key too short", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"key\":\"" + QByteArray(62, 'a') + "\"}",
+        "ignored: bad signature");
+    row("key in upper case", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"key\":\"" + QByteArray(64, 'A') + "\"}",
+        "ignored: bad signature");
+    row("chat signed", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"hi\",\"sig\":\"" + QByteArray(128, '0') + "\"}", "chat Ann: hi");
+    row("signature not hex", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"hi\",\"sig\":\"" + QByteArray(128, 'g') + "\"}",
+        "ignored: bad signature");
+    row("signature on presence", kBase + "players/Ann", "{\"name\":\"Ann\",\"state\":\"here\",\"sig\":\"" + QByteArray(128, '0') + "\"}",
+        "ignored: bad signature");
+    row("finished not an id", kBase + "players/Ann", R"({"name":"Ann","state":"here","finished":"r 1"})", "ignored: bad id");
     row("name with slash", kBase + "chat", R"({"name":"a/b","text":"x"})", "ignored: bad name");
     row("name with spaces around", kBase + "chat", R"({"name":" Ann","text":"x"})", "ignored: bad name");
     row("name control", kBase + "chat", R"({"name":"A\u0000n","text":"x"})", "ignored: bad name");
@@ -163,9 +189,27 @@ void TestRoom::read_data()
     row("round 29 February, a leap year", kBase + "round", QByteArray(round).replace("2026-05-01", "2028-02-29"),
         "round r1 ETAOINSRHLDCUMFP 3 2028-02-29T12:00:05.250Z Ann");
     row("round bad id", kBase + "round", QByteArray(round).replace("\"r1\"", "\"r/1\""), "ignored: bad id");
+    const QByteArray german = QByteArray(round).replace("ETAOINSRHLDCUMFP", "ÄTAOINSRHLDCUMFÜ").replace("}", ",\"lang\":\"de\"}");
+    row("round in German", kBase + "round", german, "round r1 ÄTAOINSRHLDCUMFÜ 3 2026-05-01T12:00:05.250Z Ann in de");
+    row("round of German tiles, no language", kBase + "round", QByteArray(german).replace(",\"lang\":\"de\"", ""),
+        "ignored: bad letters");
+    row("round with another language's tile", kBase + "round", QByteArray(german).replace("Ü", "Ż"), "ignored: bad letters");
+    row("round of 17 tiles", kBase + "round", QByteArray(german).replace("Ü", "ÜÜ"), "ignored: bad letters");
+    row("round in a language to come", kBase + "round", QByteArray(german).replace("\"de\"", "\"xx\""),
+        "ignored: unknown language");
+    row("round language not text", kBase + "round", QByteArray(german).replace("\"de\"", "7"), "ignored: unknown language");
+    row("round with help", kBase + "round", QByteArray(round).replace("}", ",\"help\":true}"),
+        "round r1 ETAOINSRHLDCUMFP 3 2026-05-01T12:00:05.250Z Ann with help");
+    row("round help as text", kBase + "round", QByteArray(round).replace("}", ",\"help\":\"yes\"}"), "ignored: malformed");
     row("round no by", kBase + "round", QByteArray(round).replace(",\"by\":\"Ann\"", ""), "ignored: malformed");
     row("results", kBase + "results/r1/Ann", R"({"name":"Ann","words":["EAT","TEA","EAT"]})", "results r1 Ann: EAT TEA");
     row("results short word", kBase + "results/r1/Ann", R"({"name":"Ann","words":["AT"]})", "ignored: bad words");
+    row("results with own letters", kBase + "results/r1/Ann", R"({"name":"Ann","words":["ÄRA","SPÄT","ŻABA"]})",
+        "results r1 Ann: ÄRA SPÄT ŻABA");
+    row("results of 17 tiles", kBase + "results/r1/Ann", R"({"name":"Ann","words":["ÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄÄ"]})",
+        "ignored: bad words");
+    row("results with an accent no language plays", kBase + "results/r1/Ann", R"({"name":"Ann","words":["CAFÉ"]})",
+        "ignored: bad words");
     row("results lower case", kBase + "results/r1/Ann", R"({"name":"Ann","words":["eat"]})", "ignored: bad words");
     row("results other name", kBase + "results/r1/Bob", R"({"name":"Ann","words":[]})", "ignored: bad name");
     const QByteArray standings = R"({"by":"Ann","counted":2,"words":["EAT","HOTS","TEA"],"players":[)"
@@ -221,6 +265,7 @@ void TestRoom::writeReadsBack()
     const std::vector<Message> messages{Presence{"Zoë", false}, Presence{"Zoë", true, "k3x9", 1'777'777'777'123},
                                         Chat{"Ann", "say \"hi\" \\ now"},
                                         RoundStart{"r-9", kLetters, 10, 1'777'777'777'123, "Bob"},
+                                        RoundStart{"r-9", "ÆØÅABCDEFGHIJKLM", 2, 1'777'777'777'123, "Bob", "da", true},
                                         Results{"r-9", "Bob", {"EAT", "TEAS"}},
                                         Scored{"r-9", "Bob", 2, {"EAT", "TEAS"}, {{"Bob", 7, 7, 2}, {"Zoë", 0, 0, 0}}, {{0, 1}, {}}}};
     for (const auto& m : messages) {
@@ -251,6 +296,17 @@ void TestRoom::address_data()
                                            << "mqtt://ann@example.org:1884/den password p@ss:w";
     QTest::newRow("password, no user") << ":s3cret@example.org/den"
                                        << "the user name before @ is 1 to 64 printable characters, no spaces";
+    // What Play Together's Server and Room boxes name together ("SERVER | ROOM"):
+    // the address a host gives friends, pasted whole into Server.
+    QTest::newRow("pasted address") << "mqtt://192.168.1.20:1884/family | " << "mqtt://192.168.1.20:1884/family";
+    QTest::newRow("pasted, room agrees") << " mqtt://192.168.1.20:1884/family/ | family "
+                                         << "mqtt://192.168.1.20:1884/family";
+    QTest::newRow("pasted, room differs")
+        << "mqtt://192.168.1.20:1884/family | attic"
+        << "the address names room family but Room says attic: empty the Room box, or make them agree";
+    QTest::newRow("server and room") << "mqtt://127.0.0.1:1883/ | den" << "mqtt://127.0.0.1/den";
+    QTest::newRow("server, room empty")
+        << "example.org | " << "the room is missing: type it into Room, or paste the whole address into Server";
 }
 
 void TestRoom::address()
@@ -258,7 +314,9 @@ void TestRoom::address()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     std::string why;
-    const auto a = parseAddress(text.toStdString(), &why);
+    const auto boxes = text.split(" | ");
+    const auto a = boxes.size() == 2 ? joinAddress(boxes[0].toStdString(), boxes[1].toStdString(), &why)
+                                     : parseAddress(text.toStdString(), &why);
     QCOMPARE(QString::fromStdString(a ? a->text() + (a->password.empty() ? "" : " password " + a->password) : why),
              expected);
 }
@@ -448,10 +506,58 @@ void TestRoom::standingsCancelShared()
     QCOMPARE(standingsOf(std::get<Scored>(*back.message)), s);
 }
 
+// The winner line ranks equal room scores as ties; the shared words' line names their finders.
+void TestRoom::standingsWinnerLine()
+{
+    const auto same = [](std::string_view n) { return std::string(n); };
+    // Equal room scores rank as ties, in one winner line.
+    const auto t = standings({{"Ann", {"EAT", "HOTS"}}, {"Bob", {"MAST", "TEA"}}, {"Cy", {"OATS", "HOTS", "TOAD"}},
+                              {"Dee", {"MAST", "TOE"}}},
+                             {"EAT", "TEA", "HOTS", "MAST", "OATS", "TOAD", "TOE"});
+    const auto tl = standingsLines(t, same);
+    QCOMPARE(tl.at(1).substr(0, 9), std::string("1. Cy: sc"));
+    QCOMPARE(tl.at(2).substr(0, 6), std::string("2. Ann"));
+    QCOMPARE(tl.at(3).substr(0, 6), std::string("2. Bob"));
+    QCOMPARE(tl.at(4).substr(0, 6), std::string("2. Dee"));
+    QCOMPARE(winnerLine(t, same), std::string("Cy wins with 8; Ann, Bob and Dee tie on 3."));
+    QCOMPARE(sharedWordsLine(t, same, 1), std::string("Shared words, which score nothing in the room score: "
+                                                      "HOTS (Ann and Cy); and 1 more."));
+    QCOMPARE(winnerLine(standings({{"Ann", {"EAT"}}, {"Bob", {"TEA"}}}, {"EAT", "TEA"}), same),
+             std::string("Ann and Bob tie for the win on 3."));
+}
+
+void TestRoom::chatMask_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English") << "en" << "a Badwords day, Scheiße" << "a ******** day, Scheiße";
+    QTest::newRow("German, as listed") << "de" << "so eine Scheiße!" << "so eine *******!";
+    QTest::newRow("German, folded and in capitals") << "de" << "SCHEISSE" << "********";
+    QTest::newRow("German, English too") << "de" << "badword Scheiße" << "******* *******";
+    QTest::newRow("German, only whole words") << "de" << "scheißegal" << "scheißegal";
+    QTest::newRow("German, an accent its tiles lack folds") << "de" << "schéiße" << "*******";
+    QTest::newRow("Polish, its own letters") << "pl" << "ty żmijo" << "ty *****";
+    QTest::newRow("Polish, a letter it keeps apart") << "pl" << "ty zmijo" << "ty zmijo";
+    QTest::newRow("English board language asked") << "en-list" << "Scheiße" << "Scheiße";
+}
+
+void TestRoom::chatMask()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    Masker m("badword\n");
+    const std::string code = language == "en-list" ? "en" : language.toStdString();
+    const std::string list = language == "pl" ? "# a test list\nżmijo\n" : "scheiße\n";
+    m.setLanguage(*wordlist::findLanguage(code), list);
+    QCOMPARE(QString::fromStdString(m.mask(text.toStdString())), expected);
+}
+
 void TestRoom::roomThroughARound()
 {
     const Millis t0 = 1'800'000'000'000;
-    RoomState ann("den", "Ann", Masker("# words\nbadword\n", "zork\n", "zorkish\n"), [](const Board&) { return std::set<std::string>{"EAT", "TEA"}; });
+    RoomState ann("den", "Ann", Masker("# words\nbadword\n", "zork\n", "zorkish\n"), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{"EAT", "TEA"}); });
     const auto send = [&](const Outgoing& o, bool retained, bool busy, Millis now) {
         return ann.receive(o.topic, o.payload, retained, busy, now);
     };
@@ -489,16 +595,33 @@ void TestRoom::roomThroughARound()
     QVERIFY(!send(write("den", RoundStart{"r2", kLetters, 2, t0 + 1000, "Bob"}), false, false, t0 + 500).start);
     QCOMPARE(ann.roundId(), std::string("r1"));
 
-    // Ann, first here (by name, neither telling when it joined), scores:
-    // standings once both results are in; the shared word scores nothing in the room.
+    // Ann, first here (by name, neither telling when it joined), scores.
+    // She ends early: her words wait for the round's time (or for Bob to end
+    // his), the room hears only that she has finished, and no new round starts.
     QVERIFY(ann.scoring());
-    QVERIFY(ann.roundEnded({"EAT", "TEA"}, t0 + 40'000).lines.empty());
+    const auto early = ann.roundEnded({"EAT", "TEA"}, t0 + 40'000);
+    QVERIFY(early.lines.empty());
+    QCOMPARE(early.publish.size(), std::size_t(1));
+    QCOMPARE(early.publish[0].topic, kBase + "players/Ann");
+    QVERIFY(early.publish[0].payload.find("\"finished\":\"r1\"") != std::string::npos);
+    QVERIFY(ann.roundUnderWay(t0 + 40'000));
+    QCOMPARE(ann.doing("Ann", t0 + 40'000), RoomState::Doing::finished);
+    QCOMPARE(ann.doing("Bob", t0 + 40'000), RoomState::Doing::playing);
+    QVERIFY(!ann.startRound(*boardOf(kLetters), 1, "r9", t0 + 40'500).start);
+    QCOMPARE(ann.tick(t0 + 40'500).publish.size(), std::size_t(0));
+    // Bob's words in: hers go out, then the standings she scored, the
+    // shared word scoring nothing in the room.
     const auto scoredNow = send(write("den", Results{"r1", "Bob", {"TEA"}}), false, false, t0 + 41'000);
+    QCOMPARE(scoredNow.publish.size(), std::size_t(2));
+    QCOMPARE(scoredNow.publish[0].topic, kBase + "results/r1/Ann");
+    QCOMPARE(scoredNow.publish[1].topic, kBase + "standings/r1");
     const auto& s = scoredNow.lines;
-    QCOMPARE(s.size(), std::size_t(4));
+    QCOMPARE(s.size(), std::size_t(6));
     QCOMPARE(s[1], std::string("1. Ann: score 6, room score 3, 1 word only Ann found"));
-    QCOMPARE(s[3], std::string("Scored by you from 2 results."));
-    QCOMPARE(scoredNow.publish.at(0).topic, kBase + "standings/r1");
+    QCOMPARE(s[3], std::string("Shared words, which score nothing in the room score: TEA (Ann and Bob)."));
+    QCOMPARE(s[4], std::string("Ann wins with 3; Bob comes next with 0."));
+    QCOMPARE(s[5], std::string("Scored by you from 2 results."));
+    QVERIFY(!ann.roundUnderWay(t0 + 41'000));
     QCOMPARE(ann.findersOf("TEA"), (std::vector<std::string>{"Ann", "Bob"}));
 
     // A player who leaves is said to; retained old rounds are not replayed.
@@ -653,7 +776,7 @@ void TestRoom::scorerAsEveryone()
         since[std::size_t(joinOrder[std::size_t(k)])] = t0 + 10 * k;
     for (int i = 0; i < n; ++i) {
         net.members.push_back({std::make_unique<RoomState>("den", "p" + std::to_string(i), Masker(),
-                                                           [&](const Board&) { return board; },
+                                                           [&](const Board&, const wordlist::Language&) { return std::optional(board); },
                                                            Session{"s" + std::to_string(i), since[std::size_t(i)]}),
                                subscriptions("den"),
                                {}});
@@ -785,7 +908,7 @@ void TestRoom::namesakes()
 {
     const Millis t0 = 1'800'000'000'000;
     const auto ann = [&](const char* token, Millis since) {
-        return RoomState("den", "Ann", Masker(), [](const Board&) { return std::set<std::string>{}; }, Session{token, since});
+        return RoomState("den", "Ann", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{token, since});
     };
     RoomState first = ann("tokA", t0), later = ann("tokB", t0 + 5000), tie = ann("tokC", t0), untold = ann("", 0);
     const Outgoing firstHere = first.connected().publish.at(0);
@@ -803,13 +926,13 @@ void TestRoom::namesakes()
     }
     // A name that passes for Ann's (a Cyrillic А) is Ann's: the later one yields,
     // and the first has nothing to say again over it.
-    RoomState cyrillic("den", "\u0410nn", Masker(), [](const Board&) { return std::set<std::string>{}; },
+    RoomState cyrillic("den", "\u0410nn", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); },
                        Session{"tokD", t0 + 5000});
     QVERIFY(hear(cyrillic, firstHere).nameTaken);
     const auto e = hear(first, cyrillic.connected().publish.at(0));
     QVERIFY(!e.nameTaken && e.publish.empty() && e.lines.empty());
     // Nor does anyone else let a lookalike in, session or not: its lines are not shown.
-    RoomState bob("den", "Bob", Masker(), [](const Board&) { return std::set<std::string>{}; }, Session{"tokE", t0});
+    RoomState bob("den", "Bob", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{"tokE", t0});
     QCOMPARE(hear(bob, firstHere).lines, std::vector<std::string>{"Ann joined the room."});
     for (const Outgoing& o : {cyrillic.connected().publish.at(0), write("den", Presence{"aNN", true}),
                               write("den", Chat{"aNN", "it is me"})})
@@ -823,7 +946,7 @@ void TestRoom::namesakes()
 void TestRoom::floods()
 {
     const Millis t0 = 1'800'000'000'000;
-    RoomState ann("den", "Ann", Masker(), [](const Board&) { return std::set<std::string>{}; }, Session{"tokA", t0});
+    RoomState ann("den", "Ann", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{"tokA", t0});
     std::vector<std::string> lines;
     const auto hear = [&](const Message& m, bool retained, Millis now) {
         const Outgoing o = write("den", m);
@@ -916,6 +1039,78 @@ void TestRoom::acceptedWords()
     for (const std::string& w : acceptedList(text.toStdString()))
         got << QString::fromStdString(w);
     QCOMPARE(got, words);
+}
+
+// Names nobody can borrow: Ann signs, Bob has a key, Zed (a bot) has none.
+// Each row is one message after that; it shows this line, or is dropped and
+// counted as this.
+void TestRoom::signatures_data()
+{
+    QTest::addColumn<int>("kind");   // 0 chat, 1 presence, 2 round
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("signer"); // the seed of the key that signs; 0: none
+    QTest::addColumn<bool>("tamper"); // the text changed after signing
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("good") << 0 << "Bob" << 2 << false << "Bob: hi";
+    QTest::newRow("bad: another key") << 0 << "Bob" << 3 << false << "bad signature";
+    QTest::newRow("bad: changed after signing") << 0 << "Bob" << 2 << true << "bad signature";
+    QTest::newRow("missing") << 0 << "Bob" << 0 << false << "bad signature";
+    QTest::newRow("under this player's own name") << 0 << "Ann" << 3 << false << "bad signature";
+    QTest::newRow("keyless bot") << 0 << "Zed" << 0 << false << "Zed (unverified): hi";
+    QTest::newRow("changed key under a taken name") << 1 << "Bob" << 3 << false << "key taken";
+    QTest::newRow("no key under a taken name") << 1 << "Bob" << 0 << false << "key taken";
+    QTest::newRow("round, good") << 2 << "Bob" << 2 << false << "Bob started a 1-minute round.";
+    QTest::newRow("round, bad") << 2 << "Bob" << 3 << false << "bad signature";
+}
+
+void TestRoom::signatures()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, name);
+    QFETCH(int, signer);
+    QFETCH(bool, tamper);
+    QFETCH(QString, expected);
+    const Millis t0 = 1'800'000'000'000;
+    const Signing ann = sodiumSigning(1), bob = sodiumSigning(2);
+    RoomState me("den", "Ann", Masker(""), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{"tok1", t0}, ann);
+    Presence bobHere{"Bob", true};
+    bobHere.key = bob.publicKey;
+    for (const Outgoing& o : {write("den", bobHere), write("den", Presence{"Zed", true})})
+        me.receive(o.topic, o.payload, false, false, t0);
+    // What Ann says goes out signed, and Bob's key reads it.
+    const Outgoing mine = *me.chat("hello");
+    const Read read = game::room::read("den", mine.topic, mine.payload);
+    QVERIFY(bob.verify(ann.publicKey, signedText("den", *read.message), std::get<Chat>(*read.message).sig));
+
+    const std::string who = name.toStdString();
+    const auto signedBy = [&](Message m) {
+        if (signer) {
+            const std::string sig = sodiumSigning(static_cast<unsigned char>(signer)).sign(signedText("den", m));
+            std::visit([&](auto& x) { if constexpr (requires { x.sig; }) x.sig = sig; }, m);
+        }
+        if (tamper)
+            std::get<Chat>(m).text = "hi";
+        return write("den", m);
+    };
+    Outgoing o;
+    if (kind == 0) {
+        o = signedBy(Chat{who, tamper ? "hello" : "hi"});
+    } else if (kind == 1) {
+        Presence p{who, true};
+        if (signer)
+            p.key = sodiumSigning(static_cast<unsigned char>(signer)).publicKey;
+        o = write("den", p);
+    } else {
+        o = signedBy(RoundStart{"r1", kLetters, 1, t0 + 3000, who});
+    }
+    const auto e = me.receive(o.topic, o.payload, false, false, t0 + 10);
+    if (expected == "bad signature" || expected == "key taken") {
+        QVERIFY(e.lines.empty() && !e.start);
+        QCOMPARE(me.ignored(expected == "key taken" ? Ignored::keyTaken : Ignored::badSignature), 1);
+    } else {
+        QCOMPARE(QString::fromStdString(e.lines.at(0)), expected);
+        QCOMPARE(me.ignoredTotal(), 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRoom)
