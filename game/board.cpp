@@ -1,6 +1,9 @@
 #include "board.h"
 
 #include "ascii.h"
+#include "folding.h"
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -42,6 +45,41 @@ std::string lettersOf(const Board& board)
     std::string out;
     for (const auto& cell : board) {
         if (cell.size() != 1 || !wordlist::asciiUpper(cell[0]))
+            return {};
+        out += cell;
+    }
+    return out;
+}
+
+std::optional<Board> boardOf(std::string_view letters, const wordlist::Language& language)
+{
+    if (language.english())
+        return boardOf(letters);
+    const auto tiles = wordlist::languageTiles(language);
+    Board b;
+    std::size_t at = 0;
+    for (auto& cell : b) {
+        // Each tile is one character: no tile begins another.
+        const auto tile = std::find_if(tiles.begin(), tiles.end(),
+                                       [&](const std::string& t) { return letters.substr(at).starts_with(t); });
+        if (tile == tiles.end())
+            return std::nullopt;
+        cell = *tile;
+        at += tile->size();
+    }
+    if (at != letters.size())
+        return std::nullopt;
+    return b;
+}
+
+std::string lettersOf(const Board& board, const wordlist::Language& language)
+{
+    if (language.english())
+        return lettersOf(board);
+    const auto tiles = wordlist::languageTiles(language);
+    std::string out;
+    for (const auto& cell : board) {
+        if (std::find(tiles.begin(), tiles.end(), cell) == tiles.end())
             return {};
         out += cell;
     }

@@ -2,6 +2,8 @@
 // The 4x4 board: cell numbering, geometry of the letter labels, the letter
 // pool and the draw of one letter.
 
+#include "languages.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -34,6 +36,10 @@ constexpr int cellTop(int n) { return 2160 + kCellPitch * (n / 4); }
 // and back: how rooms and challenge codes carry a board.
 std::optional<Board> boardOf(std::string_view letters);
 std::string lettersOf(const Board& board); // "" unless every cell holds one of A to Z
+// The same for a board of a language's tiles (A to Z and its own letters,
+// UTF-8), written one after another; for English the two above.
+std::optional<Board> boardOf(std::string_view letters, const wordlist::Language& language);
+std::string lettersOf(const Board& board, const wordlist::Language& language);
 
 // Cells touch when their rows and columns each differ by at most one.
 constexpr bool touching(int a, int b)

@@ -1,12 +1,17 @@
 #pragma once
 // The room protocol: what players of one room say to each other through an
-// MQTT broker, as UTF-8 JSON under golexorb/1/ROOM/:
+// MQTT broker, as UTF-8 JSON under golexorb/2/ROOM/:
 //
-//   players/NAME     {"name","state":"here"|"gone"[,"session","since"]}
+//   players/NAME     {"name","state":"here"|"gone"[,"session","since","finished"]}
 //                                                              retained; the Last Will says "gone"
 //   chat             {"name","text"}
-//   round            {"id","letters","minutes","start","by"}   retained
-//   results/ID/NAME  {"name","words":[...]}                     retained
+//   round            {"id","letters","minutes","start","by"[,"lang"][,"help"]}   retained
+//   results/ID/NAME  {"name","words":[...]}                     retained; read by the scorer only
+//   standings/ID     {"by","counted","words":[...],"players":[{"name","score","room","only","found"}]}
+//                                                              retained; from the round's scorer
+//
+// Presence may carry the player's public key ("key"), the others its
+// signature ("sig"), both in hexadecimal; see roomsign.h.
 //
 // Everything read here comes from anyone on the network: a message that
 // breaks a rule is ignored and counted, never half taken. Nothing of it
@@ -14,6 +19,7 @@
 // layer carries the messages.
 
 #include "board.h"
+#include "standings.h"
 #include "roomaddress.h"
 #include "utctime.h"
 
@@ -28,8 +34,18 @@
 
 namespace game::room {
 
-inline constexpr int kProtocol = 1;
+// 2: one scorer per round publishes the standings; players read no
+// results. A game of version 1 would wait for results it never gets.
+inline constexpr int kProtocol = 2;
 inline constexpr std::size_t kMaxMessageBytes = 4096;
+// The most players a room keeps.
+inline constexpr std::size_t kMaxRoomPlayers = 1000;
+// The standings of a round, the one message that may be bigger: a line for
+// each of up to 1,000 players (a name of up to 80 bytes, three numbers and
+// a mark for each of up to 1,200 words: 300 hex digits) and each word once.
+inline constexpr std::size_t kMaxStandingsBytes = 512 * 1024;
+// Words a standings message may list: more than any board holds.
+inline constexpr std::size_t kMaxStandingsWords = 4000;
 inline constexpr std::size_t kMaxNameChars = 20;
 inline constexpr std::size_t kMaxChatChars = 200;
 inline constexpr std::size_t kMaxRoomChars = 40;
@@ -65,9 +81,14 @@ bool validId(std::string_view id);
 
 // "golexorb/1/ROOM/"
 std::string topicBase(std::string_view room);
-// What a player subscribes to: every version's messages of the room, so
-// that another version's are seen and ignored rather than never heard of.
-std::string subscription(std::string_view room);
+// What every player subscribes to: presence, chat, rounds and standings,
+// of every version, so that another version's are seen and ignored rather
+// than never heard of. Never the results: only a round's scorer reads them.
+std::vector<std::string> subscriptions(std::string_view room);
+// What the scorer of round `id` subscribes to besides: its results.
+std::string resultsSubscription(std::string_view room, std::string_view id);
+// The largest message a topic may carry.
+std::size_t maxBytes(std::string_view topic);
 
 // ---- Messages ----
 
@@ -83,53 +104,85 @@ struct Presence {
     // joined, so that two players of one name tell each other apart.
     std::string session;
     Millis since = 0;
+    // Optional: the id of a round this player ended before its time was up.
+    // Their words wait for the time, and the others need not.
+    std::string finished;
+    // Optional: the player's public signing key (32 bytes); what it says
+    // under this name is then signed with it.
+    std::string key;
     friend bool operator==(const Presence&, const Presence&) = default;
 };
 struct Chat {
     std::string name;
     std::string text; // as read: controls turned to spaces, cut at 200 characters
+    std::string sig{}; // optional: the signature (64 bytes) of what it says
     friend bool operator==(const Chat&, const Chat&) = default;
 };
 struct RoundStart {
     std::string id;
-    std::string letters; // 16 of A to Z, cell 0 first
+    std::string letters; // 16 of A to Z, cell 0 first; or of the language's tiles
     int minutes = 0;     // 1 to 10
     Millis start = 0;
     std::string by;
+    std::string language = "en"; // the board language's code
+    bool help = false;            // hints allowed, each costing only its taker
+    std::string sig{};
     friend bool operator==(const RoundStart&, const RoundStart&) = default;
 };
 struct Results {
     std::string round; // the round's id, from the topic
     std::string name;
     std::vector<std::string> words; // each 3 to 16 of A to Z
+    std::string sig{};
     friend bool operator==(const Results&, const Results&) = default;
 };
+// A round's standings, as its scorer publishes them: who scored, how many
+// results it counted, every word that counted (sorted) and each player's
+// line, ranked, with the words it found as places in `words`.
+struct Scored {
+    std::string round; // the round's id, from the topic
+    std::string by;
+    int counted = 0;
+    std::vector<std::string> words;
+    std::vector<Standing> players;
+    std::vector<std::vector<std::size_t>> found; // each player's, ascending; empty lists when left out
+    friend bool operator==(const Scored&, const Scored&) = default;
+};
+Scored scored(const Standings& s, std::string round, std::string by, int counted);
+// The standings again, finders in name order, as standings() gives them.
+Standings standingsOf(const Scored& s);
+
 // An empty retained message: the topic's old message is gone.
 struct Cleared {
     std::string topic;
     friend bool operator==(const Cleared&, const Cleared&) = default;
 };
-using Message = std::variant<Presence, Chat, RoundStart, Results, Cleared>;
+using Message = std::variant<Presence, Chat, RoundStart, Results, Scored, Cleared>;
 
 // Why a message was ignored.
 enum class Ignored {
     none,
-    tooBig,        // over 4 KB
+    tooBig,        // over 4 KB (standings: 512 KB)
     otherVersion,  // another protocol version's topic
     otherRoom,     // not under this room (the broker should not send it)
     unknownTopic,  // no message of ours has that topic
     malformed,     // not JSON, fields missing or of the wrong type
     badName,       // not a valid name, or not the one the topic names
-    badLetters,    // not 16 letters A to Z
+    badLetters,    // not 16 letters A to Z, or of its language's tiles
+    badLanguage,   // a board language this version does not know
     badMinutes,    // not a whole number from 1 to 10
     badStart,      // not a UTC time as written here
     badId,
     badWords,
+    badStandings,  // numbers, words or marks that do not add up as standings do
     outOfTime,     // a round starting over a minute ahead, or heard only after its end
     nameTaken,     // a name that passes for one already here (or this player's)
     absent,        // a chat line from a name that has not said it is here
     flood,         // a sixth chat line within a second from one name, a line
                    // over the room's limit, or more than the window could take
+    badSignature,  // a key or signature not of its form; or, in a room, a
+                   // signature missing or not the name's key's
+    keyTaken,      // another key under a name whose key is known
     count
 };
 const char* ignoredName(Ignored why);
@@ -146,9 +199,10 @@ struct Outgoing {
     std::string topic;
     std::string payload;
     bool retain = false;
-    // 1 (acknowledged) for what few must not miss: presence, rounds, clears;
-    // 0 for chat lines and results, which every player gets from every
-    // player, so that a big room costs half the packets. Over one TCP
+    // 1 (acknowledged) for what few must not miss: presence, rounds,
+    // standings, clears; 0 for chat lines, which every player gets from
+    // every player, so that a big room costs half the packets, and results,
+    // which the scorer gets from every player at once. Over one TCP
     // connection neither is lost; results are sent again after a reconnection.
     int qos = 1;
     friend bool operator==(const Outgoing&, const Outgoing&) = default;

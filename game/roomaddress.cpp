@@ -133,4 +133,44 @@ std::optional<Address> parseAddress(std::string_view text, std::string* why)
     return a;
 }
 
+namespace {
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::optional<Address> joinAddress(std::string_view server, std::string_view room, std::string* why)
+{
+    server = trimmed(server);
+    room = trimmed(room);
+    while (!server.empty() && server.back() == '/')
+        server.remove_suffix(1);
+    // A slash after the scheme's means the server box holds a room already.
+    const std::size_t scheme = server.find("://");
+    const std::size_t rest = scheme == std::string_view::npos ? 0 : scheme + 3;
+    if (server.find('/', rest) != std::string_view::npos) {
+        auto whole = parseAddress(server, why);
+        if (whole && !room.empty() && room != whole->room) {
+            if (why)
+                *why = "the address names room " + whole->room + " but Room says " + std::string(room)
+                       + ": empty the Room box, or make them agree";
+            return std::nullopt;
+        }
+        return whole;
+    }
+    if (room.empty()) {
+        if (why)
+            *why = "the room is missing: type it into Room, or paste the whole address into Server";
+        return std::nullopt;
+    }
+    return parseAddress(std::string(server) + "/" + std::string(room), why);
+}
+
 } // namespace game::room

@@ -29,4 +29,10 @@ struct Address {
 // Nothing, with the reason in `why`, when the text is not such an address.
 std::optional<Address> parseAddress(std::string_view text, std::string* why = nullptr);
 
+// The room that the Server and Room boxes name together. Server holds a
+// server ("mqtt://host:1883") or a whole address with its room, as a host
+// gives it to friends; Room is then empty or names the same room. Nothing,
+// with the reason, when they do not make one address.
+std::optional<Address> joinAddress(std::string_view server, std::string_view room, std::string* why = nullptr);
+
 } // namespace game::room

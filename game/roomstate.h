@@ -7,6 +7,7 @@
 
 #include "chatmask.h"
 #include "room.h"
+#include "roomsign.h"
 #include "standings.h"
 
 #include <array>
@@ -17,6 +18,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace game::room {
@@ -28,6 +30,8 @@ struct RoundPlan {
     int minutes = 0;
     Millis start = 0; // by this computer's clock
     std::string by;
+    std::string language = "en"; // the board language's code
+    bool help = false;            // hints allowed in it
     // The seconds on this board's clock when its round starts at `now`: a
     // board that got the message late starts with the time the others have
     // left, to the nearest second.
@@ -45,8 +49,9 @@ struct Session {
 
 class RoomState {
 public:
-    // Every word a board holds, as the solver finds them.
-    using BoardWords = std::function<std::set<std::string>(const Board&)>;
+    // Every word a board of that language holds, as the solver finds them;
+    // nothing while the language's words are not to be had.
+    using BoardWords = std::function<std::optional<std::set<std::string>>(const Board&, const wordlist::Language&)>;
 
     // A round starts this long after Start is pressed, so that every board
     // gets the message before it.
@@ -57,15 +62,27 @@ public:
     // A round starting further ahead than this is ignored: kept on the
     // broker, it would start a round for every player who joins.
     static constexpr Millis kMaxAhead = 60'000;
-    // The standings wait this long after the round's end for missing results.
+    // The scorer waits this long after the round's end for missing results.
     static constexpr Millis kStandingsWait = 10000;
-    static constexpr std::size_t kMaxPlayers = 500;
+    // A scorer that takes over waits this long for the results the broker
+    // kept, unless all are in sooner.
+    static constexpr Millis kGather = 1500;
+    // The standby scores when no standings came this long after the wait.
+    static constexpr Millis kStandbyWait = 3000;
+    static constexpr std::size_t kMaxPlayers = kMaxRoomPlayers;
 
-    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {});
+    // With `signing`, what this player says is signed, and what a name with
+    // a key says counts only when signed with it; lines of names without
+    // one are marked as unverified.
+    RoomState(std::string room, std::string name, Masker masker, BoardWords boardWords, Session session = {},
+              std::optional<Signing> signing = {});
 
     struct Effects {
         std::vector<std::string> lines;   // for the chat list, UTF-8, in order
         std::vector<Outgoing> publish;    // in order
+        // Topic filters to subscribe to and to leave, before publishing:
+        // the results of the round this player scores.
+        std::vector<std::string> subscribe, unsubscribe;
         std::optional<RoundPlan> start;   // a round this board is to start
         // Someone who joined earlier goes by this player's name: leave,
         // without a "gone" (the name's presence is theirs).
@@ -85,8 +102,11 @@ public:
     // this player subscribed. `localBusy`: this board is in a round of its own.
     Effects receive(std::string_view topic, std::string_view payload, bool retained, bool localBusy, Millis now);
     // Start Game in the room: the round for everyone, starting kLead from now.
-    // Nothing while this board has a room round planned or under way.
-    Effects startRound(const Board& letters, int minutes, std::string id, Millis now);
+    // Nothing while this board has a room round planned or under way. The
+    // board is of `language`'s tiles, and the round says so, and whether
+    // its players may take hints.
+    Effects startRound(const Board& letters, int minutes, std::string id, Millis now,
+                       const wordlist::Language& language = wordlist::englishLanguage(), bool help = false);
     // A planned round that this board could not start after all.
     void roundSkipped(std::string_view id);
     // This board's round ended with these words accepted.
@@ -101,13 +121,36 @@ public:
 
     // Whether this board has a room round planned or under way.
     bool playing() const;
+    // Whether the room's round is still on: its standings not shown yet,
+    // some player here not finished, and its time and the wait for
+    // results not over. No new round starts meanwhile.
+    bool roundUnderWay(Millis now) const;
+    // What a player here is doing in the room's round.
+    enum class Doing { watching, playing, finished };
+    Doing doing(const std::string& name, Millis now) const;
+    // The length of the room's last round, in minutes (0: none yet).
+    int lastMinutes() const { return round_ ? round_->round.minutes : 0; }
+    // The standings of the last round shown, if any.
+    const std::optional<Standings>& lastStandings() const { return lastStandings_; }
     // When tick() next has something to do.
     std::optional<Millis> nextDeadline() const;
     // The id of the room round tracked now ("" if none).
+    // The chat masks the room's board language's block list too, from its
+    // rounds on.
+    void setChatLanguage(const wordlist::Language& language, std::string_view blockText)
+    {
+        masker_.setLanguage(language, blockText);
+    }
     std::string roundId() const { return round_ ? round_->round.id : std::string(); }
     // Who found the word in the round tracked now, names as shown.
     std::vector<std::string> findersOf(std::string_view word) const;
     std::vector<std::string> playersHere() const;
+    // Who scores a round now: the first of the players here by when they
+    // joined, then by session (players without, such as tools, come last,
+    // by name); the second is the standby.
+    std::vector<std::string> scorerOrder(std::size_t first = 2) const;
+    // Whether this player reads the results of the round tracked now.
+    bool scoring() const { return round_ && round_->scoring; }
 
     int ignored(Ignored why) const { return ignored_[static_cast<std::size_t>(why)]; }
     int ignoredTotal() const;
@@ -118,8 +161,20 @@ private:
         bool playing = false;
         bool ended = false;
         std::set<std::string> expected;
+        std::vector<std::string> mine; // the words this player sent
+        bool sent = false;
+        std::optional<std::set<std::string>> boardWords; // worked out once, when needed
+        // Scoring: the results read, how many the last standings counted.
+        bool scoring = false;
+        Millis scoringSince = 0;
+        bool scored = false; // the first standings are out, or there was nothing to score
+        int published = 0;
+        std::optional<Outgoing> lastStandings;
         std::map<std::string, std::vector<std::string>> results;
-        bool shown = false;
+        bool standbyLooked = false;
+        // The standings that counted most, and how many results those shown counted.
+        std::optional<Scored> kept;
+        int shownCounted = 0;
         Millis deadline() const;
     };
 
@@ -131,11 +186,38 @@ private:
     void tooMuch(Millis now, Effects& e);
     // The name of someone here that `key` passes for, or nullptr.
     const std::string* lookalikeHere(const NameKey& key) const;
-    void arrive(const std::string& name, const NameKey& key);
+    void arrive(const std::string& name, const NameKey& key, const Presence& p);
     void depart(const std::string& name);
-    void track(RoundStart r, bool playing, Effects& e);
-    void standingsIfDue(Millis now, Effects& e);
-    Presence presence(bool here) const { return {name_, here, session_.token, session_.since}; }
+    void track(RoundStart r, bool playing, Millis now, Effects& e);
+    // Null while the round's language's words are not to be had.
+    const std::set<std::string>* boardWordsOf(Tracked& t);
+    // Becomes the scorer when first in order, or the standby when no standings came.
+    void reconsider(Millis now, Effects& e);
+    void scoreIfDue(Millis now, Effects& e);
+    void keep(Scored s, Millis now, Effects& e);
+    void showIfDue(Effects& e);
+    void checkOwnLine(Effects& e);
+    Presence presence(bool here) const
+    {
+        Presence p{name_, here, session_.token, session_.since};
+        p.finished = finishedEarly_;
+        return p;
+    }
+    Millis roundEnd() const; // when the tracked round's time is up
+    // This player's message as it goes out, signed when it can be.
+    Outgoing send(Message m) const;
+    // Whether a message under `name` may count: signed with the name's key
+    // when it has one (else dropped and counted).
+    bool verified(const Message& m, const std::string& name, std::string_view sig);
+    bool unverified(const std::string& name) const;
+    // Whether a presence agrees with the key its name has, if any; the
+    // first key heard under a name becomes its key.
+    bool keyAgrees(const Presence& p);
+    // Whether everyone expected in the round has ended it (or left).
+    bool othersFinished() const;
+    // This player's words, held while others still play, go out once they
+    // may be read.
+    void releaseIfDue(Millis now, Effects& e);
     void namesake(const Presence& p, Effects& e) const;
 
     std::string room_;
@@ -143,8 +225,17 @@ private:
     Masker masker_;
     BoardWords boardWords_;
     Session session_;
+    std::optional<Signing> signing_;
+    std::map<std::string, std::string> keys_; // each name's key, as first heard; kept after it leaves
     NameKey key_; // this player's name, as names are told apart
     std::set<std::string> here_;
+    // Who is here, in the order that picks the scorer (this player too).
+    using Seat = std::tuple<bool, Millis, std::string, std::string>; // untold, since, session, name
+    Seat seat(const std::string& name, const std::string& session, Millis since) const;
+    std::set<Seat> order_;
+    std::map<std::string, Seat> seats_;
+    std::string lastStandingsTopic_; // the standings of the last round, cleared by the next one's scorer
+    std::string shownOther_;         // a round's standings kept from before this player came, shown
     std::map<std::string, std::string> hereByFolded_, hereByMapped_; // NameKey's parts: who has them
     std::map<std::string, std::deque<Millis>> lines_;
     std::deque<Millis> roomLines_; // when the room's lines of the last second came
@@ -152,6 +243,10 @@ private:
     bool saidBusy_ = false; // "...yours is under way" said for this board's round
     std::optional<Tracked> round_;
     std::string myResultsTopic_; // what this player last left on the broker
+    std::optional<Outgoing> held_; // this player's results, waiting for the round's time
+    std::string finishedEarly_;    // the round this player ended before its time
+    std::map<std::string, std::string> finished_; // who said they ended which round early
+    std::optional<Standings> lastStandings_;
     std::array<int, static_cast<std::size_t>(Ignored::count)> ignored_{};
 };
 

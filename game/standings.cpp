@@ -49,8 +49,10 @@ Standings standings(const std::map<std::string, std::vector<std::string>>& words
         }
         out.players.push_back(std::move(s));
     }
-    std::stable_sort(out.players.begin(), out.players.end(), [](const Standing& a, const Standing& b) {
-        return a.roomScore != b.roomScore ? a.roomScore > b.roomScore : a.score > b.score;
+    std::sort(out.players.begin(), out.players.end(), [](const Standing& a, const Standing& b) {
+        if (a.roomScore != b.roomScore)
+            return a.roomScore > b.roomScore;
+        return a.score != b.score ? a.score > b.score : a.name < b.name;
     });
     for (std::size_t n = 0; n < word.size(); ++n) {
         if (finders[n].empty())
@@ -64,17 +66,82 @@ Standings standings(const std::map<std::string, std::vector<std::string>>& words
     return out;
 }
 
-std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show)
+std::vector<std::string> standingsLines(const std::vector<Standing>& players,
+                                        const std::function<std::string(std::string_view)>& show)
 {
     std::vector<std::string> lines{translate("Room", "Standings (a word two or more found scores nothing in the room score):")};
+    // Equal room scores share a rank, and the next rank skips as many
+    // places as shared it (1, 2, 2, 4).
     int rank = 0;
-    for (const auto& p : s.players) {
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        const Standing& p = players[i];
+        if (i == 0 || p.roomScore != players[i - 1].roomScore)
+            rank = static_cast<int>(i) + 1;
         const std::string name = show(p.name);
         lines.push_back(fill(translate("Room", "%1. %2: score %3, room score %4, %n word(s) only %2 found", nullptr,
                                        p.onlyTheirs),
-                             {std::to_string(++rank), name, std::to_string(p.score), std::to_string(p.roomScore)}));
+                             {std::to_string(rank), name, std::to_string(p.score), std::to_string(p.roomScore)}));
     }
     return lines;
+}
+
+namespace {
+
+std::string andList(const std::vector<std::string>& names)
+{
+    std::string out;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return out;
+}
+
+} // namespace
+
+std::string winnerLine(const Standings& s, const std::function<std::string(std::string_view)>& show)
+{
+    // The players of the two best room scores, each group as it ranks.
+    std::vector<std::pair<int, std::vector<std::string>>> groups;
+    for (const auto& p : s.players) {
+        if (groups.empty() || groups.back().first != p.roomScore) {
+            if (groups.size() == 2)
+                break;
+            groups.push_back({p.roomScore, {}});
+        }
+        groups.back().second.push_back(show(p.name));
+    }
+    if (groups.empty())
+        return {};
+    const auto& [best, winners] = groups[0];
+    std::string line = winners.size() == 1 ? winners[0] + " wins with " + std::to_string(best)
+                                           : andList(winners) + " tie for the win on " + std::to_string(best);
+    if (groups.size() == 2) {
+        const auto& [next, names] = groups[1];
+        line += names.size() == 1 ? "; " + names[0] + " comes next with " + std::to_string(next)
+                                  : "; " + andList(names) + " tie on " + std::to_string(next);
+    }
+    return line + ".";
+}
+
+std::string sharedWordsLine(const Standings& s, const std::function<std::string(std::string_view)>& show,
+                            std::size_t most)
+{
+    std::string line;
+    std::size_t shown = 0, shared = 0;
+    for (const auto& [word, names] : s.finders) {
+        if (names.size() < 2)
+            continue;
+        if (++shared > most)
+            continue;
+        std::vector<std::string> shownNames;
+        for (const auto& n : names)
+            shownNames.push_back(show(n));
+        line += (shown++ == 0 ? "" : "; ") + word + " (" + andList(shownNames) + ")";
+    }
+    if (shared == 0)
+        return "No word was shared.";
+    if (shared > most)
+        line += "; and " + std::to_string(shared - most) + " more";
+    return "Shared words, which score nothing in the room score: " + line + ".";
 }
 
 } // namespace game

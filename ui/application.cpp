@@ -117,6 +117,13 @@ void messageBox(QWidget* parent, const QString& text)
     box.exec();
 }
 
+bool askYesNo(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Go LEXORB"), text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void useScalableFonts(QWidget* root)
 {
     if (qFuzzyCompare(root->devicePixelRatioF(), 1.0))

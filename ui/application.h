@@ -63,6 +63,8 @@ QString fromUtf8(std::string_view s);
 
 // The game's message box: modal, OK only, no icon, the game's title.
 void messageBox(QWidget* parent, const QString& text);
+// The same with Yes and No (No by default): whether Yes was chosen.
+bool askYesNo(QWidget* parent, const QString& text);
 
 // The look every window besides the main one shares: a fixed frame with a
 // close button only, the design's font sizes at any scale, modal, white

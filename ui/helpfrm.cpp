@@ -5,8 +5,10 @@
 #include "growinglayout.h"
 #include "mainlogic.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QSettings>
 #include <QPainter>
 #include <QShortcut>
 
@@ -14,7 +16,7 @@ namespace {
 
 using golexorb::fromUtf8;
 
-constexpr QSize kSize(233, 400);
+constexpr QSize kSize(233, 420);
 
 QString ofText(int found, int all)
 {
@@ -56,6 +58,10 @@ HelpFrm::HelpFrm(QWidget* parent)
     header->resizeSection(1, 70);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(ui->hintbtn, &ClickLabel::clicked, this, &HelpFrm::showStartAsked);
+    // Kept in the player's settings: the rounds this player starts in a room carry it.
+    ui->roomhelpchk->setChecked(golexorb::playerSettings().value(QStringLiteral("room/help"), false).toBool());
+    connect(ui->roomhelpchk, &QCheckBox::toggled, this,
+            [](bool on) { golexorb::playerSettings().setValue(QStringLiteral("room/help"), on); });
     const auto key = [this](QKeySequence keys, void (HelpFrm::*asked)()) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, asked);
     };

@@ -22,6 +22,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -365,6 +366,20 @@ void MainFrm::closeEvent(QCloseEvent* event)
         return;
     }
     unloading_ = true;
+    if (room_ && room_->hosting() && room_->othersHere() > 0) {
+        // Closing takes the room's broker along: whoever plays there is left
+        // without a room.
+        const int others = room_->othersHere();
+        unloading_ = false;
+        if (!golexorb::askYesNo(this,
+                                QStringLiteral("You host this room: closing the game ends it, and leaves %1 without a "
+                                               "room. Close anyway?")
+                                    .arg(others == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(others)))) {
+            event->ignore();
+            return;
+        }
+        unloading_ = true;
+    }
     if (room_)
         room_->shutDown(); // "gone" to the room, and the hosted broker stopped
     // A copy of the word list that stays behind is said, and the run ends
@@ -427,6 +442,8 @@ void MainFrm::recordIfEnded(bool wasRunning)
             recordsRetry_->start();
         if (room_)
             room_->roundEnded();
+        if (pickedIndex_)
+            ui->Combo1->setCurrentIndex(*std::exchange(pickedIndex_, std::nullopt));
     }
 }
 
@@ -474,7 +491,8 @@ void MainFrm::scoretxt_Click()
 
 void MainFrm::howToPlay()
 {
-    if (logic_.running() && !logic_.paused()) {
+    // A shared round goes on for everyone: it never waits.
+    if (logic_.running() && !logic_.paused() && !(room_ && room_->sharedRoundRunning())) {
         logic_.keyPause();
         sync();
     }
@@ -568,11 +586,18 @@ bool MainFrm::gameKey(QKeyEvent* event)
     case Qt::Key_Pause:
         if (!logic_.running())
             return false;
+        if (room_ && room_->sharedRoundRunning()) {
+            room_->refusePause();
+            return true;
+        }
         logic_.keyPause();
         sync();
         return true;
     case Qt::Key_F7:
         announcer_->toggle();
+        return true;
+    case Qt::Key_F8:
+        sayBoard();
         return true;
     case Qt::Key_F9:
         sayCounts();

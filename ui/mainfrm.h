@@ -118,7 +118,8 @@ public:
     void sayCounts();
     // Whether the round under way allows hints: every round starts allowing
     // them, and a room's round that does not says so once started.
-    void setHelpAllowed(bool allowed);
+    void setHelpAllowed(bool allowed) override;
+    bool helpInRoomRounds() const override;
 
 public slots:
     void Combo1_Click(int index);
@@ -156,14 +157,24 @@ private:
     void beep() override;
 
     // golexorb::RoomWindow (ui/mainfrm_room.cpp)
-    bool startRoomRound(const game::Board& letters, int minutes, int secondsLeft) override;
+    bool startRoomRound(const game::Board& letters, int minutes, int secondsLeft,
+                        const wordlist::Language& language) override;
     game::Board drawRoomLetters() override;
+    const wordlist::Language& boardLanguage() const override;
+    bool languageInstalled(const wordlist::Language& language) const override;
+    bool languageLoaded(const wordlist::Language& language) const override;
+    void loadLanguage(const wordlist::Language& language) override;
     std::vector<std::string> acceptedWords() const override;
     int pickedMinutes() const override;
     bool roundRunning() const override;
-    std::set<std::string> wordsOnBoard(const game::Board& board) const override;
+    std::optional<std::set<std::string>> wordsOnBoard(const game::Board& board,
+                                                      const wordlist::Language& language) const override;
     bool multiplayerHeight() const override;
     void setMultiplayerHeight(bool on) override;
+    void say(const std::string& text) override;
+    // The board's letters row by row, as a screen reader hears them (F8).
+    QString boardRows() const;
+    void sayBoard();
 
     bool gameKey(QKeyEvent* event);
     bool belowEdge(const QWidget* w) const;
@@ -210,4 +221,9 @@ private:
     void setUpHelpKeys();
     // Last, so that it goes before the widgets and the logic it uses.
     std::unique_ptr<golexorb::RoomPlay> room_;
+    // Play Together left open beside the window while in a room.
+    QPointer<QWidget> glance_;
+    // The Game Time picked, shown again once a room's round (whose length
+    // the box shows meanwhile) is over.
+    std::optional<int> pickedIndex_;
 };

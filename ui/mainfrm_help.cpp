@@ -8,6 +8,7 @@
 #include "application.h"
 #include "helpfrm.h"
 
+#include <QSettings>
 #include <QShortcut>
 
 using golexorb::fromUtf8;
@@ -61,4 +62,9 @@ void MainFrm::setHelpAllowed(bool allowed)
 {
     logic_.setHelpAllowed(allowed);
     sync();
+}
+
+bool MainFrm::helpInRoomRounds() const
+{
+    return golexorb::playerSettings().value(QStringLiteral("room/help"), false).toBool();
 }

@@ -4,6 +4,7 @@
 #include "mainfrm.h"
 #include "ui_mainfrm.h"
 
+#include "announcer.h"
 #include "application.h"
 #include "challenge.h"
 #include "commandline.h"
@@ -14,6 +15,7 @@
 #include "roomplay.h"
 #include "solver.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -40,10 +42,28 @@ golexorb::RoomPlay* MainFrm::room()
 
 void MainFrm::openPlayTogether()
 {
+    if (glance_ && room()->inRoom()) {
+        glance_->raise();
+        glance_->activateWindow();
+        return;
+    }
+    if (glance_)
+        glance_->close(); // out of the room (a name taken): the window that asks opens instead
     if (findChild<PlayTogetherFrm*>())
         return; // open already
-    PlayTogetherFrm window(room(), this);
-    window.exec();
+    if (!room()->inRoom()) {
+        PlayTogetherFrm window(room(), this);
+        if (window.exec() != QDialog::Accepted || !room()->inRoom())
+            return;
+    }
+    // In a room it stays open beside the window: who is here, the address,
+    // Leave and Play again, while the game goes on.
+    auto* glance = new PlayTogetherFrm(room(), this);
+    glance->setAttribute(Qt::WA_DeleteOnClose);
+    glance->setModal(false);
+    glance->placeBeside(this);
+    glance_ = glance;
+    glance->show();
 }
 
 void MainFrm::openChallenge()
@@ -109,8 +129,7 @@ bool MainFrm::startRoundOn(const game::Board& letters, int minutes, int secondsL
 
 game::Board MainFrm::drawLetters()
 {
-    // A room's round carries letters A to Z only: its boards are English.
-    return logic_.drawLetters(nullptr);
+    return logic_.drawLetters();
 }
 
 void MainFrm::startRequested(const golexorb::CommandLine& command)
@@ -145,9 +164,52 @@ void MainFrm::startRequested(const golexorb::CommandLine& command)
 
 // ---------------------------------------------------------------- what a room asks of the window
 
-bool MainFrm::startRoomRound(const game::Board& letters, int minutes, int secondsLeft)
+bool MainFrm::startRoomRound(const game::Board& letters, int minutes, int secondsLeft,
+                             const wordlist::Language& language)
 {
-    return startRoundOn(letters, minutes, secondsLeft);
+    auto lexicon = language.english() ? nullptr : languages_->loaded(language);
+    if ((!language.english() && !lexicon) || !startRoundOn(letters, minutes, secondsLeft, std::move(lexicon)))
+        return false;
+    // The Game Time box shows the round's length while it runs.
+    if (!pickedIndex_)
+        pickedIndex_ = ui->Combo1->currentIndex();
+    ui->Combo1->setCurrentIndex(minutes - 1);
+    // The keyboard goes to the board: letters typed now spell words, and
+    // reach the chat only once the player clicks or Tabs there.
+    // From another window of the game (Play Together beside it) the main
+    // window takes over; another program keeps the focus it has.
+    if (QApplication::activeWindow() && QApplication::activeWindow() != this)
+        activateWindow();
+    if (QWidget* f = focusWidget(); !f || f == ui->sendtxt || f == ui->chatlst)
+        setFocus(Qt::OtherFocusReason);
+    announcer_->say(boardRows());
+    return true;
+}
+
+void MainFrm::say(const std::string& text)
+{
+    announcer_->say(QString::fromStdString(text));
+}
+
+QString MainFrm::boardRows() const
+{
+    QStringList rows;
+    for (int r = 0; r < 4; ++r) {
+        QStringList cells;
+        for (int c = 0; c < 4; ++c)
+            cells << letter(r * 4 + c)->text();
+        rows << QStringLiteral("Row %1: %2.").arg(r + 1).arg(cells.join(QLatin1Char(' ')));
+    }
+    return rows.join(QLatin1Char(' '));
+}
+
+void MainFrm::sayBoard()
+{
+    if (!logic_.running()) {
+        announcer_->tell(QStringLiteral("No board: a round is not under way."));
+        return;
+    }
+    announcer_->tell(boardRows());
 }
 
 game::Board MainFrm::drawRoomLetters()
@@ -155,9 +217,33 @@ game::Board MainFrm::drawRoomLetters()
     return drawLetters();
 }
 
+const wordlist::Language& MainFrm::boardLanguage() const
+{
+    return language();
+}
+
+bool MainFrm::languageInstalled(const wordlist::Language& language) const
+{
+    return language.english() || golexorb::LanguageLoader::installed(language);
+}
+
+bool MainFrm::languageLoaded(const wordlist::Language& language) const
+{
+    return language.english() || languages_->loaded(language);
+}
+
+void MainFrm::loadLanguage(const wordlist::Language& language)
+{
+    if (!languageLoaded(language) && !languages_->busy())
+        withLexicon(language, [](auto) {});
+}
+
 std::vector<std::string> MainFrm::acceptedWords() const
 {
-    return game::acceptedList(logic_.acceptedwords());
+    // A hint costs only its taker: the word it gave counts for nobody.
+    auto words = game::acceptedList(logic_.acceptedwords());
+    std::erase_if(words, [this](const std::string& w) { return logic_.hinted(w); });
+    return words;
 }
 
 int MainFrm::pickedMinutes() const
@@ -170,10 +256,14 @@ bool MainFrm::roundRunning() const
     return logic_.running();
 }
 
-std::set<std::string> MainFrm::wordsOnBoard(const game::Board& board) const
+std::optional<std::set<std::string>> MainFrm::wordsOnBoard(const game::Board& board,
+                                                           const wordlist::Language& language) const
 {
+    const auto lexicon = language.english() ? nullptr : languages_->loaded(language);
+    if (!language.english() && !lexicon)
+        return std::nullopt;
     std::set<std::string> words;
-    for (const auto& w : game::solveBoard(board, logic_.dictionary().index()))
+    for (const auto& w : game::solveBoard(board, lexicon ? lexicon->index() : logic_.dictionary().index()))
         words.insert(w.word);
     return words;
 }

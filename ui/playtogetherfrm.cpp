@@ -6,12 +6,20 @@
 #include "room.h"
 #include "roomplay.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <map>
 #include <QPainter>
 
 namespace {
-constexpr int kWidth = 233, kHeight = 400;
+constexpr int kWidth = 233, kHeight = 400, kRoomHeight = 588;
 } // namespace
 
 PlayTogetherFrm::PlayTogetherFrm(golexorb::RoomPlay* room, QWidget* parent)
@@ -28,6 +36,17 @@ PlayTogetherFrm::PlayTogetherFrm(golexorb::RoomPlay* room, QWidget* parent)
     connect(ui->joinbtn, &ClickLabel::clicked, this, &PlayTogetherFrm::onJoinClicked);
     connect(ui->leavebtn, &ClickLabel::clicked, this, &PlayTogetherFrm::onLeaveClicked);
     connect(ui->hostbtn, &ClickLabel::clicked, this, &PlayTogetherFrm::onHostClicked);
+    connect(ui->copybtn, &ClickLabel::clicked, this, &PlayTogetherFrm::onCopyClicked);
+    connect(ui->againbtn, &ClickLabel::clicked, this, &PlayTogetherFrm::onAgainClicked);
+    connect(room_, &golexorb::RoomPlay::changed, this, &PlayTogetherFrm::showState);
+    // What each player is doing changes with the clock too.
+    auto* refresh = new QTimer(this);
+    refresh->setInterval(1000);
+    connect(refresh, &QTimer::timeout, this, [this] {
+        if (room_->inRoom())
+            showRoom();
+    });
+    refresh->start();
     for (QLineEdit* edit : {ui->servertxt, ui->roomtxt, ui->nametxt, ui->passwordtxt})
         connect(edit, &QLineEdit::returnPressed, this, &PlayTogetherFrm::onJoinClicked);
 
@@ -59,6 +78,13 @@ PlayTogetherFrm::~PlayTogetherFrm() = default;
 
 void PlayTogetherFrm::showState()
 {
+    const bool in = room_->inRoom();
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->Label5, ui->playerslst, ui->Label6, ui->addresstxt, ui->copybtn,
+                                                      ui->againbtn})
+        w->setVisible(in);
+    setFixedSize(kWidth, in ? kRoomHeight : kHeight);
+    if (in)
+        showRoom();
     ui->leavebtn->setEnabled(room_->inRoom());
     QString status = room_->inRoom() ? room_->status() : notice_;
     if (status.isEmpty())
@@ -66,12 +92,82 @@ void PlayTogetherFrm::showState()
     ui->statustxt->setText(status);
 }
 
+void PlayTogetherFrm::showRoom()
+{
+    const auto* state = room_->state();
+    if (!state)
+        return;
+    using Doing = game::room::RoomState::Doing;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    std::map<std::string, int> last;
+    if (const auto& s = state->lastStandings())
+        for (const auto& p : s->players)
+            last[p.name] = p.roomScore;
+    std::vector<std::string> names = state->playersHere();
+    names.insert(names.begin(), state->name());
+    QStringList lines;
+    for (const auto& n : names) {
+        const Doing d = state->doing(n, now);
+        QString text = QString::fromStdString(n) + (n == state->name() ? QStringLiteral(" (you)") : QString()) + QStringLiteral(": ")
+                       + (d == Doing::playing ? QStringLiteral("playing") : d == Doing::finished ? QStringLiteral("finished")
+                                                                                                  : QStringLiteral("watching"));
+        if (const auto it = last.find(n); it != last.end())
+            text += QStringLiteral(", %1 last round").arg(it->second);
+        lines << text;
+    }
+    // Rebuilt only when it changed, so the selection and the screen
+    // reader's place in the list stay.
+    bool same = ui->playerslst->count() == lines.size();
+    for (int i = 0; same && i < lines.size(); ++i)
+        same = ui->playerslst->item(i)->text() == lines[i];
+    if (!same) {
+        const int row = ui->playerslst->currentRow();
+        ui->playerslst->clear();
+        ui->playerslst->addItems(lines);
+        ui->playerslst->setCurrentRow(std::min(row, int(lines.size()) - 1));
+    }
+    const QString address = room_->friendsAddress();
+    if (ui->addresstxt->text() != address)
+        ui->addresstxt->setText(address);
+    ui->againbtn->setText(room_->rematchWaiting() ? QStringLiteral("Play again (waiting)") : QStringLiteral("Play again"));
+}
+
+void PlayTogetherFrm::placeBeside(QWidget* main)
+{
+    const QRect area = golexorb::screenArea();
+    const QRect frame = main->frameGeometry();
+    const int width = kWidth + 6;
+    int x = frame.right() + 1 + 4;
+    if (x + width > area.right() + 1)
+        x = std::max(area.left(), frame.left() - 4 - width);
+    const int y = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - 29 - 3 - kRoomHeight));
+    move(x, y);
+}
+
+void PlayTogetherFrm::onCopyClicked()
+{
+    QGuiApplication::clipboard()->setText(ui->addresstxt->text());
+    ui->statustxt->setText(QStringLiteral("The address is on the clipboard: give it to your friends."));
+}
+
+void PlayTogetherFrm::onAgainClicked()
+{
+    room_->playAgain();
+    showRoom();
+}
+
 void PlayTogetherFrm::showHost()
 {
     golexorb::HostedBroker* host = room_->host();
     if (!host->running())
         return;
-    const QString room = ui->roomtxt->text().isEmpty() ? QStringLiteral("ROOM") : ui->roomtxt->text();
+    const QString room = ui->roomtxt->text().trimmed();
+    if (room.isEmpty()) {
+        // No placeholder passes for a room's name: friends would join it.
+        ui->hosttxt->setText(QStringLiteral("Hosting on port %1. Type a room's name to see the address to give friends.")
+                                 .arg(host->port()));
+        return;
+    }
     QStringList addresses;
     for (const QString& ip : golexorb::HostedBroker::networkAddresses())
         addresses.append(QStringLiteral("mqtt://%1:%2/%3").arg(ip).arg(host->port()).arg(room));
@@ -83,11 +179,8 @@ void PlayTogetherFrm::showHost()
 
 void PlayTogetherFrm::onJoinClicked()
 {
-    QString server = ui->servertxt->text().trimmed();
-    while (server.endsWith(QLatin1Char('/')))
-        server.chop(1);
     std::string why;
-    const auto address = game::room::parseAddress((server + QLatin1Char('/') + ui->roomtxt->text().trimmed()).toStdString(), &why);
+    const auto address = game::room::joinAddress(ui->servertxt->text().toStdString(), ui->roomtxt->text().toStdString(), &why);
     if (!address) {
         QString text = QString::fromStdString(why);
         text[0] = text[0].toUpper();
@@ -100,7 +193,10 @@ void PlayTogetherFrm::onJoinClicked()
         ui->statustxt->setText(problem);
         return;
     }
-    accept();
+    if (isModal())
+        accept();
+    else
+        showState();
 }
 
 void PlayTogetherFrm::onLeaveClicked()

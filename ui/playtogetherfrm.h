@@ -2,7 +2,9 @@
 // "Play Together": the server, the room and the player's name, with Join
 // and Leave; a password when the server asks for one (kept in memory only);
 // and "Host on this computer", which runs a broker here and says the
-// address to give friends.
+// address to give friends. In a room it also shows the room at a glance,
+// left open beside the main window: who is here and what each is doing,
+// with the last round's room scores; the address with Copy; and Play again.
 
 #include <QDialog>
 #include <QString>
@@ -27,6 +29,11 @@ public slots:
     void onJoinClicked();
     void onLeaveClicked();
     void onHostClicked();
+    void onCopyClicked();
+    void onAgainClicked();
+
+    // Places the window beside `main`, on the side the screen has room on.
+    void placeBeside(QWidget* main);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,6 +41,7 @@ protected:
 private:
     void showState();
     void showHost();
+    void showRoom();
 
     std::unique_ptr<Ui::playtogetherfrm> ui;
     golexorb::RoomPlay* room_;

@@ -2,8 +2,10 @@
 
 #include "application.h"
 #include "hostedbroker.h"
+#include "languageload.h"
 #include "report.h"
 #include "roomlink.h"
+#include "sodiumapi.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -113,15 +115,19 @@ bool RoomPlay::join(const Request& request, QString* why)
     }
     leave();
     QSettings settings = golexorb::playerSettings();
+    QString unsigned_;
+    auto signing = roomSigning(settings, &unsigned_);
     auto state = std::make_unique<game::room::RoomState>(
-        request.address.room, name, masker(), [this](const game::Board& board) { return window_->wordsOnBoard(board); },
-        game::room::Session{sessionToken(settings), now()});
+        request.address.room, name, masker(), [this](const game::Board& board, const wordlist::Language& language) {
+            return window_->wordsOnBoard(board, language);
+        },
+        game::room::Session{sessionToken(settings), now()}, std::move(signing));
     auto* link = new RoomLink(this);
     // A password typed into the address serves when the password box is
     // empty; from here on it is kept apart from the address.
     RoomLink::Settings s{request.address,
                          request.password.isEmpty() ? QByteArray::fromStdString(request.address.password) : request.password,
-                         state->will(), QString::fromStdString(game::room::subscription(request.address.room))};
+                         state->will(), game::room::subscriptions(request.address.room)};
     s.address.password.clear();
     connect(link, &RoomLink::connected, this, &RoomPlay::linkConnected);
     connect(link, &RoomLink::failed, this, &RoomPlay::linkFailed);
@@ -150,6 +156,8 @@ bool RoomPlay::join(const Request& request, QString* why)
     setChatAlive(true);
     line(QCoreApplication::translate("Room", "Joining room %1 on %2 as %3...")
              .arg(QString::fromStdString(request.address.room), server(), QString::fromStdString(state_->name())));
+    if (!unsigned_.isEmpty())
+        line(QStringLiteral("Your lines go unsigned, and others' are not checked: %1.").arg(unsigned_));
     return true;
 }
 
@@ -174,9 +182,11 @@ void RoomPlay::leave(bool sayGoodbye)
     state_.reset();
     request_.password.clear();
     roomBoard_.reset();
+    rematch_ = false;
     setChatAlive(false);
     if (!wasMultiplayerHeight_)
         window_->setMultiplayerHeight(false);
+    emit changed();
 }
 
 bool RoomPlay::connected() const
@@ -200,6 +210,11 @@ void RoomPlay::setChatAlive(bool alive)
     chat_->clear();
     sendtxt_->clear();
     if (alive) {
+        // The session's lines so far: leaving and joining again keeps them.
+        batch_ = true;
+        for (const QString& text : std::as_const(history_))
+            addLine(text);
+        batch_ = false;
         sendtxt_->installEventFilter(this);
         sendLabel_->installEventFilter(this);
         sendLabel_->setCursor(Qt::PointingHandCursor);
@@ -236,6 +251,22 @@ bool RoomPlay::eventFilter(QObject* watched, QEvent* event)
 }
 
 void RoomPlay::line(const QString& text)
+{
+    history_.append(text);
+    while (history_.size() > kMaxChatLines)
+        history_.removeFirst();
+    addLine(text);
+    // Heard as it is shown; who was already here, said whole at each
+    // connection, is heard as a count instead, and the standings by their
+    // winner line.
+    const bool ranked = !text.isEmpty() && text[0].isDigit() && text.contains(QLatin1String(". "));
+    if (batch_ && text.endsWith(QLatin1String(" is here.")))
+        ++hereUnsaid_;
+    else if (!ranked && !text.startsWith(QLatin1String("Standings")))
+        window_->say(text.toStdString());
+}
+
+void RoomPlay::addLine(const QString& text)
 {
     // Items of a list are plain text: nothing from the network is read as markup.
     auto* item = new QListWidgetItem(text);
@@ -278,13 +309,46 @@ void RoomPlay::apply(game::room::RoomState::Effects effects)
     }
     for (const auto& l : effects.lines)
         line(QString::fromStdString(l));
+    for (const auto& f : effects.unsubscribe)
+        link_->unsubscribe(f);
+    for (const auto& f : effects.subscribe)
+        link_->subscribe(f);
     for (const auto& m : effects.publish)
         link_->publish(m);
     if (effects.start) {
-        plan_ = std::move(effects.start);
-        startTimer_->start(int(std::clamp<Millis>(plan_->start - now(), 0, 60'000)));
+        rematch_ = false; // a round is coming: the rematch, whoever started it
+        const wordlist::Language& language = *wordlist::findLanguage(effects.start->language);
+        const QByteArray blockText = golexorb::LanguageLoader::blockText(language);
+        state_->setChatLanguage(language, std::string_view(blockText.constData(), std::size_t(blockText.size())));
+        if (!window_->languageInstalled(language)) {
+            // Nothing to play it with: this board watches the round.
+            line(QStringLiteral("That round is in %1, whose word list is not installed here (%2): you watch this one.")
+                     .arg(QString::fromUtf8(language.name.data(), qsizetype(language.name.size())),
+                          golexorb::LanguageLoader::installLine(language)));
+            state_->roundSkipped(effects.start->id);
+        } else {
+            // Read in the lead before the start; from the cache that takes a moment.
+            window_->loadLanguage(language);
+            plan_ = std::move(effects.start);
+            const Millis wait = std::clamp<Millis>(plan_->start - now(), 0, 60'000);
+            startTimer_->start(int(wait));
+            // 3, 2, 1 in the chat list before the board shows.
+            for (int second = 3; second >= 1; --second)
+                if (wait >= second * 1000 - 250)
+                    QTimer::singleShot(int(std::max<Millis>(0, wait - second * 1000)), this, [this, second, id = plan_->id] {
+                        if (plan_ && plan_->id == id)
+                            countdown(second);
+                    });
+        }
     }
     armDeadline();
+    emit changed();
+    rematchIfDue();
+}
+
+void RoomPlay::countdown(int second)
+{
+    line(QStringLiteral("%1...").arg(second));
 }
 
 void RoomPlay::armDeadline()
@@ -301,13 +365,65 @@ void RoomPlay::beginPlannedRound()
     if (!plan_ || !state_)
         return;
     const auto plan = *plan_;
+    const wordlist::Language& language = *wordlist::findLanguage(plan.language);
+    if (!window_->languageLoaded(language) && plan.secondsLeft(now()) > 0) {
+        // Its words are still being read (the first time, from the list):
+        // the round starts when they are in, with the time the others have left.
+        window_->loadLanguage(language);
+        startTimer_->start(200);
+        return;
+    }
     plan_.reset();
     // A board that got the message late starts with the time the others have left.
-    if (window_->startRoomRound(plan.letters, plan.minutes, plan.secondsLeft(now())))
+    if (window_->startRoomRound(plan.letters, plan.minutes, plan.secondsLeft(now()), language)) {
         roomBoard_ = plan.letters;
+        window_->setHelpAllowed(plan.help);
+    }
     else
         state_->roundSkipped(plan.id);
     armDeadline();
+    emit changed();
+}
+
+bool RoomPlay::sharedRoundRunning() const
+{
+    return state_ && state_->playing() && window_->roundRunning();
+}
+
+void RoomPlay::refusePause()
+{
+    line(QStringLiteral("A shared round can't be paused: it goes on for everyone."));
+}
+
+bool RoomPlay::hosting() const
+{
+    return host_ && host_->running();
+}
+
+int RoomPlay::othersHere() const
+{
+    return state_ ? int(state_->playersHere().size()) : 0;
+}
+
+QString RoomPlay::friendsAddress() const
+{
+    if (!state_)
+        return {};
+    const QString host = QString::fromStdString(request_.address.host);
+    const bool loopback = host == QLatin1String("127.0.0.1") || host == QLatin1String("localhost")
+                          || host == QLatin1String("[::1]");
+    if (loopback && hosting()) {
+        // Friends reach this computer by its address on the network.
+        const QStringList ips = HostedBroker::networkAddresses();
+        if (!ips.isEmpty()) {
+            game::room::Address a = request_.address;
+            a.host = ips.first().contains(QLatin1Char(':')) ? ('[' + ips.first() + ']').toStdString()
+                                                              : ips.first().toStdString();
+            a.user.clear();
+            return QString::fromStdString(a.text());
+        }
+    }
+    return QString::fromStdString(request_.address.text());
 }
 
 void RoomPlay::startGame()
@@ -319,12 +435,47 @@ void RoomPlay::startGame()
         line(QCoreApplication::translate("Room", "Pick a Game Time first: a room's round lasts 1 to 10 minutes."));
         return;
     }
+    startWith(minutes);
+}
+
+void RoomPlay::playAgain()
+{
+    if (!state_)
+        return;
+    if (state_->lastMinutes() < 1) {
+        line(QStringLiteral("No round yet to play again: Start Game starts one."));
+        return;
+    }
+    rematch_ = true;
+    if (state_->roundUnderWay(now()) || state_->playing() || window_->roundRunning())
+        line(QStringLiteral("Play again: the next %1-minute round starts when every player has finished.")
+                 .arg(state_->lastMinutes()));
+    emit changed();
+    rematchIfDue();
+}
+
+void RoomPlay::rematchIfDue()
+{
+    if (!rematch_ || !state_ || state_->roundUnderWay(now()) || state_->playing() || window_->roundRunning())
+        return;
+    rematch_ = false;
+    startWith(state_->lastMinutes());
+}
+
+void RoomPlay::startWith(int minutes)
+{
+    if (state_->roundUnderWay(now())) {
+        line(QStringLiteral("A round is under way in the room: the next one starts when every player has finished "
+                            "it, or its time is up."));
+        return;
+    }
     if (!connected()) {
         line(QCoreApplication::translate("Room", "Not connected: the round cannot reach the room."));
         return;
     }
     const QByteArray id = QByteArray::number(QRandomGenerator::system()->generate64(), 36).left(10);
-    apply(state_->startRound(window_->drawRoomLetters(), minutes, id.toStdString(), now()));
+    apply(state_->startRound(window_->drawRoomLetters(), minutes, id.toStdString(), now(), window_->boardLanguage(),
+                             window_->helpInRoomRounds()));
 }
 
 void RoomPlay::roundEnded()
@@ -347,8 +498,9 @@ void RoomPlay::linkConnected()
     if (!state_)
         return;
     if (!everConnected_)
-        line(QCoreApplication::translate("Room", "You joined room %1 on %2 as %3.")
-                 .arg(QString::fromStdString(state_->room()), server(), QString::fromStdString(state_->name())));
+        line(QCoreApplication::translate("Room", "You joined room %1 on %2 as %3. Friends join with %4")
+                 .arg(QString::fromStdString(state_->room()), server(), QString::fromStdString(state_->name()),
+                      friendsAddress()));
     else if (outage_)
         line(QCoreApplication::translate("Room", "Connected to %1 again.").arg(server()));
     everConnected_ = true;
@@ -394,6 +546,11 @@ void RoomPlay::linkArrived()
         linkMessage(m.topic, m.payload, m.retained);
     batch_ = false;
     chat_->scrollToBottom();
+    if (hereUnsaid_ > 0)
+        window_->say(QStringLiteral("%1 here already.")
+                         .arg(hereUnsaid_ == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(hereUnsaid_))
+                         .toStdString());
+    hereUnsaid_ = 0;
 }
 
 void RoomPlay::linkMessage(const QByteArray& topic, const QByteArray& payload, bool retained)

@@ -15,6 +15,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -73,8 +74,24 @@ public:
     // The address joined, without the room: what the Play Together window shows.
     QString server() const;
 
-    // Start Game in the room: a round for everyone, with this player's Game Time.
+    // Start Game in the room: a round for everyone, with this player's Game
+    // Time; while the room's round is on, says why not.
     void startGame();
+    // "Play again": a round of the last one's length, started as soon as
+    // every player has finished the one under way (at once if none is).
+    void playAgain();
+    bool rematchWaiting() const { return rematch_; }
+    // Whether this board plays the room's round now.
+    bool sharedRoundRunning() const;
+    // F6 or Pause in a shared round: says that it goes on.
+    void refusePause();
+    // The address to give friends: the room's, or, on the broker this
+    // computer hosts, the one the network reaches; "" outside a room.
+    QString friendsAddress() const;
+    // Whether this computer hosts the room's broker, and how many others
+    // are in the room.
+    bool hosting() const;
+    int othersHere() const;
     // This board's round ended: its words go to the room.
     void roundEnded();
     // Who found each word, when the report is of the room's last round.
@@ -95,6 +112,8 @@ public:
 signals:
     // The room was left because someone there already goes by this name.
     void nameTaken();
+    // Who is here or what they do may have changed.
+    void changed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -107,6 +126,10 @@ private:
     void send();
     void apply(game::room::RoomState::Effects effects);
     void line(const QString& text);
+    void addLine(const QString& text);
+    void countdown(int second);
+    void startWith(int minutes);
+    void rematchIfDue();
     void beginPlannedRound();
     void armDeadline();
     void setChatAlive(bool alive);
@@ -131,6 +154,9 @@ private:
     bool yielding_ = false; // the name is taken: leaving, deaf to the room
     bool batch_ = false; // handling what arrived: the list scrolls once, at its end
     QString notice_;
+    QStringList history_; // the chat list of this session, kept across leaving and joining
+    bool rematch_ = false;
+    int hereUnsaid_ = 0; // "is here" lines of a batch, said as a count
 };
 
 } // namespace golexorb

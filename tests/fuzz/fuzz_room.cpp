@@ -6,17 +6,21 @@
 // ahead, and a flood of chat lines from several names at once. Every message
 // goes to the reader and to one player's view of the room. Checked: nothing
 // crashes or hangs; what the reader accepts obeys the rules and comes back
-// the same through writing and reading again; every line for the chat list
+// the same through writing and reading again (standings too); every line for the chat list
 // is valid UTF-8 without control characters; what this player publishes is
 // itself readable; no round starts that began over its length ago or starts
 // over a minute ahead; and the chat lines of any second stay within the
-// room's limit.
+// room's limit. The player signs (Ed25519, libsodium): what it publishes
+// verifies with its key; the flood's names have keys, and a line of theirs
+// signed with another key, or changed after signing, never shows (but as
+// unverified, when the name came first without a key).
 
 #include "fuzz.h"
 
 #include "json.h"
 #include "room.h"
 #include "roomstate.h"
+#include "sodiumsigning.h"
 
 #include <deque>
 #include <string>
@@ -26,9 +30,9 @@ namespace {
 using namespace game;
 using namespace game::room;
 
-const char* const kTopics[] = {"golexorb/1/den/players/Ann", "golexorb/1/den/players/Bob", "golexorb/1/den/chat",
-                               "golexorb/1/den/round",       "golexorb/1/den/results/r1/Ann", "golexorb/1/den/results/r1/Bob",
-                               "golexorb/2/den/chat",        "golexorb/1/attic/chat"};
+const char* const kTopics[] = {"golexorb/2/den/players/Ann", "golexorb/2/den/players/Bob", "golexorb/2/den/chat",
+                               "golexorb/2/den/round",       "golexorb/2/den/results/r1/Ann", "golexorb/2/den/results/r1/Bob",
+                               "golexorb/1/den/chat",        "golexorb/2/attic/chat",      "golexorb/2/den/standings/r1"};
 
 void checkRules(const Message& m)
 {
@@ -47,6 +51,12 @@ void checkRules(const Message& m)
     if (const auto* r = std::get_if<Results>(&m))
         for (const auto& w : r->words)
             FUZZ_CHECK(w.size() >= 3 && w.size() <= 16, w);
+    if (const auto* s = std::get_if<Scored>(&m)) {
+        FUZZ_CHECK(s->counted == int(s->players.size()) && s->found.size() == s->players.size(), s->by);
+        for (const auto& found : s->found)
+            for (const std::size_t n : found)
+                FUZZ_CHECK(n < s->words.size(), std::to_string(n));
+    }
 }
 
 void checkLine(const std::string& line)
@@ -81,11 +91,30 @@ void make(unsigned kind, fuzz::Bytes& in, Millis now, std::deque<Made>& out)
         return;
     }
     const unsigned names = 1 + in.below(8), lines = 1 + in.byte() * 4, step = in.below(4);
+    // Signed lines, some with another key or changed after signing (marked "forged").
+    const bool keyed = in.flag(), forge = in.flag();
+    static const Signing theirs = sodiumSigning(7), other = sodiumSigning(8);
     if (in.flag())
-        for (unsigned n = 0; n < names; ++n)
-            add(Presence{"f" + std::to_string(n), true}, now);
-    for (unsigned i = 0; i < lines; ++i)
-        add(Chat{"f" + std::to_string(i % names), "line " + std::to_string(i)}, now + i * step);
+        for (unsigned n = 0; n < names; ++n) {
+            Presence p{"f" + std::to_string(n), true};
+            if (keyed)
+                p.key = theirs.publicKey;
+            add(p, now);
+        }
+    for (unsigned i = 0; i < lines; ++i) {
+        Chat c{"f" + std::to_string(i % names), "line " + std::to_string(i)};
+        if (keyed) {
+            const bool forged = forge && i % 3 == 0;
+            c.sig = (forged && i % 2 ? other : theirs).sign(signedText("den", c));
+            if (forged && i % 2 == 0)
+                c.text = "forged " + std::to_string(i);
+            else if (forged)
+                c.text = "forged " + c.text;
+            if (forged && i % 2)
+                c.sig = other.sign(signedText("den", c));
+        }
+        add(c, now + i * step);
+    }
 }
 
 } // namespace
@@ -94,8 +123,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     fuzz::Bytes in(data, size);
     Millis now = 1'800'000'000'000;
-    RoomState me("den", "Ann", Masker("badword\n"), [](const Board&) { return std::set<std::string>{"TEA", "EAT"}; },
-                 Session{"tok", now});
+    static const Signing mine = sodiumSigning(1);
+    RoomState me("den", "Ann", Masker("badword\n"), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{"TEA", "EAT"}); },
+                 Session{"tok", now}, mine);
     std::deque<Made> made;
     std::deque<Millis> chatLines; // when the chat lines of the last second were shown
     unsigned choice = 0;
@@ -139,8 +169,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& out : effects.publish) {
             if (out.payload.empty())
                 continue; // a cleared topic
-            FUZZ_CHECK(read("den", out.topic, out.payload).message.has_value(), out.payload);
+            const Read back = read("den", out.topic, out.payload);
+            FUZZ_CHECK(back.message.has_value(), out.payload);
+            std::string sig;
+            std::visit([&](const auto& x) { if constexpr (requires { x.sig; }) sig = x.sig; }, *back.message);
+            const std::string text = signedText("den", *back.message);
+            FUZZ_CHECK(text.empty() || mine.verify(mine.publicKey, text, sig), out.payload);
         }
+        for (const auto& line : effects.lines)
+            FUZZ_CHECK(line.find(": forged") == std::string::npos || line.find(" (unverified): ") != std::string::npos, line);
         if (r.message && std::holds_alternative<Chat>(*r.message)) {
             while (!chatLines.empty() && chatLines.front() <= now - 1000)
                 chatLines.pop_front();

@@ -13,6 +13,8 @@
 #include "lexicon.h"
 #include "loadingfrm.h"
 #include "mainfrm.h"
+#include "playtogetherfrm.h"
+#include "roomplay.h"
 #include "recordstore.h"
 #include "resultsfrm.h"
 #include "uitest.h"
@@ -26,6 +28,7 @@
 #include <QDate>
 #include <QDir>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -99,6 +102,7 @@ private slots:
     void displayNeeded();
     void announcements();
     void addedWindowsFitTheScreen();
+    void roomOnTheScreen();
     void resultsBoxesReadOnly();
     void languageWindow();
     void languageRound();
@@ -776,6 +780,54 @@ void TestWindows::announcements()
 // area at any scale, every control in sight, Progress beside All Words; a
 // larger window gives the room to the lists. Progress is reached with Tab
 // and Return, and lists its rounds in words.
+// In a room, the lower area and every control of Play Together, open
+// beside the window, lie inside the screen (run at the common screens and
+// scales too). The room's server answers nobody: the controls are there
+// all the same.
+void TestWindows::roomOnTheScreen()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    MainFrm w;
+    w.Form_Load();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QString why;
+    QVERIFY2(w.room()->join({*game::room::parseAddress("mqtt://127.0.0.1:1/den"), "Ann", {}}, &why), qPrintable(why));
+    QCOMPARE(w.logic().outerHeightTwips(), game::MainLogic::kMultiplayerHeight);
+    const QRect client(w.mapToGlobal(QPoint(0, 0)), w.size());
+    for (const char* name : {"chatlst", "sendtxt", "Label1"}) {
+        auto* c = w.findChild<QWidget*>(name);
+        QVERIFY2(screen.contains(QRect(c->mapToGlobal(QPoint(0, 0)), c->size())),
+                 qPrintable(QString("%1 at %2 on a screen of %3").arg(name).arg(c->mapToGlobal(QPoint(0, 0)).y()).arg(screen.height())));
+    }
+    w.openPlayTogether();
+    auto* glance = w.findChild<PlayTogetherFrm*>();
+    QVERIFY(glance && !glance->isModal());
+    QVERIFY(QTest::qWaitForWindowExposed(glance));
+    QVERIFY2(screen.contains(glance->frameGeometry()), qPrintable(QString("Play Together at %1,%2 %3x%4")
+                                                                       .arg(glance->frameGeometry().x())
+                                                                       .arg(glance->frameGeometry().y())
+                                                                       .arg(glance->frameGeometry().width())
+                                                                       .arg(glance->frameGeometry().height())));
+    if (screen.width() >= 1024) // beside, where the screen has room for both
+        QVERIFY(!glance->frameGeometry().intersects(client));
+    for (QWidget* c : glance->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(c->isHidden() || glance->rect().contains(c->geometry()), qPrintable(c->objectName()));
+        // Every control is reached with Tab and named for a screen reader.
+        if (c->focusPolicy() & Qt::TabFocus)
+            QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
+    }
+    for (const char* name : {"joinbtn", "leavebtn", "hostbtn", "copybtn", "againbtn", "playerslst", "addresstxt"})
+        QVERIFY2(glance->findChild<QWidget*>(name)->focusPolicy() & Qt::TabFocus, name);
+    QCOMPARE(glance->findChild<QLineEdit*>("addresstxt")->text(), QString("mqtt://127.0.0.1:1/den"));
+    // Ctrl+J while in the room goes to the window open already.
+    w.openPlayTogether();
+    QCOMPARE(w.findChildren<PlayTogetherFrm*>().size(), qsizetype(1));
+    w.room()->leave();
+    glance->close();
+    w.close();
+}
+
 void TestWindows::addedWindowsFitTheScreen()
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
