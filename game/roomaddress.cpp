@@ -159,15 +159,16 @@ std::optional<Address> joinAddress(std::string_view server, std::string_view roo
         auto whole = parseAddress(server, why);
         if (whole && !room.empty() && room != whole->room) {
             if (why)
-                *why = "the address names room " + whole->room + " but Room says " + std::string(room)
-                       + ": empty the Room box, or make them agree";
+                *why = fill(translate("RoomAddress",
+                                      "the address names room %1 but Room says %2: empty the Room box, or make them agree"),
+                            {whole->room, room});
             return std::nullopt;
         }
         return whole;
     }
     if (room.empty()) {
         if (why)
-            *why = "the room is missing: type it into Room, or paste the whole address into Server";
+            *why = translate("RoomAddress", "the room is missing: type it into Room, or paste the whole address into Server");
         return std::nullopt;
     }
     return parseAddress(std::string(server) + "/" + std::string(room), why);

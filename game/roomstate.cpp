@@ -417,8 +417,8 @@ void RoomState::scoreIfDue(Millis now, Effects& e)
         // No result can be checked without the language's words: no
         // standings rather than wrong ones; the standby after this one scores.
         const wordlist::Language& language = *wordlist::findLanguage(t.round.language);
-        e.lines.push_back("The standings of a round in " + std::string(language.englishName) + " need its word list ("
-                          + std::string(language.package) + ").");
+        e.lines.push_back(fill(translate("Room", "The standings of a round in %1 need its word list (%2)."),
+                               {translate("Languages", std::string(language.englishName).c_str()), language.package}));
         t.published = counted;
         return;
     }
@@ -467,8 +467,9 @@ void RoomState::showIfDue(Effects& e)
         e.lines.push_back(shared);
     if (const std::string winner = winnerLine(s, shown); !winner.empty())
         e.lines.push_back(winner);
-    e.lines.push_back("Scored by " + (t.kept->by == name_ ? std::string("you") : show(t.kept->by)) + " from "
-                      + std::to_string(t.kept->counted) + (t.kept->counted == 1 ? " result." : " results."));
+    e.lines.push_back(t.kept->by == name_ ? translate("Room", "Scored by you from %n result(s).", nullptr, t.kept->counted)
+                                          : fill(translate("Room", "Scored by %1 from %n result(s).", nullptr, t.kept->counted),
+                                                 {show(t.kept->by)}));
     lastStandings_ = std::move(s);
     checkOwnLine(e);
 }
@@ -516,10 +517,10 @@ void RoomState::checkOwnLine(Effects& e)
         same = same && listed == counted && line->roomScore == expected.roomScore && line->onlyTheirs == expected.onlyTheirs;
     }
     if (!same)
-        e.lines.push_back("These standings are not what your words make (score " + std::to_string(expected.score)
-                          + ", not " + std::to_string(line->score) + "; room score " + std::to_string(expected.roomScore)
-                          + ", not " + std::to_string(line->roomScore)
-                          + "): the message was forged or broken on the way.");
+        e.lines.push_back(fill(translate("Room", "These standings are not what your words make (score %1, not %2; room "
+                                                 "score %3, not %4): the message was forged or broken on the way."),
+                               {std::to_string(expected.score), std::to_string(line->score),
+                                std::to_string(expected.roomScore), std::to_string(line->roomScore)}));
 }
 
 // A presence under this player's own name: its own (ignored), or a
@@ -646,7 +647,9 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             count(Ignored::flood);
             return e;
         }
-        roomLine(show(c->name) + (unverified(c->name) ? " (unverified): " : ": ") + show(c->text), now, e);
+        roomLine(unverified(c->name) ? fill(translate("Room", "%1 (unverified): %2"), {show(c->name), show(c->text)})
+                                     : show(c->name) + ": " + show(c->text),
+                 now, e);
         return e;
     }
 
@@ -758,8 +761,8 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             shownOther_ = st->round;
             const auto lines = standingsLines(st->players, [this](std::string_view n) { return show(n); });
             e.lines.insert(e.lines.end(), lines.begin(), lines.end());
-            e.lines.push_back("Scored by " + show(st->by) + " from " + std::to_string(st->counted)
-                              + (st->counted == 1 ? " result." : " results."));
+            e.lines.push_back(fill(translate("Room", "Scored by %1 from %n result(s).", nullptr, st->counted),
+                                   {show(st->by)}));
         }
         return e;
     }

@@ -571,6 +571,86 @@ Mehr dazu mit „%1 --help“.
         <source>TLS cannot be set up: %1</source>
         <translation>TLS lässt sich nicht einrichten: %1</translation>
     </message>
+    <message>
+        <source>Hosting needs Debian&apos;s MQTT broker: install the mosquitto package (sudo apt install mosquitto).</source>
+        <translation>Zum Hosten braucht es Debians MQTT-Broker: Installiere das Paket mosquitto (sudo apt install mosquitto).</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing</source>
+        <translation>%1 (du): spielt</translation>
+    </message>
+    <message>
+        <source>%1: playing</source>
+        <translation>%1: spielt</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished</source>
+        <translation>%1 (du): fertig</translation>
+    </message>
+    <message>
+        <source>%1: finished</source>
+        <translation>%1: fertig</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching</source>
+        <translation>%1 (du): schaut zu</translation>
+    </message>
+    <message>
+        <source>%1: watching</source>
+        <translation>%1: schaut zu</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing, %2 last round</source>
+        <translation>%1 (du): spielt, %2 in der letzten Runde</translation>
+    </message>
+    <message>
+        <source>%1: playing, %2 last round</source>
+        <translation>%1: spielt, %2 in der letzten Runde</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished, %2 last round</source>
+        <translation>%1 (du): fertig, %2 in der letzten Runde</translation>
+    </message>
+    <message>
+        <source>%1: finished, %2 last round</source>
+        <translation>%1: fertig, %2 in der letzten Runde</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching, %2 last round</source>
+        <translation>%1 (du): schaut zu, %2 in der letzten Runde</translation>
+    </message>
+    <message>
+        <source>%1: watching, %2 last round</source>
+        <translation>%1: schaut zu, %2 in der letzten Runde</translation>
+    </message>
+    <message>
+        <source>Play again (waiting)</source>
+        <translation>Nochmal (wartet)</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Nochmal spielen</translation>
+    </message>
+    <message>
+        <source>The address is on the clipboard: give it to your friends.</source>
+        <translation>Die Adresse ist in der Zwischenablage: Gib sie deinen Freunden.</translation>
+    </message>
+    <message>
+        <source>Hosting on port %1. Type a room&apos;s name to see the address to give friends.</source>
+        <translation>Gastgeber auf Port %1. Gib den Namen eines Raums ein, um die Adresse für deine Freunde zu sehen.</translation>
+    </message>
+    <message>
+        <source>%1 (install the libsodium23 package)</source>
+        <translation>%1 (installiere das Paket libsodium23)</translation>
+    </message>
+    <message>
+        <source>%1 lacks the signing functions</source>
+        <translation>%1 fehlen die Funktionen zum Signieren</translation>
+    </message>
+    <message>
+        <source>%1 could not start</source>
+        <translation>%1 konnte nicht starten</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -751,10 +831,6 @@ Mehr dazu mit „%1 --help“.
         <translation>Nicht verbunden: Die Runde erreicht den Raum nicht.</translation>
     </message>
     <message>
-        <source>You joined room %1 on %2 as %3.</source>
-        <translation>Du bist Raum %1 auf %2 als %3 beigetreten.</translation>
-    </message>
-    <message>
         <source>Connected to %1 again.</source>
         <translation>Wieder mit %1 verbunden.</translation>
     </message>
@@ -769,6 +845,125 @@ Mehr dazu mit „%1 --help“.
     <message>
         <source>Someone in this room already goes by %1: choose another name, then Join.</source>
         <translation>In diesem Raum heißt schon jemand %1: Wähle einen anderen Namen, dann „Beitreten“.</translation>
+    </message>
+    <message>
+        <source>The standings of a round in %1 need its word list (%2).</source>
+        <translation>Der Stand einer Runde auf %1 braucht deren Wortliste (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by you from %n result(s).</source>
+        <translation>
+            <numerusform>Von dir gewertet aus %n Ergebnis.</numerusform>
+            <numerusform>Von dir gewertet aus %n Ergebnissen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by %1 from %n result(s).</source>
+        <translation>
+            <numerusform>Von %1 gewertet aus %n Ergebnis.</numerusform>
+            <numerusform>Von %1 gewertet aus %n Ergebnissen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These standings are not what your words make (score %1, not %2; room score %3, not %4): the message was forged or broken on the way.</source>
+        <translation>Dieser Stand passt nicht zu deinen Wörtern (Punkte %1, nicht %2; Raumwertung %3, nicht %4): Die Nachricht wurde gefälscht oder unterwegs beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 (unverified): %2</source>
+        <translation>%1 (unbestätigt): %2</translation>
+    </message>
+    <message>
+        <source>You started a %2 in %3.</source>
+        <translation>Du hast eine %2 auf %3 gestartet.</translation>
+    </message>
+    <message>
+        <source>%1 started a %2 in %3.</source>
+        <translation>%1 hat eine %2 auf %3 gestartet.</translation>
+    </message>
+    <message>
+        <source>You start a %1 in %2.</source>
+        <translation>Du startest eine %1 auf %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2.</source>
+        <translation>%1 teilen sich den Sieg mit %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2.</source>
+        <translation>%1 gewinnt mit %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 comes next with %4.</source>
+        <translation>%1 gewinnt mit %2; danach kommt %3 mit %4.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 tie on %4.</source>
+        <translation>%1 gewinnt mit %2; %3 folgen gleichauf mit %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 comes next with %4.</source>
+        <translation>%1 teilen sich den Sieg mit %2; danach kommt %3 mit %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 tie on %4.</source>
+        <translation>%1 teilen sich den Sieg mit %2; %3 folgen gleichauf mit %4.</translation>
+    </message>
+    <message>
+        <source>No word was shared.</source>
+        <translation>Kein Wort wurde mehrfach gefunden.</translation>
+    </message>
+    <message>
+        <source>Shared words, which score nothing in the room score: %1.</source>
+        <translation>Gemeinsame Wörter, die in der Raumwertung nichts zählen: %1.</translation>
+    </message>
+    <message>
+        <source>Your lines go unsigned, and others&apos; are not checked: %1.</source>
+        <translation>Deine Zeilen gehen unsigniert hinaus, und die der anderen werden nicht geprüft: %1.</translation>
+    </message>
+    <message>
+        <source>That round is in %1, whose word list is not installed here (%2): you watch this one.</source>
+        <translation>Diese Runde ist auf %1, dessen Wortliste hier nicht installiert ist (%2): Diesmal schaust du zu.</translation>
+    </message>
+    <message>
+        <source>A shared round can&apos;t be paused: it goes on for everyone.</source>
+        <translation>Eine gemeinsame Runde lässt sich nicht anhalten: Sie läuft für alle weiter.</translation>
+    </message>
+    <message>
+        <source>No round yet to play again: Start Game starts one.</source>
+        <translation>Noch keine Runde zum Wiederholen: Starten beginnt eine.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Play again: the next %n-minute round starts when every player has finished.</source>
+        <translation>
+            <numerusform>Nochmal: Die nächste %n-Minuten-Runde beginnt, wenn alle Spieler fertig sind.</numerusform>
+            <numerusform>Nochmal: Die nächste %n-Minuten-Runde beginnt, wenn alle Spieler fertig sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A round is under way in the room: the next one starts when every player has finished it, or its time is up.</source>
+        <translation>Im Raum läuft eine Runde: Die nächste beginnt, wenn alle Spieler sie beendet haben oder ihre Zeit um ist.</translation>
+    </message>
+    <message>
+        <source>You joined room %1 on %2 as %3. Friends join with %4</source>
+        <translation>Du bist Raum %1 auf %2 als %3 beigetreten. Freunde kommen dazu mit %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s) here already.</source>
+        <translation>
+            <numerusform>%n Spieler ist schon da.</numerusform>
+            <numerusform>%n Spieler sind schon da.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shared words, which score nothing in the room score: %1; and %n more.</source>
+        <translation>
+            <numerusform>Gemeinsame Wörter, die in der Raumwertung nichts zählen: %1; und %n weiteres.</numerusform>
+            <numerusform>Gemeinsame Wörter, die in der Raumwertung nichts zählen: %1; und %n weitere.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -820,6 +1015,14 @@ Mehr dazu mit „%1 --help“.
     <message>
         <source>the port is a number from 1 to 65535</source>
         <translation>der Port ist eine Zahl von 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>the address names room %1 but Room says %2: empty the Room box, or make them agree</source>
+        <translation>die Adresse nennt Raum %1, aber Raum sagt %2: Leere das Feld Raum oder gleiche beide an</translation>
+    </message>
+    <message>
+        <source>the room is missing: type it into Room, or paste the whole address into Server</source>
+        <translation>der Raum fehlt: Gib ihn bei Raum ein oder füge die ganze Adresse bei Server ein</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1125,14 @@ Mehr dazu mit „%1 --help“.
     <message>
         <source>Show a start</source>
         <translation>Anfang zeigen</translation>
+    </message>
+    <message>
+        <source>Rounds you start in a room let their players take hints; each hint costs only its taker</source>
+        <translation>Runden, die du in einem Raum startest, erlauben ihren Spielern Tipps; jeder Tipp kostet nur den, der ihn nimmt</translation>
+    </message>
+    <message>
+        <source>Hints in room rounds I start</source>
+        <translation>Tipps in meinen Raumrunden</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1400,21 @@ Ein Bildschirmleser hört die Runde mit: ihren Start (und ihre Sprache, wenn sie
         <source>%1, row %2, column %3</source>
         <translation>%1, Reihe %2, Spalte %3</translation>
     </message>
+    <message numerus="yes">
+        <source>You host this room: closing the game ends it, and leaves %n player(s) without a room. Close anyway?</source>
+        <translation>
+            <numerusform>Du bist Gastgeber dieses Raums: Wenn du das Spiel schließt, endet er, und %n Spieler steht ohne Raum da. Trotzdem schließen?</numerusform>
+            <numerusform>Du bist Gastgeber dieses Raums: Wenn du das Spiel schließt, endet er, und %n Spieler stehen ohne Raum da. Trotzdem schließen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Reihe %1: %2.</translation>
+    </message>
+    <message>
+        <source>No board: a round is not under way.</source>
+        <translation>Kein Feld: Es läuft keine Runde.</translation>
+    </message>
 </context>
 <context>
     <name>playtogetherfrm</name>
@@ -1255,6 +1481,46 @@ Ein Bildschirmleser hört die Runde mit: ihren Start (und ihre Sprache, wenn sie
     <message>
         <source>Host on this computer</source>
         <translation>Auf diesem Rechner hosten</translation>
+    </message>
+    <message>
+        <source>Hosting</source>
+        <translation>Hosten</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Who is here:</source>
+        <translation>Wer ist da:</translation>
+    </message>
+    <message>
+        <source>Who is here</source>
+        <translation>Wer ist da</translation>
+    </message>
+    <message>
+        <source>Friends join with:</source>
+        <translation>Freunde kommen dazu mit:</translation>
+    </message>
+    <message>
+        <source>Address to give friends</source>
+        <translation>Adresse für Freunde</translation>
+    </message>
+    <message>
+        <source>Copy the address to the clipboard</source>
+        <translation>Die Adresse in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>A round of the same length, started when every player has finished</source>
+        <translation>Eine Runde gleicher Länge, gestartet, wenn alle Spieler fertig sind</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Nochmal spielen</translation>
     </message>
 </context>
 <context>

@@ -571,6 +571,86 @@ Prueba «%1 --help» para más información.
         <source>TLS cannot be set up: %1</source>
         <translation>No se puede preparar TLS: %1</translation>
     </message>
+    <message>
+        <source>Hosting needs Debian&apos;s MQTT broker: install the mosquitto package (sudo apt install mosquitto).</source>
+        <translation>Para alojar hace falta el broker MQTT de Debian: instala el paquete mosquitto (sudo apt install mosquitto).</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing</source>
+        <translation>%1 (tú): juega</translation>
+    </message>
+    <message>
+        <source>%1: playing</source>
+        <translation>%1: juega</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished</source>
+        <translation>%1 (tú): ha terminado</translation>
+    </message>
+    <message>
+        <source>%1: finished</source>
+        <translation>%1: ha terminado</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching</source>
+        <translation>%1 (tú): mira</translation>
+    </message>
+    <message>
+        <source>%1: watching</source>
+        <translation>%1: mira</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing, %2 last round</source>
+        <translation>%1 (tú): juega, %2 en la última partida</translation>
+    </message>
+    <message>
+        <source>%1: playing, %2 last round</source>
+        <translation>%1: juega, %2 en la última partida</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished, %2 last round</source>
+        <translation>%1 (tú): ha terminado, %2 en la última partida</translation>
+    </message>
+    <message>
+        <source>%1: finished, %2 last round</source>
+        <translation>%1: ha terminado, %2 en la última partida</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching, %2 last round</source>
+        <translation>%1 (tú): mira, %2 en la última partida</translation>
+    </message>
+    <message>
+        <source>%1: watching, %2 last round</source>
+        <translation>%1: mira, %2 en la última partida</translation>
+    </message>
+    <message>
+        <source>Play again (waiting)</source>
+        <translation>Otra vez (esperando)</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Jugar otra vez</translation>
+    </message>
+    <message>
+        <source>The address is on the clipboard: give it to your friends.</source>
+        <translation>La dirección está en el portapapeles: dásela a tus amigos.</translation>
+    </message>
+    <message>
+        <source>Hosting on port %1. Type a room&apos;s name to see the address to give friends.</source>
+        <translation>Anfitrión en el puerto %1. Escribe el nombre de una sala para ver la dirección que dar a tus amigos.</translation>
+    </message>
+    <message>
+        <source>%1 (install the libsodium23 package)</source>
+        <translation>%1 (instala el paquete libsodium23)</translation>
+    </message>
+    <message>
+        <source>%1 lacks the signing functions</source>
+        <translation>a %1 le faltan las funciones de firma</translation>
+    </message>
+    <message>
+        <source>%1 could not start</source>
+        <translation>%1 no pudo arrancar</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -751,10 +831,6 @@ Prueba «%1 --help» para más información.
         <translation>Sin conexión: la partida no puede llegar a la sala.</translation>
     </message>
     <message>
-        <source>You joined room %1 on %2 as %3.</source>
-        <translation>Has entrado en la sala %1 de %2 como %3.</translation>
-    </message>
-    <message>
         <source>Connected to %1 again.</source>
         <translation>Conectado de nuevo a %1.</translation>
     </message>
@@ -769,6 +845,125 @@ Prueba «%1 --help» para más información.
     <message>
         <source>Someone in this room already goes by %1: choose another name, then Join.</source>
         <translation>Alguien en esta sala ya se llama %1: elige otro nombre y pulsa «Entrar».</translation>
+    </message>
+    <message>
+        <source>The standings of a round in %1 need its word list (%2).</source>
+        <translation>La clasificación de una partida en %1 necesita su lista de palabras (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by you from %n result(s).</source>
+        <translation>
+            <numerusform>Puntuado por ti a partir de %n resultado.</numerusform>
+            <numerusform>Puntuado por ti a partir de %n resultados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by %1 from %n result(s).</source>
+        <translation>
+            <numerusform>Puntuado por %1 a partir de %n resultado.</numerusform>
+            <numerusform>Puntuado por %1 a partir de %n resultados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These standings are not what your words make (score %1, not %2; room score %3, not %4): the message was forged or broken on the way.</source>
+        <translation>Esta clasificación no es la que dan tus palabras (puntos %1, no %2; puntos de sala %3, no %4): el mensaje se falsificó o se dañó por el camino.</translation>
+    </message>
+    <message>
+        <source>%1 (unverified): %2</source>
+        <translation>%1 (sin verificar): %2</translation>
+    </message>
+    <message>
+        <source>You started a %2 in %3.</source>
+        <translation>Has empezado una %2 en %3.</translation>
+    </message>
+    <message>
+        <source>%1 started a %2 in %3.</source>
+        <translation>%1 ha empezado una %2 en %3.</translation>
+    </message>
+    <message>
+        <source>You start a %1 in %2.</source>
+        <translation>Empiezas una %1 en %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2.</source>
+        <translation>%1 empatan en cabeza con %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2.</source>
+        <translation>%1 gana con %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 comes next with %4.</source>
+        <translation>%1 gana con %2; le sigue %3 con %4.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 tie on %4.</source>
+        <translation>%1 gana con %2; %3 empatan con %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 comes next with %4.</source>
+        <translation>%1 empatan en cabeza con %2; le sigue %3 con %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 tie on %4.</source>
+        <translation>%1 empatan en cabeza con %2; %3 empatan con %4.</translation>
+    </message>
+    <message>
+        <source>No word was shared.</source>
+        <translation>Ninguna palabra fue compartida.</translation>
+    </message>
+    <message>
+        <source>Shared words, which score nothing in the room score: %1.</source>
+        <translation>Palabras compartidas, que no puntúan en la sala: %1.</translation>
+    </message>
+    <message>
+        <source>Your lines go unsigned, and others&apos; are not checked: %1.</source>
+        <translation>Tus líneas van sin firmar y las de los demás no se comprueban: %1.</translation>
+    </message>
+    <message>
+        <source>That round is in %1, whose word list is not installed here (%2): you watch this one.</source>
+        <translation>Esa partida es en %1, cuya lista de palabras no está instalada aquí (%2): esta la miras.</translation>
+    </message>
+    <message>
+        <source>A shared round can&apos;t be paused: it goes on for everyone.</source>
+        <translation>Una partida compartida no se puede pausar: sigue para todos.</translation>
+    </message>
+    <message>
+        <source>No round yet to play again: Start Game starts one.</source>
+        <translation>Aún no hay partida que repetir: Empezar empieza una.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Play again: the next %n-minute round starts when every player has finished.</source>
+        <translation>
+            <numerusform>Otra vez: la próxima partida de %n minuto empieza cuando todos los jugadores hayan terminado.</numerusform>
+            <numerusform>Otra vez: la próxima partida de %n minutos empieza cuando todos los jugadores hayan terminado.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A round is under way in the room: the next one starts when every player has finished it, or its time is up.</source>
+        <translation>Hay una partida en curso en la sala: la siguiente empieza cuando todos los jugadores la hayan terminado o se acabe su tiempo.</translation>
+    </message>
+    <message>
+        <source>You joined room %1 on %2 as %3. Friends join with %4</source>
+        <translation>Has entrado en la sala %1 de %2 como %3. Tus amigos entran con %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s) here already.</source>
+        <translation>
+            <numerusform>%n jugador ya está aquí.</numerusform>
+            <numerusform>%n jugadores ya están aquí.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shared words, which score nothing in the room score: %1; and %n more.</source>
+        <translation>
+            <numerusform>Palabras compartidas, que no puntúan en la sala: %1; y %n más.</numerusform>
+            <numerusform>Palabras compartidas, que no puntúan en la sala: %1; y %n más.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -820,6 +1015,14 @@ Prueba «%1 --help» para más información.
     <message>
         <source>the port is a number from 1 to 65535</source>
         <translation>el puerto es un número del 1 al 65535</translation>
+    </message>
+    <message>
+        <source>the address names room %1 but Room says %2: empty the Room box, or make them agree</source>
+        <translation>la dirección nombra la sala %1 pero Sala dice %2: vacía la casilla Sala o haz que coincidan</translation>
+    </message>
+    <message>
+        <source>the room is missing: type it into Room, or paste the whole address into Server</source>
+        <translation>falta la sala: escríbela en Sala o pega la dirección entera en Servidor</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1125,14 @@ Prueba «%1 --help» para más información.
     <message>
         <source>Show a start</source>
         <translation>Ver un inicio</translation>
+    </message>
+    <message>
+        <source>Rounds you start in a room let their players take hints; each hint costs only its taker</source>
+        <translation>Las partidas que empiezas en una sala dejan a sus jugadores pedir pistas; cada pista solo le cuesta a quien la pide</translation>
+    </message>
+    <message>
+        <source>Hints in room rounds I start</source>
+        <translation>Pistas en mis partidas de sala</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1400,21 @@ Un lector de pantalla oye la partida: su comienzo (y su idioma, si no es el ingl
         <source>%1, row %2, column %3</source>
         <translation>%1, fila %2, columna %3</translation>
     </message>
+    <message numerus="yes">
+        <source>You host this room: closing the game ends it, and leaves %n player(s) without a room. Close anyway?</source>
+        <translation>
+            <numerusform>Eres el anfitrión de esta sala: cerrar el juego la termina y deja a %n jugador sin sala. ¿Cerrar de todos modos?</numerusform>
+            <numerusform>Eres el anfitrión de esta sala: cerrar el juego la termina y deja a %n jugadores sin sala. ¿Cerrar de todos modos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Fila %1: %2.</translation>
+    </message>
+    <message>
+        <source>No board: a round is not under way.</source>
+        <translation>No hay tablero: no hay ninguna partida en curso.</translation>
+    </message>
 </context>
 <context>
     <name>playtogetherfrm</name>
@@ -1255,6 +1481,46 @@ Un lector de pantalla oye la partida: su comienzo (y su idioma, si no es el ingl
     <message>
         <source>Host on this computer</source>
         <translation>Alojar en este ordenador</translation>
+    </message>
+    <message>
+        <source>Hosting</source>
+        <translation>Anfitrión</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Who is here:</source>
+        <translation>Quién está aquí:</translation>
+    </message>
+    <message>
+        <source>Who is here</source>
+        <translation>Quién está aquí</translation>
+    </message>
+    <message>
+        <source>Friends join with:</source>
+        <translation>Tus amigos entran con:</translation>
+    </message>
+    <message>
+        <source>Address to give friends</source>
+        <translation>Dirección para tus amigos</translation>
+    </message>
+    <message>
+        <source>Copy the address to the clipboard</source>
+        <translation>Copiar la dirección al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>A round of the same length, started when every player has finished</source>
+        <translation>Una partida de la misma duración, que empieza cuando todos los jugadores han terminado</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Jugar otra vez</translation>
     </message>
 </context>
 <context>

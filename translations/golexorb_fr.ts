@@ -571,6 +571,86 @@ Essayez « %1 --help » pour en savoir plus.
         <source>TLS cannot be set up: %1</source>
         <translation>Impossible de mettre en place TLS : %1</translation>
     </message>
+    <message>
+        <source>Hosting needs Debian&apos;s MQTT broker: install the mosquitto package (sudo apt install mosquitto).</source>
+        <translation>L’hébergement demande le broker MQTT de Debian : installez le paquet mosquitto (sudo apt install mosquitto).</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing</source>
+        <translation>%1 (vous) : joue</translation>
+    </message>
+    <message>
+        <source>%1: playing</source>
+        <translation>%1 : joue</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished</source>
+        <translation>%1 (vous) : a fini</translation>
+    </message>
+    <message>
+        <source>%1: finished</source>
+        <translation>%1 : a fini</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching</source>
+        <translation>%1 (vous) : regarde</translation>
+    </message>
+    <message>
+        <source>%1: watching</source>
+        <translation>%1 : regarde</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing, %2 last round</source>
+        <translation>%1 (vous) : joue, %2 à la dernière partie</translation>
+    </message>
+    <message>
+        <source>%1: playing, %2 last round</source>
+        <translation>%1 : joue, %2 à la dernière partie</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished, %2 last round</source>
+        <translation>%1 (vous) : a fini, %2 à la dernière partie</translation>
+    </message>
+    <message>
+        <source>%1: finished, %2 last round</source>
+        <translation>%1 : a fini, %2 à la dernière partie</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching, %2 last round</source>
+        <translation>%1 (vous) : regarde, %2 à la dernière partie</translation>
+    </message>
+    <message>
+        <source>%1: watching, %2 last round</source>
+        <translation>%1 : regarde, %2 à la dernière partie</translation>
+    </message>
+    <message>
+        <source>Play again (waiting)</source>
+        <translation>Rejouer (en attente)</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>The address is on the clipboard: give it to your friends.</source>
+        <translation>L’adresse est dans le presse-papiers : donnez-la à vos amis.</translation>
+    </message>
+    <message>
+        <source>Hosting on port %1. Type a room&apos;s name to see the address to give friends.</source>
+        <translation>Hébergement sur le port %1. Tapez le nom d’un salon pour voir l’adresse à donner à vos amis.</translation>
+    </message>
+    <message>
+        <source>%1 (install the libsodium23 package)</source>
+        <translation>%1 (installez le paquet libsodium23)</translation>
+    </message>
+    <message>
+        <source>%1 lacks the signing functions</source>
+        <translation>%1 n’a pas les fonctions de signature</translation>
+    </message>
+    <message>
+        <source>%1 could not start</source>
+        <translation>%1 n’a pas pu démarrer</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -751,10 +831,6 @@ Essayez « %1 --help » pour en savoir plus.
         <translation>Non connecté : la partie ne peut pas atteindre le salon.</translation>
     </message>
     <message>
-        <source>You joined room %1 on %2 as %3.</source>
-        <translation>Vous avez rejoint le salon %1 sur %2 sous le nom %3.</translation>
-    </message>
-    <message>
         <source>Connected to %1 again.</source>
         <translation>De nouveau connecté à %1.</translation>
     </message>
@@ -769,6 +845,125 @@ Essayez « %1 --help » pour en savoir plus.
     <message>
         <source>Someone in this room already goes by %1: choose another name, then Join.</source>
         <translation>Quelqu’un dans ce salon s’appelle déjà %1 : choisissez un autre nom, puis « Rejoindre ».</translation>
+    </message>
+    <message>
+        <source>The standings of a round in %1 need its word list (%2).</source>
+        <translation>Le classement d’une partie en %1 demande sa liste de mots (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by you from %n result(s).</source>
+        <translation>
+            <numerusform>Compté par vous à partir de %n résultat.</numerusform>
+            <numerusform>Compté par vous à partir de %n résultats.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by %1 from %n result(s).</source>
+        <translation>
+            <numerusform>Compté par %1 à partir de %n résultat.</numerusform>
+            <numerusform>Compté par %1 à partir de %n résultats.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These standings are not what your words make (score %1, not %2; room score %3, not %4): the message was forged or broken on the way.</source>
+        <translation>Ce classement ne correspond pas à vos mots (score %1, pas %2 ; score du salon %3, pas %4) : le message a été falsifié ou abîmé en route.</translation>
+    </message>
+    <message>
+        <source>%1 (unverified): %2</source>
+        <translation>%1 (non vérifié) : %2</translation>
+    </message>
+    <message>
+        <source>You started a %2 in %3.</source>
+        <translation>Vous avez lancé une %2 en %3.</translation>
+    </message>
+    <message>
+        <source>%1 started a %2 in %3.</source>
+        <translation>%1 a lancé une %2 en %3.</translation>
+    </message>
+    <message>
+        <source>You start a %1 in %2.</source>
+        <translation>Vous lancez une %1 en %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2.</source>
+        <translation>%1 gagnent ex æquo avec %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2.</source>
+        <translation>%1 gagne avec %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 comes next with %4.</source>
+        <translation>%1 gagne avec %2 ; %3 suit avec %4.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 tie on %4.</source>
+        <translation>%1 gagne avec %2 ; %3 suivent ex æquo avec %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 comes next with %4.</source>
+        <translation>%1 gagnent ex æquo avec %2 ; %3 suit avec %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 tie on %4.</source>
+        <translation>%1 gagnent ex æquo avec %2 ; %3 suivent ex æquo avec %4.</translation>
+    </message>
+    <message>
+        <source>No word was shared.</source>
+        <translation>Aucun mot n’a été trouvé par plusieurs joueurs.</translation>
+    </message>
+    <message>
+        <source>Shared words, which score nothing in the room score: %1.</source>
+        <translation>Mots partagés, qui ne rapportent rien au score du salon : %1.</translation>
+    </message>
+    <message>
+        <source>Your lines go unsigned, and others&apos; are not checked: %1.</source>
+        <translation>Vos lignes partent sans signature, et celles des autres ne sont pas vérifiées : %1.</translation>
+    </message>
+    <message>
+        <source>That round is in %1, whose word list is not installed here (%2): you watch this one.</source>
+        <translation>Cette partie est en %1, dont la liste de mots n’est pas installée ici (%2) : vous regardez celle-ci.</translation>
+    </message>
+    <message>
+        <source>A shared round can&apos;t be paused: it goes on for everyone.</source>
+        <translation>Une partie commune ne peut pas être mise en pause : elle continue pour tout le monde.</translation>
+    </message>
+    <message>
+        <source>No round yet to play again: Start Game starts one.</source>
+        <translation>Pas encore de partie à rejouer : Démarrer en lance une.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Play again: the next %n-minute round starts when every player has finished.</source>
+        <translation>
+            <numerusform>Rejouer : la prochaine partie de %n minute commence quand tous les joueurs ont fini.</numerusform>
+            <numerusform>Rejouer : la prochaine partie de %n minutes commence quand tous les joueurs ont fini.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A round is under way in the room: the next one starts when every player has finished it, or its time is up.</source>
+        <translation>Une partie est en cours dans le salon : la suivante commence quand tous les joueurs l’ont finie, ou quand son temps est écoulé.</translation>
+    </message>
+    <message>
+        <source>You joined room %1 on %2 as %3. Friends join with %4</source>
+        <translation>Vous avez rejoint le salon %1 sur %2 sous le nom %3. Vos amis vous rejoignent avec %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s) here already.</source>
+        <translation>
+            <numerusform>%n joueur déjà là.</numerusform>
+            <numerusform>%n joueurs déjà là.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shared words, which score nothing in the room score: %1; and %n more.</source>
+        <translation>
+            <numerusform>Mots partagés, qui ne rapportent rien au score du salon : %1 ; et %n autre.</numerusform>
+            <numerusform>Mots partagés, qui ne rapportent rien au score du salon : %1 ; et %n autres.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -820,6 +1015,14 @@ Essayez « %1 --help » pour en savoir plus.
     <message>
         <source>the port is a number from 1 to 65535</source>
         <translation>le port est un nombre de 1 à 65535</translation>
+    </message>
+    <message>
+        <source>the address names room %1 but Room says %2: empty the Room box, or make them agree</source>
+        <translation>l’adresse nomme le salon %1 mais Salon indique %2 : videz la case Salon, ou mettez-les d’accord</translation>
+    </message>
+    <message>
+        <source>the room is missing: type it into Room, or paste the whole address into Server</source>
+        <translation>le salon manque : tapez-le dans Salon, ou collez l’adresse entière dans Serveur</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1125,14 @@ Essayez « %1 --help » pour en savoir plus.
     <message>
         <source>Show a start</source>
         <translation>Voir un début</translation>
+    </message>
+    <message>
+        <source>Rounds you start in a room let their players take hints; each hint costs only its taker</source>
+        <translation>Les parties que vous lancez dans un salon permettent à leurs joueurs de prendre des indices ; chaque indice ne coûte qu’à celui qui le prend</translation>
+    </message>
+    <message>
+        <source>Hints in room rounds I start</source>
+        <translation>Indices dans mes parties de salon</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1400,21 @@ Un lecteur d’écran entend la partie : son début (et sa langue, si ce n’est
         <source>%1, row %2, column %3</source>
         <translation>%1, ligne %2, colonne %3</translation>
     </message>
+    <message numerus="yes">
+        <source>You host this room: closing the game ends it, and leaves %n player(s) without a room. Close anyway?</source>
+        <translation>
+            <numerusform>Vous hébergez ce salon : fermer le jeu le termine, et laisse %n joueur sans salon. Fermer quand même ?</numerusform>
+            <numerusform>Vous hébergez ce salon : fermer le jeu le termine, et laisse %n joueurs sans salon. Fermer quand même ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Rangée %1 : %2.</translation>
+    </message>
+    <message>
+        <source>No board: a round is not under way.</source>
+        <translation>Pas de grille : aucune partie n’est en cours.</translation>
+    </message>
 </context>
 <context>
     <name>playtogetherfrm</name>
@@ -1255,6 +1481,46 @@ Un lecteur d’écran entend la partie : son début (et sa langue, si ce n’est
     <message>
         <source>Host on this computer</source>
         <translation>Héberger sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Hosting</source>
+        <translation>Hébergement</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Who is here:</source>
+        <translation>Qui est là :</translation>
+    </message>
+    <message>
+        <source>Who is here</source>
+        <translation>Qui est là</translation>
+    </message>
+    <message>
+        <source>Friends join with:</source>
+        <translation>Vos amis rejoignent avec :</translation>
+    </message>
+    <message>
+        <source>Address to give friends</source>
+        <translation>Adresse à donner à vos amis</translation>
+    </message>
+    <message>
+        <source>Copy the address to the clipboard</source>
+        <translation>Copier l’adresse dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>A round of the same length, started when every player has finished</source>
+        <translation>Une partie de même durée, lancée quand tous les joueurs ont fini</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Rejouer</translation>
     </message>
 </context>
 <context>

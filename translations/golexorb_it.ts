@@ -571,6 +571,86 @@ Prova «%1 --help» per saperne di più.
         <source>TLS cannot be set up: %1</source>
         <translation>Non si può impostare TLS: %1</translation>
     </message>
+    <message>
+        <source>Hosting needs Debian&apos;s MQTT broker: install the mosquitto package (sudo apt install mosquitto).</source>
+        <translation>Per ospitare serve il broker MQTT di Debian: installa il pacchetto mosquitto (sudo apt install mosquitto).</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing</source>
+        <translation>%1 (tu): gioca</translation>
+    </message>
+    <message>
+        <source>%1: playing</source>
+        <translation>%1: gioca</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished</source>
+        <translation>%1 (tu): ha finito</translation>
+    </message>
+    <message>
+        <source>%1: finished</source>
+        <translation>%1: ha finito</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching</source>
+        <translation>%1 (tu): guarda</translation>
+    </message>
+    <message>
+        <source>%1: watching</source>
+        <translation>%1: guarda</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing, %2 last round</source>
+        <translation>%1 (tu): gioca, %2 nell’ultima partita</translation>
+    </message>
+    <message>
+        <source>%1: playing, %2 last round</source>
+        <translation>%1: gioca, %2 nell’ultima partita</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished, %2 last round</source>
+        <translation>%1 (tu): ha finito, %2 nell’ultima partita</translation>
+    </message>
+    <message>
+        <source>%1: finished, %2 last round</source>
+        <translation>%1: ha finito, %2 nell’ultima partita</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching, %2 last round</source>
+        <translation>%1 (tu): guarda, %2 nell’ultima partita</translation>
+    </message>
+    <message>
+        <source>%1: watching, %2 last round</source>
+        <translation>%1: guarda, %2 nell’ultima partita</translation>
+    </message>
+    <message>
+        <source>Play again (waiting)</source>
+        <translation>Ancora (in attesa)</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Gioca ancora</translation>
+    </message>
+    <message>
+        <source>The address is on the clipboard: give it to your friends.</source>
+        <translation>L’indirizzo è negli appunti: dallo ai tuoi amici.</translation>
+    </message>
+    <message>
+        <source>Hosting on port %1. Type a room&apos;s name to see the address to give friends.</source>
+        <translation>Ospiti sulla porta %1. Scrivi il nome di una stanza per vedere l’indirizzo da dare agli amici.</translation>
+    </message>
+    <message>
+        <source>%1 (install the libsodium23 package)</source>
+        <translation>%1 (installa il pacchetto libsodium23)</translation>
+    </message>
+    <message>
+        <source>%1 lacks the signing functions</source>
+        <translation>%1 non ha le funzioni di firma</translation>
+    </message>
+    <message>
+        <source>%1 could not start</source>
+        <translation>%1 non è riuscito ad avviarsi</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -751,10 +831,6 @@ Prova «%1 --help» per saperne di più.
         <translation>Non connesso: la partita non può raggiungere la stanza.</translation>
     </message>
     <message>
-        <source>You joined room %1 on %2 as %3.</source>
-        <translation>Sei entrato nella stanza %1 su %2 come %3.</translation>
-    </message>
-    <message>
         <source>Connected to %1 again.</source>
         <translation>Di nuovo connesso a %1.</translation>
     </message>
@@ -769,6 +845,125 @@ Prova «%1 --help» per saperne di più.
     <message>
         <source>Someone in this room already goes by %1: choose another name, then Join.</source>
         <translation>Qualcuno in questa stanza si chiama già %1: scegli un altro nome, poi «Entra».</translation>
+    </message>
+    <message>
+        <source>The standings of a round in %1 need its word list (%2).</source>
+        <translation>La classifica di una partita in %1 richiede il suo elenco di parole (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by you from %n result(s).</source>
+        <translation>
+            <numerusform>Calcolata da te su %n risultato.</numerusform>
+            <numerusform>Calcolata da te su %n risultati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by %1 from %n result(s).</source>
+        <translation>
+            <numerusform>Calcolata da %1 su %n risultato.</numerusform>
+            <numerusform>Calcolata da %1 su %n risultati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These standings are not what your words make (score %1, not %2; room score %3, not %4): the message was forged or broken on the way.</source>
+        <translation>Questa classifica non è quella delle tue parole (punteggio %1, non %2; punteggio della stanza %3, non %4): il messaggio è stato falsificato o rovinato per strada.</translation>
+    </message>
+    <message>
+        <source>%1 (unverified): %2</source>
+        <translation>%1 (non verificato): %2</translation>
+    </message>
+    <message>
+        <source>You started a %2 in %3.</source>
+        <translation>Hai iniziato una %2 in %3.</translation>
+    </message>
+    <message>
+        <source>%1 started a %2 in %3.</source>
+        <translation>%1 ha iniziato una %2 in %3.</translation>
+    </message>
+    <message>
+        <source>You start a %1 in %2.</source>
+        <translation>Inizi una %1 in %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2.</source>
+        <translation>%1 vincono a pari merito con %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2.</source>
+        <translation>%1 vince con %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 comes next with %4.</source>
+        <translation>%1 vince con %2; segue %3 con %4.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 tie on %4.</source>
+        <translation>%1 vince con %2; %3 sono a pari merito con %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 comes next with %4.</source>
+        <translation>%1 vincono a pari merito con %2; segue %3 con %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 tie on %4.</source>
+        <translation>%1 vincono a pari merito con %2; %3 sono a pari merito con %4.</translation>
+    </message>
+    <message>
+        <source>No word was shared.</source>
+        <translation>Nessuna parola è stata condivisa.</translation>
+    </message>
+    <message>
+        <source>Shared words, which score nothing in the room score: %1.</source>
+        <translation>Parole condivise, che non valgono nulla nel punteggio della stanza: %1.</translation>
+    </message>
+    <message>
+        <source>Your lines go unsigned, and others&apos; are not checked: %1.</source>
+        <translation>Le tue righe partono senza firma, e quelle degli altri non vengono controllate: %1.</translation>
+    </message>
+    <message>
+        <source>That round is in %1, whose word list is not installed here (%2): you watch this one.</source>
+        <translation>Quella partita è in %1, il cui elenco di parole qui non è installato (%2): questa la guardi.</translation>
+    </message>
+    <message>
+        <source>A shared round can&apos;t be paused: it goes on for everyone.</source>
+        <translation>Una partita condivisa non si può mettere in pausa: continua per tutti.</translation>
+    </message>
+    <message>
+        <source>No round yet to play again: Start Game starts one.</source>
+        <translation>Ancora nessuna partita da rigiocare: Inizia ne avvia una.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Play again: the next %n-minute round starts when every player has finished.</source>
+        <translation>
+            <numerusform>Ancora: la prossima partita da %n minuto inizia quando tutti i giocatori hanno finito.</numerusform>
+            <numerusform>Ancora: la prossima partita da %n minuti inizia quando tutti i giocatori hanno finito.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A round is under way in the room: the next one starts when every player has finished it, or its time is up.</source>
+        <translation>Nella stanza è in corso una partita: la prossima inizia quando tutti i giocatori l’hanno finita o il suo tempo è scaduto.</translation>
+    </message>
+    <message>
+        <source>You joined room %1 on %2 as %3. Friends join with %4</source>
+        <translation>Sei entrato nella stanza %1 su %2 come %3. Gli amici entrano con %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s) here already.</source>
+        <translation>
+            <numerusform>%n giocatore è già qui.</numerusform>
+            <numerusform>%n giocatori sono già qui.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shared words, which score nothing in the room score: %1; and %n more.</source>
+        <translation>
+            <numerusform>Parole condivise, che non valgono nulla nel punteggio della stanza: %1; e %n altra.</numerusform>
+            <numerusform>Parole condivise, che non valgono nulla nel punteggio della stanza: %1; e altre %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -820,6 +1015,14 @@ Prova «%1 --help» per saperne di più.
     <message>
         <source>the port is a number from 1 to 65535</source>
         <translation>la porta è un numero da 1 a 65535</translation>
+    </message>
+    <message>
+        <source>the address names room %1 but Room says %2: empty the Room box, or make them agree</source>
+        <translation>l’indirizzo nomina la stanza %1 ma Stanza dice %2: svuota la casella Stanza, o falli coincidere</translation>
+    </message>
+    <message>
+        <source>the room is missing: type it into Room, or paste the whole address into Server</source>
+        <translation>manca la stanza: scrivila in Stanza, o incolla l’indirizzo intero in Server</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1125,14 @@ Prova «%1 --help» per saperne di più.
     <message>
         <source>Show a start</source>
         <translation>Mostra un inizio</translation>
+    </message>
+    <message>
+        <source>Rounds you start in a room let their players take hints; each hint costs only its taker</source>
+        <translation>Le partite che inizi in una stanza permettono ai giocatori di prendere suggerimenti; ogni suggerimento costa solo a chi lo prende</translation>
+    </message>
+    <message>
+        <source>Hints in room rounds I start</source>
+        <translation>Suggerimenti nelle mie partite</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1400,21 @@ Un lettore di schermo sente la partita: l’inizio (e la lingua, se non è l’i
         <source>%1, row %2, column %3</source>
         <translation>%1, riga %2, colonna %3</translation>
     </message>
+    <message numerus="yes">
+        <source>You host this room: closing the game ends it, and leaves %n player(s) without a room. Close anyway?</source>
+        <translation>
+            <numerusform>Ospiti tu questa stanza: chiudere il gioco la termina, e lascia %n giocatore senza stanza. Chiudere comunque?</numerusform>
+            <numerusform>Ospiti tu questa stanza: chiudere il gioco la termina, e lascia %n giocatori senza stanza. Chiudere comunque?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Riga %1: %2.</translation>
+    </message>
+    <message>
+        <source>No board: a round is not under way.</source>
+        <translation>Nessuna griglia: non c’è una partita in corso.</translation>
+    </message>
 </context>
 <context>
     <name>playtogetherfrm</name>
@@ -1255,6 +1481,46 @@ Un lettore di schermo sente la partita: l’inizio (e la lingua, se non è l’i
     <message>
         <source>Host on this computer</source>
         <translation>Ospita su questo computer</translation>
+    </message>
+    <message>
+        <source>Hosting</source>
+        <translation>Ospitare</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Who is here:</source>
+        <translation>Chi c’è:</translation>
+    </message>
+    <message>
+        <source>Who is here</source>
+        <translation>Chi c’è</translation>
+    </message>
+    <message>
+        <source>Friends join with:</source>
+        <translation>Gli amici entrano con:</translation>
+    </message>
+    <message>
+        <source>Address to give friends</source>
+        <translation>Indirizzo da dare agli amici</translation>
+    </message>
+    <message>
+        <source>Copy the address to the clipboard</source>
+        <translation>Copia l’indirizzo negli appunti</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>A round of the same length, started when every player has finished</source>
+        <translation>Una partita della stessa durata, avviata quando tutti i giocatori hanno finito</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Gioca ancora</translation>
     </message>
 </context>
 <context>

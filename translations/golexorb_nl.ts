@@ -571,6 +571,86 @@ Probeer ‘%1 --help’ voor meer informatie.
         <source>TLS cannot be set up: %1</source>
         <translation>TLS kan niet worden ingesteld: %1</translation>
     </message>
+    <message>
+        <source>Hosting needs Debian&apos;s MQTT broker: install the mosquitto package (sudo apt install mosquitto).</source>
+        <translation>Hosten vraagt de MQTT-broker van Debian: installeer het pakket mosquitto (sudo apt install mosquitto).</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing</source>
+        <translation>%1 (jij): speelt</translation>
+    </message>
+    <message>
+        <source>%1: playing</source>
+        <translation>%1: speelt</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished</source>
+        <translation>%1 (jij): klaar</translation>
+    </message>
+    <message>
+        <source>%1: finished</source>
+        <translation>%1: klaar</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching</source>
+        <translation>%1 (jij): kijkt</translation>
+    </message>
+    <message>
+        <source>%1: watching</source>
+        <translation>%1: kijkt</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing, %2 last round</source>
+        <translation>%1 (jij): speelt, %2 in de vorige ronde</translation>
+    </message>
+    <message>
+        <source>%1: playing, %2 last round</source>
+        <translation>%1: speelt, %2 in de vorige ronde</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished, %2 last round</source>
+        <translation>%1 (jij): klaar, %2 in de vorige ronde</translation>
+    </message>
+    <message>
+        <source>%1: finished, %2 last round</source>
+        <translation>%1: klaar, %2 in de vorige ronde</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching, %2 last round</source>
+        <translation>%1 (jij): kijkt, %2 in de vorige ronde</translation>
+    </message>
+    <message>
+        <source>%1: watching, %2 last round</source>
+        <translation>%1: kijkt, %2 in de vorige ronde</translation>
+    </message>
+    <message>
+        <source>Play again (waiting)</source>
+        <translation>Nog eens (wacht)</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Nog eens</translation>
+    </message>
+    <message>
+        <source>The address is on the clipboard: give it to your friends.</source>
+        <translation>Het adres staat op het klembord: geef het aan je vrienden.</translation>
+    </message>
+    <message>
+        <source>Hosting on port %1. Type a room&apos;s name to see the address to give friends.</source>
+        <translation>Host op poort %1. Typ de naam van een kamer om het adres voor je vrienden te zien.</translation>
+    </message>
+    <message>
+        <source>%1 (install the libsodium23 package)</source>
+        <translation>%1 (installeer het pakket libsodium23)</translation>
+    </message>
+    <message>
+        <source>%1 lacks the signing functions</source>
+        <translation>%1 mist de functies om te ondertekenen</translation>
+    </message>
+    <message>
+        <source>%1 could not start</source>
+        <translation>%1 kon niet starten</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -751,10 +831,6 @@ Probeer ‘%1 --help’ voor meer informatie.
         <translation>Niet verbonden: de ronde kan de kamer niet bereiken.</translation>
     </message>
     <message>
-        <source>You joined room %1 on %2 as %3.</source>
-        <translation>Je bent kamer %1 op %2 binnengegaan als %3.</translation>
-    </message>
-    <message>
         <source>Connected to %1 again.</source>
         <translation>Weer verbonden met %1.</translation>
     </message>
@@ -769,6 +845,125 @@ Probeer ‘%1 --help’ voor meer informatie.
     <message>
         <source>Someone in this room already goes by %1: choose another name, then Join.</source>
         <translation>Iemand in deze kamer heet al %1: kies een andere naam en dan ‘Meedoen’.</translation>
+    </message>
+    <message>
+        <source>The standings of a round in %1 need its word list (%2).</source>
+        <translation>De stand van een ronde in het %1 vraagt de woordenlijst ervan (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by you from %n result(s).</source>
+        <translation>
+            <numerusform>Geteld door jou uit %n resultaat.</numerusform>
+            <numerusform>Geteld door jou uit %n resultaten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by %1 from %n result(s).</source>
+        <translation>
+            <numerusform>Geteld door %1 uit %n resultaat.</numerusform>
+            <numerusform>Geteld door %1 uit %n resultaten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These standings are not what your words make (score %1, not %2; room score %3, not %4): the message was forged or broken on the way.</source>
+        <translation>Deze stand klopt niet met je woorden (score %1, niet %2; kamerscore %3, niet %4): het bericht is vervalst of onderweg beschadigd.</translation>
+    </message>
+    <message>
+        <source>%1 (unverified): %2</source>
+        <translation>%1 (niet geverifieerd): %2</translation>
+    </message>
+    <message>
+        <source>You started a %2 in %3.</source>
+        <translation>Je startte een %2 in %3.</translation>
+    </message>
+    <message>
+        <source>%1 started a %2 in %3.</source>
+        <translation>%1 startte een %2 in %3.</translation>
+    </message>
+    <message>
+        <source>You start a %1 in %2.</source>
+        <translation>Je start een %1 in %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2.</source>
+        <translation>%1 winnen gelijk met %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2.</source>
+        <translation>%1 wint met %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 comes next with %4.</source>
+        <translation>%1 wint met %2; %3 volgt met %4.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 tie on %4.</source>
+        <translation>%1 wint met %2; %3 staan gelijk met %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 comes next with %4.</source>
+        <translation>%1 winnen gelijk met %2; %3 volgt met %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 tie on %4.</source>
+        <translation>%1 winnen gelijk met %2; %3 staan gelijk met %4.</translation>
+    </message>
+    <message>
+        <source>No word was shared.</source>
+        <translation>Geen woord werd door meer spelers gevonden.</translation>
+    </message>
+    <message>
+        <source>Shared words, which score nothing in the room score: %1.</source>
+        <translation>Gedeelde woorden, die niet meetellen in de kamerscore: %1.</translation>
+    </message>
+    <message>
+        <source>Your lines go unsigned, and others&apos; are not checked: %1.</source>
+        <translation>Je regels gaan zonder handtekening, en die van anderen worden niet gecontroleerd: %1.</translation>
+    </message>
+    <message>
+        <source>That round is in %1, whose word list is not installed here (%2): you watch this one.</source>
+        <translation>Die ronde is in %1, waarvan de woordenlijst hier niet geïnstalleerd is (%2): deze kijk je toe.</translation>
+    </message>
+    <message>
+        <source>A shared round can&apos;t be paused: it goes on for everyone.</source>
+        <translation>Een gedeelde ronde kan niet pauzeren: hij gaat door voor iedereen.</translation>
+    </message>
+    <message>
+        <source>No round yet to play again: Start Game starts one.</source>
+        <translation>Nog geen ronde om opnieuw te spelen: Start begint er een.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Play again: the next %n-minute round starts when every player has finished.</source>
+        <translation>
+            <numerusform>Nog eens: de volgende ronde van %n minuut begint als alle spelers klaar zijn.</numerusform>
+            <numerusform>Nog eens: de volgende ronde van %n minuten begint als alle spelers klaar zijn.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A round is under way in the room: the next one starts when every player has finished it, or its time is up.</source>
+        <translation>Er loopt een ronde in de kamer: de volgende begint als alle spelers hem uitgespeeld hebben of de tijd om is.</translation>
+    </message>
+    <message>
+        <source>You joined room %1 on %2 as %3. Friends join with %4</source>
+        <translation>Je bent kamer %1 op %2 binnengegaan als %3. Vrienden komen erbij met %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s) here already.</source>
+        <translation>
+            <numerusform>%n speler is er al.</numerusform>
+            <numerusform>%n spelers zijn er al.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shared words, which score nothing in the room score: %1; and %n more.</source>
+        <translation>
+            <numerusform>Gedeelde woorden, die niet meetellen in de kamerscore: %1; en nog %n.</numerusform>
+            <numerusform>Gedeelde woorden, die niet meetellen in de kamerscore: %1; en nog %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -820,6 +1015,14 @@ Probeer ‘%1 --help’ voor meer informatie.
     <message>
         <source>the port is a number from 1 to 65535</source>
         <translation>de poort is een getal van 1 tot 65535</translation>
+    </message>
+    <message>
+        <source>the address names room %1 but Room says %2: empty the Room box, or make them agree</source>
+        <translation>het adres noemt kamer %1 maar Kamer zegt %2: maak het vak Kamer leeg, of laat ze overeenkomen</translation>
+    </message>
+    <message>
+        <source>the room is missing: type it into Room, or paste the whole address into Server</source>
+        <translation>de kamer ontbreekt: typ hem bij Kamer, of plak het hele adres bij Server</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1125,14 @@ Probeer ‘%1 --help’ voor meer informatie.
     <message>
         <source>Show a start</source>
         <translation>Toon een begin</translation>
+    </message>
+    <message>
+        <source>Rounds you start in a room let their players take hints; each hint costs only its taker</source>
+        <translation>Rondes die je in een kamer start, laten hun spelers hints nemen; elke hint kost alleen wie hem neemt</translation>
+    </message>
+    <message>
+        <source>Hints in room rounds I start</source>
+        <translation>Hints in mijn kamerrondes</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1400,21 @@ Een schermlezer hoort de ronde: het begin (en de taal, als die niet Engels is), 
         <source>%1, row %2, column %3</source>
         <translation>%1, rij %2, kolom %3</translation>
     </message>
+    <message numerus="yes">
+        <source>You host this room: closing the game ends it, and leaves %n player(s) without a room. Close anyway?</source>
+        <translation>
+            <numerusform>Jij host deze kamer: het spel sluiten beëindigt hem, en laat %n speler zonder kamer. Toch sluiten?</numerusform>
+            <numerusform>Jij host deze kamer: het spel sluiten beëindigt hem, en laat %n spelers zonder kamer. Toch sluiten?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Rij %1: %2.</translation>
+    </message>
+    <message>
+        <source>No board: a round is not under way.</source>
+        <translation>Geen bord: er loopt geen ronde.</translation>
+    </message>
 </context>
 <context>
     <name>playtogetherfrm</name>
@@ -1255,6 +1481,46 @@ Een schermlezer hoort de ronde: het begin (en de taal, als die niet Engels is), 
     <message>
         <source>Host on this computer</source>
         <translation>Host op deze computer</translation>
+    </message>
+    <message>
+        <source>Hosting</source>
+        <translation>Hosten</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Who is here:</source>
+        <translation>Wie is er:</translation>
+    </message>
+    <message>
+        <source>Who is here</source>
+        <translation>Wie is er</translation>
+    </message>
+    <message>
+        <source>Friends join with:</source>
+        <translation>Vrienden komen erbij met:</translation>
+    </message>
+    <message>
+        <source>Address to give friends</source>
+        <translation>Adres voor vrienden</translation>
+    </message>
+    <message>
+        <source>Copy the address to the clipboard</source>
+        <translation>Het adres naar het klembord kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>A round of the same length, started when every player has finished</source>
+        <translation>Een ronde van dezelfde lengte, gestart als alle spelers klaar zijn</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Nog eens</translation>
     </message>
 </context>
 <context>

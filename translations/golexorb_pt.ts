@@ -571,6 +571,86 @@ Experimente “%1 --help” para mais informações.
         <source>TLS cannot be set up: %1</source>
         <translation>Não é possível configurar o TLS: %1</translation>
     </message>
+    <message>
+        <source>Hosting needs Debian&apos;s MQTT broker: install the mosquitto package (sudo apt install mosquitto).</source>
+        <translation>Para hospedar é preciso o broker MQTT do Debian: instale o pacote mosquitto (sudo apt install mosquitto).</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing</source>
+        <translation>%1 (você): jogando</translation>
+    </message>
+    <message>
+        <source>%1: playing</source>
+        <translation>%1: jogando</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished</source>
+        <translation>%1 (você): terminou</translation>
+    </message>
+    <message>
+        <source>%1: finished</source>
+        <translation>%1: terminou</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching</source>
+        <translation>%1 (você): assistindo</translation>
+    </message>
+    <message>
+        <source>%1: watching</source>
+        <translation>%1: assistindo</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing, %2 last round</source>
+        <translation>%1 (você): jogando, %2 na última partida</translation>
+    </message>
+    <message>
+        <source>%1: playing, %2 last round</source>
+        <translation>%1: jogando, %2 na última partida</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished, %2 last round</source>
+        <translation>%1 (você): terminou, %2 na última partida</translation>
+    </message>
+    <message>
+        <source>%1: finished, %2 last round</source>
+        <translation>%1: terminou, %2 na última partida</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching, %2 last round</source>
+        <translation>%1 (você): assistindo, %2 na última partida</translation>
+    </message>
+    <message>
+        <source>%1: watching, %2 last round</source>
+        <translation>%1: assistindo, %2 na última partida</translation>
+    </message>
+    <message>
+        <source>Play again (waiting)</source>
+        <translation>De novo (aguardando)</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Jogar de novo</translation>
+    </message>
+    <message>
+        <source>The address is on the clipboard: give it to your friends.</source>
+        <translation>O endereço está na área de transferência: passe-o aos seus amigos.</translation>
+    </message>
+    <message>
+        <source>Hosting on port %1. Type a room&apos;s name to see the address to give friends.</source>
+        <translation>Hospedando na porta %1. Digite o nome de uma sala para ver o endereço a passar aos amigos.</translation>
+    </message>
+    <message>
+        <source>%1 (install the libsodium23 package)</source>
+        <translation>%1 (instale o pacote libsodium23)</translation>
+    </message>
+    <message>
+        <source>%1 lacks the signing functions</source>
+        <translation>%1 não tem as funções de assinatura</translation>
+    </message>
+    <message>
+        <source>%1 could not start</source>
+        <translation>%1 não conseguiu iniciar</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -751,10 +831,6 @@ Experimente “%1 --help” para mais informações.
         <translation>Sem conexão: a partida não chega à sala.</translation>
     </message>
     <message>
-        <source>You joined room %1 on %2 as %3.</source>
-        <translation>Você entrou na sala %1 em %2 como %3.</translation>
-    </message>
-    <message>
         <source>Connected to %1 again.</source>
         <translation>Conectado de novo a %1.</translation>
     </message>
@@ -769,6 +845,125 @@ Experimente “%1 --help” para mais informações.
     <message>
         <source>Someone in this room already goes by %1: choose another name, then Join.</source>
         <translation>Alguém nesta sala já se chama %1: escolha outro nome e clique em “Entrar”.</translation>
+    </message>
+    <message>
+        <source>The standings of a round in %1 need its word list (%2).</source>
+        <translation>A classificação de uma partida em %1 precisa da sua lista de palavras (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by you from %n result(s).</source>
+        <translation>
+            <numerusform>Pontuado por você a partir de %n resultado.</numerusform>
+            <numerusform>Pontuado por você a partir de %n resultados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by %1 from %n result(s).</source>
+        <translation>
+            <numerusform>Pontuado por %1 a partir de %n resultado.</numerusform>
+            <numerusform>Pontuado por %1 a partir de %n resultados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These standings are not what your words make (score %1, not %2; room score %3, not %4): the message was forged or broken on the way.</source>
+        <translation>Esta classificação não é a que as suas palavras dão (pontuação %1, não %2; pontuação da sala %3, não %4): a mensagem foi forjada ou danificada no caminho.</translation>
+    </message>
+    <message>
+        <source>%1 (unverified): %2</source>
+        <translation>%1 (não verificado): %2</translation>
+    </message>
+    <message>
+        <source>You started a %2 in %3.</source>
+        <translation>Você iniciou uma %2 em %3.</translation>
+    </message>
+    <message>
+        <source>%1 started a %2 in %3.</source>
+        <translation>%1 iniciou uma %2 em %3.</translation>
+    </message>
+    <message>
+        <source>You start a %1 in %2.</source>
+        <translation>Você inicia uma %1 em %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2.</source>
+        <translation>%1 empatam na vitória com %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2.</source>
+        <translation>%1 vence com %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 comes next with %4.</source>
+        <translation>%1 vence com %2; %3 vem a seguir com %4.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 tie on %4.</source>
+        <translation>%1 vence com %2; %3 empatam com %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 comes next with %4.</source>
+        <translation>%1 empatam na vitória com %2; %3 vem a seguir com %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 tie on %4.</source>
+        <translation>%1 empatam na vitória com %2; %3 empatam com %4.</translation>
+    </message>
+    <message>
+        <source>No word was shared.</source>
+        <translation>Nenhuma palavra foi partilhada.</translation>
+    </message>
+    <message>
+        <source>Shared words, which score nothing in the room score: %1.</source>
+        <translation>Palavras partilhadas, que não valem nada na pontuação da sala: %1.</translation>
+    </message>
+    <message>
+        <source>Your lines go unsigned, and others&apos; are not checked: %1.</source>
+        <translation>As suas linhas vão sem assinatura, e as dos outros não são verificadas: %1.</translation>
+    </message>
+    <message>
+        <source>That round is in %1, whose word list is not installed here (%2): you watch this one.</source>
+        <translation>Essa partida é em %1, cuja lista de palavras não está instalada aqui (%2): esta você assiste.</translation>
+    </message>
+    <message>
+        <source>A shared round can&apos;t be paused: it goes on for everyone.</source>
+        <translation>Uma partida partilhada não pode ser pausada: ela continua para todos.</translation>
+    </message>
+    <message>
+        <source>No round yet to play again: Start Game starts one.</source>
+        <translation>Ainda não há partida para jogar de novo: Iniciar começa uma.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Play again: the next %n-minute round starts when every player has finished.</source>
+        <translation>
+            <numerusform>De novo: a próxima partida de %n minuto começa quando todos os jogadores terminarem.</numerusform>
+            <numerusform>De novo: a próxima partida de %n minutos começa quando todos os jogadores terminarem.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A round is under way in the room: the next one starts when every player has finished it, or its time is up.</source>
+        <translation>Há uma partida em curso na sala: a próxima começa quando todos os jogadores a terminarem ou o tempo dela acabar.</translation>
+    </message>
+    <message>
+        <source>You joined room %1 on %2 as %3. Friends join with %4</source>
+        <translation>Você entrou na sala %1 em %2 como %3. Os amigos entram com %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s) here already.</source>
+        <translation>
+            <numerusform>%n jogador já está aqui.</numerusform>
+            <numerusform>%n jogadores já estão aqui.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shared words, which score nothing in the room score: %1; and %n more.</source>
+        <translation>
+            <numerusform>Palavras partilhadas, que não valem nada na pontuação da sala: %1; e mais %n.</numerusform>
+            <numerusform>Palavras partilhadas, que não valem nada na pontuação da sala: %1; e mais %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -820,6 +1015,14 @@ Experimente “%1 --help” para mais informações.
     <message>
         <source>the port is a number from 1 to 65535</source>
         <translation>a porta é um número de 1 a 65535</translation>
+    </message>
+    <message>
+        <source>the address names room %1 but Room says %2: empty the Room box, or make them agree</source>
+        <translation>o endereço nomeia a sala %1 mas Sala diz %2: esvazie a caixa Sala, ou faça-os coincidir</translation>
+    </message>
+    <message>
+        <source>the room is missing: type it into Room, or paste the whole address into Server</source>
+        <translation>falta a sala: digite-a em Sala, ou cole o endereço inteiro em Servidor</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1125,14 @@ Experimente “%1 --help” para mais informações.
     <message>
         <source>Show a start</source>
         <translation>Ver um começo</translation>
+    </message>
+    <message>
+        <source>Rounds you start in a room let their players take hints; each hint costs only its taker</source>
+        <translation>As partidas que você inicia numa sala deixam os jogadores pedir dicas; cada dica só custa a quem a pede</translation>
+    </message>
+    <message>
+        <source>Hints in room rounds I start</source>
+        <translation>Dicas nas minhas partidas de sala</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1400,21 @@ Um leitor de tela ouve a partida: o início (e o idioma, quando não é inglês)
         <source>%1, row %2, column %3</source>
         <translation>%1, linha %2, coluna %3</translation>
     </message>
+    <message numerus="yes">
+        <source>You host this room: closing the game ends it, and leaves %n player(s) without a room. Close anyway?</source>
+        <translation>
+            <numerusform>Você hospeda esta sala: fechar o jogo a encerra, e deixa %n jogador sem sala. Fechar mesmo assim?</numerusform>
+            <numerusform>Você hospeda esta sala: fechar o jogo a encerra, e deixa %n jogadores sem sala. Fechar mesmo assim?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Linha %1: %2.</translation>
+    </message>
+    <message>
+        <source>No board: a round is not under way.</source>
+        <translation>Sem tabuleiro: não há partida em curso.</translation>
+    </message>
 </context>
 <context>
     <name>playtogetherfrm</name>
@@ -1255,6 +1481,46 @@ Um leitor de tela ouve a partida: o início (e o idioma, quando não é inglês)
     <message>
         <source>Host on this computer</source>
         <translation>Hospedar neste computador</translation>
+    </message>
+    <message>
+        <source>Hosting</source>
+        <translation>Hospedagem</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Who is here:</source>
+        <translation>Quem está aqui:</translation>
+    </message>
+    <message>
+        <source>Who is here</source>
+        <translation>Quem está aqui</translation>
+    </message>
+    <message>
+        <source>Friends join with:</source>
+        <translation>Os amigos entram com:</translation>
+    </message>
+    <message>
+        <source>Address to give friends</source>
+        <translation>Endereço para os amigos</translation>
+    </message>
+    <message>
+        <source>Copy the address to the clipboard</source>
+        <translation>Copiar o endereço para a área de transferência</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>A round of the same length, started when every player has finished</source>
+        <translation>Uma partida da mesma duração, iniciada quando todos os jogadores terminarem</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Jogar de novo</translation>
     </message>
 </context>
 <context>

@@ -571,6 +571,86 @@ Prova ”%1 --help” för mer information.
         <source>TLS cannot be set up: %1</source>
         <translation>TLS kan inte ställas in: %1</translation>
     </message>
+    <message>
+        <source>Hosting needs Debian&apos;s MQTT broker: install the mosquitto package (sudo apt install mosquitto).</source>
+        <translation>För att vara värd behövs Debians MQTT-broker: installera paketet mosquitto (sudo apt install mosquitto).</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing</source>
+        <translation>%1 (du): spelar</translation>
+    </message>
+    <message>
+        <source>%1: playing</source>
+        <translation>%1: spelar</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished</source>
+        <translation>%1 (du): klar</translation>
+    </message>
+    <message>
+        <source>%1: finished</source>
+        <translation>%1: klar</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching</source>
+        <translation>%1 (du): tittar</translation>
+    </message>
+    <message>
+        <source>%1: watching</source>
+        <translation>%1: tittar</translation>
+    </message>
+    <message>
+        <source>%1 (you): playing, %2 last round</source>
+        <translation>%1 (du): spelar, %2 förra omgången</translation>
+    </message>
+    <message>
+        <source>%1: playing, %2 last round</source>
+        <translation>%1: spelar, %2 förra omgången</translation>
+    </message>
+    <message>
+        <source>%1 (you): finished, %2 last round</source>
+        <translation>%1 (du): klar, %2 förra omgången</translation>
+    </message>
+    <message>
+        <source>%1: finished, %2 last round</source>
+        <translation>%1: klar, %2 förra omgången</translation>
+    </message>
+    <message>
+        <source>%1 (you): watching, %2 last round</source>
+        <translation>%1 (du): tittar, %2 förra omgången</translation>
+    </message>
+    <message>
+        <source>%1: watching, %2 last round</source>
+        <translation>%1: tittar, %2 förra omgången</translation>
+    </message>
+    <message>
+        <source>Play again (waiting)</source>
+        <translation>Igen (väntar)</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Spela igen</translation>
+    </message>
+    <message>
+        <source>The address is on the clipboard: give it to your friends.</source>
+        <translation>Adressen finns i urklipp: ge den till dina vänner.</translation>
+    </message>
+    <message>
+        <source>Hosting on port %1. Type a room&apos;s name to see the address to give friends.</source>
+        <translation>Värd på port %1. Skriv ett rums namn för att se adressen att ge vänner.</translation>
+    </message>
+    <message>
+        <source>%1 (install the libsodium23 package)</source>
+        <translation>%1 (installera paketet libsodium23)</translation>
+    </message>
+    <message>
+        <source>%1 lacks the signing functions</source>
+        <translation>%1 saknar funktionerna för signering</translation>
+    </message>
+    <message>
+        <source>%1 could not start</source>
+        <translation>%1 kunde inte starta</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -751,10 +831,6 @@ Prova ”%1 --help” för mer information.
         <translation>Inte ansluten: omgången når inte rummet.</translation>
     </message>
     <message>
-        <source>You joined room %1 on %2 as %3.</source>
-        <translation>Du gick med i rummet %1 på %2 som %3.</translation>
-    </message>
-    <message>
         <source>Connected to %1 again.</source>
         <translation>Ansluten till %1 igen.</translation>
     </message>
@@ -769,6 +845,125 @@ Prova ”%1 --help” för mer information.
     <message>
         <source>Someone in this room already goes by %1: choose another name, then Join.</source>
         <translation>Någon i rummet heter redan %1: välj ett annat namn och sedan ”Gå med”.</translation>
+    </message>
+    <message>
+        <source>The standings of a round in %1 need its word list (%2).</source>
+        <translation>Ställningen för en omgång på %1 behöver dess ordlista (%2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by you from %n result(s).</source>
+        <translation>
+            <numerusform>Räknat av dig från %n resultat.</numerusform>
+            <numerusform>Räknat av dig från %n resultat.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Scored by %1 from %n result(s).</source>
+        <translation>
+            <numerusform>Räknat av %1 från %n resultat.</numerusform>
+            <numerusform>Räknat av %1 från %n resultat.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These standings are not what your words make (score %1, not %2; room score %3, not %4): the message was forged or broken on the way.</source>
+        <translation>Den här ställningen stämmer inte med dina ord (poäng %1, inte %2; rummets poäng %3, inte %4): meddelandet förfalskades eller skadades på vägen.</translation>
+    </message>
+    <message>
+        <source>%1 (unverified): %2</source>
+        <translation>%1 (ej verifierad): %2</translation>
+    </message>
+    <message>
+        <source>You started a %2 in %3.</source>
+        <translation>Du startade en %2 på %3.</translation>
+    </message>
+    <message>
+        <source>%1 started a %2 in %3.</source>
+        <translation>%1 startade en %2 på %3.</translation>
+    </message>
+    <message>
+        <source>You start a %1 in %2.</source>
+        <translation>Du startar en %1 på %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 och %2</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2.</source>
+        <translation>%1 delar segern med %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2.</source>
+        <translation>%1 vinner med %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 comes next with %4.</source>
+        <translation>%1 vinner med %2; %3 kommer sedan med %4.</translation>
+    </message>
+    <message>
+        <source>%1 wins with %2; %3 tie on %4.</source>
+        <translation>%1 vinner med %2; %3 delar platsen med %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 comes next with %4.</source>
+        <translation>%1 delar segern med %2; %3 kommer sedan med %4.</translation>
+    </message>
+    <message>
+        <source>%1 tie for the win on %2; %3 tie on %4.</source>
+        <translation>%1 delar segern med %2; %3 delar platsen med %4.</translation>
+    </message>
+    <message>
+        <source>No word was shared.</source>
+        <translation>Inget ord delades.</translation>
+    </message>
+    <message>
+        <source>Shared words, which score nothing in the room score: %1.</source>
+        <translation>Delade ord, som inte ger något i rummets poäng: %1.</translation>
+    </message>
+    <message>
+        <source>Your lines go unsigned, and others&apos; are not checked: %1.</source>
+        <translation>Dina rader skickas osignerade, och andras kontrolleras inte: %1.</translation>
+    </message>
+    <message>
+        <source>That round is in %1, whose word list is not installed here (%2): you watch this one.</source>
+        <translation>Den omgången är på %1, vars ordlista inte är installerad här (%2): den här tittar du på.</translation>
+    </message>
+    <message>
+        <source>A shared round can&apos;t be paused: it goes on for everyone.</source>
+        <translation>En delad omgång kan inte pausas: den fortsätter för alla.</translation>
+    </message>
+    <message>
+        <source>No round yet to play again: Start Game starts one.</source>
+        <translation>Ingen omgång än att spela igen: Starta startar en.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Play again: the next %n-minute round starts when every player has finished.</source>
+        <translation>
+            <numerusform>Igen: nästa omgång på %n minut startar när alla spelare är klara.</numerusform>
+            <numerusform>Igen: nästa omgång på %n minuter startar när alla spelare är klara.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A round is under way in the room: the next one starts when every player has finished it, or its time is up.</source>
+        <translation>En omgång pågår i rummet: nästa startar när alla spelare har spelat klart den eller tiden är ute.</translation>
+    </message>
+    <message>
+        <source>You joined room %1 on %2 as %3. Friends join with %4</source>
+        <translation>Du gick med i rummet %1 på %2 som %3. Vänner går med via %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s) here already.</source>
+        <translation>
+            <numerusform>%n spelare är redan här.</numerusform>
+            <numerusform>%n spelare är redan här.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shared words, which score nothing in the room score: %1; and %n more.</source>
+        <translation>
+            <numerusform>Delade ord, som inte ger något i rummets poäng: %1; och %n till.</numerusform>
+            <numerusform>Delade ord, som inte ger något i rummets poäng: %1; och %n till.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -820,6 +1015,14 @@ Prova ”%1 --help” för mer information.
     <message>
         <source>the port is a number from 1 to 65535</source>
         <translation>porten är ett tal från 1 till 65535</translation>
+    </message>
+    <message>
+        <source>the address names room %1 but Room says %2: empty the Room box, or make them agree</source>
+        <translation>adressen nämner rummet %1 men Rum säger %2: töm rutan Rum, eller gör dem lika</translation>
+    </message>
+    <message>
+        <source>the room is missing: type it into Room, or paste the whole address into Server</source>
+        <translation>rummet saknas: skriv det i Rum, eller klistra in hela adressen i Server</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1125,14 @@ Prova ”%1 --help” för mer information.
     <message>
         <source>Show a start</source>
         <translation>Visa en början</translation>
+    </message>
+    <message>
+        <source>Rounds you start in a room let their players take hints; each hint costs only its taker</source>
+        <translation>Omgångar du startar i ett rum låter spelarna ta ledtrådar; varje ledtråd kostar bara den som tar den</translation>
+    </message>
+    <message>
+        <source>Hints in room rounds I start</source>
+        <translation>Ledtrådar i mina rumsomgångar</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1400,21 @@ En skärmläsare hör omgången: starten (och språket, när det inte är engels
         <source>%1, row %2, column %3</source>
         <translation>%1, rad %2, kolumn %3</translation>
     </message>
+    <message numerus="yes">
+        <source>You host this room: closing the game ends it, and leaves %n player(s) without a room. Close anyway?</source>
+        <translation>
+            <numerusform>Du är värd för det här rummet: att stänga spelet avslutar det och lämnar %n spelare utan rum. Stäng ändå?</numerusform>
+            <numerusform>Du är värd för det här rummet: att stänga spelet avslutar det och lämnar %n spelare utan rum. Stäng ändå?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Rad %1: %2.</translation>
+    </message>
+    <message>
+        <source>No board: a round is not under way.</source>
+        <translation>Ingen bricka: ingen omgång pågår.</translation>
+    </message>
 </context>
 <context>
     <name>playtogetherfrm</name>
@@ -1255,6 +1481,46 @@ En skärmläsare hör omgången: starten (och språket, när det inte är engels
     <message>
         <source>Host on this computer</source>
         <translation>Var värd på den här datorn</translation>
+    </message>
+    <message>
+        <source>Hosting</source>
+        <translation>Värd</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Who is here:</source>
+        <translation>Vem är här:</translation>
+    </message>
+    <message>
+        <source>Who is here</source>
+        <translation>Vem är här</translation>
+    </message>
+    <message>
+        <source>Friends join with:</source>
+        <translation>Vänner går med via:</translation>
+    </message>
+    <message>
+        <source>Address to give friends</source>
+        <translation>Adress att ge vänner</translation>
+    </message>
+    <message>
+        <source>Copy the address to the clipboard</source>
+        <translation>Kopiera adressen till urklipp</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiera</translation>
+    </message>
+    <message>
+        <source>A round of the same length, started when every player has finished</source>
+        <translation>En omgång lika lång, startad när alla spelare är klara</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Spela igen</translation>
     </message>
 </context>
 <context>

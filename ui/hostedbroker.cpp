@@ -107,8 +107,8 @@ int HostedBroker::start(int firstPort, QString* why, bool loopbackOnly)
 {
     stop();
     if (program_.isEmpty()) {
-        *why = QStringLiteral("Hosting needs Debian's MQTT broker: install the mosquitto package "
-                              "(sudo apt install mosquitto).");
+        *why = QCoreApplication::translate("PlayTogether", "Hosting needs Debian's MQTT broker: install the mosquitto "
+                                                           "package (sudo apt install mosquitto).");
         return 0;
     }
     for (int port = firstPort; port < firstPort + kPortsTried && port <= 65535; ++port) {

@@ -372,9 +372,9 @@ void MainFrm::closeEvent(QCloseEvent* event)
         const int others = room_->othersHere();
         unloading_ = false;
         if (!golexorb::askYesNo(this,
-                                QStringLiteral("You host this room: closing the game ends it, and leaves %1 without a "
-                                               "room. Close anyway?")
-                                    .arg(others == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(others)))) {
+                                QCoreApplication::translate("mainfrm", "You host this room: closing the game ends it, and "
+                                                                       "leaves %n player(s) without a room. Close anyway?",
+                                                            nullptr, others))) {
             event->ignore();
             return;
         }

@@ -198,7 +198,7 @@ QString MainFrm::boardRows() const
         QStringList cells;
         for (int c = 0; c < 4; ++c)
             cells << letter(r * 4 + c)->text();
-        rows << QStringLiteral("Row %1: %2.").arg(r + 1).arg(cells.join(QLatin1Char(' ')));
+        rows << QCoreApplication::translate("mainfrm", "Row %1: %2.").arg(r + 1).arg(cells.join(QLatin1Char(' ')));
     }
     return rows.join(QLatin1Char(' '));
 }
@@ -206,7 +206,7 @@ QString MainFrm::boardRows() const
 void MainFrm::sayBoard()
 {
     if (!logic_.running()) {
-        announcer_->tell(QStringLiteral("No board: a round is not under way."));
+        announcer_->tell(QCoreApplication::translate("mainfrm", "No board: a round is not under way."));
         return;
     }
     announcer_->tell(boardRows());

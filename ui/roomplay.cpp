@@ -157,7 +157,7 @@ bool RoomPlay::join(const Request& request, QString* why)
     line(QCoreApplication::translate("Room", "Joining room %1 on %2 as %3...")
              .arg(QString::fromStdString(request.address.room), server(), QString::fromStdString(state_->name())));
     if (!unsigned_.isEmpty())
-        line(QStringLiteral("Your lines go unsigned, and others' are not checked: %1.").arg(unsigned_));
+        line(QCoreApplication::translate("Room", "Your lines go unsigned, and others' are not checked: %1.").arg(unsigned_));
     return true;
 }
 
@@ -259,10 +259,16 @@ void RoomPlay::line(const QString& text)
     // Heard as it is shown; who was already here, said whole at each
     // connection, is heard as a count instead, and the standings by their
     // winner line.
+    // The lines are known by their translated patterns: the text after a
+    // name that is here, the standings' heading as a whole.
     const bool ranked = !text.isEmpty() && text[0].isDigit() && text.contains(QLatin1String(". "));
-    if (batch_ && text.endsWith(QLatin1String(" is here.")))
+    const QString here = QCoreApplication::translate("Room", "%1 is here.");
+    const QString hereEnd = here.mid(here.indexOf(QLatin1String("%1")) + 2);
+    const QString heading =
+        QCoreApplication::translate("Room", "Standings (a word two or more found scores nothing in the room score):");
+    if (batch_ && here.startsWith(QLatin1String("%1")) && text.endsWith(hereEnd))
         ++hereUnsaid_;
-    else if (!ranked && !text.startsWith(QLatin1String("Standings")))
+    else if (!ranked && text != heading)
         window_->say(text.toStdString());
 }
 
@@ -322,7 +328,7 @@ void RoomPlay::apply(game::room::RoomState::Effects effects)
         state_->setChatLanguage(language, std::string_view(blockText.constData(), std::size_t(blockText.size())));
         if (!window_->languageInstalled(language)) {
             // Nothing to play it with: this board watches the round.
-            line(QStringLiteral("That round is in %1, whose word list is not installed here (%2): you watch this one.")
+            line(QCoreApplication::translate("Room", "That round is in %1, whose word list is not installed here (%2): you watch this one.")
                      .arg(QString::fromUtf8(language.name.data(), qsizetype(language.name.size())),
                           golexorb::LanguageLoader::installLine(language)));
             state_->roundSkipped(effects.start->id);
@@ -392,7 +398,7 @@ bool RoomPlay::sharedRoundRunning() const
 
 void RoomPlay::refusePause()
 {
-    line(QStringLiteral("A shared round can't be paused: it goes on for everyone."));
+    line(QCoreApplication::translate("Room", "A shared round can't be paused: it goes on for everyone."));
 }
 
 bool RoomPlay::hosting() const
@@ -443,13 +449,13 @@ void RoomPlay::playAgain()
     if (!state_)
         return;
     if (state_->lastMinutes() < 1) {
-        line(QStringLiteral("No round yet to play again: Start Game starts one."));
+        line(QCoreApplication::translate("Room", "No round yet to play again: Start Game starts one."));
         return;
     }
     rematch_ = true;
     if (state_->roundUnderWay(now()) || state_->playing() || window_->roundRunning())
-        line(QStringLiteral("Play again: the next %1-minute round starts when every player has finished.")
-                 .arg(state_->lastMinutes()));
+        line(QCoreApplication::translate("Room", "Play again: the next %n-minute round starts when every player has "
+                                                 "finished.", nullptr, state_->lastMinutes()));
     emit changed();
     rematchIfDue();
 }
@@ -465,8 +471,8 @@ void RoomPlay::rematchIfDue()
 void RoomPlay::startWith(int minutes)
 {
     if (state_->roundUnderWay(now())) {
-        line(QStringLiteral("A round is under way in the room: the next one starts when every player has finished "
-                            "it, or its time is up."));
+        line(QCoreApplication::translate("Room", "A round is under way in the room: the next one starts when every "
+                                                 "player has finished it, or its time is up."));
         return;
     }
     if (!connected()) {
@@ -547,9 +553,7 @@ void RoomPlay::linkArrived()
     batch_ = false;
     chat_->scrollToBottom();
     if (hereUnsaid_ > 0)
-        window_->say(QStringLiteral("%1 here already.")
-                         .arg(hereUnsaid_ == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(hereUnsaid_))
-                         .toStdString());
+        window_->say(QCoreApplication::translate("Room", "%n player(s) here already.", nullptr, hereUnsaid_).toStdString());
     hereUnsaid_ = 0;
 }
 

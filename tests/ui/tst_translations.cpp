@@ -227,6 +227,11 @@ void TestTranslations::captionsFit()
                 if (const QString why = overflow(score, QString::fromStdString(text)); !why.isEmpty())
                     problems.append(why);
         }
+        if (const auto* again = w->findChild<QLabel*>(QStringLiteral("againbtn")); again && qstrcmp(name, "playtogether") == 0) {
+            for (const char* text : {"Play again", "Play again (waiting)"})
+                if (const QString why = overflow(again, QCoreApplication::translate("PlayTogether", text)); !why.isEmpty())
+                    problems.append(why);
+        }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
