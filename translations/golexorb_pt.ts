@@ -914,11 +914,11 @@ Experimente “%1 --help” para mais informações.
     </message>
     <message>
         <source>No word was shared.</source>
-        <translation>Nenhuma palavra foi partilhada.</translation>
+        <translation>Nenhuma palavra foi compartilhada.</translation>
     </message>
     <message>
         <source>Shared words, which score nothing in the room score: %1.</source>
-        <translation>Palavras partilhadas, que não valem nada na pontuação da sala: %1.</translation>
+        <translation>Palavras compartilhadas, que não valem nada na pontuação da sala: %1.</translation>
     </message>
     <message>
         <source>Your lines go unsigned, and others&apos; are not checked: %1.</source>
@@ -930,7 +930,7 @@ Experimente “%1 --help” para mais informações.
     </message>
     <message>
         <source>A shared round can&apos;t be paused: it goes on for everyone.</source>
-        <translation>Uma partida partilhada não pode ser pausada: ela continua para todos.</translation>
+        <translation>Uma partida compartilhada não pode ser pausada: ela continua para todos.</translation>
     </message>
     <message>
         <source>No round yet to play again: Start Game starts one.</source>
@@ -961,8 +961,8 @@ Experimente “%1 --help” para mais informações.
     <message numerus="yes">
         <source>Shared words, which score nothing in the room score: %1; and %n more.</source>
         <translation>
-            <numerusform>Palavras partilhadas, que não valem nada na pontuação da sala: %1; e mais %n.</numerusform>
-            <numerusform>Palavras partilhadas, que não valem nada na pontuação da sala: %1; e mais %n.</numerusform>
+            <numerusform>Palavras compartilhadas, que não valem nada na pontuação da sala: %1; e mais %n.</numerusform>
+            <numerusform>Palavras compartilhadas, que não valem nada na pontuação da sala: %1; e mais %n.</numerusform>
         </translation>
     </message>
 </context>
