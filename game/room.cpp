@@ -12,7 +12,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <set>
 
 namespace game::room {
 
@@ -178,7 +180,136 @@ std::string wordsJson(const std::vector<std::string>& words)
     return out + "]";
 }
 
+// Which of the standings' words a player found: a hex digit for each four
+// words, the first of them its highest bit (8), trailing zeros left out.
+std::string foundMarks(const std::vector<std::size_t>& found)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    for (const std::size_t n : found) {
+        if (out.size() <= n / 4)
+            out.resize(n / 4 + 1, '0');
+        char& digit = out[n / 4];
+        const int value = (digit <= '9' ? digit - '0' : digit - 'a' + 10) | (8 >> (n % 4));
+        digit = kHex[value];
+    }
+    return out;
+}
+
+std::optional<std::vector<std::size_t>> readMarks(std::string_view marks, std::size_t words)
+{
+    if (marks.size() > (words + 3) / 4)
+        return std::nullopt;
+    std::vector<std::size_t> found;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const char c = marks[i];
+        const int value = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (value < 0)
+            return std::nullopt;
+        for (std::size_t bit = 0; bit < 4; ++bit)
+            if (value & (8 >> bit)) {
+                if (i * 4 + bit >= words)
+                    return std::nullopt;
+                found.push_back(i * 4 + bit);
+            }
+    }
+    return found;
+}
+
+// A whole number from 0 to `most`, or -1.
+int wholeNumber(const json::Value* v, int most)
+{
+    if (!v || v->kind != json::Value::Kind::number || v->number != std::floor(v->number) || v->number < 0
+        || v->number > most)
+        return -1;
+    return static_cast<int>(v->number);
+}
+
+bool boardWord(const std::string& w)
+{
+    return tileWord(w);
+}
+
+Read readStandings(std::string_view id, const json::Value& doc)
+{
+    const auto ignored = [](Ignored why) { return Read{std::nullopt, why}; };
+    if (!validId(id))
+        return ignored(Ignored::badId);
+    const json::Value* by = member(doc, "by", json::Value::Kind::string);
+    const json::Value* players = member(doc, "players", json::Value::Kind::array);
+    const json::Value* words = doc.find("words");
+    if (!by || !players || (words && words->kind != json::Value::Kind::array))
+        return ignored(Ignored::malformed);
+    if (!validName(by->string))
+        return ignored(Ignored::badName);
+    Scored s;
+    s.round = std::string(id);
+    s.by = by->string;
+    // Each result counted is a line, and a room holds at most 1,000 players.
+    s.counted = wholeNumber(doc.find("counted"), int(kMaxRoomPlayers));
+    if (s.counted < 1 || players->array.size() != static_cast<std::size_t>(s.counted))
+        return ignored(Ignored::badStandings);
+    if (words) {
+        if (words->array.size() > kMaxStandingsWords)
+            return ignored(Ignored::badStandings);
+        for (const auto& w : words->array) {
+            if (w.kind != json::Value::Kind::string || !boardWord(w.string))
+                return ignored(Ignored::badWords);
+            if (!s.words.empty() && !(s.words.back() < w.string))
+                return ignored(Ignored::badStandings); // sorted, each once
+            s.words.push_back(w.string);
+        }
+    }
+    std::set<std::string> names;
+    for (const auto& p : players->array) {
+        if (p.kind != json::Value::Kind::object)
+            return ignored(Ignored::malformed);
+        const json::Value* name = member(p, "name", json::Value::Kind::string);
+        const json::Value* marks = p.find("found");
+        if (!name || (marks && marks->kind != json::Value::Kind::string))
+            return ignored(Ignored::malformed);
+        if (!validName(name->string) || !names.insert(name->string).second)
+            return ignored(Ignored::badName);
+        Standing line{name->string, wholeNumber(p.find("score"), 100'000), wholeNumber(p.find("room"), 100'000),
+                      wholeNumber(p.find("only"), 100'000)};
+        if (line.score < 0 || line.roomScore < 0 || line.onlyTheirs < 0 || line.roomScore > line.score)
+            return ignored(Ignored::badStandings);
+        auto found = readMarks(marks ? std::string_view(marks->string) : std::string_view(), s.words.size());
+        if (!found)
+            return ignored(Ignored::badStandings);
+        s.players.push_back(std::move(line));
+        s.found.push_back(std::move(*found));
+    }
+    return {std::move(s), Ignored::none};
+}
+
 } // namespace
+
+Scored scored(const Standings& st, std::string round, std::string by, int counted)
+{
+    Scored s{std::move(round), std::move(by), counted, {}, st.players, {}};
+    std::map<std::string_view, std::vector<std::size_t>> found;
+    for (const auto& [word, names] : st.finders) {
+        for (const auto& n : names)
+            found[n].push_back(s.words.size());
+        s.words.push_back(word);
+    }
+    for (const auto& p : s.players)
+        s.found.push_back(found[p.name]);
+    return s;
+}
+
+Standings standingsOf(const Scored& s)
+{
+    Standings out;
+    out.players = s.players;
+    for (std::size_t p = 0; p < s.players.size(); ++p)
+        for (const std::size_t n : s.found[p])
+            out.finders[s.words[n]].push_back(s.players[p].name);
+    for (auto& [word, names] : out.finders)
+        std::sort(names.begin(), names.end());
+    return out;
+}
 
 // ---------------------------------------------------------------- names
 
@@ -223,9 +354,24 @@ std::string topicBase(std::string_view room)
     return std::string(kRoot) + std::to_string(kProtocol) + "/" + std::string(room) + "/";
 }
 
-std::string subscription(std::string_view room)
+std::vector<std::string> subscriptions(std::string_view room)
 {
-    return std::string(kRoot) + "+/" + std::string(room) + "/#";
+    const std::string base = std::string(kRoot) + "+/" + std::string(room) + "/";
+    return {base + "players/+", base + "chat", base + "round", base + "standings/+"};
+}
+
+std::string resultsSubscription(std::string_view room, std::string_view id)
+{
+    return topicBase(room) + "results/" + std::string(id) + "/+";
+}
+
+std::size_t maxBytes(std::string_view topic)
+{
+    const std::size_t slash = topic.rfind('/');
+    const std::size_t before = slash == std::string_view::npos ? slash : topic.rfind('/', slash - 1);
+    return before != std::string_view::npos && topic.substr(before + 1, slash - before - 1) == "standings"
+               ? kMaxStandingsBytes
+               : kMaxMessageBytes;
 }
 
 const char* ignoredName(Ignored why)
@@ -244,6 +390,7 @@ const char* ignoredName(Ignored why)
     case Ignored::badStart: return "bad start";
     case Ignored::badId: return "bad id";
     case Ignored::badWords: return "bad words";
+    case Ignored::badStandings: return "bad standings";
     case Ignored::outOfTime: return "out of time";
     case Ignored::nameTaken: return "name taken";
     case Ignored::absent: return "absent";
@@ -260,7 +407,7 @@ const char* ignoredName(Ignored why)
 Read read(std::string_view room, std::string_view topic, std::string_view payload)
 {
     const auto ignored = [](Ignored why) { return Read{std::nullopt, why}; };
-    if (payload.size() > kMaxMessageBytes)
+    if (payload.size() > maxBytes(topic))
         return ignored(Ignored::tooBig);
     if (!topic.starts_with(kRoot))
         return ignored(Ignored::unknownTopic);
@@ -272,7 +419,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
     if (level[1] != room)
         return ignored(Ignored::otherRoom);
 
-    enum class Kind { players, chat, round, results } kind;
+    enum class Kind { players, chat, round, results, standings } kind;
     if (level.size() == 4 && level[2] == "players")
         kind = Kind::players;
     else if (level.size() == 3 && level[2] == "chat")
@@ -281,6 +428,8 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         kind = Kind::round;
     else if (level.size() == 5 && level[2] == "results")
         kind = Kind::results;
+    else if (level.size() == 4 && level[2] == "standings")
+        kind = Kind::standings;
     else
         return ignored(Ignored::unknownTopic);
 
@@ -293,6 +442,8 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
     if (!doc || doc->kind != json::Value::Kind::object)
         return ignored(Ignored::malformed);
     const auto str = [&](std::string_view key) { return member(*doc, key, json::Value::Kind::string); };
+    if (kind == Kind::standings)
+        return readStandings(level[3], *doc);
     const json::Value* name = str(kind == Kind::round ? "by" : "name");
     if (!name)
         return ignored(Ignored::malformed);
@@ -399,6 +550,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         r.sig = std::move(sig);
         return {std::move(r), Ignored::none};
     }
+    case Kind::standings: break;
     }
     return ignored(Ignored::unknownTopic);
 }
@@ -450,6 +602,23 @@ Outgoing write(std::string_view room, const Message& message)
         {
             return {base + "results/" + r.round + "/" + r.name,
                     "{\"name\":" + json::quote(r.name) + ",\"words\":" + wordsJson(r.words) + sigJson(r.sig) + "}", true, 0};
+        }
+        Outgoing operator()(const Scored& s) const
+        {
+            std::string payload = "{\"by\":" + json::quote(s.by) + ",\"counted\":" + std::to_string(s.counted);
+            if (!s.words.empty())
+                payload += ",\"words\":" + wordsJson(s.words);
+            payload += ",\"players\":[";
+            for (std::size_t i = 0; i < s.players.size(); ++i) {
+                const Standing& p = s.players[i];
+                payload += std::string(i ? "," : "") + "{\"name\":" + json::quote(p.name) + ",\"score\":"
+                           + std::to_string(p.score) + ",\"room\":" + std::to_string(p.roomScore)
+                           + ",\"only\":" + std::to_string(p.onlyTheirs);
+                if (i < s.found.size() && !s.found[i].empty())
+                    payload += ",\"found\":\"" + foundMarks(s.found[i]) + "\"";
+                payload += "}";
+            }
+            return {base + "standings/" + s.round, payload + "]}", true};
         }
         Outgoing operator()(const Cleared& c) const { return {c.topic, "", true}; }
     };

@@ -1,12 +1,14 @@
 #pragma once
 // The room protocol: what players of one room say to each other through an
-// MQTT broker, as UTF-8 JSON under golexorb/1/ROOM/:
+// MQTT broker, as UTF-8 JSON under golexorb/2/ROOM/:
 //
 //   players/NAME     {"name","state":"here"|"gone"[,"session","since","finished"]}
 //                                                              retained; the Last Will says "gone"
 //   chat             {"name","text"}
 //   round            {"id","letters","minutes","start","by"[,"lang"][,"help"]}   retained
-//   results/ID/NAME  {"name","words":[...]}                     retained
+//   results/ID/NAME  {"name","words":[...]}                     retained; read by the scorer only
+//   standings/ID     {"by","counted","words":[...],"players":[{"name","score","room","only","found"}]}
+//                                                              retained; from the round's scorer
 //
 // Presence may carry the player's public key ("key"), the others its
 // signature ("sig"), both in hexadecimal; see roomsign.h.
@@ -17,6 +19,7 @@
 // layer carries the messages.
 
 #include "board.h"
+#include "standings.h"
 #include "roomaddress.h"
 #include "utctime.h"
 
@@ -31,8 +34,18 @@
 
 namespace game::room {
 
-inline constexpr int kProtocol = 1;
+// 2: one scorer per round publishes the standings; players read no
+// results. A game of version 1 would wait for results it never gets.
+inline constexpr int kProtocol = 2;
 inline constexpr std::size_t kMaxMessageBytes = 4096;
+// The most players a room keeps.
+inline constexpr std::size_t kMaxRoomPlayers = 1000;
+// The standings of a round, the one message that may be bigger: a line for
+// each of up to 1,000 players (a name of up to 80 bytes, three numbers and
+// a mark for each of up to 1,200 words: 300 hex digits) and each word once.
+inline constexpr std::size_t kMaxStandingsBytes = 512 * 1024;
+// Words a standings message may list: more than any board holds.
+inline constexpr std::size_t kMaxStandingsWords = 4000;
 inline constexpr std::size_t kMaxNameChars = 20;
 inline constexpr std::size_t kMaxChatChars = 200;
 inline constexpr std::size_t kMaxRoomChars = 40;
@@ -68,9 +81,14 @@ bool validId(std::string_view id);
 
 // "golexorb/1/ROOM/"
 std::string topicBase(std::string_view room);
-// What a player subscribes to: every version's messages of the room, so
-// that another version's are seen and ignored rather than never heard of.
-std::string subscription(std::string_view room);
+// What every player subscribes to: presence, chat, rounds and standings,
+// of every version, so that another version's are seen and ignored rather
+// than never heard of. Never the results: only a round's scorer reads them.
+std::vector<std::string> subscriptions(std::string_view room);
+// What the scorer of round `id` subscribes to besides: its results.
+std::string resultsSubscription(std::string_view room, std::string_view id);
+// The largest message a topic may carry.
+std::size_t maxBytes(std::string_view topic);
 
 // ---- Messages ----
 
@@ -118,17 +136,33 @@ struct Results {
     std::string sig{};
     friend bool operator==(const Results&, const Results&) = default;
 };
+// A round's standings, as its scorer publishes them: who scored, how many
+// results it counted, every word that counted (sorted) and each player's
+// line, ranked, with the words it found as places in `words`.
+struct Scored {
+    std::string round; // the round's id, from the topic
+    std::string by;
+    int counted = 0;
+    std::vector<std::string> words;
+    std::vector<Standing> players;
+    std::vector<std::vector<std::size_t>> found; // each player's, ascending; empty lists when left out
+    friend bool operator==(const Scored&, const Scored&) = default;
+};
+Scored scored(const Standings& s, std::string round, std::string by, int counted);
+// The standings again, finders in name order, as standings() gives them.
+Standings standingsOf(const Scored& s);
+
 // An empty retained message: the topic's old message is gone.
 struct Cleared {
     std::string topic;
     friend bool operator==(const Cleared&, const Cleared&) = default;
 };
-using Message = std::variant<Presence, Chat, RoundStart, Results, Cleared>;
+using Message = std::variant<Presence, Chat, RoundStart, Results, Scored, Cleared>;
 
 // Why a message was ignored.
 enum class Ignored {
     none,
-    tooBig,        // over 4 KB
+    tooBig,        // over 4 KB (standings: 512 KB)
     otherVersion,  // another protocol version's topic
     otherRoom,     // not under this room (the broker should not send it)
     unknownTopic,  // no message of ours has that topic
@@ -140,6 +174,7 @@ enum class Ignored {
     badStart,      // not a UTC time as written here
     badId,
     badWords,
+    badStandings,  // numbers, words or marks that do not add up as standings do
     outOfTime,     // a round starting over a minute ahead, or heard only after its end
     nameTaken,     // a name that passes for one already here (or this player's)
     absent,        // a chat line from a name that has not said it is here
@@ -164,9 +199,10 @@ struct Outgoing {
     std::string topic;
     std::string payload;
     bool retain = false;
-    // 1 (acknowledged) for what few must not miss: presence, rounds, clears;
-    // 0 for chat lines and results, which every player gets from every
-    // player, so that a big room costs half the packets. Over one TCP
+    // 1 (acknowledged) for what few must not miss: presence, rounds,
+    // standings, clears; 0 for chat lines, which every player gets from
+    // every player, so that a big room costs half the packets, and results,
+    // which the scorer gets from every player at once. Over one TCP
     // connection neither is lost; results are sent again after a reconnection.
     int qos = 1;
     friend bool operator==(const Outgoing&, const Outgoing&) = default;

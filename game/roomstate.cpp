@@ -4,6 +4,8 @@
 #include "roomsign.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace game::room {
 
@@ -57,6 +59,23 @@ RoomState::RoomState(std::string room, std::string name, Masker masker, BoardWor
     , signing_(std::move(signing))
     , key_(nameKey(name_))
 {
+    const Seat mine = seat(name_, session_.token, session_.since);
+    order_.insert(mine);
+    seats_.emplace(name_, mine);
+}
+
+RoomState::Seat RoomState::seat(const std::string& name, const std::string& session, Millis since) const
+{
+    const bool untold = session.empty() || since == 0;
+    return {untold, untold ? 0 : since, untold ? std::string() : session, name};
+}
+
+std::vector<std::string> RoomState::scorerOrder(std::size_t first) const
+{
+    std::vector<std::string> out;
+    for (auto it = order_.begin(); it != order_.end() && out.size() < first; ++it)
+        out.push_back(std::get<3>(*it));
+    return out;
 }
 
 Outgoing RoomState::send(Message m) const
@@ -139,13 +158,13 @@ bool RoomState::othersFinished() const
 
 bool RoomState::roundUnderWay(Millis now) const
 {
-    return round_ && !round_->shown && now < round_->deadline() && (now < roundEnd() || !othersFinished()
+    return round_ && round_->shownCounted == 0 && now < round_->deadline() && (now < roundEnd() || !othersFinished()
                                                                     || held_.has_value());
 }
 
 RoomState::Doing RoomState::doing(const std::string& name, Millis now) const
 {
-    if (!round_ || !round_->expected.count(name) || (round_->shown && now >= roundEnd()))
+    if (!round_ || !round_->expected.count(name) || (round_->shownCounted > 0 && now >= roundEnd()))
         return Doing::watching;
     if (now >= roundEnd() || round_->results.count(name))
         return Doing::finished;
@@ -175,10 +194,11 @@ RoomState::Effects RoomState::connected()
     e.publish.push_back(send(presence(true)));
     // A broker that restarted has lost what it kept; put this player's
     // results of the round back for whoever has not got them yet.
-    if (round_ && !myResultsTopic_.empty() && !held_) {
-        if (const auto mine = round_->results.find(name_); mine != round_->results.end())
-            e.publish.push_back(send(Results{round_->round.id, name_, mine->second}));
-    }
+    if (round_ && !myResultsTopic_.empty() && round_->sent && !held_)
+        e.publish.push_back(send(Results{round_->round.id, name_, round_->mine}));
+    // And the standings this player scored.
+    if (round_ && round_->lastStandings)
+        e.publish.push_back(*round_->lastStandings);
     return e;
 }
 
@@ -196,11 +216,21 @@ bool RoomState::playing() const
 
 std::optional<Millis> RoomState::nextDeadline() const
 {
+    std::optional<Millis> at;
+    const auto soonest = [&at](Millis t) {
+        if (!at || t < *at)
+            at = t;
+    };
+    // Words held back by an early finisher go out when the round's time is up.
     if (held_)
-        return roundEnd();
-    if (round_ && !round_->shown)
-        return round_->deadline();
-    return std::nullopt;
+        soonest(roundEnd());
+    if (round_ && !playing()) {
+        if (round_->scoring && !round_->scored)
+            soonest(std::max(round_->deadline(), round_->scoringSince + kGather));
+        else if (!round_->scoring && !round_->kept && !round_->standbyLooked)
+            soonest(round_->deadline() + kStandbyWait);
+    }
+    return at;
 }
 
 int RoomState::ignoredTotal() const
@@ -273,9 +303,12 @@ const std::string* RoomState::lookalikeHere(const NameKey& key) const
     return nullptr;
 }
 
-void RoomState::arrive(const std::string& name, const NameKey& key)
+void RoomState::arrive(const std::string& name, const NameKey& key, const Presence& p)
 {
     here_.insert(name);
+    const Seat s = seat(name, p.session, p.since);
+    order_.insert(s);
+    seats_.emplace(name, s);
     hereByFolded_.emplace(key.folded, name);
     hereByMapped_.emplace(key.mapped, name);
 }
@@ -283,13 +316,23 @@ void RoomState::arrive(const std::string& name, const NameKey& key)
 void RoomState::depart(const std::string& name)
 {
     here_.erase(name);
+    if (const auto it = seats_.find(name); it != seats_.end()) {
+        order_.erase(it->second);
+        seats_.erase(it);
+    }
     finished_.erase(name);
     for (auto* byKey : {&hereByFolded_, &hereByMapped_})
         std::erase_if(*byKey, [&](const auto& entry) { return entry.second == name; });
 }
 
-void RoomState::track(RoundStart r, bool playing, Effects& e)
+void RoomState::track(RoundStart r, bool playing, Millis now, Effects& e)
 {
+    if (round_) {
+        if (round_->scoring)
+            e.unsubscribe.push_back(resultsSubscription(room_, round_->round.id));
+        if (round_->kept)
+            lastStandingsTopic_ = topicBase(room_) + "standings/" + round_->round.id;
+    }
     // This player's results of the last round leave the broker with it.
     if (!myResultsTopic_.empty()) {
         e.publish.push_back(write(room_, Cleared{myResultsTopic_}));
@@ -310,6 +353,170 @@ void RoomState::track(RoundStart r, bool playing, Effects& e)
     if (playing)
         t.expected.insert(name_);
     round_ = std::move(t);
+    reconsider(now, e);
+}
+
+const std::set<std::string>* RoomState::boardWordsOf(Tracked& t)
+{
+    if (!t.boardWords) {
+        const wordlist::Language& language = *wordlist::findLanguage(t.round.language);
+        const auto board = boardOf(t.round.letters, language);
+        auto words = board ? boardWords_(*board, language) : std::optional(std::set<std::string>{});
+        if (!words)
+            return nullptr; // its language's words are not to be had here
+        t.boardWords = std::move(*words);
+    }
+    return &*t.boardWords;
+}
+
+void RoomState::reconsider(Millis now, Effects& e)
+{
+    if (!round_ || round_->scoring)
+        return;
+    const auto order = scorerOrder();
+    bool mine = !round_->kept && !order.empty() && order[0] == name_;
+    if (!round_->kept && !round_->standbyLooked && now >= round_->deadline() + kStandbyWait) {
+        // No standings after the wait: the scorer is stuck or gone unheard.
+        round_->standbyLooked = true;
+        mine = mine || (order.size() > 1 && order[1] == name_);
+    }
+    if (!mine)
+        return;
+    round_->scoring = true;
+    round_->scoringSince = now;
+    // The last round's standings leave the broker as this one starts, not
+    // at its end, which costs enough.
+    if (!lastStandingsTopic_.empty())
+        e.publish.push_back(write(room_, Cleared{std::exchange(lastStandingsTopic_, std::string())}));
+    if (round_->sent)
+        round_->results[name_] = round_->mine;
+    e.subscribe.push_back(resultsSubscription(room_, round_->round.id));
+}
+
+void RoomState::scoreIfDue(Millis now, Effects& e)
+{
+    if (!round_ || !round_->scoring || playing())
+        return;
+    Tracked& t = *round_;
+    // Fewer results than players expected means some are missing: in a big
+    // room that spares a look through them at every result that comes in.
+    const bool allIn = !t.results.empty() && t.results.size() >= t.expected.size()
+                       && std::all_of(t.expected.begin(), t.expected.end(),
+                                      [&](const std::string& n) { return t.results.count(n) > 0; });
+    if (!allIn && now < std::max(t.deadline(), t.scoringSince + kGather))
+        return;
+    t.scored = true;
+    const int counted = static_cast<int>(t.results.size());
+    if (counted <= t.published)
+        return; // nothing new, or nothing at all
+    const std::set<std::string>* board = boardWordsOf(t);
+    if (!board) {
+        // No result can be checked without the language's words: no
+        // standings rather than wrong ones; the standby after this one scores.
+        const wordlist::Language& language = *wordlist::findLanguage(t.round.language);
+        e.lines.push_back("The standings of a round in " + std::string(language.englishName) + " need its word list ("
+                          + std::string(language.package) + ").");
+        t.published = counted;
+        return;
+    }
+    Scored out = scored(standings(t.results, *board), t.round.id, name_, counted);
+    Outgoing message = write(room_, out);
+    if (message.payload.size() > kMaxStandingsBytes) {
+        // Never so far: who found which word goes, the scores stay.
+        out.words.clear();
+        out.found.assign(out.players.size(), {});
+        message = write(room_, out);
+    }
+    t.published = counted;
+    t.lastStandings = message;
+    e.publish.push_back(std::move(message));
+    keep(std::move(out), now, e);
+}
+
+void RoomState::keep(Scored s, Millis, Effects& e)
+{
+    Tracked& t = *round_;
+    if (t.kept && s.counted <= t.kept->counted)
+        return; // the standings that counted the most stay
+    t.kept = std::move(s);
+    showIfDue(e);
+}
+
+void RoomState::showIfDue(Effects& e)
+{
+    // Until this board's own round has ended its words are not in.
+    if (!round_ || !round_->kept || playing() || round_->kept->counted <= round_->shownCounted)
+        return;
+    Tracked& t = *round_;
+    t.shownCounted = t.kept->counted;
+    // Who found each word, from the message as it came, for the shared words' line.
+    Standings s{t.kept->players, {}};
+    for (std::size_t p = 0; p < t.kept->players.size() && p < t.kept->found.size(); ++p)
+        for (const std::size_t n : t.kept->found[p])
+            if (n < t.kept->words.size())
+                s.finders[t.kept->words[n]].push_back(t.kept->players[p].name);
+    for (auto& [word, names] : s.finders)
+        std::sort(names.begin(), names.end());
+    const auto shown = [this](std::string_view n) { return show(n); };
+    const auto lines = standingsLines(s, shown);
+    e.lines.insert(e.lines.end(), lines.begin(), lines.end());
+    if (const std::string shared = sharedWordsLine(s, shown); !shared.empty())
+        e.lines.push_back(shared);
+    if (const std::string winner = winnerLine(s, shown); !winner.empty())
+        e.lines.push_back(winner);
+    e.lines.push_back("Scored by " + (t.kept->by == name_ ? std::string("you") : show(t.kept->by)) + " from "
+                      + std::to_string(t.kept->counted) + (t.kept->counted == 1 ? " result." : " results."));
+    lastStandings_ = std::move(s);
+    checkOwnLine(e);
+}
+
+// This player's line against the words it sent: a difference means the
+// standings were forged or broken on the way.
+void RoomState::checkOwnLine(Effects& e)
+{
+    Tracked& t = *round_;
+    const Scored& s = *t.kept;
+    if (!t.sent)
+        return;
+    const auto line = std::find_if(s.players.begin(), s.players.end(), [&](const Standing& p) { return p.name == name_; });
+    if (line == s.players.end())
+        return; // not counted yet: a scorer that hears it late publishes again
+    const std::set<std::string>* words = boardWordsOf(t);
+    if (!words)
+        return; // nothing to check them with
+    const auto& board = *words;
+    const std::set<std::string> mine(t.mine.begin(), t.mine.end());
+    std::vector<int> finders(s.words.size(), 0);
+    for (const auto& found : s.found)
+        for (const std::size_t n : found)
+            ++finders[n];
+    Standing expected{name_, 0, 0, 0};
+    for (const auto& w : mine) {
+        if (!board.count(w))
+            continue;
+        expected.score += static_cast<int>(w.size());
+        const auto at = std::lower_bound(s.words.begin(), s.words.end(), w);
+        if (at != s.words.end() && *at == w && finders[std::size_t(at - s.words.begin())] == 1) {
+            expected.roomScore += static_cast<int>(w.size());
+            ++expected.onlyTheirs;
+        }
+    }
+    bool same = line->score == expected.score;
+    if (!s.words.empty()) {
+        // Who found what is in the message: this player's words must be as sent.
+        std::set<std::string> listed;
+        for (const std::size_t n : s.found[static_cast<std::size_t>(line - s.players.begin())])
+            listed.insert(s.words[n]);
+        std::set<std::string> counted;
+        std::copy_if(mine.begin(), mine.end(), std::inserter(counted, counted.end()),
+                     [&](const std::string& w) { return board.count(w) > 0; });
+        same = same && listed == counted && line->roomScore == expected.roomScore && line->onlyTheirs == expected.onlyTheirs;
+    }
+    if (!same)
+        e.lines.push_back("These standings are not what your words make (score " + std::to_string(expected.score)
+                          + ", not " + std::to_string(line->score) + "; room score " + std::to_string(expected.roomScore)
+                          + ", not " + std::to_string(line->roomScore)
+                          + "): the message was forged or broken on the way.");
 }
 
 // A presence under this player's own name: its own (ignored), or a
@@ -332,49 +539,24 @@ void RoomState::namesake(const Presence& p, Effects& e) const
         e.publish.push_back(send(presence(true)));
 }
 
-void RoomState::standingsIfDue(Millis now, Effects& e, bool now_or_never)
-{
-    if (!round_ || round_->shown)
-        return;
-    // Fewer results than players expected means some are missing: in a big
-    // room that spares a look through them at every result that comes in.
-    const bool allIn = !round_->results.empty() && round_->results.size() >= round_->expected.size()
-                       && std::all_of(round_->expected.begin(), round_->expected.end(),
-                                      [&](const std::string& n) { return round_->results.count(n) > 0; });
-    if (!allIn && now < round_->deadline() && !now_or_never)
-        return;
-    // Until this board's own round has ended its words are not in.
-    if (playing())
-        return;
-    round_->shown = true;
-    if (round_->results.empty())
-        return;
-    const wordlist::Language& language = *wordlist::findLanguage(round_->round.language);
-    const auto board = boardOf(round_->round.letters, language);
-    const auto words = board ? boardWords_(*board, language) : std::optional<std::set<std::string>>(std::set<std::string>{});
-    if (!words) {
-        // Without the language's words no result can be checked: no standings rather than wrong ones.
-        e.lines.push_back("The standings of a round in " + std::string(language.englishName) + " need its word list ("
-                          + std::string(language.package) + ").");
-        return;
-    }
-    const auto s = standings(round_->results, *words);
-    const auto shown = [this](std::string_view n) { return show(n); };
-    const auto lines = standingsLines(s, shown);
-    e.lines.insert(e.lines.end(), lines.begin(), lines.end());
-    e.lines.push_back(sharedWordsLine(s, shown));
-    e.lines.push_back(winnerLine(s, shown));
-    lastStandings_ = s;
-}
-
 std::vector<std::string> RoomState::findersOf(std::string_view word) const
 {
     std::vector<std::string> out;
-    if (!round_)
+    if (!round_ || !round_->kept)
         return out;
-    for (const auto& [name, words] : round_->results)
-        if (std::find(words.begin(), words.end(), word) != words.end())
-            out.push_back(show(name));
+    // Asked for every word of All Words: looked up in the message as it came.
+    const Scored& s = *round_->kept;
+    const auto at = std::lower_bound(s.words.begin(), s.words.end(), word);
+    if (at == s.words.end() || *at != word)
+        return out;
+    const std::size_t n = static_cast<std::size_t>(at - s.words.begin());
+    std::vector<const std::string*> names;
+    for (std::size_t p = 0; p < s.players.size(); ++p)
+        if (std::binary_search(s.found[p].begin(), s.found[p].end(), n))
+            names.push_back(&s.players[p].name);
+    std::sort(names.begin(), names.end(), [](const std::string* a, const std::string* b) { return *a < *b; });
+    for (const std::string* name : names)
+        out.push_back(show(*name));
     return out;
 }
 
@@ -422,25 +604,28 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 count(Ignored::flood);
                 return e;
             }
-            arrive(p->name, key);
+            arrive(p->name, key, *p);
             if (!p->finished.empty())
                 finished_[p->name] = p->finished;
             // Someone already here when this player came may be playing the
             // round, and so does someone who comes before it starts.
-            if (round_ && !round_->shown && (retained || now < round_->round.start))
+            if (round_ && !round_->kept && (retained || now < round_->round.start))
                 round_->expected.insert(p->name);
             // Who is here already is said whole at each connection, however many.
             if (retained)
                 e.lines.push_back(show(p->name) + " is here.");
             else
                 roomLine(show(p->name) + " joined the room.", now, e);
+            reconsider(now, e);
         } else if (here_.count(p->name)) {
             depart(p->name);
             roomLine(show(p->name) + " left the room.", now, e);
             if (round_ && !round_->results.count(p->name))
                 round_->expected.erase(p->name);
             releaseIfDue(now, e);
-            standingsIfDue(now, e);
+            // The scorer gone before its standings are out: the next in order takes over.
+            reconsider(now, e);
+            scoreIfDue(now, e);
         }
         return e;
     }
@@ -493,7 +678,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             roomLine(by + (rs->by == name_ ? "r " : "'s ") + minutesText(rs->minutes) + " is under way ("
                          + clockText(rs->start + length - now) + " left): you play the next one.",
                      now, e);
-            track(*rs, false, e);
+            track(*rs, false, now, e);
             return e;
         }
         if (playing() || localBusy) {
@@ -504,13 +689,13 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                          now, e);
             saidBusy_ = true;
             if (!playing())
-                track(*rs, false, e);
+                track(*rs, false, now, e);
             return e;
         }
         saidBusy_ = false;
         // The next round comes before the last one's standings here (the
         // starter had every result first): show them with what came in.
-        standingsIfDue(now, e, true);
+        showIfDue(e);
         RoundStart mine = *rs;
         const Millis ahead = rs->start - now;
         if (ahead < -kTolerance || ahead > kLead + kTolerance)
@@ -518,13 +703,15 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
         const auto board = boardOf(mine.letters, *wordlist::findLanguage(mine.language));
         e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by, mine.language, mine.help};
         roomLine(by + " started a " + minutesText(mine.minutes) + inLanguage(mine.language) + ".", now, e);
-        track(std::move(mine), true, e);
+        track(std::move(mine), true, now, e);
         return e;
     }
 
     if (auto* res = std::get_if<Results>(&*r.message)) {
-        if (!round_ || res->round != round_->round.id || round_->shown)
-            return e; // another round's, or too late
+        // Another round's, or read by a player who does not score (a
+        // scorer reads late ones too, and publishes again).
+        if (!round_ || res->round != round_->round.id || !round_->scoring)
+            return e;
         if (res->name == name_ && round_->results.count(name_))
             return e; // this player's own, known already
         if (!verified(*res, res->name, res->sig))
@@ -543,7 +730,21 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
         }
         round_->results[res->name] = std::move(res->words);
         releaseIfDue(now, e);
-        standingsIfDue(now, e);
+        scoreIfDue(now, e);
+        return e;
+    }
+
+    if (auto* st = std::get_if<Scored>(&*r.message)) {
+        if (round_ && st->round == round_->round.id) {
+            keep(std::move(*st), now, e);
+        } else if (retained && shownOther_.empty() && !(round_ && round_->kept)) {
+            // The last round's, kept from before this player came.
+            shownOther_ = st->round;
+            const auto lines = standingsLines(st->players, [this](std::string_view n) { return show(n); });
+            e.lines.insert(e.lines.end(), lines.begin(), lines.end());
+            e.lines.push_back("Scored by " + show(st->by) + " from " + std::to_string(st->counted)
+                              + (st->counted == 1 ? " result." : " results."));
+        }
         return e;
     }
     return e; // a cleared topic: nothing to do
@@ -559,7 +760,7 @@ RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std:
     RoundStart r{std::move(id), text, minutes, now + kLead, name_, std::string(language.code), help};
     e.start = RoundPlan{r.id, letters, minutes, r.start, name_, r.language, help};
     e.lines.push_back("You start a " + minutesText(minutes) + inLanguage(r.language) + ".");
-    track(r, true, e);
+    track(r, true, now, e);
     e.publish.push_back(send(r));
     return e;
 }
@@ -585,7 +786,8 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
             mine.words.push_back(w);
     Outgoing out = send(mine);
     if (out.payload.size() > kMaxMessageBytes) {
-        // Others would ignore it whole: the longest words go, as many as fit.
+        // Others would ignore it whole: the shortest words go, as many as
+        // needed, so that what is left scores the most.
         std::stable_sort(mine.words.begin(), mine.words.end(),
                          [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
         while (out.payload.size() > kMaxMessageBytes) {
@@ -593,7 +795,10 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
             out = send(mine);
         }
     }
-    round_->results[name_] = mine.words;
+    round_->mine = mine.words;
+    round_->sent = true;
+    if (round_->scoring)
+        round_->results[name_] = mine.words;
     held_ = std::move(out);
     if (now < roundEnd() && !othersFinished()) {
         // Ended early: the words wait for the round's time (or for everyone
@@ -603,7 +808,8 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
         e.publish.push_back(send(presence(true)));
     }
     releaseIfDue(now, e);
-    standingsIfDue(now, e);
+    scoreIfDue(now, e);
+    showIfDue(e);
     return e;
 }
 
@@ -611,7 +817,9 @@ RoomState::Effects RoomState::tick(Millis now)
 {
     Effects e;
     releaseIfDue(now, e);
-    standingsIfDue(now, e);
+    reconsider(now, e);
+    scoreIfDue(now, e);
+    showIfDue(e);
     return e;
 }
 

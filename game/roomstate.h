@@ -18,6 +18,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace game::room {
@@ -61,9 +62,14 @@ public:
     // A round starting further ahead than this is ignored: kept on the
     // broker, it would start a round for every player who joins.
     static constexpr Millis kMaxAhead = 60'000;
-    // The standings wait this long after the round's end for missing results.
+    // The scorer waits this long after the round's end for missing results.
     static constexpr Millis kStandingsWait = 10000;
-    static constexpr std::size_t kMaxPlayers = 500;
+    // A scorer that takes over waits this long for the results the broker
+    // kept, unless all are in sooner.
+    static constexpr Millis kGather = 1500;
+    // The standby scores when no standings came this long after the wait.
+    static constexpr Millis kStandbyWait = 3000;
+    static constexpr std::size_t kMaxPlayers = kMaxRoomPlayers;
 
     // With `signing`, what this player says is signed, and what a name with
     // a key says counts only when signed with it; lines of names without
@@ -74,6 +80,9 @@ public:
     struct Effects {
         std::vector<std::string> lines;   // for the chat list, UTF-8, in order
         std::vector<Outgoing> publish;    // in order
+        // Topic filters to subscribe to and to leave, before publishing:
+        // the results of the round this player scores.
+        std::vector<std::string> subscribe, unsubscribe;
         std::optional<RoundPlan> start;   // a round this board is to start
         // Someone who joined earlier goes by this player's name: leave,
         // without a "gone" (the name's presence is theirs).
@@ -136,6 +145,12 @@ public:
     // Who found the word in the round tracked now, names as shown.
     std::vector<std::string> findersOf(std::string_view word) const;
     std::vector<std::string> playersHere() const;
+    // Who scores a round now: the first of the players here by when they
+    // joined, then by session (players without, such as tools, come last,
+    // by name); the second is the standby.
+    std::vector<std::string> scorerOrder(std::size_t first = 2) const;
+    // Whether this player reads the results of the round tracked now.
+    bool scoring() const { return round_ && round_->scoring; }
 
     int ignored(Ignored why) const { return ignored_[static_cast<std::size_t>(why)]; }
     int ignoredTotal() const;
@@ -146,8 +161,20 @@ private:
         bool playing = false;
         bool ended = false;
         std::set<std::string> expected;
+        std::vector<std::string> mine; // the words this player sent
+        bool sent = false;
+        std::optional<std::set<std::string>> boardWords; // worked out once, when needed
+        // Scoring: the results read, how many the last standings counted.
+        bool scoring = false;
+        Millis scoringSince = 0;
+        bool scored = false; // the first standings are out, or there was nothing to score
+        int published = 0;
+        std::optional<Outgoing> lastStandings;
         std::map<std::string, std::vector<std::string>> results;
-        bool shown = false;
+        bool standbyLooked = false;
+        // The standings that counted most, and how many results those shown counted.
+        std::optional<Scored> kept;
+        int shownCounted = 0;
         Millis deadline() const;
     };
 
@@ -159,11 +186,17 @@ private:
     void tooMuch(Millis now, Effects& e);
     // The name of someone here that `key` passes for, or nullptr.
     const std::string* lookalikeHere(const NameKey& key) const;
-    void arrive(const std::string& name, const NameKey& key);
+    void arrive(const std::string& name, const NameKey& key, const Presence& p);
     void depart(const std::string& name);
-    void track(RoundStart r, bool playing, Effects& e);
-    // `now_or_never`: with the results that are in, a new round coming.
-    void standingsIfDue(Millis now, Effects& e, bool now_or_never = false);
+    void track(RoundStart r, bool playing, Millis now, Effects& e);
+    // Null while the round's language's words are not to be had.
+    const std::set<std::string>* boardWordsOf(Tracked& t);
+    // Becomes the scorer when first in order, or the standby when no standings came.
+    void reconsider(Millis now, Effects& e);
+    void scoreIfDue(Millis now, Effects& e);
+    void keep(Scored s, Millis now, Effects& e);
+    void showIfDue(Effects& e);
+    void checkOwnLine(Effects& e);
     Presence presence(bool here) const
     {
         Presence p{name_, here, session_.token, session_.since};
@@ -196,6 +229,13 @@ private:
     std::map<std::string, std::string> keys_; // each name's key, as first heard; kept after it leaves
     NameKey key_; // this player's name, as names are told apart
     std::set<std::string> here_;
+    // Who is here, in the order that picks the scorer (this player too).
+    using Seat = std::tuple<bool, Millis, std::string, std::string>; // untold, since, session, name
+    Seat seat(const std::string& name, const std::string& session, Millis since) const;
+    std::set<Seat> order_;
+    std::map<std::string, Seat> seats_;
+    std::string lastStandingsTopic_; // the standings of the last round, cleared by the next one's scorer
+    std::string shownOther_;         // a round's standings kept from before this player came, shown
     std::map<std::string, std::string> hereByFolded_, hereByMapped_; // NameKey's parts: who has them
     std::map<std::string, std::deque<Millis>> lines_;
     std::deque<Millis> roomLines_; // when the room's lines of the last second came

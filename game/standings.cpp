@@ -47,8 +47,10 @@ Standings standings(const std::map<std::string, std::vector<std::string>>& words
         }
         out.players.push_back(std::move(s));
     }
-    std::stable_sort(out.players.begin(), out.players.end(), [](const Standing& a, const Standing& b) {
-        return a.roomScore != b.roomScore ? a.roomScore > b.roomScore : a.score > b.score;
+    std::sort(out.players.begin(), out.players.end(), [](const Standing& a, const Standing& b) {
+        if (a.roomScore != b.roomScore)
+            return a.roomScore > b.roomScore;
+        return a.score != b.score ? a.score > b.score : a.name < b.name;
     });
     for (std::size_t n = 0; n < word.size(); ++n) {
         if (finders[n].empty())
@@ -62,15 +64,16 @@ Standings standings(const std::map<std::string, std::vector<std::string>>& words
     return out;
 }
 
-std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show)
+std::vector<std::string> standingsLines(const std::vector<Standing>& players,
+                                        const std::function<std::string(std::string_view)>& show)
 {
     std::vector<std::string> lines{"Standings (a word two or more found scores nothing in the room score):"};
     // Equal room scores share a rank, and the next rank skips as many
     // places as shared it (1, 2, 2, 4).
     int rank = 0;
-    for (std::size_t i = 0; i < s.players.size(); ++i) {
-        const auto& p = s.players[i];
-        if (i == 0 || p.roomScore != s.players[i - 1].roomScore)
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        const Standing& p = players[i];
+        if (i == 0 || p.roomScore != players[i - 1].roomScore)
             rank = static_cast<int>(i) + 1;
         const std::string name = show(p.name);
         lines.push_back(std::to_string(rank) + ". " + name + ": score " + std::to_string(p.score) + ", room score "

@@ -21,9 +21,12 @@ struct Standing {
 };
 
 struct Standings {
-    std::vector<Standing> players; // best room score first, then best score, then by name
+    // Best room score first; equal room scores are tied (one rank), the
+    // better score first among them, then by name (in code point order).
+    std::vector<Standing> players;
     // Every word that counted, with who found it (in name order).
     std::map<std::string, std::vector<std::string>> finders;
+    friend bool operator==(const Standings&, const Standings&) = default;
 };
 
 // `words` holds each player's words as they sent them; only those in
@@ -31,8 +34,14 @@ struct Standings {
 Standings standings(const std::map<std::string, std::vector<std::string>>& words,
                     const std::set<std::string>& boardWords);
 
-// The lines the chat shows, names written through `show`.
-std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show);
+// The lines the chat shows, names written through `show`: players of equal
+// room scores share a rank ("1.", "1.", "3.").
+std::vector<std::string> standingsLines(const std::vector<Standing>& players,
+                                        const std::function<std::string(std::string_view)>& show);
+inline std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show)
+{
+    return standingsLines(s.players, show);
+}
 
 // One line that names the winner, or those who tie for the win, and the
 // next best: "Bob wins with 18; Ann and Cy tie on 13." Empty without players.

@@ -145,11 +145,12 @@ qint64 HostedBroker::processId() const
 bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* portTaken)
 {
     // Anyone who reaches the port may join, as a home network's game
-    // should; nothing is kept on disk; messages are no bigger than a room's.
+    // should; nothing is kept on disk; messages are no bigger than a room's
+    // biggest, the standings (RoomLink::kMaxPacketBytes).
     const QByteArray text = QStringLiteral("listener %1%2\n").arg(port).arg(loopbackOnly ? QStringLiteral(" 127.0.0.1") : QString()).toUtf8()
                             + "allow_anonymous true\n"
                               "persistence false\n"
-                              "max_packet_size 16384\n"
+                              "max_packet_size 528384\n"
                               "log_dest stderr\n"
                               "log_type error\n"
                               "log_type warning\n"

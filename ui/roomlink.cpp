@@ -35,7 +35,8 @@ struct RoomLink::Shared {
     // library is told to disconnect (it would close the socket before the
     // DISCONNECT is out, and the broker would publish the Last Will), so
     // the subscription goes first, then the goodbye, acknowledged.
-    int unsubscribeMid = 0;
+    int unsubscribeMid = 0;             // the last of the filters
+    std::set<std::string> extra;        // subscribe() and unsubscribe(); guarded by `lock`
     int goodbyeMid = 0;
     bool unsubscribed = false;
     bool goodbyeAcked = false;
@@ -81,7 +82,13 @@ void onConnect(mosquitto* client, void* data, int rc)
         return;
     }
     s->refusal.clear();
-    s->api->subscribe(client, nullptr, s->settings.subscription.toUtf8().constData(), 1);
+    for (const auto& filter : s->settings.subscriptions)
+        s->api->subscribe(client, nullptr, filter.c_str(), 1);
+    {
+        const std::lock_guard<std::mutex> hold(s->lock);
+        for (const auto& filter : s->extra)
+            s->api->subscribe(client, nullptr, filter.c_str(), 1);
+    }
     s->connected = true;
     s->send([](RoomLink* link) { emit link->connected(); });
 }
@@ -104,8 +111,8 @@ void onMessage(mosquitto* client, void* data, const mosquitto_message* m)
     }
     // Anything longer than a message may be is ignored whole; a byte over
     // the limit says so without copying the rest.
-    const int length = std::min<int>(m->payloadlen, int(game::room::kMaxMessageBytes) + 1);
     const std::string_view topic(m->topic ? m->topic : "");
+    const int length = std::min<int>(m->payloadlen, int(game::room::maxBytes(topic)) + 1);
     const bool chat = topic.ends_with("/chat");
     bool announce = false;
     {
@@ -188,7 +195,13 @@ void run(std::shared_ptr<Shared> s)
                     if (!s->connected)
                         break;
                     nextStep(Leaving::unsubscribing);
-                    api.unsubscribe(s->client, &s->unsubscribeMid, s->settings.subscription.toUtf8().constData());
+                    std::vector<std::string> filters = s->settings.subscriptions;
+                    {
+                        const std::lock_guard<std::mutex> hold(s->lock);
+                        filters.insert(filters.end(), s->extra.begin(), s->extra.end());
+                    }
+                    for (const auto& filter : filters)
+                        api.unsubscribe(s->client, &s->unsubscribeMid, filter.c_str());
                 } else if (leaving == Leaving::unsubscribing && (s->unsubscribed || late)) {
                     nextStep(Leaving::sayingGoodbye);
                     if (s->goodbye)
@@ -329,6 +342,26 @@ bool RoomLink::publish(const game::room::Outgoing& m)
     return shared_->api->publish(shared_->client, nullptr, m.topic.c_str(), int(m.payload.size()), m.payload.data(),
                                  m.qos, m.retain)
            == MOSQ_ERR_SUCCESS;
+}
+
+void RoomLink::subscribe(const std::string& filter)
+{
+    if (!shared_)
+        return;
+    const std::lock_guard<std::mutex> hold(shared_->lock);
+    if (!shared_->extra.insert(filter).second || !shared_->client || shared_->stopping || !shared_->connected)
+        return; // otherwise at the connection
+    shared_->api->subscribe(shared_->client, nullptr, filter.c_str(), 1);
+}
+
+void RoomLink::unsubscribe(const std::string& filter)
+{
+    if (!shared_)
+        return;
+    const std::lock_guard<std::mutex> hold(shared_->lock);
+    if (!shared_->extra.erase(filter) || !shared_->client || shared_->stopping || !shared_->connected)
+        return;
+    shared_->api->unsubscribe(shared_->client, nullptr, filter.c_str());
 }
 
 std::vector<RoomLink::Incoming> RoomLink::take(int* dropped)

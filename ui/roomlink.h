@@ -22,6 +22,8 @@
 
 #include <memory>
 #include <optional>
+#include <set>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -34,7 +36,7 @@ public:
         game::room::Address address;
         QByteArray password;            // only while the link lives; never written anywhere
         game::room::Outgoing will;      // the Last Will
-        QString subscription;
+        std::vector<std::string> subscriptions; // topic filters, kept for the link's life
     };
 
     explicit RoomLink(QObject* parent = nullptr);
@@ -52,6 +54,10 @@ public:
     // What waits, oldest first; `dropped` says how many messages were left
     // out since the last call, the queue being full.
     std::vector<Incoming> take(int* dropped);
+    // Topic filters held besides the settings' ones, again after every
+    // reconnection: the results a scorer reads.
+    void subscribe(const std::string& filter);
+    void unsubscribe(const std::string& filter);
     // Publishes with the message's QoS; false while not connected.
     bool publish(const game::room::Outgoing& message);
     // Publishes `goodbye` if connected, disconnects and lets the thread end.
@@ -65,8 +71,9 @@ public:
     static constexpr int kMaxWaiting = 1000;
     static constexpr int kMaxWaitingChat = 200;
     // The largest packet taken from the broker, as the hosted broker's own
-    // limit: a room's message (4 KB) with its topic and headers fits.
-    static constexpr int kMaxPacketBytes = 16384;
+    // limit: a round's standings (512 KB, the one message allowed over
+    // 4 KB) with its topic and headers fits.
+    static constexpr int kMaxPacketBytes = int(game::room::kMaxStandingsBytes) + 4096;
 
 signals:
     void connected();

@@ -126,7 +126,7 @@ bool RoomPlay::join(const Request& request, QString* why)
     // empty; from here on it is kept apart from the address.
     RoomLink::Settings s{request.address,
                          request.password.isEmpty() ? QByteArray::fromStdString(request.address.password) : request.password,
-                         state->will(), QString::fromStdString(game::room::subscription(request.address.room))};
+                         state->will(), game::room::subscriptions(request.address.room)};
     s.address.password.clear();
     connect(link, &RoomLink::connected, this, &RoomPlay::linkConnected);
     connect(link, &RoomLink::failed, this, &RoomPlay::linkFailed);
@@ -308,6 +308,10 @@ void RoomPlay::apply(game::room::RoomState::Effects effects)
     }
     for (const auto& l : effects.lines)
         line(QString::fromStdString(l));
+    for (const auto& f : effects.unsubscribe)
+        link_->unsubscribe(f);
+    for (const auto& f : effects.subscribe)
+        link_->subscribe(f);
     for (const auto& m : effects.publish)
         link_->publish(m);
     if (effects.start) {

@@ -6,7 +6,7 @@
 // ahead, and a flood of chat lines from several names at once. Every message
 // goes to the reader and to one player's view of the room. Checked: nothing
 // crashes or hangs; what the reader accepts obeys the rules and comes back
-// the same through writing and reading again; every line for the chat list
+// the same through writing and reading again (standings too); every line for the chat list
 // is valid UTF-8 without control characters; what this player publishes is
 // itself readable; no round starts that began over its length ago or starts
 // over a minute ahead; and the chat lines of any second stay within the
@@ -30,9 +30,9 @@ namespace {
 using namespace game;
 using namespace game::room;
 
-const char* const kTopics[] = {"golexorb/1/den/players/Ann", "golexorb/1/den/players/Bob", "golexorb/1/den/chat",
-                               "golexorb/1/den/round",       "golexorb/1/den/results/r1/Ann", "golexorb/1/den/results/r1/Bob",
-                               "golexorb/2/den/chat",        "golexorb/1/attic/chat"};
+const char* const kTopics[] = {"golexorb/2/den/players/Ann", "golexorb/2/den/players/Bob", "golexorb/2/den/chat",
+                               "golexorb/2/den/round",       "golexorb/2/den/results/r1/Ann", "golexorb/2/den/results/r1/Bob",
+                               "golexorb/1/den/chat",        "golexorb/2/attic/chat",      "golexorb/2/den/standings/r1"};
 
 void checkRules(const Message& m)
 {
@@ -51,6 +51,12 @@ void checkRules(const Message& m)
     if (const auto* r = std::get_if<Results>(&m))
         for (const auto& w : r->words)
             FUZZ_CHECK(w.size() >= 3 && w.size() <= 16, w);
+    if (const auto* s = std::get_if<Scored>(&m)) {
+        FUZZ_CHECK(s->counted == int(s->players.size()) && s->found.size() == s->players.size(), s->by);
+        for (const auto& found : s->found)
+            for (const std::size_t n : found)
+                FUZZ_CHECK(n < s->words.size(), std::to_string(n));
+    }
 }
 
 void checkLine(const std::string& line)

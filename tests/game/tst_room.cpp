@@ -1,7 +1,8 @@
 // The room protocol: what a message from the network turns into, or why it
 // is ignored; addresses, challenge codes, standings, one player's view of a
-// room through a round, the clock a late board starts with and the words it
-// sends.
+// room through a round, rooms of players that score through one scorer (on
+// a small broker of the test's own), the clock a late board starts with and
+// the words it sends.
 
 #include "challenge.h"
 #include "report.h"
@@ -11,6 +12,9 @@
 #include "scriptedplatform.h"
 
 #include <QTest>
+
+#include <deque>
+#include <random>
 
 using namespace game;
 using namespace game::room;
@@ -30,10 +34,14 @@ private slots:
     void challenge_data();
     void challenge();
     void challengeTypos();
+    void standingsCancelShared_data();
     void standingsCancelShared();
     void roomThroughARound();
+    void scorerAsEveryone_data();
+    void scorerAsEveryone();
     void chatMask_data();
     void chatMask();
+    void standingsWinnerLine();
     void namesakes();
     void floods();
     void roundOnGivenLetters();
@@ -47,7 +55,7 @@ private slots:
 
 namespace {
 
-const std::string kBase = "golexorb/1/den/";
+const std::string kBase = "golexorb/2/den/";
 const std::string kLetters = "ETAOINSRHLDCUMFP";
 
 std::string describe(const Read& r)
@@ -73,6 +81,18 @@ std::string describe(const Read& r)
             for (const auto& w : r.words)
                 s += " " + w;
             return s;
+        }
+        std::string operator()(const Scored& s) const
+        {
+            std::string out = "standings " + s.round + " by " + s.by + " of " + std::to_string(s.counted) + ":";
+            for (std::size_t i = 0; i < s.players.size(); ++i) {
+                const Standing& p = s.players[i];
+                out += " " + p.name + " " + std::to_string(p.score) + "/" + std::to_string(p.roomScore) + "/"
+                       + std::to_string(p.onlyTheirs);
+                for (const std::size_t n : s.found[i])
+                    out += " " + s.words[n];
+            }
+            return out;
         }
         std::string operator()(const Cleared& c) const { return "cleared " + c.topic; }
     } text;
@@ -101,7 +121,7 @@ void TestRoom::read_data()
     row("session not an id", kBase + "players/Ann", R"({"name":"Ann","state":"here","session":"a b"})", "ignored: bad id");
     row("since not a time", kBase + "players/Ann", R"({"name":"Ann","state":"here","since":5})", "ignored: bad start");
     row("other state", kBase + "players/Ann", R"({"name":"Ann","state":"away"})", "ignored: malformed");
-    row("cleared", kBase + "players/Ann", "", "cleared golexorb/1/den/players/Ann");
+    row("cleared", kBase + "players/Ann", "", "cleared golexorb/2/den/players/Ann");
     row("chat", kBase + "chat", R"({"name":"Ann","text":"hi all"})", "chat Ann: hi all");
     row("chat controls", kBase + "chat", R"({"name":"Ann","text":"a\nb\u202ec\u0007d"})", "chat Ann: a b c d");
     row("chat cut at 200", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"" + QByteArray(250, 'x') + "\"}",
@@ -192,8 +212,33 @@ void TestRoom::read_data()
         "ignored: bad words");
     row("results lower case", kBase + "results/r1/Ann", R"({"name":"Ann","words":["eat"]})", "ignored: bad words");
     row("results other name", kBase + "results/r1/Bob", R"({"name":"Ann","words":[]})", "ignored: bad name");
-    row("other version", "golexorb/2/den/chat", R"({"name":"Ann","text":"hi"})", "ignored: other version");
-    row("other room", "golexorb/1/attic/chat", R"({"name":"Ann","text":"hi"})", "ignored: other room");
+    const QByteArray standings = R"({"by":"Ann","counted":2,"words":["EAT","HOTS","TEA"],"players":[)"
+                                 R"({"name":"Bob","score":7,"room":4,"only":1,"found":"6"},)"
+                                 R"({"name":"Ann","score":6,"room":3,"only":1,"found":"a"}]})";
+    row("standings", kBase + "standings/r1", standings, "standings r1 by Ann of 2: Bob 7/4/1 HOTS TEA Ann 6/3/1 EAT TEA");
+    row("standings without words", kBase + "standings/r1", R"({"by":"Ann","counted":1,"players":[{"name":"Ann","score":0,"room":0,"only":0}]})",
+        "standings r1 by Ann of 1: Ann 0/0/0");
+    row("standings counting another number", kBase + "standings/r1", QByteArray(standings).replace("\"counted\":2", "\"counted\":3"),
+        "ignored: bad standings");
+    row("standings words unsorted", kBase + "standings/r1", QByteArray(standings).replace("\"EAT\",\"HOTS\"", "\"HOTS\",\"EAT\""),
+        "ignored: bad standings");
+    row("standings mark past the words", kBase + "standings/r1", QByteArray(standings).replace("\"6\"", "\"61\""),
+        "ignored: bad standings");
+    row("standings mark not hex", kBase + "standings/r1", QByteArray(standings).replace("\"6\"", "\"g\""),
+        "ignored: bad standings");
+    row("standings room over score", kBase + "standings/r1", QByteArray(standings).replace("\"room\":4", "\"room\":8"),
+        "ignored: bad standings");
+    row("standings name twice", kBase + "standings/r1", QByteArray(standings).replace("\"name\":\"Bob\"", "\"name\":\"Ann\""),
+        "ignored: bad name");
+    // Only the standings may pass 4 KB, up to 512 KB.
+    row("standings over 4 KB", kBase + "standings/r1", QByteArray(standings).replace("\"by\":\"Ann\"", "\"by\":\"Ann\",\"x\":\"" + QByteArray(5000, 'x') + "\""),
+        "standings r1 by Ann of 2: Bob 7/4/1 HOTS TEA Ann 6/3/1 EAT TEA");
+    row("standings over 512 KB", kBase + "standings/r1", QByteArray(standings).replace("\"by\":\"Ann\"", "\"by\":\"Ann\",\"x\":\"" + QByteArray(524'300, 'x') + "\""),
+        "ignored: too big");
+    row("results over 4 KB", kBase + "results/r1/Ann", "{\"name\":\"Ann\",\"words\":[" + QByteArray("\"TEA\",").repeated(700) + "\"EAT\"]}",
+        "ignored: too big");
+    row("other version", "golexorb/1/den/chat", R"({"name":"Ann","text":"hi"})", "ignored: other version");
+    row("other room", "golexorb/2/attic/chat", R"({"name":"Ann","text":"hi"})", "ignored: other room");
     row("unknown topic", kBase + "chat/more", R"({"name":"Ann","text":"hi"})", "ignored: unknown topic");
     row("over 4 KB", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"" + QByteArray(4100, 'x') + "\"}", "ignored: too big");
     row("not JSON", kBase + "chat", "hello", "ignored: malformed");
@@ -221,7 +266,8 @@ void TestRoom::writeReadsBack()
                                         Chat{"Ann", "say \"hi\" \\ now"},
                                         RoundStart{"r-9", kLetters, 10, 1'777'777'777'123, "Bob"},
                                         RoundStart{"r-9", "ÆØÅABCDEFGHIJKLM", 2, 1'777'777'777'123, "Bob", "da", true},
-                                        Results{"r-9", "Bob", {"EAT", "TEAS"}}};
+                                        Results{"r-9", "Bob", {"EAT", "TEAS"}},
+                                        Scored{"r-9", "Bob", 2, {"EAT", "TEAS"}, {{"Bob", 7, 7, 2}, {"Zoë", 0, 0, 0}}, {{0, 1}, {}}}};
     for (const auto& m : messages) {
         const Outgoing out = write("den", m);
         const Read back = game::room::read("den", out.topic, out.payload);
@@ -412,19 +458,58 @@ void TestRoom::challengeTypos()
     }
 }
 
+// Each player's words as sent, and the lines after the heading: a shared
+// word scores nothing in the room score; equal room scores share a rank,
+// the better score first, then by name.
+void TestRoom::standingsCancelShared_data()
+{
+    QTest::addColumn<QStringList>("sent"); // "NAME:WORD WORD"
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("a shared word cancels") // TEA by both; XYZ is no word of the board
+        << QStringList{"Ann:EAT TEA XYZ", "Bob:TEA HOTS TEA"}
+        << QStringList{"1. Bob: score 7, room score 4, 1 word only Bob found",
+                       "2. Ann: score 6, room score 3, 1 word only Ann found"};
+    QTest::newRow("equal room scores tie, by name")
+        << QStringList{"Cy:HOTS", "Ann:SHOT", "Bob:TOSH"}
+        << QStringList{"1. Ann: score 4, room score 4, 1 word only Ann found",
+                       "1. Bob: score 4, room score 4, 1 word only Bob found",
+                       "1. Cy: score 4, room score 4, 1 word only Cy found"};
+    QTest::newRow("equal room scores tie, the better score first")
+        << QStringList{"Ann:EAT", "Bob:EAT HOTS", "Cy:HOTS", "Dee:TOSH"}
+        << QStringList{"1. Dee: score 4, room score 4, 1 word only Dee found",
+                       "2. Bob: score 7, room score 0, 0 words only Bob found",
+                       "2. Cy: score 4, room score 0, 0 words only Cy found",
+                       "2. Ann: score 3, room score 0, 0 words only Ann found"};
+}
+
 void TestRoom::standingsCancelShared()
 {
-    // TEA is found by both and cancels; HOT by Bob only; XYZ is no word of the board.
-    const auto s = standings({{"Ann", {"EAT", "TEA", "XYZ"}}, {"Bob", {"TEA", "HOTS", "TEA"}}},
-                             {"EAT", "TEA", "HOTS"});
-    QCOMPARE(s.players.size(), std::size_t(2));
-    QCOMPARE(s.players[0], (Standing{"Bob", 7, 4, 1}));
-    QCOMPARE(s.players[1], (Standing{"Ann", 6, 3, 1}));
-    QCOMPARE(s.finders.at("TEA"), (std::vector<std::string>{"Ann", "Bob"}));
-    const auto same = [](std::string_view n) { return std::string(n); };
-    const auto lines = standingsLines(s, same);
-    QCOMPARE(lines.at(1), std::string("1. Bob: score 7, room score 4, 1 word only Bob found"));
+    QFETCH(QStringList, sent);
+    QFETCH(QStringList, lines);
+    std::map<std::string, std::vector<std::string>> words;
+    for (const QString& player : sent) {
+        auto& mine = words[player.section(':', 0, 0).toStdString()];
+        for (const QString& w : player.section(':', 1).split(' ', Qt::SkipEmptyParts))
+            mine.push_back(w.toStdString());
+    }
+    const std::set<std::string> board{"EAT", "TEA", "HOTS", "SHOT", "TOSH"};
+    const auto s = standings(words, board);
+    QStringList got;
+    const auto all = standingsLines(s, [](std::string_view n) { return std::string(n); });
+    for (std::size_t i = 1; i < all.size(); ++i)
+        got << QString::fromStdString(all[i]);
+    QCOMPARE(got, lines);
+    // The standings message carries the same standings, finders and all.
+    const Outgoing out = write("den", scored(s, "r1", "Ann", int(words.size())));
+    const Read back = game::room::read("den", out.topic, out.payload);
+    QVERIFY(back.message && std::holds_alternative<Scored>(*back.message));
+    QCOMPARE(standingsOf(std::get<Scored>(*back.message)), s);
+}
 
+// The winner line ranks equal room scores as ties; the shared words' line names their finders.
+void TestRoom::standingsWinnerLine()
+{
+    const auto same = [](std::string_view n) { return std::string(n); };
     // Equal room scores rank as ties, in one winner line.
     const auto t = standings({{"Ann", {"EAT", "HOTS"}}, {"Bob", {"MAST", "TEA"}}, {"Cy", {"OATS", "HOTS", "TOAD"}},
                               {"Dee", {"MAST", "TOE"}}},
@@ -510,9 +595,10 @@ void TestRoom::roomThroughARound()
     QVERIFY(!send(write("den", RoundStart{"r2", kLetters, 2, t0 + 1000, "Bob"}), false, false, t0 + 500).start);
     QCOMPARE(ann.roundId(), std::string("r1"));
 
-    // Standings once both results are in; the shared word scores nothing in the room.
-    // Ann ends early: her words wait for the round's time (or for Bob to end
+    // Ann, first here (by name, neither telling when it joined), scores.
+    // She ends early: her words wait for the round's time (or for Bob to end
     // his), the room hears only that she has finished, and no new round starts.
+    QVERIFY(ann.scoring());
     const auto early = ann.roundEnded({"EAT", "TEA"}, t0 + 40'000);
     QVERIFY(early.lines.empty());
     QCOMPARE(early.publish.size(), std::size_t(1));
@@ -523,14 +609,18 @@ void TestRoom::roomThroughARound()
     QCOMPARE(ann.doing("Bob", t0 + 40'000), RoomState::Doing::playing);
     QVERIFY(!ann.startRound(*boardOf(kLetters), 1, "r9", t0 + 40'500).start);
     QCOMPARE(ann.tick(t0 + 40'500).publish.size(), std::size_t(0));
-    const auto bobs = send(write("den", Results{"r1", "Bob", {"TEA"}}), false, false, t0 + 41'000);
-    QCOMPARE(bobs.publish.size(), std::size_t(1));
-    QCOMPARE(bobs.publish[0].topic, kBase + "results/r1/Ann");
-    const auto& s = bobs.lines;
-    QCOMPARE(s.size(), std::size_t(5));
+    // Bob's words in: hers go out, then the standings she scored, the
+    // shared word scoring nothing in the room.
+    const auto scoredNow = send(write("den", Results{"r1", "Bob", {"TEA"}}), false, false, t0 + 41'000);
+    QCOMPARE(scoredNow.publish.size(), std::size_t(2));
+    QCOMPARE(scoredNow.publish[0].topic, kBase + "results/r1/Ann");
+    QCOMPARE(scoredNow.publish[1].topic, kBase + "standings/r1");
+    const auto& s = scoredNow.lines;
+    QCOMPARE(s.size(), std::size_t(6));
     QCOMPARE(s[1], std::string("1. Ann: score 6, room score 3, 1 word only Ann found"));
     QCOMPARE(s[3], std::string("Shared words, which score nothing in the room score: TEA (Ann and Bob)."));
     QCOMPARE(s[4], std::string("Ann wins with 3; Bob comes next with 0."));
+    QCOMPARE(s[5], std::string("Scored by you from 2 results."));
     QVERIFY(!ann.roundUnderWay(t0 + 41'000));
     QCOMPARE(ann.findersOf("TEA"), (std::vector<std::string>{"Ann", "Bob"}));
 
@@ -541,6 +631,275 @@ void TestRoom::roomThroughARound()
     QVERIFY(send(write("den", Presence{"Dee", true}), false, false, t0).lines.at(0) == "Dee joined the room.");
     QCOMPARE(ann.ignored(Ignored::absent), 1);
     QCOMPARE(ann.ignoredTotal(), 6);
+}
+
+namespace {
+
+bool matches(std::string_view filter, std::string_view topic)
+{
+    for (;;) {
+        const std::size_t f = filter.find('/'), t = topic.find('/');
+        const std::string_view level = filter.substr(0, f);
+        if (level == "#")
+            return true;
+        if (level != "+" && level != topic.substr(0, t))
+            return false;
+        if ((f == std::string_view::npos) != (t == std::string_view::npos))
+            return false;
+        if (f == std::string_view::npos)
+            return true;
+        filter.remove_prefix(f + 1);
+        topic.remove_prefix(t + 1);
+    }
+}
+
+// A broker as small as a test needs: topic filters, retained messages,
+// every message delivered in the order sent, and a count of deliveries.
+struct Net {
+    struct Member {
+        std::unique_ptr<RoomState> state;
+        std::vector<std::string> filters;
+        std::vector<std::string> lines;
+        bool connected = true;
+    };
+    std::vector<Member> members;
+    std::map<std::string, std::string> retained;
+    std::vector<Outgoing> sent; // everything published, in order
+    int delivered = 0;
+    struct Delivery {
+        int to; // -1: whoever subscribed
+        Outgoing message;
+        bool retained;
+    };
+    std::deque<Delivery> queue;
+
+    void apply(int m, const RoomState::Effects& e)
+    {
+        Member& member = members[std::size_t(m)];
+        member.lines.insert(member.lines.end(), e.lines.begin(), e.lines.end());
+        for (const auto& f : e.unsubscribe)
+            std::erase(member.filters, f);
+        for (const auto& f : e.subscribe) {
+            member.filters.push_back(f);
+            for (const auto& [topic, payload] : retained)
+                if (matches(f, topic))
+                    queue.push_back({m, {topic, payload, true}, true});
+        }
+        for (const auto& o : e.publish)
+            queue.push_back({-1, o, false});
+    }
+    void run(Millis now)
+    {
+        while (!queue.empty()) {
+            Delivery d = std::move(queue.front());
+            queue.pop_front();
+            if (d.to < 0) {
+                sent.push_back(d.message);
+                if (d.message.retain && d.message.payload.empty())
+                    retained.erase(d.message.topic);
+                else if (d.message.retain)
+                    retained[d.message.topic] = d.message.payload;
+                for (std::size_t m = 0; m < members.size(); ++m)
+                    if (members[m].connected
+                        && std::any_of(members[m].filters.begin(), members[m].filters.end(),
+                                       [&](const std::string& f) { return matches(f, d.message.topic); }))
+                        queue.push_back({int(m), d.message, false});
+                continue;
+            }
+            if (!members[std::size_t(d.to)].connected)
+                continue;
+            ++delivered;
+            apply(d.to, members[std::size_t(d.to)].state->receive(d.message.topic, d.message.payload, d.retained, false, now));
+        }
+    }
+    // The last standings a player's chat list shows, without the heading.
+    static std::vector<std::string> lastStandings(const std::vector<std::string>& lines)
+    {
+        auto from = lines.end();
+        for (auto it = lines.begin(); it != lines.end(); ++it)
+            if (it->starts_with("Standings ("))
+                from = it + 1;
+        std::vector<std::string> out;
+        for (; from != lines.end() && std::isdigit(static_cast<unsigned char>((*from)[0])); ++from)
+            out.push_back(*from);
+        return out;
+    }
+};
+
+} // namespace
+
+// Random rooms scored by one scorer, whatever happens to it: every
+// player's chat list ends with the standings every player would have
+// worked out from every result, All Words says the same finders, and a
+// round's end costs at most 2N + 10 deliveries.
+void TestRoom::scorerAsEveryone_data()
+{
+    QTest::addColumn<QString>("what");
+    for (const char* what : {"plain", "scorer killed after its round", "scorer silent: the standby scores",
+                             "a player left mid-round", "another round's results", "a late result", "a forged line",
+                             "results over 4 KB"})
+        for (int seed = 1; seed <= 6; ++seed)
+            QTest::addRow("%s, seed %d", what, seed) << QString::fromUtf8(what);
+}
+
+void TestRoom::scorerAsEveryone()
+{
+    QFETCH(QString, what);
+    const std::string seedText = QTest::currentDataTag();
+    std::mt19937 random(static_cast<unsigned>(std::hash<std::string>{}(seedText)));
+    const auto below = [&](int n) { return int(random() % unsigned(n)); };
+    const Millis t0 = 1'800'000'000'000;
+    // The board's words and some that are not, made of its letters.
+    std::vector<std::string> pool;
+    while (pool.size() < 60) {
+        std::string w;
+        for (int n = 3 + below(6); n > 0; --n)
+            w += kLetters[std::size_t(below(16))];
+        if (std::find(pool.begin(), pool.end(), w) == pool.end())
+            pool.push_back(w);
+    }
+    std::set<std::string> board(pool.begin(), pool.begin() + 45);
+    if (what == "results over 4 KB") // 150 words of 16 letters and 400 of 3: over 4 KB together
+        for (int i = 0; i < 400; ++i) {
+            if (i < 150)
+                board.insert(std::string(13, 'E') + char('A' + i / 26 % 26) + char('A' + i % 26) + "S");
+            board.insert(std::string(1, char('A' + i / 26 % 26)) + char('A' + i % 26) + "T");
+        }
+    const int n = 2 + below(11);
+    Net net;
+    std::vector<int> joinOrder(static_cast<std::size_t>(n), 0);
+    for (int i = 0; i < n; ++i)
+        joinOrder[std::size_t(i)] = i;
+    std::shuffle(joinOrder.begin(), joinOrder.end(), random);
+    std::vector<Millis> since(static_cast<std::size_t>(n)); // joinOrder[k] joined k-th
+    for (int k = 0; k < n; ++k)
+        since[std::size_t(joinOrder[std::size_t(k)])] = t0 + 10 * k;
+    for (int i = 0; i < n; ++i) {
+        net.members.push_back({std::make_unique<RoomState>("den", "p" + std::to_string(i), Masker(),
+                                                           [&](const Board&, const wordlist::Language&) { return std::optional(board); },
+                                                           Session{"s" + std::to_string(i), since[std::size_t(i)]}),
+                               subscriptions("den"),
+                               {}});
+    }
+    for (int i = 0; i < n; ++i) {
+        net.apply(joinOrder[std::size_t(i)], net.members[std::size_t(joinOrder[std::size_t(i)])].state->connected());
+        net.run(t0 + 100);
+    }
+    const int scorer = joinOrder[0], standby = n > 1 ? joinOrder[1] : -1;
+    QCOMPARE(net.members[std::size_t(scorer)].state->scorerOrder(1), std::vector<std::string>{"p" + std::to_string(scorer)});
+
+    Millis now = t0 + 1000;
+    const int starter = below(n);
+    net.apply(starter, net.members[std::size_t(starter)].state->startRound(*boardOf(kLetters), 1, "r1", now));
+    net.run(now);
+    for (const auto& m : net.members)
+        QVERIFY(m.state->playing() && m.state->scoring() == (&m == &net.members[std::size_t(scorer)]));
+    const Millis end = now + RoomState::kLead + 61'000;
+    const Millis deadline = end + RoomState::kStandingsWait;
+
+    // Who does what at the round's end.
+    const int leaver = what == "a player left mid-round" ? (scorer + 1) % n : -1;
+    const int late = what == "a late result" ? (scorer + 1) % n : -1;
+    const int silent = what == "scorer silent: the standby scores" ? scorer : -1;
+    if (silent >= 0)
+        net.members[std::size_t(silent)].connected = false; // here for everyone, and never heard again
+    if (leaver >= 0) {
+        net.members[std::size_t(leaver)].connected = false;
+        net.queue.push_back({-1, net.members[std::size_t(leaver)].state->will(), false});
+        net.run(now + 20'000);
+    }
+    if (what == "another round's results") {
+        // A broker that sends what nobody asked for: the last round's
+        // results of someone who plays none in this one.
+        for (int m = 0; m < n; ++m)
+            net.queue.push_back({m, write("den", Results{"r0", "q", {pool[0], pool[1]}}), false});
+        net.run(now + 20'000);
+    }
+    const int before = net.delivered;
+    std::map<std::string, std::vector<std::string>> results;
+    std::vector<int> order(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        order[std::size_t(i)] = i;
+    std::shuffle(order.begin(), order.end(), random);
+    for (const int m : order) {
+        if (m == leaver || m == late || m == silent)
+            continue;
+        std::vector<std::string> words;
+        for (const auto& w : pool)
+            if (below(3) == 0)
+                words.push_back(w);
+        if (what == "results over 4 KB" && m == order[0])
+            words.assign(std::next(board.begin(), 45), board.end());
+        Net::Member& member = net.members[std::size_t(m)];
+        const auto e = member.state->roundEnded(words, end + below(300));
+        net.apply(m, e);
+        const auto& out = *std::find_if(e.publish.begin(), e.publish.end(),
+                                        [](const Outgoing& o) { return o.topic.find("/results/") != std::string::npos; });
+        const auto sent = std::get<Results>(*game::room::read("den", out.topic, out.payload).message);
+        results[sent.name] = sent.words;
+        if (what == "results over 4 KB" && m == order[0]) {
+            // The shortest words went, every long one stayed.
+            QVERIFY(out.payload.size() <= kMaxMessageBytes && sent.words.size() < words.size());
+            QCOMPARE(std::count_if(sent.words.begin(), sent.words.end(), [](const std::string& w) { return w.size() == 16; }), 150);
+        }
+        net.run(end + 300);
+        if (what == "scorer killed after its round" && m == scorer) {
+            net.members[std::size_t(m)].connected = false; // SIGKILL: the broker sends its will
+            net.queue.push_back({-1, net.members[std::size_t(m)].state->will(), false});
+            net.run(end + 300);
+        }
+    }
+    // A player who left is not waited for: the standings are out before the wait ends.
+    for (now = end + 1000; now <= deadline + 10'000; now += 500) {
+        for (int m = 0; m < n; ++m)
+            if (net.members[std::size_t(m)].connected)
+                net.apply(m, net.members[std::size_t(m)].state->tick(now));
+        net.run(now);
+        if (now == end + 1000 && what != "scorer silent: the standby scores" && late < 0) {
+            for (int m = 0; m < n; ++m)
+                if (m != late && net.members[std::size_t(m)].connected)
+                    QVERIFY2(!Net::lastStandings(net.members[std::size_t(m)].lines).empty(), seedText.c_str());
+            if (what != "a player left mid-round" && what != "scorer killed after its round")
+                QVERIFY2(net.delivered - before <= 2 * n + 10, std::to_string(net.delivered - before).c_str());
+        }
+        if (now == deadline + 1000 && late >= 0) {
+            const auto e = net.members[std::size_t(late)].state->roundEnded({pool[2], pool[3]}, now);
+            results["p" + std::to_string(late)] = {pool[2], pool[3]};
+            net.apply(late, e);
+            net.run(now);
+        }
+    }
+    if (what == "scorer silent: the standby scores")
+        QVERIFY(net.members[std::size_t(standby)].state->scoring());
+
+    const auto expected = standings(results, board);
+    const auto lines = standingsLines(expected, [](std::string_view name) { return std::string(name); });
+    for (int m = 0; m < n; ++m) {
+        const Net::Member& member = net.members[std::size_t(m)];
+        if (!member.connected)
+            continue;
+        QCOMPARE(Net::lastStandings(member.lines), std::vector<std::string>(lines.begin() + 1, lines.end()));
+        for (const auto& [word, finders] : expected.finders)
+            QCOMPARE(member.state->findersOf(word), finders);
+        QVERIFY(std::none_of(member.lines.begin(), member.lines.end(),
+                             [](const std::string& l) { return l.starts_with("These standings are not"); }));
+    }
+
+    if (what == "a forged line") {
+        // One more line raises the count, so that it is kept; a player's score is changed.
+        Scored forged = scored(expected, "r1", "Mallory", int(results.size()) + 1);
+        const int victim = below(int(forged.players.size()));
+        forged.players[std::size_t(victim)].score += 5;
+        forged.players.push_back({"Mallory", 0, 0, 0});
+        forged.found.push_back({});
+        net.queue.push_back({-1, write("den", forged), false});
+        net.run(now);
+        for (int m = 0; m < n; ++m) {
+            const auto& l = net.members[std::size_t(m)].lines;
+            QCOMPARE(std::count_if(l.begin(), l.end(), [](const std::string& line) { return line.starts_with("These standings are not"); }),
+                     "p" + std::to_string(m) == forged.players[std::size_t(victim)].name ? 1 : 0);
+        }
+    }
 }
 
 // Two players who chose one name: the later one yields, the earlier one

@@ -6,7 +6,10 @@
 // together); the standings with a shared word cancelled; a killed player
 // shown as gone; a late joiner who watches, then plays the next round; the
 // broker stopped in mid-round and started again; a flood that leaves every
-// window answering; hosting that plants nothing where another user planted
+// window answering; in a second room, a round's scorer (a program of its own)
+// killed with SIGKILL after the round, whose successor scores, a late joiner
+// who reads the standings, and a forged standings message its player
+// reports; two brokers bridged together, a player on each; hosting that plants nothing where another user planted
 // links, and whose broker ends with a killed host; and a broker of its own
 // that speaks only TLS and asks for a password (given in the address too),
 // and has no limit on a message's size: a huge one never reaches a player.
@@ -109,7 +112,7 @@ struct Sender {
         QString why;
         const auto will = game::room::write(to.room, game::room::Presence{"Zed", false});
         // Subscribed elsewhere: it hears nothing of the room.
-        return link.start({to, QByteArray::fromStdString(to.password), will, QStringLiteral("golexorb/1/elsewhere/#")}, &why);
+        return link.start({to, QByteArray::fromStdString(to.password), will, {"golexorb/2/elsewhere/#"}}, &why);
     }
     void say(game::room::Message m)
     {
@@ -135,18 +138,23 @@ private slots:
     void lateJoinerWatchesThenPlays();
     void brokerStoppedMidRound();
     void floodLeavesWindowsAnswering();
+    void killedScorerSucceeded();
+    void lateJoinerReadsStandings();
+    void forgedStandingsReported();
+    void bridgedBrokers();
     void hostingPlantsNothing();
     void killedHostTakesBrokerAlong();
     void overTlsWithPassword();
 
 private:
-    std::unique_ptr<MainFrm> game(const QString& name);
+    std::unique_ptr<MainFrm> game(const QString& name, const std::string& room = "den");
     void startRoundBy(MainFrm& starter, std::initializer_list<MainFrm*> players);
 
     QTemporaryDir home_;
     golexorb::HostedBroker broker_;
     game::room::Address address_;
     std::unique_ptr<MainFrm> ann_, bob_, cy_, eve_;
+    std::unique_ptr<MainFrm> hal_, ivy_, jo_; // in the room "hall"
     QStringList annHeard_; // what a screen reader hears of Ann's game
 };
 
@@ -170,19 +178,21 @@ void TestRooms::initTestCase()
 
 void TestRooms::cleanupTestCase()
 {
-    for (auto* g : {&ann_, &bob_, &cy_, &eve_})
+    for (auto* g : {&ann_, &bob_, &cy_, &eve_, &hal_, &ivy_, &jo_})
         if (*g)
             (*g)->close();
     broker_.stop();
 }
 
-std::unique_ptr<MainFrm> TestRooms::game(const QString& name)
+std::unique_ptr<MainFrm> TestRooms::game(const QString& name, const std::string& room)
 {
     auto w = std::make_unique<MainFrm>();
     w->Form_Load();
     w->show();
     QString why;
-    if (!w->room()->join({address_, name, {}}, &why))
+    game::room::Address address = address_;
+    address.room = room;
+    if (!w->room()->join({address, name, {}}, &why))
         qWarning() << why;
     return w;
 }
@@ -527,6 +537,167 @@ void TestRooms::floodLeavesWindowsAnswering()
 // Links and a FIFO planted by another user where the broker's configuration
 // went before (in the runtime folder, or the temporary one) stay untouched:
 // the broker gets its configuration in memory.
+// Gus, a program of its own, joins the room "hall" first and so scores its
+// rounds; Hal and Ivy end a round while Gus still plays it, and Gus is
+// killed: the broker sends its Last Will, and Hal, next in order, scores.
+void TestRooms::killedScorerSucceeded()
+{
+    QTemporaryDir home;
+    QProcess gus;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+    env.insert("XDG_DATA_HOME", home.path() + "/data");
+    env.insert("TMPDIR", home.path());
+    gus.setProcessEnvironment(env);
+    game::room::Address hall = address_;
+    hall.room = "hall";
+    gus.start(GOLEXORB_GAME, {"-platform", "offscreen", "--join", QString::fromStdString(hall.text()), "--name", "Gus"});
+    QVERIFY(gus.waitForStarted());
+    hal_ = game("Hal", "hall");
+    QTRY_VERIFY_WITH_TIMEOUT(said(*hal_, "Gus is here.") || said(*hal_, "Gus joined the room."), 15000);
+    // Hal comes again, after Gus.
+    hal_->room()->leave();
+    QString why;
+    QVERIFY(hal_->room()->join({hall, "Hal", {}}, &why));
+    QTRY_VERIFY(said(*hal_, "Gus is here."));
+    ivy_ = game("Ivy", "hall");
+    QTRY_VERIFY_WITH_TIMEOUT(ivy_->room()->state()->playersHere() == (std::vector<std::string>{"Gus", "Hal"}), 10000);
+    QCOMPARE(hal_->room()->state()->scorerOrder(), (std::vector<std::string>{"Gus", "Hal"}));
+    startRoundBy(*hal_, {hal_.get(), ivy_.get()});
+    word(*hal_, {0, 1, 2});    // CAT
+    word(*ivy_, {4, 5, 6});    // DOG
+    hal_->endbtn_Click();
+    ivy_->endbtn_Click();
+    QTest::qWait(500);
+    QVERIFY(!said(*hal_, "Standings")); // Gus plays on, and scores only once its own round is over
+    ::kill(pid_t(gus.processId()), SIGKILL);
+    QVERIFY(gus.waitForFinished());
+    QTRY_VERIFY_WITH_TIMEOUT(said(*ivy_, "Scored by Hal from 2 results."), 10000);
+    QVERIFY(said(*ivy_, "Gus left the room."));
+    QVERIFY2(said(*ivy_, "1. Hal: score 3, room score 3, 1 word only Hal found"), qPrintable(chat(*ivy_).join(QChar(10))));
+    QVERIFY(said(*ivy_, "1. Ivy: score 3, room score 3, 1 word only Ivy found"));
+    QTRY_VERIFY(said(*hal_, "Scored by you from 2 results."));
+    QCOMPARE(ivy_->room()->state()->findersOf("CAT"), std::vector<std::string>{"Hal"});
+}
+
+// Jo comes after the round: the standings the broker keeps are shown.
+void TestRooms::lateJoinerReadsStandings()
+{
+    jo_ = game("Jo", "hall");
+    QTRY_VERIFY(said(*jo_, "Scored by Hal from 2 results."));
+    QVERIFY(said(*jo_, "1. Ivy: score 3, room score 3, 1 word only Ivy found"));
+}
+
+// Standings that give Hal another score, counting one more result so that
+// they are kept: Hal says they are not what its words make; Ivy, whose line
+// is right, says nothing.
+void TestRooms::forgedStandingsReported()
+{
+    Sender zed;
+    game::room::Address hall = address_;
+    hall.room = "hall";
+    QVERIFY(zed.start(hall));
+    QTRY_VERIFY(zed.link.isConnected());
+    zed.say(game::room::Scored{hal_->room()->state()->roundId(), "Zed", 3, {},
+                               {{"Hal", 30, 30, 1}, {"Ivy", 3, 3, 1}, {"Zed", 0, 0, 0}}, {{}, {}, {}}});
+    QTRY_VERIFY(said(*hal_, "These standings are not what your words make (score 3, not 30"));
+    QTRY_VERIFY(said(*ivy_, "Scored by Zed from 3 results."));
+    QVERIFY(!said(*ivy_, "These standings are not"));
+}
+
+// Two brokers bridged on the game's topics, as mosquitto spreads clients
+// over brokers: broker B, configured with the README's lines, bridges to
+// the test's broker A. Ann joins A, Bob B: the chat, a round, its standings
+// and a Last Will cross the bridge.
+void TestRooms::bridgedBrokers()
+{
+    const QString dir = home_.path(), state = qEnvironmentVariable("GOLEXORB_MQTT_STATE");
+    QProcess broker;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LD_LIBRARY_PATH", brokerLibraries());
+    broker.setProcessEnvironment(env);
+    broker.setProcessChannelMode(QProcess::MergedChannels);
+    int port = 0;
+    QByteArray log;
+    for (int tried = 0; tried < 10 && !port; ++tried) {
+        const int p = 30000 + int((QCoreApplication::applicationPid() * 7 + tried * 131) % 9000);
+        QFile conf(dir + "/bridge.conf");
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\npersistence false\n"
+                                  "connection to-a\naddress 127.0.0.1:%2\ntopic golexorb/# both 1\n")
+                       .arg(p).arg(address_.port).toUtf8());
+        conf.close();
+        broker.start(brokerProgram(), {"-c", conf.fileName()});
+        QVERIFY(broker.waitForStarted());
+        log.clear();
+        QTRY_VERIFY((log += broker.readAllStandardOutput()).contains(" running") || broker.state() != QProcess::Running);
+        if (broker.state() == QProcess::Running)
+            port = p;
+        else
+            broker.waitForFinished();
+    }
+    QVERIFY2(port, log.constData());
+    const auto stopBroker = qScopeGuard([&] {
+        broker.terminate();
+        broker.waitForFinished();
+    });
+    game::room::Address onA = address_, onB = address_;
+    onA.room = onB.room = "span";
+    onB.port = port;
+
+    const auto player = [](const game::room::Address& at, const QString& name) {
+        auto w = std::make_unique<MainFrm>();
+        w->Form_Load();
+        w->show();
+        QString why;
+        if (!w->room()->join({at, name, {}}, &why))
+            qWarning() << why;
+        return w;
+    };
+    const auto ann = player(onA, "Ann");
+    QTRY_VERIFY(said(*ann, "You joined room span"));
+    const auto bob = player(onB, "Bob");
+    // Ann's "here", kept on A, reaches Bob through the bridge, and Bob's
+    // Ann, whenever the bridge comes up.
+    QTRY_VERIFY_WITH_TIMEOUT(bob->room()->state()->playersHere() == std::vector<std::string>{"Ann"}
+                                 && ann->room()->state()->playersHere() == std::vector<std::string>{"Bob"},
+                             20000);
+    auto* box = bob->findChild<QLineEdit*>("sendtxt");
+    box->setText("across");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_VERIFY(said(*ann, "Bob: across"));
+
+    startRoundBy(*bob, {ann.get(), bob.get()});
+    word(*ann, {0, 1, 2});       // CAT, shared
+    word(*bob, {0, 1, 2});       // CAT, shared
+    word(*bob, {4, 5, 6});       // DOG
+    ann->endbtn_Click();
+    bob->endbtn_Click();
+    // Ann, on A, scores Bob's results from B; the standings go back over the bridge.
+    QTRY_VERIFY_WITH_TIMEOUT(said(*bob, "Scored by Ann from 2 results."), 15000);
+    QVERIFY2(said(*bob, "1. Bob: score 6, room score 3, 1 word only Bob found"), qPrintable(chat(*bob).join(QChar(10))));
+    QVERIFY(said(*ann, "2. Ann: score 3, room score 0, 0 words only Ann found"));
+
+    // Kim, a program of its own on B, killed: B sends its will, and A has it.
+    QTemporaryDir kimHome;
+    QProcess kim;
+    QProcessEnvironment kimEnv = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"HOME", "TMPDIR"})
+        kimEnv.insert(v, kimHome.path());
+    kimEnv.insert("XDG_CONFIG_HOME", kimHome.path() + "/config");
+    kimEnv.insert("XDG_DATA_HOME", kimHome.path() + "/data");
+    kim.setProcessEnvironment(kimEnv);
+    kim.start(GOLEXORB_GAME, {"-platform", "offscreen", "--join", QString::fromStdString(onB.text()), "--name", "Kim"});
+    QVERIFY(kim.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(said(*ann, "Kim joined the room."), 15000);
+    ::kill(pid_t(kim.processId()), SIGKILL);
+    QVERIFY(kim.waitForFinished());
+    QTRY_VERIFY_WITH_TIMEOUT(said(*ann, "Kim left the room."), 10000);
+    ann->close();
+    bob->close();
+}
+
 void TestRooms::hostingPlantsNothing()
 {
     QTemporaryDir runtime, tmp, victim;
