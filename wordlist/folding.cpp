@@ -1,4 +1,5 @@
 #include "folding.h"
+#include "textlines.h"
 
 #include <unicode/bytestream.h>
 #include <unicode/normalizer2.h>
@@ -25,16 +26,6 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i)
     U8_NEXT(p, at, n, c);
     i = static_cast<std::size_t>(at);
     return c < 0 ? char32_t(0xffffffff) : char32_t(c);
-}
-
-void appendCodePoint(std::string& out, char32_t c)
-{
-    char buf[U8_MAX_LENGTH];
-    std::int32_t n = 0;
-    UBool error = false;
-    U8_APPEND(buf, n, U8_MAX_LENGTH, static_cast<UChar32>(c), error);
-    if (!error)
-        out.append(buf, static_cast<std::size_t>(n));
 }
 
 // Letters that are no accented form of another, and what they fold to.

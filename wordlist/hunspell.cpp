@@ -1,6 +1,7 @@
 #include "hunspell.h"
 
 #include "folding.h"
+#include "textlines.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/utf8.h>
@@ -35,14 +36,8 @@ std::u32string decode(std::string_view s)
 void encode(std::u32string_view s, std::string& out)
 {
     out.clear();
-    for (const char32_t c : s) {
-        char buf[U8_MAX_LENGTH];
-        std::int32_t n = 0;
-        UBool error = false;
-        U8_APPEND(buf, n, U8_MAX_LENGTH, static_cast<UChar32>(c), error);
-        if (!error)
-            out.append(buf, static_cast<std::size_t>(n));
-    }
+    for (const char32_t c : s)
+        appendCodePoint(out, c);
 }
 
 std::vector<std::string_view> fields(std::string_view line)
@@ -59,21 +54,6 @@ std::vector<std::string_view> fields(std::string_view line)
             out.push_back(line.substr(from, i - from));
     }
     return out;
-}
-
-template <typename F>
-void eachLine(std::string_view text, F f)
-{
-    for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-            line.remove_suffix(1);
-        f(line);
-        pos = end + 1;
-    }
 }
 
 enum class FlagType { Char, Utf8, Long, Num };

@@ -2,6 +2,7 @@
 
 #include "blockrules.h"
 #include "hunspell.h"
+#include "textlines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,22 +12,6 @@
 namespace wordlist {
 
 namespace {
-
-// Calls `f` with each line of `text`, without its line end.
-template <typename F>
-void eachLine(std::string_view text, F f)
-{
-    for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-            line.remove_suffix(1);
-        f(line);
-        pos = end + 1;
-    }
-}
 
 // The number of a tile of `folding` at the start of `s`, and its length in bytes.
 std::pair<std::size_t, std::size_t> tileAt(const Folding& folding, std::string_view s)
