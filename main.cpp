@@ -5,6 +5,7 @@
 #include "earlystart.h"
 #include "mainfrm.h"
 #include "shutdownsignals.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -55,8 +56,11 @@ int play(int argc, char* argv[])
     // parsed: the parser's application object (the help names the program
     // from it) would cost start-up a millisecond.
     golexorb::CommandLine command;
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString language = golexorb::chooseLanguage(golexorb::languageArgument(argc, argv), environment);
     if (argc > 1) {
         QCoreApplication core(argc, argv);
+        golexorb::useLanguage(language); // the help and the mistakes in the player's language
         command = golexorb::parseCommandLine(QCoreApplication::arguments());
     }
     switch (command.action) {
@@ -70,7 +74,7 @@ int play(int argc, char* argv[])
     case golexorb::CommandLine::Action::play:
         break;
     }
-    const QString noDisplay = golexorb::missingDisplay(command, QProcessEnvironment::systemEnvironment());
+    const QString noDisplay = golexorb::missingDisplay(command, environment);
     if (!noDisplay.isEmpty()) {
         std::fprintf(stderr, "golexorb: %s\n", qPrintable(noDisplay));
         return 1;
@@ -90,6 +94,7 @@ int play(int argc, char* argv[])
     for (const Held& m : std::as_const(g_held))
         g_qtHandler(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.constData()), m.text);
     g_held.clear();
+    golexorb::useLanguage(language);
     golexorb::setupApplication();
     early.applicationMade();
 

@@ -54,6 +54,7 @@ std::filesystem::path g_scratch;
 std::map<std::string, std::vector<double>> g_mapped; // program -> ms per run
 std::map<std::string, std::vector<double>> g_cpu;    // program -> processor ms until mapped
 std::map<std::string, std::vector<double>> g_peak;   // program -> MB per run
+std::map<std::string, std::string> g_language;       // program -> LC_MESSAGES it starts with, if any
 
 xcb_atom_t atom(const char* name)
 {
@@ -184,7 +185,18 @@ void startUp(benchmark::State& state, const std::string& name, const std::string
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
         pid_t pid = 0;
         const auto start = Clock::now();
-        const int err = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
+        // A translated start-up: the game with LC_MESSAGES naming a language.
+        std::vector<std::string> settings;
+        std::vector<char*> env;
+        for (char** e = environ; *e; ++e)
+            if (!g_language.count(name) || std::strncmp(*e, "LC_MESSAGES=", 12) != 0)
+                env.push_back(*e);
+        if (g_language.count(name)) {
+            settings.push_back("LC_MESSAGES=" + g_language[name]);
+            env.push_back(settings.back().data());
+        }
+        env.push_back(nullptr);
+        const int err = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, env.data());
         posix_spawn_file_actions_destroy(&actions);
         if (err != 0) {
             state.SkipWithError(("cannot start " + program + ": " + std::strerror(err)).c_str());
@@ -272,7 +284,8 @@ int main(int argc, char** argv)
     // --game=PATH measures another build of the game; --also=PATH measures
     // one more beside it, interleaved with the rest (a before and after);
     // --planted=N starts the game in a temporary folder where another user
-    // planted N names like its own.
+    // planted N names like its own; --language=LOCALE measures the game
+    // beside itself started with LC_MESSAGES=LOCALE (its windows translated).
     std::string game = GOLEXORB_GAME;
     std::vector<std::pair<std::string, std::string>> programs;
     std::vector<char*> args;
@@ -285,6 +298,8 @@ int main(int argc, char** argv)
             planted = std::atoi(argv[i] + 10);
         else if (std::strncmp(argv[i], "--also=", 7) == 0)
             programs.emplace_back(argv[i] + 7, argv[i] + 7);
+        else if (std::strncmp(argv[i], "--language=", 11) == 0)
+            g_language[std::string("golexorb in ") + (argv[i] + 11)] = argv[i] + 11;
         else
             args.push_back(argv[i]);
         repetitionsGiven = repetitionsGiven || std::strncmp(argv[i], "--benchmark_repetitions", 23) == 0;
@@ -299,6 +314,8 @@ int main(int argc, char** argv)
     programs.insert(programs.begin(), {{"golexorb", game},
                                        {"label window", GOLEXORB_LABEL_WINDOW},
                                        {"bare window", GOLEXORB_BARE_WINDOW}});
+    for (const auto& [name, locale] : g_language)
+        programs.emplace_back(name, game);
     for (const auto& [name, program] : programs) {
         auto* b = benchmark::RegisterBenchmark(("startup/exec to main window mapped/" + name).c_str(),
                                                [name = name, program = program](benchmark::State& s) {

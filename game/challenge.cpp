@@ -2,6 +2,7 @@
 
 #include "ascii.h"
 #include "folding.h"
+#include "translate.h"
 #include "records.h"
 
 #include <algorithm>
@@ -24,10 +25,11 @@ constexpr unsigned kMostTiles = 35;
 // codes are the shorter ones.
 constexpr std::array<std::string_view, 13> kCodeLanguages{"ca", "da", "de", "es", "fr", "it", "nl",
                                                           "nb", "nn", "pl", "pt", "pt-BR", "sv"};
-constexpr const char* kWrongLength = "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.";
+constexpr const char* kWrongLength =
+    GAME_TRANSLATE_NOOP("Challenge", "A challenge code is 17 letters and digits, like ABCD-EFGH-JKMN-PQRS-T.");
 constexpr const char* kWrongLanguageLength =
-    "A challenge code of a board in another language than English is 19 letters and digits, like "
-    "ABCD-EFGH-JKMN-PQRS-TUV.";
+    GAME_TRANSLATE_NOOP("Challenge", "A challenge code of a board in another language than English is 19 letters and "
+                                     "digits, like ABCD-EFGH-JKMN-PQRS-TUV.");
 
 // Each digit times a power of two, added up in the field of 32 elements
 // (polynomials over GF(2) modulo x^5 + x^2 + 1, in which 2 has order 31):
@@ -122,7 +124,7 @@ std::optional<Challenge> readChallenge(std::string_view code, std::string* why)
 {
     const auto fail = [why](const char* reason) -> std::optional<Challenge> {
         if (why)
-            *why = reason;
+            *why = translate("Challenge", reason);
         return std::nullopt;
     };
     std::string digits;
@@ -141,7 +143,7 @@ std::optional<Challenge> readChallenge(std::string_view code, std::string* why)
     const char check = digits.back();
     digits.pop_back();
     if (kDigits[checkDigit(digits)] != check)
-        return fail("That challenge code has a mistake in it: check it against the one you were given.");
+        return fail(GAME_TRANSLATE_NOOP("Challenge", "That challenge code has a mistake in it: check it against the one you were given."));
     Number value = 0;
     for (const char c : digits)
         value = value * 32 + static_cast<Number>(kDigits.find(c));
@@ -150,7 +152,7 @@ std::optional<Challenge> readChallenge(std::string_view code, std::string* why)
         const Number boards = power(kMostTiles, kCells);
         const Number head = value / boards;
         if (head / 10 >= kCodeLanguages.size())
-            return fail("That challenge code names a language this version of the game does not know.");
+            return fail(GAME_TRANSLATE_NOOP("Challenge", "That challenge code names a language this version of the game does not know."));
         const wordlist::Language* language = wordlist::findLanguage(kCodeLanguages[std::size_t(head / 10)]);
         const auto tiles = wordlist::languageTiles(*language);
         Challenge out;
@@ -160,7 +162,7 @@ std::optional<Challenge> readChallenge(std::string_view code, std::string* why)
         for (int n = kCells; n-- > 0;) {
             const auto tile = static_cast<std::size_t>(value % kMostTiles);
             if (tile >= tiles.size())
-                return fail("That challenge code holds no board of its language.");
+                return fail(GAME_TRANSLATE_NOOP("Challenge", "That challenge code holds no board of its language."));
             out.letters[static_cast<std::size_t>(n)] = tiles[tile];
             value /= kMostTiles;
         }
@@ -168,7 +170,7 @@ std::optional<Challenge> readChallenge(std::string_view code, std::string* why)
     }
     const Number letters = power(26, kCells);
     if (value >= letters * (kLongestRound + 1) || value < letters * kShortestRound)
-        return fail("That challenge code holds no round of 1 to 10 minutes.");
+        return fail(GAME_TRANSLATE_NOOP("Challenge", "That challenge code holds no round of 1 to 10 minutes."));
     Challenge out;
     out.minutes = static_cast<int>(value / letters);
     value %= letters;

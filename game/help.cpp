@@ -1,6 +1,7 @@
 #include "help.h"
 
 #include "folding.h"
+#include "translate.h"
 
 #include <map>
 
@@ -20,8 +21,8 @@ void count(LengthCount& c, const ListedWord& w)
 
 std::string place(const Board& board, int cell)
 {
-    return board[static_cast<std::size_t>(cell)] + " at row " + std::to_string(cell / 4 + 1) + ", column "
-        + std::to_string(cell % 4 + 1);
+    return fill(translate("Help", "%1 at row %2, column %3"),
+                {board[static_cast<std::size_t>(cell)], std::to_string(cell / 4 + 1), std::to_string(cell % 4 + 1)});
 }
 
 } // namespace
@@ -45,15 +46,16 @@ WordCounts countWords(const std::vector<ListedWord>& words)
 std::string countsText(const WordCounts& counts)
 {
     const LengthCount& t = counts.total;
-    std::string out = "Common words: " + std::to_string(t.commonFound) + " of " + std::to_string(t.common)
-        + " found. All words: " + std::to_string(t.found) + " of " + std::to_string(t.all) + " found.";
+    std::string out = fill(translate("Help", "Common words: %1 of %2 found. All words: %3 of %4 found."),
+                           {std::to_string(t.commonFound), std::to_string(t.common), std::to_string(t.found),
+                            std::to_string(t.all)});
     // The space appended on its own: GCC 12 at -O3 warns falsely (-Wrestrict)
     // of a literal put in front of a temporary string.
     for (const LengthCount& c : counts.lengths) {
         out += ' ';
-        out += std::to_string(c.length) + " letters: " + std::to_string(c.commonFound) + " of "
-            + std::to_string(c.common) + " common, " + std::to_string(c.found) + " of " + std::to_string(c.all)
-            + " in all.";
+        out += fill(translate("Help", "%1 letters: %2 of %3 common, %4 of %5 in all."),
+                    {std::to_string(c.length), std::to_string(c.commonFound), std::to_string(c.common),
+                     std::to_string(c.found), std::to_string(c.all)});
     }
     return out;
 }
@@ -77,7 +79,7 @@ std::optional<Hint> chooseHint(const std::vector<ListedWord>& words)
 
 std::string hintText(const Board& board, const Hint& hint)
 {
-    return "A start: " + place(board, hint.first) + ", then " + place(board, hint.second) + ".";
+    return fill(translate("Help", "A start: %1, then %2."), {place(board, hint.first), place(board, hint.second)});
 }
 
 std::string refusalText(HintRefusal why)
@@ -86,13 +88,13 @@ std::string refusalText(HintRefusal why)
     case HintRefusal::none:
         break;
     case HintRefusal::noRound:
-        return "Hints are given during a round.";
+        return translate("Help", "Hints are given during a round.");
     case HintRefusal::paused:
-        return "The round is paused.";
+        return translate("Help", "The round is paused.");
     case HintRefusal::notAllowed:
-        return "This round allows no hints.";
+        return translate("Help", "This round allows no hints.");
     case HintRefusal::noneLeft:
-        return "You have found every common word.";
+        return translate("Help", "You have found every common word.");
     }
     return {};
 }

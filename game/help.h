@@ -6,6 +6,7 @@
 
 #include "board.h"
 #include "report.h"
+#include "translate.h"
 
 #include <optional>
 #include <string>
@@ -34,7 +35,7 @@ WordCounts countWords(const std::vector<ListedWord>& words);
 std::string countsText(const WordCounts& counts);
 
 // What the counts say before the first round.
-inline constexpr std::string_view kNoRoundYet = "No round yet: the counts show once a round starts.";
+inline constexpr const char* kNoRoundYet = GAME_TRANSLATE_NOOP("Help", "No round yet: the counts show once a round starts.");
 
 // The points of a round that ended, in the words of All Words: "You found
 // X of Y points", then on a line of its own "Common words: A of B points".

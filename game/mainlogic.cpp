@@ -4,6 +4,7 @@
 #include "challenge.h"
 #include "folding.h"
 #include "solver.h"
+#include "translate.h"
 #include "typing.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ const std::array<LetterLabel, kCells> MainLogic::l() const
 
 const Label MainLogic::wordtxt() const
 {
-    Label label{wordtxtDesigned_ ? "Your Word Here" : ""};
+    Label label{wordtxtDesigned_ ? translate("mainfrm", "Your Word Here") : ""};
     const Board captions = boardCaptions();
     for (int n : wordcells_)
         label.caption += captions[static_cast<std::size_t>(n)];
@@ -168,10 +169,10 @@ void MainLogic::stopround()
 
 void MainLogic::endround()
 {
-    scoretxt_.caption = "Calculating Score...";
+    scoretxt_.caption = translate("mainfrm", "Calculating Score...");
     scoretxt_.visible = true;
     clearselection();
-    scoretxt_.caption = "Your Score: " + std::to_string(score_);
+    scoretxt_.caption = fill(translate("mainfrm", "Your Score: %1"), {std::to_string(score_)});
 }
 
 // ---------------------------------------------------------------- lifecycle
@@ -182,7 +183,7 @@ void MainLogic::Form_Load()
     // Whatever stops start-up, the error window takes the loading notice's place.
     const auto fail = [this](const char* what, const std::exception& e) {
         loadingfrmVisible_ = false;
-        return StartupError(std::string(what) + e.what());
+        return StartupError(fill(translate("mainfrm", what), {e.what()}));
     };
 
     // Read where it lies in the program: no copy of it is made.
@@ -190,12 +191,12 @@ void MainLogic::Form_Load()
     try {
         resbytes = platform_.loadResData("DIC", "BIN");
     } catch (const std::exception& e) {
-        throw fail("The embedded word list could not be read: ", e);
+        throw fail(GAME_TRANSLATE_NOOP("mainfrm", "The embedded word list could not be read: %1"), e);
     }
     try {
         diclist_.writeCopy(resbytes);
     } catch (const std::exception& e) {
-        throw fail("The word list could not be written to a temporary file: ", e);
+        throw fail(GAME_TRANSLATE_NOOP("mainfrm", "The word list could not be written to a temporary file: %1"), e);
     }
     // The list is loaded from the temporary file: the embedded bytes are not
     // read again, and their memory goes back for the rest of the run.
@@ -203,12 +204,12 @@ void MainLogic::Form_Load()
     resbytes = {};
 
     platform_.doEvents();
-    print("Loaded 1/2");
+    print(translate("mainfrm", "Loaded 1/2"));
 
     try {
         diclist_.loadCopy();
     } catch (const std::exception& e) {
-        throw fail("The word list could not be loaded: ", e);
+        throw fail(GAME_TRANSLATE_NOOP("mainfrm", "The word list could not be loaded: %1"), e);
     }
 
     scoretxt_.visible = false;
@@ -495,9 +496,9 @@ void MainLogic::Addbtn_Click()
         // yielding, so nothing can change it underneath.
         const std::string word = wordtxt().caption;
         if (std::find(wordlst_.begin(), wordlst_.end(), word) != wordlst_.end()) {
-            platform_.msgBox("You have already entered that word!");
+            platform_.msgBox(translate("mainfrm", "You have already entered that word!"));
         } else if (wordlist::tileCount(word) < 3) {
-            platform_.msgBox("Words must be bigger than 2 letters!");
+            platform_.msgBox(translate("mainfrm", "Words must be bigger than 2 letters!"));
         } else {
             // Lengths count tiles, not bytes: Ä is one letter.
             if (const auto i = findWord(word)) {
@@ -534,7 +535,7 @@ Report MainLogic::scoretxt_Click()
         for (std::size_t pos = 0; pos < acceptedwords_.size();) {
             const std::size_t end = std::min(acceptedwords_.find(kCrLf, pos), acceptedwords_.size());
             const std::string word = acceptedwords_.substr(pos, end - pos);
-            r.acceptedtxt += lower(word) + (hinted(word) ? " (hinted)" : "") + kCrLf;
+            r.acceptedtxt += lower(word) + (hinted(word) ? translate("resultsfrm", " (hinted)") : "") + kCrLf;
             pos = end + 2;
         }
     }
@@ -544,7 +545,7 @@ Report MainLogic::scoretxt_Click()
     const Board board = boardCaptions();
     r.d = board;
     r.lettermostusedtxt = letterMostUsed(board, acceptedwords_);
-    r.desctxt = "The results below are to show how well you did Go LEXORB";
+    r.desctxt = translate("resultsfrm", "The results below are to show how well you did Go LEXORB");
     awards_ = awardLines(longestword_, acceptedwords_, score_);
     r.awardstxt = awards_;
     // Built from the board and the words as the round left them, so the

@@ -5,6 +5,7 @@
 // the accessors below report. It changes the state only through handlers
 // and setters.
 
+#include "translate.h"
 #include "board.h"
 #include "help.h"
 #include "platform.h"
@@ -306,9 +307,9 @@ private:
     RecordNote recordnote_;
 
     Label seconds_{"0"};
-    Label scoretxt_{"Your Score:"};
-    Label startbtn_{"Start Game"};
-    Label endbtn_{"End Game", true, false};
+    Label scoretxt_{translate("mainfrm", "Your Score:")};
+    Label startbtn_{translate("mainfrm", "Start Game")};
+    Label endbtn_{translate("mainfrm", "End Game"), true, false};
     Label predictiontxt_{"......", false};
     std::string combo1Text_;
     bool combo1Enabled_ = true;

@@ -2,6 +2,8 @@
 
 #include "ascii.h"
 
+#include "translate.h"
+
 #include <algorithm>
 #include <iterator>
 #include <map>
@@ -99,7 +101,7 @@ void attachToRounds(std::vector<Round>& rounds, const std::vector<Line>& lines, 
 
 std::string lengthName(int minutes)
 {
-    return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+    return translate("Records", "%n minute(s)", nullptr, minutes);
 }
 
 } // namespace
@@ -291,38 +293,44 @@ Progress progressFor(const Records& records, int minutes)
         if (r.hints == 0 && (p.bestIndex < 0 || r.score > p.rounds[std::size_t(p.bestIndex)].score))
             p.bestIndex = int(p.rounds.size()) - 1;
     }
-    p.caption = "Your scores in rounds of " + lengthName(minutes);
+    p.caption = fill(translate("Records", "Your scores in rounds of %1"), {lengthName(minutes)});
     if (p.rounds.empty()) {
-        p.summary = "No rounds of " + lengthName(minutes) + " recorded yet.";
+        p.summary = fill(translate("Records", "No rounds of %1 recorded yet."), {lengthName(minutes)});
         return p;
     }
     const Round& last = p.rounds.back();
     if (p.bestIndex >= 0) {
         const Round& best = p.rounds[std::size_t(p.bestIndex)];
-        p.summary = "Best: " + std::to_string(best.score) + " in round " + std::to_string(p.bestIndex + 1) + " of "
-            + std::to_string(p.rounds.size()) + ", on " + best.date + ".";
+        p.summary = fill(translate("Records", "Best: %1 in round %2 of %3, on %4."),
+                         {std::to_string(best.score), std::to_string(p.bestIndex + 1), std::to_string(p.rounds.size()),
+                          best.date});
     } else {
-        p.summary = "No best yet: every round had hints.";
+        p.summary = translate("Records", "No best yet: every round had hints.");
     }
-    p.summary += "\nLast round: " + std::to_string(last.found) + " of " + std::to_string(last.possible)
-        + (last.hints > 0 ? " words found, with hints." : " words found.");
+    p.summary += '\n';
+    p.summary += fill(last.hints > 0 ? translate("Records", "Last round: %1 of %2 words found, with hints.")
+                                     : translate("Records", "Last round: %1 of %2 words found."),
+                      {std::to_string(last.found), std::to_string(last.possible)});
     return p;
 }
 
 std::string recordText(const RecordNote& note)
 {
     if (!isRoundLength(note.minutes))
-        return "Rounds without a game time are not recorded.";
+        return translate("Records", "Rounds without a game time are not recorded.");
     if (note.unavailable)
-        return "Your records could not be read or saved this time.";
+        return translate("Records", "Your records could not be read or saved this time.");
     const std::string length = lengthName(note.minutes);
-    const std::string hints = note.withHints ? "With hints: no record. " : "";
     if (!note.best)
-        return hints + "No record yet for " + length + ".";
+        return fill(note.withHints ? translate("Records", "With hints: no record. No record yet for %1.")
+                                   : translate("Records", "No record yet for %1."),
+                    {length});
     const std::string score = std::to_string(note.best->score);
     if (note.newRecord)
-        return "New record for " + length + ": " + score + "!";
-    return hints + "Record for " + length + ": " + score + " on " + note.best->date + ".";
+        return fill(translate("Records", "New record for %1: %2!"), {length, score});
+    return fill(note.withHints ? translate("Records", "With hints: no record. Record for %1: %2 on %3.")
+                               : translate("Records", "Record for %1: %2 on %3."),
+                {length, score, note.best->date});
 }
 
 } // namespace game

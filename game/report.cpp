@@ -3,6 +3,7 @@
 #include "ascii.h"
 #include "folding.h"
 #include "solver.h"
+#include "translate.h"
 
 #include <algorithm>
 #include <set>
@@ -32,20 +33,20 @@ std::string awardLines(std::string_view longestword, std::string_view acceptedwo
     };
     const std::size_t longest = wordlist::tileCount(longestword);
     if (longest >= 7)
-        add("Found a with 7 letters or more!");
+        add(translate("Awards", "Found a with 7 letters or more!"));
     else if (longest >= 5)
-        add("Found a word 5 letters or more!");
+        add(translate("Awards", "Found a word 5 letters or more!"));
     const std::string upper = wordlist::upperCase(acceptedwords);
     if (upper.find('Q') != std::string::npos)
-        add("Used a Q!");
+        add(translate("Awards", "Used a Q!"));
     if (upper.find('Z') != std::string::npos)
-        add("Used a Z!");
+        add(translate("Awards", "Used a Z!"));
     if (score > 50)
-        add("Massive score over 50!");
+        add(translate("Awards", "Massive score over 50!"));
     if (score > 40)
-        add("Nice scored over 40!");
+        add(translate("Awards", "Nice scored over 40!"));
     if (score > 30)
-        add("scored over 30!");
+        add(translate("Awards", "scored over 30!"));
     return out;
 }
 
@@ -99,19 +100,21 @@ CommonPoints commonPoints(const std::vector<ListedWord>& words)
 
 std::string foundText(int score, int best)
 {
-    return "You found " + std::to_string(score) + " of " + std::to_string(best) + " points";
+    return fill(translate("AllWords", "You found %1 of %2 points"), {std::to_string(score), std::to_string(best)});
 }
 
 std::string commonText(const std::optional<CommonPoints>& points)
 {
     if (!points)
-        return "All words in one list: no word frequencies";
-    return "Common words: " + std::to_string(points->score) + " of " + std::to_string(points->best) + " points";
+        return translate("AllWords", "All words in one list: no word frequencies");
+    return fill(translate("AllWords", "Common words: %1 of %2 points"),
+                {std::to_string(points->score), std::to_string(points->best)});
 }
 
 std::string meaningsNote(std::string_view language)
 {
-    return "Meanings come from WordNet, in English only: there are none for " + std::string(language) + " words.";
+    return fill(translate("AllWords", "Meanings come from WordNet, in English only: there are none for %1 words."),
+                {language});
 }
 
 } // namespace game

@@ -3,6 +3,7 @@
 
 #include "board.h"
 #include "records.h"
+#include "translate.h"
 
 #include <functional>
 #include <optional>
@@ -26,7 +27,7 @@ struct ListedWord {
 };
 
 // Said under a rare word's meaning.
-inline constexpr std::string_view kRareWordNote = "A rare word: not in a medium-sized English dictionary.";
+inline constexpr const char* kRareWordNote = GAME_TRANSLATE_NOOP("AllWords", "A rare word: not in a medium-sized English dictionary.");
 
 struct Report {
     std::string acceptedtxt; // accepted words in lower case, CR LF after each

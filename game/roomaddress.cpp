@@ -1,6 +1,7 @@
 #include "roomaddress.h"
 
 #include "ascii.h"
+#include "translate.h"
 #include "room.h"
 
 #include <algorithm>
@@ -39,7 +40,7 @@ std::optional<Address> parseAddress(std::string_view text, std::string* why)
 {
     const auto fail = [why](const char* reason) -> std::optional<Address> {
         if (why)
-            *why = reason;
+            *why = translate("RoomAddress", reason);
         return std::nullopt;
     };
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -53,18 +54,18 @@ std::optional<Address> parseAddress(std::string_view text, std::string* why)
         if (s == "mqtts")
             a.tls = true;
         else if (s != "mqtt")
-            return fail("only mqtt:// and mqtts:// addresses are understood");
+            return fail(GAME_TRANSLATE_NOOP("RoomAddress", "only mqtt:// and mqtts:// addresses are understood"));
         text.remove_prefix(scheme + 3);
     }
     a.port = a.tls ? kDefaultTlsPort : kDefaultPort;
 
     const std::size_t slash = text.find('/');
     if (slash == std::string_view::npos)
-        return fail("the room is missing: write the server, then / and the room");
+        return fail(GAME_TRANSLATE_NOOP("RoomAddress", "the room is missing: write the server, then / and the room"));
     std::string_view authority = text.substr(0, slash);
     const std::string_view room = text.substr(slash + 1);
     if (!validRoom(room))
-        return fail("a room's name is 1 to 40 letters, digits, - _ or .");
+        return fail(GAME_TRANSLATE_NOOP("RoomAddress", "a room's name is 1 to 40 letters, digits, - _ or ."));
     a.room = std::string(room);
 
     if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
@@ -74,13 +75,13 @@ std::optional<Address> parseAddress(std::string_view text, std::string* why)
             const std::string_view password = user.substr(colon + 1);
             if (password.size() > 256
                 || !std::all_of(password.begin(), password.end(), [](char c) { return static_cast<unsigned char>(c) >= ' ' && c != 0x7F; }))
-                return fail("the password after the colon is at most 256 characters, none of them a control");
+                return fail(GAME_TRANSLATE_NOOP("RoomAddress", "the password after the colon is at most 256 characters, none of them a control"));
             a.password = std::string(password);
             user = user.substr(0, colon);
         }
         if (user.empty() || user.size() > 64
             || !std::all_of(user.begin(), user.end(), [](char c) { return c > ' ' && c < 0x7F && c != '@'; }))
-            return fail("the user name before @ is 1 to 64 printable characters, no spaces");
+            return fail(GAME_TRANSLATE_NOOP("RoomAddress", "the user name before @ is 1 to 64 printable characters, no spaces"));
         a.user = std::string(user);
         authority.remove_prefix(at + 1);
     }
@@ -90,43 +91,43 @@ std::optional<Address> parseAddress(std::string_view text, std::string* why)
     if (!authority.empty() && authority.front() == '[') {
         const std::size_t close = authority.find(']');
         if (close == std::string_view::npos || close == 1)
-            return fail("an IPv6 address is written in brackets: [::1]");
+            return fail(GAME_TRANSLATE_NOOP("RoomAddress", "an IPv6 address is written in brackets: [::1]"));
         const std::string_view inside = authority.substr(1, close - 1);
         if (!std::all_of(inside.begin(), inside.end(),
                          [](char c) { return asciiAlnum(c) || c == ':' || c == '.' || c == '%'; }))
-            return fail("that is not an IPv6 address");
+            return fail(GAME_TRANSLATE_NOOP("RoomAddress", "that is not an IPv6 address"));
         host = authority.substr(0, close + 1);
         const std::string_view after = authority.substr(close + 1);
         if (!after.empty()) {
             if (after.front() != ':')
-                return fail("a port follows the address after a colon");
+                return fail(GAME_TRANSLATE_NOOP("RoomAddress", "a port follows the address after a colon"));
             port = after.substr(1);
             if (port.empty())
-                return fail("the port is missing after the colon");
+                return fail(GAME_TRANSLATE_NOOP("RoomAddress", "the port is missing after the colon"));
         }
     } else if (const std::size_t colon = authority.rfind(':'); colon != std::string_view::npos) {
         host = authority.substr(0, colon);
         port = authority.substr(colon + 1);
         if (port.empty())
-            return fail("the port is missing after the colon");
+            return fail(GAME_TRANSLATE_NOOP("RoomAddress", "the port is missing after the colon"));
     }
     if (host.empty())
-        return fail("the server's name is missing");
+        return fail(GAME_TRANSLATE_NOOP("RoomAddress", "the server's name is missing"));
     if (host.front() != '[') {
         if (host.size() > 253 || host.front() == '-' || host.front() == '.'
             || !std::all_of(host.begin(), host.end(), [](char c) { return asciiAlnum(c) || c == '-' || c == '.'; }))
-            return fail("a server's name is made of letters, digits, - and .");
+            return fail(GAME_TRANSLATE_NOOP("RoomAddress", "a server's name is made of letters, digits, - and ."));
     }
     a.host = std::string(host);
     if (!port.empty()) {
         int p = 0;
         for (const char c : port) {
             if (c < '0' || c > '9' || p > 65535)
-                return fail("the port is a number from 1 to 65535");
+                return fail(GAME_TRANSLATE_NOOP("RoomAddress", "the port is a number from 1 to 65535"));
             p = p * 10 + (c - '0');
         }
         if (p < 1 || p > 65535)
-            return fail("the port is a number from 1 to 65535");
+            return fail(GAME_TRANSLATE_NOOP("RoomAddress", "the port is a number from 1 to 65535"));
         a.port = p;
     }
     return a;
@@ -158,15 +159,16 @@ std::optional<Address> joinAddress(std::string_view server, std::string_view roo
         auto whole = parseAddress(server, why);
         if (whole && !room.empty() && room != whole->room) {
             if (why)
-                *why = "the address names room " + whole->room + " but Room says " + std::string(room)
-                       + ": empty the Room box, or make them agree";
+                *why = fill(translate("RoomAddress",
+                                      "the address names room %1 but Room says %2: empty the Room box, or make them agree"),
+                            {whole->room, room});
             return std::nullopt;
         }
         return whole;
     }
     if (room.empty()) {
         if (why)
-            *why = "the room is missing: type it into Room, or paste the whole address into Server";
+            *why = translate("RoomAddress", "the room is missing: type it into Room, or paste the whole address into Server");
         return std::nullopt;
     }
     return parseAddress(std::string(server) + "/" + std::string(room), why);

@@ -3,6 +3,8 @@
 #include "records.h"
 #include "roomsign.h"
 
+#include "translate.h"
+
 #include <algorithm>
 #include <iterator>
 #include <utility>
@@ -10,11 +12,12 @@
 namespace game::room {
 
 namespace {
-// " in Deutsch" after a round of another board language; nothing for English.
-std::string inLanguage(std::string_view code)
+// The board language's own name ("Deutsch") for a round in another board
+// language; nothing for English, whose lines say no language.
+std::string languageOf(std::string_view code)
 {
     const wordlist::Language* language = wordlist::findLanguage(code);
-    return language && !language->english() ? " in " + std::string(language->name) : std::string();
+    return language && !language->english() ? std::string(language->name) : std::string();
 }
 } // namespace
 
@@ -29,7 +32,7 @@ Millis roundMillis(int minutes)
 
 std::string minutesText(int minutes)
 {
-    return std::to_string(minutes) + "-minute round";
+    return fill(translate("Room", "%1-minute round"), {std::to_string(minutes)});
 }
 
 std::string clockText(Millis ms)
@@ -281,7 +284,7 @@ void RoomState::tooMuch(Millis now, Effects& e)
     if (saidTooMuch_ && now - *saidTooMuch_ < 10'000 && now >= *saidTooMuch_)
         return;
     saidTooMuch_ = now;
-    e.lines.push_back("The room sends more than can be shown: some lines are left out.");
+    e.lines.push_back(translate("Room", "The room sends more than can be shown: some lines are left out."));
 }
 
 RoomState::Effects RoomState::overflowed(int dropped, Millis now)
@@ -414,8 +417,8 @@ void RoomState::scoreIfDue(Millis now, Effects& e)
         // No result can be checked without the language's words: no
         // standings rather than wrong ones; the standby after this one scores.
         const wordlist::Language& language = *wordlist::findLanguage(t.round.language);
-        e.lines.push_back("The standings of a round in " + std::string(language.englishName) + " need its word list ("
-                          + std::string(language.package) + ").");
+        e.lines.push_back(fill(translate("Room", "The standings of a round in %1 need its word list (%2)."),
+                               {translate("Languages", std::string(language.englishName).c_str()), language.package}));
         t.published = counted;
         return;
     }
@@ -464,8 +467,9 @@ void RoomState::showIfDue(Effects& e)
         e.lines.push_back(shared);
     if (const std::string winner = winnerLine(s, shown); !winner.empty())
         e.lines.push_back(winner);
-    e.lines.push_back("Scored by " + (t.kept->by == name_ ? std::string("you") : show(t.kept->by)) + " from "
-                      + std::to_string(t.kept->counted) + (t.kept->counted == 1 ? " result." : " results."));
+    e.lines.push_back(t.kept->by == name_ ? translate("Room", "Scored by you from %n result(s).", nullptr, t.kept->counted)
+                                          : fill(translate("Room", "Scored by %1 from %n result(s).", nullptr, t.kept->counted),
+                                                 {show(t.kept->by)}));
     lastStandings_ = std::move(s);
     checkOwnLine(e);
 }
@@ -513,10 +517,10 @@ void RoomState::checkOwnLine(Effects& e)
         same = same && listed == counted && line->roomScore == expected.roomScore && line->onlyTheirs == expected.onlyTheirs;
     }
     if (!same)
-        e.lines.push_back("These standings are not what your words make (score " + std::to_string(expected.score)
-                          + ", not " + std::to_string(line->score) + "; room score " + std::to_string(expected.roomScore)
-                          + ", not " + std::to_string(line->roomScore)
-                          + "): the message was forged or broken on the way.");
+        e.lines.push_back(fill(translate("Room", "These standings are not what your words make (score %1, not %2; room "
+                                                 "score %3, not %4): the message was forged or broken on the way."),
+                               {std::to_string(expected.score), std::to_string(line->score),
+                                std::to_string(expected.roomScore), std::to_string(line->roomScore)}));
 }
 
 // A presence under this player's own name: its own (ignored), or a
@@ -613,13 +617,13 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 round_->expected.insert(p->name);
             // Who is here already is said whole at each connection, however many.
             if (retained)
-                e.lines.push_back(show(p->name) + " is here.");
+                e.lines.push_back(fill(translate("Room", "%1 is here."), {show(p->name)}));
             else
-                roomLine(show(p->name) + " joined the room.", now, e);
+                roomLine(fill(translate("Room", "%1 joined the room."), {show(p->name)}), now, e);
             reconsider(now, e);
         } else if (here_.count(p->name)) {
             depart(p->name);
-            roomLine(show(p->name) + " left the room.", now, e);
+            roomLine(fill(translate("Room", "%1 left the room."), {show(p->name)}), now, e);
             if (round_ && !round_->results.count(p->name))
                 round_->expected.erase(p->name);
             releaseIfDue(now, e);
@@ -643,7 +647,9 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             count(Ignored::flood);
             return e;
         }
-        roomLine(show(c->name) + (unverified(c->name) ? " (unverified): " : ": ") + show(c->text), now, e);
+        roomLine(unverified(c->name) ? fill(translate("Room", "%1 (unverified): %2"), {show(c->name), show(c->text)})
+                                     : show(c->name) + ": " + show(c->text),
+                 now, e);
         return e;
     }
 
@@ -670,13 +676,15 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
                 count(Ignored::outOfTime);
             return e;
         }
-        const std::string by = rs->by == name_ ? std::string("You") : show(rs->by);
+        const bool mineToo = rs->by == name_;
+        const std::string by = show(rs->by);
         if (retained && rs->start <= now) {
             // Kept from before this player came: under way.
             if (playing())
                 return e;
-            roomLine(by + (rs->by == name_ ? "r " : "'s ") + minutesText(rs->minutes) + " is under way ("
-                         + clockText(rs->start + length - now) + " left): you play the next one.",
+            roomLine(fill(mineToo ? translate("Room", "Your %2 is under way (%3 left): you play the next one.")
+                                  : translate("Room", "%1's %2 is under way (%3 left): you play the next one."),
+                          {by, minutesText(rs->minutes), clockText(rs->start + length - now)}),
                      now, e);
             track(*rs, false, now, e);
             return e;
@@ -685,7 +693,9 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             // A round under way is never interrupted; said once for it,
             // however many rounds are started meanwhile.
             if (!saidBusy_)
-                roomLine(by + " started a " + minutesText(rs->minutes) + "; yours is under way: you play the next one.",
+                roomLine(fill(mineToo ? translate("Room", "You started a %2; yours is under way: you play the next one.")
+                                      : translate("Room", "%1 started a %2; yours is under way: you play the next one."),
+                              {by, minutesText(rs->minutes)}),
                          now, e);
             saidBusy_ = true;
             if (!playing())
@@ -702,7 +712,16 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             mine.start = now + kLead; // the starter's clock or this one is off
         const auto board = boardOf(mine.letters, *wordlist::findLanguage(mine.language));
         e.start = RoundPlan{mine.id, *board, mine.minutes, mine.start, mine.by, mine.language, mine.help};
-        roomLine(by + " started a " + minutesText(mine.minutes) + inLanguage(mine.language) + ".", now, e);
+        const std::string language = languageOf(mine.language);
+        if (language.empty())
+            roomLine(fill(mineToo ? translate("Room", "You started a %2.") : translate("Room", "%1 started a %2."),
+                          {by, minutesText(mine.minutes)}),
+                     now, e);
+        else
+            roomLine(fill(mineToo ? translate("Room", "You started a %2 in %3.")
+                                  : translate("Room", "%1 started a %2 in %3."),
+                          {by, minutesText(mine.minutes), language}),
+                     now, e);
         track(std::move(mine), true, now, e);
         return e;
     }
@@ -742,8 +761,8 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
             shownOther_ = st->round;
             const auto lines = standingsLines(st->players, [this](std::string_view n) { return show(n); });
             e.lines.insert(e.lines.end(), lines.begin(), lines.end());
-            e.lines.push_back("Scored by " + show(st->by) + " from " + std::to_string(st->counted)
-                              + (st->counted == 1 ? " result." : " results."));
+            e.lines.push_back(fill(translate("Room", "Scored by %1 from %n result(s).", nullptr, st->counted),
+                                   {show(st->by)}));
         }
         return e;
     }
@@ -759,7 +778,9 @@ RoomState::Effects RoomState::startRound(const Board& letters, int minutes, std:
         return e;
     RoundStart r{std::move(id), text, minutes, now + kLead, name_, std::string(language.code), help};
     e.start = RoundPlan{r.id, letters, minutes, r.start, name_, r.language, help};
-    e.lines.push_back("You start a " + minutesText(minutes) + inLanguage(r.language) + ".");
+    const std::string name = languageOf(r.language);
+    e.lines.push_back(name.empty() ? fill(translate("Room", "You start a %1."), {minutesText(minutes)})
+                                   : fill(translate("Room", "You start a %1 in %2."), {minutesText(minutes), name}));
     track(r, true, now, e);
     e.publish.push_back(send(r));
     return e;

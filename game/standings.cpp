@@ -1,5 +1,7 @@
 #include "standings.h"
 
+#include "translate.h"
+
 #include <algorithm>
 #include <unordered_map>
 #include <utility>
@@ -67,7 +69,7 @@ Standings standings(const std::map<std::string, std::vector<std::string>>& words
 std::vector<std::string> standingsLines(const std::vector<Standing>& players,
                                         const std::function<std::string(std::string_view)>& show)
 {
-    std::vector<std::string> lines{"Standings (a word two or more found scores nothing in the room score):"};
+    std::vector<std::string> lines{translate("Room", "Standings (a word two or more found scores nothing in the room score):")};
     // Equal room scores share a rank, and the next rank skips as many
     // places as shared it (1, 2, 2, 4).
     int rank = 0;
@@ -76,21 +78,24 @@ std::vector<std::string> standingsLines(const std::vector<Standing>& players,
         if (i == 0 || p.roomScore != players[i - 1].roomScore)
             rank = static_cast<int>(i) + 1;
         const std::string name = show(p.name);
-        lines.push_back(std::to_string(rank) + ". " + name + ": score " + std::to_string(p.score) + ", room score "
-                        + std::to_string(p.roomScore) + ", " + std::to_string(p.onlyTheirs)
-                        + (p.onlyTheirs == 1 ? " word" : " words") + " only " + name + " found");
+        lines.push_back(fill(translate("Room", "%1. %2: score %3, room score %4, %n word(s) only %2 found", nullptr,
+                                       p.onlyTheirs),
+                             {std::to_string(rank), name, std::to_string(p.score), std::to_string(p.roomScore)}));
     }
     return lines;
 }
 
 namespace {
 
+// "Ann, Bob and Cy": the last two joined as the player's language joins them.
 std::string andList(const std::vector<std::string>& names)
 {
-    std::string out;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
-    return out;
+    if (names.empty())
+        return {};
+    std::string out = names[0];
+    for (std::size_t i = 1; i + 1 < names.size(); ++i)
+        out += ", " + names[i];
+    return names.size() < 2 ? out : fill(translate("Room", "%1 and %2"), {out, names.back()});
 }
 
 } // namespace
@@ -109,15 +114,19 @@ std::string winnerLine(const Standings& s, const std::function<std::string(std::
     }
     if (groups.empty())
         return {};
+    // Whole sentences, one for each way the two groups can be made up.
     const auto& [best, winners] = groups[0];
-    std::string line = winners.size() == 1 ? winners[0] + " wins with " + std::to_string(best)
-                                           : andList(winners) + " tie for the win on " + std::to_string(best);
-    if (groups.size() == 2) {
-        const auto& [next, names] = groups[1];
-        line += names.size() == 1 ? "; " + names[0] + " comes next with " + std::to_string(next)
-                                  : "; " + andList(names) + " tie on " + std::to_string(next);
-    }
-    return line + ".";
+    const bool tie = winners.size() > 1;
+    if (groups.size() == 1)
+        return fill(tie ? translate("Room", "%1 tie for the win on %2.") : translate("Room", "%1 wins with %2."),
+                    {andList(winners), std::to_string(best)});
+    const auto& [next, names] = groups[1];
+    const bool tieNext = names.size() > 1;
+    const char* pattern = !tie ? (!tieNext ? GAME_TRANSLATE_NOOP("Room", "%1 wins with %2; %3 comes next with %4.")
+                                           : GAME_TRANSLATE_NOOP("Room", "%1 wins with %2; %3 tie on %4."))
+                               : (!tieNext ? GAME_TRANSLATE_NOOP("Room", "%1 tie for the win on %2; %3 comes next with %4.")
+                                           : GAME_TRANSLATE_NOOP("Room", "%1 tie for the win on %2; %3 tie on %4."));
+    return fill(translate("Room", pattern), {andList(winners), std::to_string(best), andList(names), std::to_string(next)});
 }
 
 std::string sharedWordsLine(const Standings& s, const std::function<std::string(std::string_view)>& show,
@@ -136,10 +145,13 @@ std::string sharedWordsLine(const Standings& s, const std::function<std::string(
         line += (shown++ == 0 ? "" : "; ") + word + " (" + andList(shownNames) + ")";
     }
     if (shared == 0)
-        return "No word was shared.";
-    if (shared > most)
-        line += "; and " + std::to_string(shared - most) + " more";
-    return "Shared words, which score nothing in the room score: " + line + ".";
+        return translate("Room", "No word was shared.");
+    if (shared > most) {
+        const int more = static_cast<int>(shared - most);
+        return fill(translate("Room", "Shared words, which score nothing in the room score: %1; and %n more.", nullptr, more),
+                    {line});
+    }
+    return fill(translate("Room", "Shared words, which score nothing in the room score: %1."), {line});
 }
 
 } // namespace game

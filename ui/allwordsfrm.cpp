@@ -60,27 +60,27 @@ QString damageIn(const QString& path)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("it cannot be read: %1").arg(file.errorString());
+        return QCoreApplication::translate("AllWords", "it cannot be read: %1").arg(file.errorString());
     QFile self(QCoreApplication::applicationFilePath());
     const Elf64_Ehdr own = self.open(QIODevice::ReadOnly) ? elfHeader(self) : Elf64_Ehdr{};
     const Elf64_Ehdr h = elfHeader(file);
     if (std::memcmp(h.e_ident, ELFMAG, SELFMAG) != 0)
-        return QStringLiteral("it is not a library");
+        return QCoreApplication::translate("AllWords", "it is not a library");
     if (h.e_ident[EI_CLASS] != ELFCLASS64 || h.e_ident[EI_DATA] != own.e_ident[EI_DATA]
         || h.e_machine != own.e_machine || h.e_type != ET_DYN)
-        return QStringLiteral("it is not a library for this computer");
+        return QCoreApplication::translate("AllWords", "it is not a library for this computer");
     const auto size = quint64(file.size());
     const auto within = [size](quint64 offset, quint64 length) { return offset <= size && length <= size - offset; };
     if (h.e_phentsize != sizeof(Elf64_Phdr) || !within(h.e_phoff, quint64(h.e_phnum) * sizeof(Elf64_Phdr))
         || !within(h.e_shoff, quint64(h.e_shnum) * h.e_shentsize))
-        return QStringLiteral("it is cut short: %1 bytes").arg(size);
+        return QCoreApplication::translate("AllWords", "it is cut short: %1 bytes").arg(size);
     for (quint64 i = 0; i < h.e_phnum; ++i) {
         Elf64_Phdr segment{};
         if (!file.seek(qint64(h.e_phoff + i * sizeof segment))
             || file.read(reinterpret_cast<char*>(&segment), sizeof segment) != qint64(sizeof segment))
-            return QStringLiteral("it cannot be read: %1").arg(file.errorString());
+            return QCoreApplication::translate("AllWords", "it cannot be read: %1").arg(file.errorString());
         if (segment.p_type == PT_LOAD && !within(segment.p_offset, segment.p_filesz))
-            return QStringLiteral("it is cut short: %1 bytes").arg(size);
+            return QCoreApplication::translate("AllWords", "it is cut short: %1 bytes").arg(size);
     }
     return {};
 }
@@ -125,7 +125,7 @@ MakeProgressWindow progressWindowMaker(QString* problem, bool* needsCharts)
         if (!QFileInfo::exists(path))
             continue;
         if (const QString damage = damageIn(path); !damage.isEmpty()) {
-            *problem = QStringLiteral("the module %1 is damaged (%2)").arg(path, damage);
+            *problem = QCoreApplication::translate("AllWords", "the module %1 is damaged (%2)").arg(path, damage);
             *needsCharts = false;
             return nullptr;
         }
@@ -137,12 +137,38 @@ MakeProgressWindow progressWindowMaker(QString* problem, bool* needsCharts)
         make = reinterpret_cast<MakeProgressWindow>(library.resolve("golexorb_progress_window"));
         if (make)
             return make;
-        *problem = QStringLiteral("the module %1 lacks its entry point golexorb_progress_window").arg(path);
+        *problem = QCoreApplication::translate("AllWords", "the module %1 lacks its entry point golexorb_progress_window").arg(path);
         *needsCharts = false;
         return nullptr;
     }
-    *problem = QStringLiteral("golexorb-progress.so is not installed");
+    *problem = QCoreApplication::translate("AllWords", "golexorb-progress.so is not installed");
     return nullptr;
+}
+
+// What a word means, WordNet's own English, or in the player's language
+// why there is nothing to show.
+QString shownMeaning(const wordlist::Meaning& m)
+{
+    const QString package = fromUtf8(m.package);
+    switch (m.status) {
+    case wordlist::Meaning::Status::notAWord:
+        return QCoreApplication::translate("AllWords", "Only words of letters a to z can be looked up.");
+    case wordlist::Meaning::Status::noDatabase:
+        return QCoreApplication::translate("AllWords", "Definitions need WordNet, which is not installed. Install it with\n"
+                                                       "    sudo apt install %1\nand start the game again.")
+            .arg(package);
+    case wordlist::Meaning::Status::brokenLibrary:
+        return QCoreApplication::translate("AllWords", "The WordNet library could not be loaded: %1. Install it again with\n"
+                                                       "    sudo apt install --reinstall %2\nand start the game again.")
+            .arg(fromUtf8(m.problem), package);
+    case wordlist::Meaning::Status::unreadable:
+        return QCoreApplication::translate("AllWords", "The WordNet database could not be read: %1.").arg(fromUtf8(m.problem));
+    case wordlist::Meaning::Status::noEntry:
+        return QCoreApplication::translate("AllWords", "No definition of \"%1\" in WordNet.").arg(fromUtf8(m.word));
+    case wordlist::Meaning::Status::found:
+        break;
+    }
+    return fromUtf8(wordlist::meaningText(m));
 }
 
 } // namespace
@@ -188,10 +214,11 @@ void AllWordsFrm::fill(const game::Report& r)
     path_.clear();
     ui->progressbtn->setEnabled(game::isRoundLength(progress_.minutes));
     ui->meaningtxt->clear();
-    language_ = fromUtf8(r.language);
-    ui->foundtxt->setText(fromLatin1(r.foundtxt));
-    ui->commontxt->setText(fromLatin1(r.commontxt));
-    ui->recordtxt->setText(fromLatin1(r.recordtxt));
+    // The language by its name in the player's language ("Deutsch" is "German" in English).
+    language_ = r.language.empty() ? QString() : QCoreApplication::translate("Languages", r.language.c_str());
+    ui->foundtxt->setText(fromUtf8(r.foundtxt));
+    ui->commontxt->setText(fromUtf8(r.commontxt));
+    ui->recordtxt->setText(fromUtf8(r.recordtxt));
     for (int k = 0; k < 16; ++k)
         p_[std::size_t(k)]->setText(fromUtf8(r.d[std::size_t(k)]));
     QListWidget* list = ui->allwordslst;
@@ -203,7 +230,7 @@ void AllWordsFrm::fill(const game::Report& r)
         if (w.rare && captionRow_ < 0) {
             // Neither selectable nor reachable with the arrow keys.
             captionRow_ = list->count();
-            auto* caption = new QListWidgetItem(QString::fromLatin1(kRareCaption), list);
+            auto* caption = new QListWidgetItem(QCoreApplication::translate("AllWords", kRareCaption), list);
             caption->setFlags(Qt::NoItemFlags);
             caption->setTextAlignment(Qt::AlignHCenter);
             QFont f = list->font();
@@ -214,7 +241,7 @@ void AllWordsFrm::fill(const game::Report& r)
         // In another language, as its list spells it: "été" for ETE.
         QString text = spellings_[i].empty() ? fromUtf8(w.word).toLower() : fromUtf8(spellings_[i]);
         if (w.hinted)
-            text += QStringLiteral(" (hinted)");
+            text += QCoreApplication::translate("AllWords", " (hinted)");
         // A room's round: who found it.
         QStringList finders;
         for (const auto& name : w.finders)
@@ -231,17 +258,17 @@ void AllWordsFrm::fill(const game::Report& r)
             f.setBold(true);
             item->setFont(f);
             item->setForeground(kFoundColor);
-            spoken += QStringLiteral(", found by you");
+            spoken += QCoreApplication::translate("AllWords", ", found by you");
         } else if (w.rare) {
             item->setForeground(kRareColor);
         }
         if (w.rare)
-            spoken += QStringLiteral(", rare");
+            spoken += QCoreApplication::translate("AllWords", ", rare");
         if (spoken != item->text())
             item->setData(Qt::AccessibleTextRole, spoken);
     }
     code_ = QString::fromStdString(r.challengecode);
-    ui->challengetxt->setText(code_.isEmpty() ? QString() : QStringLiteral("Code: %1").arg(code_));
+    ui->challengetxt->setText(code_.isEmpty() ? QString() : QCoreApplication::translate("AllWords", "Code: %1").arg(code_));
     ui->copybtn->setVisible(!code_.isEmpty());
     showLetters();
     update();
@@ -270,7 +297,7 @@ void AllWordsFrm::onWordRowChanged(int row)
         ui->pathtxt->setText(spelt.empty() ? fromUtf8(w->word) : fromUtf8(w->word) + QLatin1Char('\n') + fromUtf8(spelt));
         if (!language_.isEmpty()) {
             golexorb::makeRoomForAccents(ui->pathtxt, fromUtf8(w->word));
-            ui->meaningtxt->setPlainText(fromLatin1(game::meaningsNote(language_.toStdString())));
+            ui->meaningtxt->setPlainText(fromUtf8(game::meaningsNote(language_.toStdString())));
             showLetters();
             update();
             return;
@@ -279,10 +306,11 @@ void AllWordsFrm::onWordRowChanged(int row)
         // the most senses (golexorb_definitions_bench), and a time limit
         // when the lookup program is stuck.
         findLookupProgram();
-        std::string meaning = wordlist::meaningText(wordlist::define(w->word));
+        QString meaning = shownMeaning(wordlist::define(w->word));
         if (w->rare)
-            meaning += std::string(meaning.empty() || meaning.ends_with('\n') ? "\n" : "\n\n") + std::string(game::kRareWordNote);
-        ui->meaningtxt->setPlainText(fromLatin1(meaning));
+            meaning += (meaning.isEmpty() || meaning.endsWith(QLatin1Char('\n')) ? QStringLiteral("\n") : QStringLiteral("\n\n"))
+                + fromUtf8(game::translate("AllWords", game::kRareWordNote));
+        ui->meaningtxt->setPlainText(meaning);
     }
     showLetters();
     update();
@@ -294,9 +322,9 @@ void AllWordsFrm::onProgressClicked()
     bool needsCharts = true;
     const MakeProgressWindow make = progressWindowMaker(&problem, &needsCharts);
     if (!make) {
-        const QString text = QStringLiteral("The progress chart cannot be shown: %1.").arg(problem);
+        const QString text = QCoreApplication::translate("AllWords", "The progress chart cannot be shown: %1.").arg(problem);
         std::fprintf(stderr, "golexorb: %s\n", qPrintable(text));
-        golexorb::messageBox(this, needsCharts ? text + QStringLiteral(" It needs Qt Charts (sudo apt install libqt6charts6).")
+        golexorb::messageBox(this, needsCharts ? text + QCoreApplication::translate("AllWords", " It needs Qt Charts (sudo apt install libqt6charts6).")
                                                : text);
         return;
     }

@@ -32,7 +32,7 @@ public:
     // The cells of the path drawn, in order; empty when no word is picked.
     const std::vector<int>& path() const { return path_; }
     // The list's caption over the rare words.
-    static constexpr const char* kRareCaption = "Rare words";
+    static constexpr const char* kRareCaption = QT_TRANSLATE_NOOP("AllWords", "Rare words");
     // Centre of board cell k, in the window's pixels.
     static QPointF cellCentre(int k);
 

@@ -2,7 +2,9 @@
 
 #include "application.h"
 #include "mainlogic.h"
+#include "translations.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QSettings>
@@ -58,7 +60,7 @@ void Announcer::toggle()
 {
     enabled_ = !enabled();
     golexorb::playerSettings().setValue(kSettingKey, *enabled_);
-    speak(*enabled_ ? QStringLiteral("Announcements on") : QStringLiteral("Announcements off"));
+    speak(*enabled_ ? QCoreApplication::translate("Announcer", "Announcements on") : QCoreApplication::translate("Announcer", "Announcements off"));
 }
 
 void Announcer::say(const QString& text)
@@ -89,7 +91,7 @@ void Announcer::follow(const game::MainLogic& logic)
     const Seen was = std::exchange(seen_, now);
     if (now.running && !was.running) {
         const auto& language = logic.roundLanguage();
-        say(roundStarted(logic.roundMinutes(), language.english() ? QString() : golexorb::fromUtf8(language.englishName)));
+        say(roundStarted(logic.roundMinutes(), language.english() ? QString() : golexorb::languageName(language)));
         return;
     }
     if (!now.running) {
@@ -104,44 +106,44 @@ void Announcer::follow(const game::MainLogic& logic)
                                : wordAdded(logic.spelling(word), now.score - was.score));
     }
     if (now.paused != was.paused)
-        say(now.paused ? QStringLiteral("Round paused") : QStringLiteral("Round resumed"));
+        say(now.paused ? QCoreApplication::translate("Announcer", "Round paused") : QCoreApplication::translate("Announcer", "Round resumed"));
     if (now.seconds != was.seconds) {
-        if (const QString left = secondsLeft(golexorb::fromLatin1(now.seconds).toInt()); !left.isEmpty())
+        if (const QString left = secondsLeft(golexorb::fromUtf8(now.seconds).toInt()); !left.isEmpty())
             say(left);
     }
 }
 
 QString Announcer::roundStarted(int minutes, const QString& language)
 {
-    const QString in = language.isEmpty() ? QString() : QStringLiteral(", in ") + language;
     if (minutes <= 0)
-        return QStringLiteral("Round started with no game time") + in;
-    return QStringLiteral("%1-minute round started").arg(minutes) + in;
+        return language.isEmpty() ? QCoreApplication::translate("Announcer", "Round started with no game time")
+                                  : QCoreApplication::translate("Announcer", "Round started with no game time, in %1").arg(language);
+    return language.isEmpty() ? QCoreApplication::translate("Announcer", "%1-minute round started").arg(minutes)
+                              : QCoreApplication::translate("Announcer", "%1-minute round started, in %2").arg(minutes).arg(language);
 }
 
 QString Announcer::wordAdded(const std::string& word, int points)
 {
     const QString w = golexorb::fromUtf8(word).toLower();
-    return points > 0 ? QStringLiteral("%1, %2 points").arg(w).arg(points) : QStringLiteral("%1, not a word").arg(w);
+    return points > 0 ? QCoreApplication::translate("Announcer", "%1, %2 points").arg(w).arg(points)
+                      : QCoreApplication::translate("Announcer", "%1, not a word").arg(w);
 }
 
 QString Announcer::hintedWordAdded(const std::string& word)
 {
-    return QStringLiteral("%1, hinted: no points").arg(golexorb::fromUtf8(word).toLower());
+    return QCoreApplication::translate("Announcer", "%1, hinted: no points").arg(golexorb::fromUtf8(word).toLower());
 }
 
 QString Announcer::secondsLeft(int seconds)
 {
-    if (seconds == 1)
-        return QStringLiteral("1 second left");
-    if (seconds == 30 || seconds == 10 || (seconds >= 2 && seconds <= 5))
-        return QStringLiteral("%1 seconds left").arg(seconds);
+    if (seconds == 30 || seconds == 10 || (seconds >= 1 && seconds <= 5))
+        return golexorb::englishPlural(QCoreApplication::translate("Announcer", "%n second(s) left", nullptr, seconds), seconds);
     return {};
 }
 
 QString Announcer::roundOver(int score)
 {
-    return QStringLiteral("Round over. Your score: %1").arg(score);
+    return QCoreApplication::translate("Announcer", "Round over. Your score: %1").arg(score);
 }
 
 #include "announcer.moc"

@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "clicklabel.h"
+#include "translations.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -150,6 +151,31 @@ void tightenToFit(QLabel* label)
     }
 }
 
+void tightenTranslatedCaptions(QWidget* root)
+{
+    if (!translationLoaded())
+        return;
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        const QFontMetricsF metrics(label->font());
+        const QString text = label->text();
+        const qreal excess = metrics.horizontalAdvance(text) - label->contentsRect().width();
+        const bool wraps = label->wordWrap() && text.contains(QLatin1Char(' '))
+            && label->contentsRect().height() >= 2 * metrics.lineSpacing();
+        if (wraps || excess <= 0 || text.size() < 2)
+            continue;
+        // Measured as drawn: the spacing falls between letters, the
+        // glyphs' own edges round.
+        QFont f = label->font();
+        for (qreal spacing = -excess / qreal(text.size() - 1); spacing >= -1.0; spacing -= 0.125) {
+            f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+            if (QFontMetricsF(f).boundingRect(text).width() <= label->contentsRect().width()) {
+                label->setFont(f);
+                break;
+            }
+        }
+    }
+}
+
 int accentOverflow(const QFont& font, const QString& letters, qreal scale)
 {
     if (letters.isEmpty())
@@ -206,6 +232,7 @@ void setUpDialog(QDialog* dialog)
                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     applyDesignFontSizes(dialog);
     useScalableFonts(dialog);
+    tightenTranslatedCaptions(dialog);
     dialog->setModal(true);
     QPalette p = dialog->palette();
     p.setColor(QPalette::Window, QColor(255, 255, 255));

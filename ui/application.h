@@ -49,6 +49,11 @@ void makeRoomForAccents(QListWidgetItem* item, const QFont& font, const QString&
 // The free Small Fonts has one size only, a little larger than the design's,
 // so a one-word caption may not fit its label; draw it slightly tighter then.
 void tightenToFit(QLabel* label);
+// In a translation, every one-line caption of the window that would not fit
+// its label, drawn that way, by at most a pixel between letters: those
+// needing more are worded shorter (the translations test checks). English
+// captions fit as designed, and nothing is done for them.
+void tightenTranslatedCaptions(QWidget* root);
 
 // Text of the logic that is single-byte by design: the search box, fonts.
 QString fromLatin1(std::string_view s);

@@ -3,7 +3,9 @@
 #include "challenge.h"
 #include "languages.h"
 #include "room.h"
+#include "translations.h"
 
+#include <QCoreApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -37,29 +39,34 @@ QString languageCodes()
 CommandLine parseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Go LEXORB: spell words on a board of letters against the clock."));
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Go LEXORB: spell words on a board of letters against the clock."));
     // Qt's own options are single-dash words (-platform offscreen).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  QCoreApplication::translate("CommandLine", "Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+                                     QCoreApplication::translate("CommandLine", "Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
     const QCommandLineOption join(QStringLiteral("join"),
-                                  QStringLiteral("Join a room: [mqtt[s]://][USER@]HOST[:PORT]/ROOM, with --name."),
-                                  QStringLiteral("address"));
-    const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("Your name in the room (1 to 20 characters)."),
-                                  QStringLiteral("name"));
-    const QCommandLineOption joinWindow(QStringLiteral("join-window"), QStringLiteral("Open the Play Together window."));
+                                  QCoreApplication::translate("CommandLine", "Join a room: [mqtt[s]://][USER@]HOST[:PORT]/ROOM, with --name."),
+                                  QCoreApplication::translate("CommandLine", "address"));
+    const QCommandLineOption name(QStringLiteral("name"), QCoreApplication::translate("CommandLine", "Your name in the room (1 to 20 characters)."),
+                                  QCoreApplication::translate("CommandLine", "name"));
+    const QCommandLineOption joinWindow(QStringLiteral("join-window"), QCoreApplication::translate("CommandLine", "Open the Play Together window."));
     const QCommandLineOption challenge(QStringLiteral("challenge"),
-                                       QStringLiteral("Play the board of a challenge code a friend gave you."),
-                                       QStringLiteral("code"));
+                                       QCoreApplication::translate("CommandLine", "Play the board of a challenge code a friend gave you."),
+                                       QCoreApplication::translate("CommandLine", "code"));
     const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("Play boards and words in this language for this run: %1.")
+                                      QCoreApplication::translate("CommandLine", "Play boards and words in this language for this run: %1.")
                                           .arg(languageCodes()),
-                                      QStringLiteral("code"));
-    parser.addOptions({join, name, joinWindow, challenge, language});
+                                      QCoreApplication::translate("CommandLine", "code"));
+    const QCommandLineOption uiLanguage(
+        QStringLiteral("ui-language"),
+        QCoreApplication::translate("CommandLine", "The language of the windows (%1); otherwise the system's.")
+            .arg(QStringList(QStringList{QStringLiteral("en")} + shippedLanguages()).join(QLatin1Char(' '))),
+        QCoreApplication::translate("CommandLine", "code"));
+    parser.addOptions({join, name, joinWindow, challenge, language, uiLanguage});
     for (const char* name : kQtValueOptions) {
         QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         o.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -76,13 +83,13 @@ CommandLine parseCommandLine(const QStringList& arguments)
     CommandLine result;
     const auto fail = [&](const QString& why) {
         result.action = CommandLine::Action::error;
-        result.text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, why);
+        result.text = QCoreApplication::translate("CommandLine", "%1: %2\nTry '%1 --help' for more information.\n").arg(program, why);
         return result;
     };
     if (!parser.parse(arguments))
         return fail(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+        return fail(QCoreApplication::translate("CommandLine", "unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::help;
         result.text = parser.helpText();
@@ -94,29 +101,36 @@ CommandLine parseCommandLine(const QStringList& arguments)
     result.display = parser.value(QStringLiteral("display"));
 
     if (parser.isSet(join) != parser.isSet(name))
-        return fail(QStringLiteral("--join and --name go together."));
+        return fail(QCoreApplication::translate("CommandLine", "--join and --name go together."));
     if (parser.isSet(join)) {
         std::string why;
         if (!game::room::parseAddress(parser.value(join).toStdString(), &why))
-            return fail(QStringLiteral("--join %1: %2.").arg(parser.value(join), QString::fromStdString(why)));
+            return fail(QCoreApplication::translate("CommandLine", "--join %1: %2.").arg(parser.value(join), QString::fromStdString(why)));
         if (!game::room::validName(parser.value(name).toStdString()))
-            return fail(QStringLiteral("--name: a name is 1 to 20 characters, no / + or #, no space at either end."));
+            return fail(QCoreApplication::translate("CommandLine", "--name: a name is 1 to 20 characters, no / + or #, no space at either end."));
         result.join = parser.value(join);
         result.name = parser.value(name);
     }
     if (parser.isSet(challenge)) {
         std::string why;
         if (!game::readChallenge(parser.value(challenge).toStdString(), &why))
-            return fail(QStringLiteral("--challenge: %1").arg(QString::fromStdString(why)));
+            return fail(QCoreApplication::translate("CommandLine", "--challenge: %1").arg(QString::fromStdString(why)));
         result.challenge = parser.value(challenge);
     }
     if (parser.isSet(language)) {
         const QString code = parser.value(language);
         if (!wordlist::findLanguage(code.toStdString()))
-            return fail(QStringLiteral("--language %1: not a board language; the codes are %2.").arg(code, languageCodes()));
+            return fail(QCoreApplication::translate("CommandLine", "--language %1: not a board language; the codes are %2.").arg(code, languageCodes()));
         result.language = code;
     }
     result.joinWindow = parser.isSet(joinWindow);
+    if (parser.isSet(uiLanguage)) {
+        const QString code = parser.value(uiLanguage);
+        if (code != QLatin1String("en") && chooseLanguage(code, {}).isEmpty())
+            return fail(QCoreApplication::translate("CommandLine", "--ui-language: no windows in '%1'; there are: %2.")
+                            .arg(code, QStringList(QStringList{QStringLiteral("en")} + shippedLanguages()).join(QLatin1Char(' '))));
+        result.uiLanguage = code;
+    }
     return result;
 }
 
@@ -126,7 +140,7 @@ std::vector<char*> qtArguments(int argc, char** argv)
     // program: the player's name must not reach it, nor the other options of
     // the game's own.
     static const QStringList withValue{QStringLiteral("join"), QStringLiteral("name"), QStringLiteral("challenge"),
-                                       QStringLiteral("language")};
+                                       QStringLiteral("language"), QStringLiteral("ui-language")};
     std::vector<char*> out;
     for (int i = 0; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
@@ -177,8 +191,14 @@ QString missingDisplay(const CommandLine& command, const QProcessEnvironment& en
     }
     if (unset.isEmpty())
         return {};
-    return QStringLiteral("no display to open the window on (%1 not set); without a screen, run it under xvfb-run")
-        .arg(unset.join(QLatin1String(" and ")) + (unset.size() > 1 ? QLatin1String(" are") : QLatin1String(" is")));
+    // At most two: DISPLAY and WAYLAND_DISPLAY.
+    if (unset.size() > 1)
+        return QCoreApplication::translate(
+                   "CommandLine", "no display to open the window on (%1 and %2 are not set); without a screen, run it under xvfb-run")
+            .arg(unset.value(0), unset.value(1));
+    return QCoreApplication::translate("CommandLine",
+                                       "no display to open the window on (%1 is not set); without a screen, run it under xvfb-run")
+        .arg(unset.value(0));
 }
 
 } // namespace golexorb

@@ -22,6 +22,7 @@ struct CommandLine {
     bool joinWindow = false; // --join-window: open Play Together
     QString challenge;       // --challenge CODE (checked)
     QString language;        // --language CODE (a known board language), for this run
+    QString uiLanguage;      // --ui-language CODE (a shipped language, or en)
 };
 
 // Parses the arguments (the program's name first). Qt's own options

@@ -6,6 +6,7 @@
 #include "mainlogic.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QSettings>
 #include <QPainter>
@@ -13,13 +14,13 @@
 
 namespace {
 
-using golexorb::fromLatin1;
+using golexorb::fromUtf8;
 
 constexpr QSize kSize(233, 420);
 
 QString ofText(int found, int all)
 {
-    return QStringLiteral("%1 of %2").arg(found).arg(all);
+    return QCoreApplication::translate("Help", "%1 of %2").arg(found).arg(all);
 }
 
 void setText(QLabel* label, const QString& text)
@@ -75,7 +76,7 @@ HelpFrm::~HelpFrm() = default;
 void HelpFrm::follow(const game::MainLogic& logic)
 {
     if (!logic.helpHasBoard()) {
-        setText(ui->statustxt, fromLatin1(game::kNoRoundYet));
+        setText(ui->statustxt, fromUtf8(game::translate("Help", game::kNoRoundYet)));
         if (shown_) {
             ui->countstbl->setRowCount(0);
             shown_.reset();
@@ -86,16 +87,16 @@ void HelpFrm::follow(const game::MainLogic& logic)
         const auto counts = game::countWords(words);
         if (counts != shown_)
             showCounts(counts);
-        setText(ui->statustxt, logic.running() ? QStringLiteral("This round's board: the words you found of those it holds.")
-                                               : QStringLiteral("The round is over: its board's words, as All Words counts them."));
-        setText(ui->pointstxt, logic.running() ? QString() : fromLatin1(game::pointsText(words, logic.score(), !logic.roundLexicon())));
+        setText(ui->statustxt, logic.running() ? QCoreApplication::translate("Help", "This round's board: the words you found of those it holds.")
+                                               : QCoreApplication::translate("Help", "The round is over: its board's words, as All Words counts them."));
+        setText(ui->pointstxt, logic.running() ? QString() : fromUtf8(game::pointsText(words, logic.score(), !logic.roundLexicon())));
     }
     const bool canHint = logic.running() && logic.helpAllowed();
     ui->hintbtn->setEnabled(canHint);
     QString note = golexorb::fromUtf8(logic.hintnote()); // a board language's letters are UTF-8
     if (note.isEmpty())
-        note = logic.running() && !logic.helpAllowed() ? fromLatin1(game::refusalText(game::HintRefusal::notAllowed))
-                                                        : QString::fromLatin1(kHintCost);
+        note = logic.running() && !logic.helpAllowed() ? fromUtf8(game::refusalText(game::HintRefusal::notAllowed))
+                                                        : QCoreApplication::translate("Help", kHintCost);
     setText(ui->hinttxt, note);
 }
 
@@ -108,7 +109,7 @@ void HelpFrm::showCounts(const game::WordCounts& counts)
     for (int row = 0; row < table->rowCount(); ++row) {
         const bool total = row == int(counts.lengths.size());
         const game::LengthCount& count = total ? counts.total : counts.lengths[std::size_t(row)];
-        const QString cells[] = {total ? QStringLiteral("In all") : QString::number(count.length),
+        const QString cells[] = {total ? QCoreApplication::translate("Help", "In all") : QString::number(count.length),
                                  ofText(count.commonFound, count.common), ofText(count.found, count.all)};
         for (int column = 0; column < 3; ++column) {
             QTableWidgetItem* item = table->item(row, column);

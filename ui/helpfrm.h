@@ -31,8 +31,8 @@ public:
 
     // What "Show a start" says before any is asked for.
     static constexpr const char* kHintCost =
-        "Lights the first two letters of a common word you have not found. That word then scores nothing, and the "
-        "round sets no record.";
+        QT_TRANSLATE_NOOP("Help", "Lights the first two letters of a common word you have not found. That word then "
+                                  "scores nothing, and the round sets no record.");
 
 signals:
     // "Show a start", or F10.

@@ -2,6 +2,7 @@
 
 #include "writeall.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -106,8 +107,8 @@ int HostedBroker::start(int firstPort, QString* why, bool loopbackOnly)
 {
     stop();
     if (program_.isEmpty()) {
-        *why = QStringLiteral("Hosting needs Debian's MQTT broker: install the mosquitto package "
-                              "(sudo apt install mosquitto).");
+        *why = QCoreApplication::translate("PlayTogether", "Hosting needs Debian's MQTT broker: install the mosquitto "
+                                                           "package (sudo apt install mosquitto).");
         return 0;
     }
     for (int port = firstPort; port < firstPort + kPortsTried && port <= 65535; ++port) {
@@ -121,7 +122,7 @@ int HostedBroker::start(int firstPort, QString* why, bool loopbackOnly)
             break;
     }
     if (why->isEmpty())
-        *why = QStringLiteral("No free port from %1 to %2.").arg(firstPort).arg(firstPort + kPortsTried - 1);
+        *why = QCoreApplication::translate("PlayTogether", "No free port from %1 to %2.").arg(firstPort).arg(firstPort + kPortsTried - 1);
     stop();
     return 0;
 }
@@ -158,12 +159,12 @@ bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* port
                               "log_type information\n";
     std::optional<Account> account;
     if (::geteuid() == 0 && !(account = brokerAccount())) {
-        *why = QStringLiteral("As root, the broker runs as the user mosquitto or nobody, and this computer has neither.");
+        *why = QCoreApplication::translate("PlayTogether", "As root, the broker runs as the user mosquitto or nobody, and this computer has neither.");
         return false;
     }
     const int config = configFile(text);
     if (config < 0) {
-        *why = QStringLiteral("The broker's settings cannot be made: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        *why = QCoreApplication::translate("PlayTogether", "The broker's settings cannot be made: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
 
@@ -189,7 +190,7 @@ bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* port
     process_->start(program_, {QStringLiteral("-c"), QStringLiteral("/proc/self/fd/%1").arg(config)});
     ::close(config);
     if (!process_->waitForStarted(3000)) {
-        *why = QStringLiteral("%1 cannot be started: %2").arg(program_, process_->errorString());
+        *why = QCoreApplication::translate("PlayTogether", "%1 cannot be started: %2").arg(program_, process_->errorString());
         return false;
     }
     // It says "running" once its listener is open, or ends at once when the
@@ -200,7 +201,7 @@ bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* port
         if (process_->state() != QProcess::Running) {
             log += process_->readAll();
             *portTaken = log.contains("Address already in use");
-            *why = QStringLiteral("The broker stopped: %1").arg(lastLine(log));
+            *why = QCoreApplication::translate("PlayTogether", "The broker stopped: %1").arg(lastLine(log));
             return false;
         }
         process_->waitForReadyRead(100);
@@ -211,7 +212,7 @@ bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* port
             return true;
         }
     }
-    *why = QStringLiteral("The broker did not start within 5 seconds: %1").arg(lastLine(log));
+    *why = QCoreApplication::translate("PlayTogether", "The broker did not start within 5 seconds: %1").arg(lastLine(log));
     process_->kill();
     process_->waitForFinished(1000);
     return false;

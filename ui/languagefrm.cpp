@@ -5,7 +5,9 @@
 #include "growinglayout.h"
 #include "languageload.h"
 #include "languages.h"
+#include "translations.h"
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -29,7 +31,8 @@ const wordlist::Language& languageAt(int row)
 // "tiles A to Z, ÄÖÜ"
 QString tilesText(const wordlist::Language& l)
 {
-    return QStringLiteral("tiles A to Z") + (l.ownLetters.empty() ? QString() : QStringLiteral(", ") + text(l.ownLetters));
+    return l.ownLetters.empty() ? QCoreApplication::translate("Languages", "tiles A to Z")
+                                : QCoreApplication::translate("Languages", "tiles A to Z, %1").arg(text(l.ownLetters));
 }
 
 } // namespace
@@ -51,25 +54,25 @@ LanguageFrm::LanguageFrm(const QString& current, QWidget* parent)
     for (const wordlist::Language& l : wordlist::languages()) {
         auto* item = new QListWidgetItem(text(l.name), list);
         QString spoken = text(l.name);
-        if (l.englishName != l.name)
-            spoken += QStringLiteral(", ") + text(l.englishName);
+        if (golexorb::languageName(l) != text(l.name))
+            spoken += QStringLiteral(", ") + golexorb::languageName(l);
         if (!golexorb::LanguageLoader::installed(l)) {
             item->setForeground(kAbsentColor);
-            spoken += QStringLiteral(", not installed");
+            spoken += QCoreApplication::translate("Languages", ", not installed");
         }
         if (text(l.code) == current) {
             QFont f = list->font();
             f.setBold(true);
             item->setFont(f);
             list->setCurrentItem(item);
-            spoken += QStringLiteral(", playing now");
+            spoken += QCoreApplication::translate("Languages", ", playing now");
         }
         item->setData(Qt::AccessibleTextRole, spoken);
     }
     if (!list->currentItem())
         list->setCurrentRow(0);
     const auto* now = wordlist::findLanguage(current.toStdString());
-    ui->statustxt->setText(QStringLiteral("Boards are in %1 now.").arg(text((now ? *now : wordlist::englishLanguage()).name)));
+    ui->statustxt->setText(QCoreApplication::translate("Languages", "Boards are in %1 now.").arg(text((now ? *now : wordlist::englishLanguage()).name)));
     connect(list, &QListWidget::currentRowChanged, this, &LanguageFrm::languagelst_Click);
     connect(list, &QListWidget::itemActivated, this, &LanguageFrm::choosebtn_Click);
     connect(ui->choosebtn, &ClickLabel::clicked, this, &LanguageFrm::choosebtn_Click);
@@ -88,17 +91,17 @@ void LanguageFrm::languagelst_Click(int row)
     const bool installed = golexorb::LanguageLoader::installed(l);
     // The letters on a line of their own, the first: Tahoma's accented
     // capitals reach above a line, and only the first has room made there.
-    QString info = text(l.englishName) + QStringLiteral(": ") + tilesText(l) + QStringLiteral(".\n");
+    QString info = QCoreApplication::translate("Languages", "%1: %2.").arg(golexorb::languageName(l), tilesText(l)) + QLatin1Char('\n');
     if (l.english()) {
-        info += QStringLiteral("The game's own word list.");
+        info += QCoreApplication::translate("Languages", "The game's own word list.");
     } else if (installed) {
-        info += QStringLiteral("Words from %1 (%2).").arg(text(l.listFile), text(l.package));
+        info += QCoreApplication::translate("Languages", "Words from %1 (%2).").arg(text(l.listFile), text(l.package));
         if (!l.thin.empty())
-            info += QLatin1Char(' ') + text(l.thin);
+            info += QLatin1Char(' ') + golexorb::languageNote(l);
         if (l.blockList.empty())
-            info += QStringLiteral(" No block list: its words are all there.");
+            info += QLatin1Char(' ') + QCoreApplication::translate("Languages", "No block list: its words are all there.");
     } else {
-        info += QStringLiteral("Not installed. Its words come with %1:\n%2")
+        info += QCoreApplication::translate("Languages", "Not installed. Its words come with %1:\n%2")
                     .arg(text(l.package), golexorb::LanguageLoader::installLine(l));
     }
     ui->infotxt->setText(info);

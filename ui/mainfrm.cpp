@@ -11,6 +11,7 @@
 #include "resultsfrm.h"
 #include "roomplay.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -61,6 +62,7 @@ MainFrm::MainFrm(QWidget* parent)
     golexorb::useScalableFonts(this);
     golexorb::tightenToFit(ui->oneplayerbtn);
     golexorb::tightenToFit(ui->multiplaybtn);
+    golexorb::tightenTranslatedCaptions(this);
     ui->Combo1->setCurrentIndex(-1);
     // The frame is drawn over the time band but must not catch its clicks.
     ui->Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -176,7 +178,7 @@ double MainFrm::rnd()
 void MainFrm::msgBox(std::string_view text)
 {
     sync();
-    golexorb::messageBox(this, fromLatin1(text));
+    golexorb::messageBox(this, fromUtf8(text));
 }
 
 void MainFrm::doEvents()
@@ -231,7 +233,7 @@ void MainFrm::sync()
     }
     for (int n = 0; n < game::kCells; ++n) {
         ClickLabel* label = l_[static_cast<std::size_t>(n)];
-        const QString name = QStringLiteral("%1, row %2, column %3").arg(label->text()).arg(n / 4 + 1).arg(n % 4 + 1);
+        const QString name = QCoreApplication::translate("mainfrm", "%1, row %2, column %3").arg(label->text()).arg(n / 4 + 1).arg(n % 4 + 1);
         if (label->accessibleName() != name)
             label->setAccessibleName(name);
         label->setSelected(used[static_cast<std::size_t>(n)] == 1);
@@ -247,12 +249,12 @@ void MainFrm::sync()
     ui->predictiontxt->setVisible(logic_.predictiontxt().visible);
 
     const auto& box = logic_.searchtxt();
-    const QString boxText = fromLatin1(box.text);
+    const QString boxText = fromUtf8(box.text);
     if (ui->searchtxt->text() != boxText)
         ui->searchtxt->setText(boxText); // setText raises no textEdited: the logic has already searched
     QFont font = ui->searchtxt->font();
-    if (font.family() != fromLatin1(box.fontName) || font.bold() != box.bold) {
-        font.setFamily(fromLatin1(box.fontName));
+    if (font.family() != fromUtf8(box.fontName) || font.bold() != box.bold) {
+        font.setFamily(fromUtf8(box.fontName));
         font.setBold(box.bold);
         ui->searchtxt->setFont(font);
     }
@@ -339,7 +341,7 @@ void MainFrm::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::ButtonText));
     const QFontMetrics fm(font());
     for (const auto& t : surface.texts) {
-        painter.drawText(QPointF(t.x / game::kTwipsPerPixel, t.y / game::kTwipsPerPixel + fm.ascent()), fromLatin1(t.text));
+        painter.drawText(QPointF(t.x / game::kTwipsPerPixel, t.y / game::kTwipsPerPixel + fm.ascent()), fromUtf8(t.text));
     }
 }
 
@@ -370,9 +372,9 @@ void MainFrm::closeEvent(QCloseEvent* event)
         const int others = room_->othersHere();
         unloading_ = false;
         if (!golexorb::askYesNo(this,
-                                QStringLiteral("You host this room: closing the game ends it, and leaves %1 without a "
-                                               "room. Close anyway?")
-                                    .arg(others == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(others)))) {
+                                QCoreApplication::translate("mainfrm", "You host this room: closing the game ends it, and "
+                                                                       "leaves %n player(s) without a room. Close anyway?",
+                                                            nullptr, others))) {
             event->ignore();
             return;
         }

@@ -11,7 +11,7 @@
 #include <QSettings>
 #include <QShortcut>
 
-using golexorb::fromLatin1;
+using golexorb::fromUtf8;
 
 void MainFrm::setUpHelpKeys()
 {
@@ -54,8 +54,8 @@ void MainFrm::showStart()
 
 void MainFrm::sayCounts()
 {
-    announcer_->tell(fromLatin1(logic_.helpHasBoard() ? game::countsText(logic_.wordCounts())
-                                                      : std::string(game::kNoRoundYet)));
+    announcer_->tell(fromUtf8(logic_.helpHasBoard() ? game::countsText(logic_.wordCounts())
+                                                      : game::translate("Help", game::kNoRoundYet)));
 }
 
 void MainFrm::setHelpAllowed(bool allowed)

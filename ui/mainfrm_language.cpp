@@ -7,7 +7,9 @@
 #include "languagefrm.h"
 #include "languageload.h"
 #include "languages.h"
+#include "translations.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QSettings>
 #include <QShortcut>
@@ -81,7 +83,7 @@ void MainFrm::withLexicon(const wordlist::Language& language,
         return;
     }
     if (!golexorb::LanguageLoader::installed(language)) {
-        golexorb::messageBox(this, QStringLiteral("%1 needs its word list, which is not installed:\n%2")
+        golexorb::messageBox(this, QCoreApplication::translate("Languages", "%1 needs its word list, which is not installed:\n%2")
                                        .arg(text(language.name), golexorb::LanguageLoader::installLine(language)));
         then(nullptr);
         return;
@@ -116,7 +118,7 @@ void MainFrm::languageLoaded(const QString& code, const QString& problem)
         return;
     auto lexicon = languages_->loaded(*pending->language);
     if (!lexicon) {
-        const QString why = QStringLiteral("The words of %1 could not be read: %2").arg(text(pending->language->name), problem);
+        const QString why = QCoreApplication::translate("Languages", "The words of %1 could not be read: %2").arg(text(pending->language->name), problem);
         std::fprintf(stderr, "golexorb: %s\n", qPrintable(why));
         golexorb::messageBox(this, why);
     }

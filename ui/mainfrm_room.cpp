@@ -16,6 +16,7 @@
 #include "solver.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QShortcut>
@@ -74,8 +75,8 @@ void MainFrm::openChallenge()
     for (;;) {
         QInputDialog dialog(this);
         golexorb::setUpDialog(&dialog);
-        dialog.setWindowTitle(QStringLiteral("Play a Challenge"));
-        dialog.setLabelText(QStringLiteral("The challenge code a friend gave you:"));
+        dialog.setWindowTitle(QCoreApplication::translate("PlayTogether", "Play a Challenge"));
+        dialog.setLabelText(QCoreApplication::translate("PlayTogether", "The challenge code a friend gave you:"));
         dialog.setTextValue(typed);
         if (auto* edit = dialog.findChild<QLineEdit*>())
             edit->setPlaceholderText(QStringLiteral("ABCD-EFGH-JKMN-PQRS-T"));
@@ -100,13 +101,13 @@ bool MainFrm::startChallenge(const QString& code, QString* why)
         return false;
     }
     if (logic_.running()) {
-        *why = QStringLiteral("A round is under way: play the challenge when it is over.");
+        *why = QCoreApplication::translate("PlayTogether", "A round is under way: play the challenge when it is over.");
         return false;
     }
     // The board's language for this round, whatever boards are in otherwise.
     const wordlist::Language& language = *wordlist::findLanguage(challenge->language);
     if (!golexorb::LanguageLoader::installed(language)) {
-        *why = QStringLiteral("That challenge is in %1, whose word list is not installed:\n%2")
+        *why = QCoreApplication::translate("Languages", "That challenge is in %1, whose word list is not installed:\n%2")
                    .arg(QString::fromUtf8(language.name.data(), qsizetype(language.name.size())),
                         golexorb::LanguageLoader::installLine(language));
         return false;
@@ -197,7 +198,7 @@ QString MainFrm::boardRows() const
         QStringList cells;
         for (int c = 0; c < 4; ++c)
             cells << letter(r * 4 + c)->text();
-        rows << QStringLiteral("Row %1: %2.").arg(r + 1).arg(cells.join(QLatin1Char(' ')));
+        rows << QCoreApplication::translate("mainfrm", "Row %1: %2.").arg(r + 1).arg(cells.join(QLatin1Char(' ')));
     }
     return rows.join(QLatin1Char(' '));
 }
@@ -205,7 +206,7 @@ QString MainFrm::boardRows() const
 void MainFrm::sayBoard()
 {
     if (!logic_.running()) {
-        announcer_->tell(QStringLiteral("No board: a round is not under way."));
+        announcer_->tell(QCoreApplication::translate("mainfrm", "No board: a round is not under way."));
         return;
     }
     announcer_->tell(boardRows());

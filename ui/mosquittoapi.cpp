@@ -1,5 +1,6 @@
 #include "mosquittoapi.h"
 
+#include <QCoreApplication>
 #include <dlfcn.h>
 
 #include <mutex>
@@ -29,7 +30,7 @@ const MosquittoApi* mosquittoApi(QString* why)
         void* handle = dlopen(kLibraryFile, RTLD_NOW | RTLD_LOCAL); // kept open for the run
         if (!handle) {
             const char* e = dlerror();
-            problem = QStringLiteral("%1 (install the libmosquitto1 package)").arg(QString::fromLocal8Bit(e ? e : kLibraryFile));
+            problem = QCoreApplication::translate("PlayTogether", "%1 (install the libmosquitto1 package)").arg(QString::fromLocal8Bit(e ? e : kLibraryFile));
             return;
         }
         MosquittoApi a;
@@ -54,7 +55,7 @@ const MosquittoApi* mosquittoApi(QString* why)
             || !symbol(handle, "mosquitto_log_callback_set", a.log_callback_set)
             || !symbol(handle, "mosquitto_strerror", a.strerror)
             || !symbol(handle, "mosquitto_connack_string", a.connack_string)) {
-            problem = QStringLiteral("%1 lacks the functions this game uses").arg(QString::fromLatin1(kLibraryFile));
+            problem = QCoreApplication::translate("PlayTogether", "%1 lacks the functions this game uses").arg(QString::fromLatin1(kLibraryFile));
             return;
         }
         a.lib_init();

@@ -7,6 +7,7 @@
 #include "roomplay.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -87,7 +88,7 @@ void PlayTogetherFrm::showState()
     ui->leavebtn->setEnabled(room_->inRoom());
     QString status = room_->inRoom() ? room_->status() : notice_;
     if (status.isEmpty())
-        status = QStringLiteral("Not in a room: you play alone.");
+        status = QCoreApplication::translate("PlayTogether", "Not in a room: you play alone.");
     ui->statustxt->setText(status);
 }
 
@@ -107,11 +108,28 @@ void PlayTogetherFrm::showRoom()
     QStringList lines;
     for (const auto& n : names) {
         const Doing d = state->doing(n, now);
-        QString text = QString::fromStdString(n) + (n == state->name() ? QStringLiteral(" (you)") : QString()) + QStringLiteral(": ")
-                       + (d == Doing::playing ? QStringLiteral("playing") : d == Doing::finished ? QStringLiteral("finished")
-                                                                                                  : QStringLiteral("watching"));
-        if (const auto it = last.find(n); it != last.end())
-            text += QStringLiteral(", %1 last round").arg(it->second);
+        // Whole lines for each case, as the player's language puts them.
+        const bool you = n == state->name();
+        const QString name = QString::fromStdString(n);
+        const auto it = last.find(n);
+        const char* pattern = nullptr;
+        if (it == last.end())
+            pattern = d == Doing::playing  ? (you ? QT_TRANSLATE_NOOP("PlayTogether", "%1 (you): playing")
+                                                  : QT_TRANSLATE_NOOP("PlayTogether", "%1: playing"))
+                    : d == Doing::finished ? (you ? QT_TRANSLATE_NOOP("PlayTogether", "%1 (you): finished")
+                                                  : QT_TRANSLATE_NOOP("PlayTogether", "%1: finished"))
+                                           : (you ? QT_TRANSLATE_NOOP("PlayTogether", "%1 (you): watching")
+                                                  : QT_TRANSLATE_NOOP("PlayTogether", "%1: watching"));
+        else
+            pattern = d == Doing::playing  ? (you ? QT_TRANSLATE_NOOP("PlayTogether", "%1 (you): playing, %2 last round")
+                                                  : QT_TRANSLATE_NOOP("PlayTogether", "%1: playing, %2 last round"))
+                    : d == Doing::finished ? (you ? QT_TRANSLATE_NOOP("PlayTogether", "%1 (you): finished, %2 last round")
+                                                  : QT_TRANSLATE_NOOP("PlayTogether", "%1: finished, %2 last round"))
+                                           : (you ? QT_TRANSLATE_NOOP("PlayTogether", "%1 (you): watching, %2 last round")
+                                                  : QT_TRANSLATE_NOOP("PlayTogether", "%1: watching, %2 last round"));
+        QString text = QCoreApplication::translate("PlayTogether", pattern).arg(name);
+        if (it != last.end())
+            text = text.arg(it->second);
         lines << text;
     }
     // Rebuilt only when it changed, so the selection and the screen
@@ -128,7 +146,8 @@ void PlayTogetherFrm::showRoom()
     const QString address = room_->friendsAddress();
     if (ui->addresstxt->text() != address)
         ui->addresstxt->setText(address);
-    ui->againbtn->setText(room_->rematchWaiting() ? QStringLiteral("Play again (waiting)") : QStringLiteral("Play again"));
+    ui->againbtn->setText(room_->rematchWaiting() ? QCoreApplication::translate("PlayTogether", "Play again (waiting)")
+                                                : QCoreApplication::translate("PlayTogether", "Play again"));
 }
 
 void PlayTogetherFrm::placeBeside(QWidget* main)
@@ -146,7 +165,7 @@ void PlayTogetherFrm::placeBeside(QWidget* main)
 void PlayTogetherFrm::onCopyClicked()
 {
     QGuiApplication::clipboard()->setText(ui->addresstxt->text());
-    ui->statustxt->setText(QStringLiteral("The address is on the clipboard: give it to your friends."));
+    ui->statustxt->setText(QCoreApplication::translate("PlayTogether", "The address is on the clipboard: give it to your friends."));
 }
 
 void PlayTogetherFrm::onAgainClicked()
@@ -163,7 +182,7 @@ void PlayTogetherFrm::showHost()
     const QString room = ui->roomtxt->text().trimmed();
     if (room.isEmpty()) {
         // No placeholder passes for a room's name: friends would join it.
-        ui->hosttxt->setText(QStringLiteral("Hosting on port %1. Type a room's name to see the address to give friends.")
+        ui->hosttxt->setText(QCoreApplication::translate("PlayTogether", "Hosting on port %1. Type a room's name to see the address to give friends.")
                                  .arg(host->port()));
         return;
     }
@@ -171,9 +190,9 @@ void PlayTogetherFrm::showHost()
     for (const QString& ip : golexorb::HostedBroker::networkAddresses())
         addresses.append(QStringLiteral("mqtt://%1:%2/%3").arg(ip).arg(host->port()).arg(room));
     ui->hosttxt->setText(addresses.isEmpty()
-                             ? QStringLiteral("Hosting on port %1, but this computer is on no network friends could reach.")
+                             ? QCoreApplication::translate("PlayTogether", "Hosting on port %1, but this computer is on no network friends could reach.")
                                    .arg(host->port())
-                             : QStringLiteral("Hosting. Friends on your network join with:\n%1").arg(addresses.join('\n')));
+                             : QCoreApplication::translate("PlayTogether", "Hosting. Friends on your network join with:\n%1").arg(addresses.join('\n')));
 }
 
 void PlayTogetherFrm::onJoinClicked()

@@ -4,6 +4,7 @@
 #include "application.h"
 #include "growinglayout.h"
 
+#include <QCoreApplication>
 #include <QChart>
 #include <QHeaderView>
 #include <QLineSeries>
@@ -16,7 +17,7 @@
 
 namespace {
 
-using golexorb::fromLatin1;
+using golexorb::fromUtf8;
 
 constexpr QSize kSize(233, 600);
 const QColor kScoreColor(0, 128, 0);
@@ -69,8 +70,8 @@ ProgressFrm::~ProgressFrm() = default;
 
 void ProgressFrm::fill(const game::Progress& p)
 {
-    ui->captiontxt->setText(fromLatin1(p.caption));
-    ui->summarytxt->setText(fromLatin1(p.summary));
+    ui->captiontxt->setText(fromUtf8(p.caption));
+    ui->summarytxt->setText(fromUtf8(p.summary));
 
     // The chart's rounds in words, for a screen reader to walk; the latest
     // in sight.
@@ -78,9 +79,9 @@ void ProgressFrm::fill(const game::Progress& p)
     table->setRowCount(int(p.rounds.size()));
     for (int i = 0; i < int(p.rounds.size()); ++i) {
         const game::Round& r = p.rounds[std::size_t(i)];
-        const QString score = QString::number(r.score) + (i == p.bestIndex ? QStringLiteral(", best") : QString())
-            + (r.hints > 0 ? QStringLiteral(", with hints") : QString());
-        const QString cells[] = {QString::number(i + 1), fromLatin1(r.date), score};
+        const QString score = QString::number(r.score) + (i == p.bestIndex ? QCoreApplication::translate("Progress", ", best") : QString())
+            + (r.hints > 0 ? QCoreApplication::translate("Progress", ", with hints") : QString());
+        const QString cells[] = {QString::number(i + 1), fromUtf8(r.date), score};
         for (int c = 0; c < 3; ++c)
             table->setItem(i, c, new QTableWidgetItem(cells[c]));
     }
@@ -93,7 +94,7 @@ void ProgressFrm::fill(const game::Progress& p)
     chart->setMargins(QMargins(0, 4, 4, 0));
 
     auto* scores = new QLineSeries(chart.get());
-    scores->setName(QStringLiteral("Score"));
+    scores->setName(QCoreApplication::translate("Progress", "Score"));
     scores->setPen(QPen(kScoreColor, 2));
     scores->setPointsVisible(true);
     int highest = 0;
@@ -102,7 +103,7 @@ void ProgressFrm::fill(const game::Progress& p)
         highest = std::max(highest, point.score);
     }
     auto* best = new QScatterSeries(chart.get());
-    best->setName(QStringLiteral("Best"));
+    best->setName(QCoreApplication::translate("Progress", "Best"));
     best->setColor(kBestColor);
     best->setBorderColor(kBestColor);
     best->setMarkerSize(9);
@@ -118,14 +119,14 @@ void ProgressFrm::fill(const game::Progress& p)
 
     const int rounds = std::max(2, int(p.points.size()));
     auto* x = new QValueAxis(chart.get());
-    x->setTitleText(QStringLiteral("Round"));
+    x->setTitleText(QCoreApplication::translate("Progress", "Round"));
     x->setLabelFormat(QStringLiteral("%d"));
     x->setRange(0.5, rounds + 0.5); // room for the first and last markers
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(1);
     x->setTickInterval(roundsBetweenLabels(rounds));
     auto* y = new QValueAxis(chart.get());
-    y->setTitleText(QStringLiteral("Score"));
+    y->setTitleText(QCoreApplication::translate("Progress", "Score"));
     y->setLabelFormat(QStringLiteral("%d"));
     // Room above the best for its label.
     y->setRange(0, std::max(5, (highest * 6 / 5 + 4) / 5 * 5));

@@ -4,6 +4,7 @@
 #include "allwordsfrm.h"
 #include "application.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -68,7 +69,7 @@ ResultsFrm::ResultsFrm(QWidget* parent)
     for (int k = 0; k < 16; ++k) {
         if (auto* d = findChild<QLabel*>(QStringLiteral("d_%1").arg(k))) {
             d->installEventFilter(this);
-            d->setToolTip(QStringLiteral("Every word this board held (F5)"));
+            d->setToolTip(QCoreApplication::translate("resultsfrm", "Every word this board held (F5)"));
         }
     }
     auto* allwords = new QShortcut(QKeySequence(Qt::Key_F5), this);
@@ -154,15 +155,15 @@ void ResultsFrm::Label8_Click()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        golexorb::messageBox(this, QStringLiteral("No printer is available, so the results were not printed."));
+        golexorb::messageBox(this, QCoreApplication::translate("resultsfrm", "No printer is available, so the results were not printed."));
         return;
     }
     const QPixmap image = grab();
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Go LEXORB results"));
+    printer.setDocName(QCoreApplication::translate("resultsfrm", "Go LEXORB results"));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        golexorb::messageBox(this, QStringLiteral("The results could not be printed on %1.").arg(info.printerName()));
+        golexorb::messageBox(this, QCoreApplication::translate("resultsfrm", "The results could not be printed on %1.").arg(info.printerName()));
         return;
     }
     // As large as the page allows, proportions kept.

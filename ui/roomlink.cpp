@@ -2,6 +2,7 @@
 
 #include "mosquittoapi.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -281,14 +282,14 @@ bool RoomLink::start(const Settings& settings, QString* why)
     const QByteArray id = "golexorb-" + QByteArray::number(QRandomGenerator::system()->generate64(), 16).left(12);
     s->client = api->create(id.constData(), true, s.get());
     if (!s->client) {
-        *why = QStringLiteral("the network library could not make a client");
+        *why = QCoreApplication::translate("PlayTogether", "the network library could not make a client");
         return false;
     }
     api->threaded_set(s->client, true);
     api->int_option(s->client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V5);
     if (api->property_add_int32(&s->connectProperties, MQTT_PROP_MAXIMUM_PACKET_SIZE, kMaxPacketBytes)
         != MOSQ_ERR_SUCCESS) {
-        *why = QStringLiteral("the network library could not make a client");
+        *why = QCoreApplication::translate("PlayTogether", "the network library could not make a client");
         api->destroy(s->client);
         return false;
     }
@@ -310,7 +311,7 @@ bool RoomLink::start(const Settings& settings, QString* why)
         api->int_option(s->client, MOSQ_OPT_TLS_USE_OS_CERTS, 1);
         const int rc = api->tls_set(s->client, nullptr, "/etc/ssl/certs", nullptr, nullptr, nullptr);
         if (rc != MOSQ_ERR_SUCCESS) {
-            *why = QStringLiteral("TLS cannot be set up: %1").arg(QString::fromLocal8Bit(api->strerror(rc)));
+            *why = QCoreApplication::translate("PlayTogether", "TLS cannot be set up: %1").arg(QString::fromLocal8Bit(api->strerror(rc)));
             api->destroy(s->client);
             api->property_free_all(&s->connectProperties);
             return false;

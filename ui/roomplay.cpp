@@ -7,6 +7,7 @@
 #include "roomlink.h"
 #include "sodiumapi.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,7 +110,7 @@ bool RoomPlay::join(const Request& request, QString* why)
 {
     const std::string name = request.name.toStdString();
     if (!game::room::validName(name)) {
-        *why = QStringLiteral("A name is 1 to 20 characters, no / + or #, no space at either end, nothing invisible.");
+        *why = QCoreApplication::translate("Room", "A name is 1 to 20 characters, no / + or #, no space at either end, nothing invisible.");
         return false;
     }
     leave();
@@ -133,7 +134,7 @@ bool RoomPlay::join(const Request& request, QString* why)
     connect(link, &RoomLink::arrived, this, &RoomPlay::linkArrived);
     if (!link->start(s, why)) {
         delete link;
-        *why = QStringLiteral("Rooms need the MQTT library: %1").arg(*why);
+        *why = QCoreApplication::translate("Room", "Rooms need the MQTT library: %1").arg(*why);
         return false;
     }
     state_ = std::move(state);
@@ -153,10 +154,10 @@ bool RoomPlay::join(const Request& request, QString* why)
     wasMultiplayerHeight_ = window_->multiplayerHeight();
     window_->setMultiplayerHeight(true);
     setChatAlive(true);
-    line(QStringLiteral("Joining room %1 on %2 as %3...")
+    line(QCoreApplication::translate("Room", "Joining room %1 on %2 as %3...")
              .arg(QString::fromStdString(request.address.room), server(), QString::fromStdString(state_->name())));
     if (!unsigned_.isEmpty())
-        line(QStringLiteral("Your lines go unsigned, and others' are not checked: %1.").arg(unsigned_));
+        line(QCoreApplication::translate("Room", "Your lines go unsigned, and others' are not checked: %1.").arg(unsigned_));
     return true;
 }
 
@@ -197,9 +198,9 @@ QString RoomPlay::status() const
 {
     if (!state_)
         return {};
-    return QStringLiteral("In room %1 on %2 as %3%4")
-        .arg(QString::fromStdString(state_->room()), server(), QString::fromStdString(state_->name()),
-             connected() ? QStringLiteral(".") : QStringLiteral(" (not connected: trying again)."));
+    return (connected() ? QCoreApplication::translate("Room", "In room %1 on %2 as %3.")
+                        : QCoreApplication::translate("Room", "In room %1 on %2 as %3 (not connected: trying again)."))
+        .arg(QString::fromStdString(state_->room()), server(), QString::fromStdString(state_->name()));
 }
 
 // The lower area: alive in a room; otherwise the single line "chatlst" and
@@ -258,10 +259,16 @@ void RoomPlay::line(const QString& text)
     // Heard as it is shown; who was already here, said whole at each
     // connection, is heard as a count instead, and the standings by their
     // winner line.
+    // The lines are known by their translated patterns: the text after a
+    // name that is here, the standings' heading as a whole.
     const bool ranked = !text.isEmpty() && text[0].isDigit() && text.contains(QLatin1String(". "));
-    if (batch_ && text.endsWith(QLatin1String(" is here.")))
+    const QString here = QCoreApplication::translate("Room", "%1 is here.");
+    const QString hereEnd = here.mid(here.indexOf(QLatin1String("%1")) + 2);
+    const QString heading =
+        QCoreApplication::translate("Room", "Standings (a word two or more found scores nothing in the room score):");
+    if (batch_ && here.startsWith(QLatin1String("%1")) && text.endsWith(hereEnd))
         ++hereUnsaid_;
-    else if (!ranked && !text.startsWith(QLatin1String("Standings")))
+    else if (!ranked && text != heading)
         window_->say(text.toStdString());
 }
 
@@ -292,7 +299,7 @@ void RoomPlay::send()
     if (!out)
         return;
     if (!link_->publish(*out)) {
-        line(QStringLiteral("Not connected: the line was not sent."));
+        line(QCoreApplication::translate("Room", "Not connected: the line was not sent."));
         return;
     }
     sendtxt_->clear();
@@ -321,7 +328,7 @@ void RoomPlay::apply(game::room::RoomState::Effects effects)
         state_->setChatLanguage(language, std::string_view(blockText.constData(), std::size_t(blockText.size())));
         if (!window_->languageInstalled(language)) {
             // Nothing to play it with: this board watches the round.
-            line(QStringLiteral("That round is in %1, whose word list is not installed here (%2): you watch this one.")
+            line(QCoreApplication::translate("Room", "That round is in %1, whose word list is not installed here (%2): you watch this one.")
                      .arg(QString::fromUtf8(language.name.data(), qsizetype(language.name.size())),
                           golexorb::LanguageLoader::installLine(language)));
             state_->roundSkipped(effects.start->id);
@@ -391,7 +398,7 @@ bool RoomPlay::sharedRoundRunning() const
 
 void RoomPlay::refusePause()
 {
-    line(QStringLiteral("A shared round can't be paused: it goes on for everyone."));
+    line(QCoreApplication::translate("Room", "A shared round can't be paused: it goes on for everyone."));
 }
 
 bool RoomPlay::hosting() const
@@ -431,7 +438,7 @@ void RoomPlay::startGame()
         return;
     const int minutes = window_->pickedMinutes();
     if (minutes < 1) {
-        line(QStringLiteral("Pick a Game Time first: a room's round lasts 1 to 10 minutes."));
+        line(QCoreApplication::translate("Room", "Pick a Game Time first: a room's round lasts 1 to 10 minutes."));
         return;
     }
     startWith(minutes);
@@ -442,13 +449,13 @@ void RoomPlay::playAgain()
     if (!state_)
         return;
     if (state_->lastMinutes() < 1) {
-        line(QStringLiteral("No round yet to play again: Start Game starts one."));
+        line(QCoreApplication::translate("Room", "No round yet to play again: Start Game starts one."));
         return;
     }
     rematch_ = true;
     if (state_->roundUnderWay(now()) || state_->playing() || window_->roundRunning())
-        line(QStringLiteral("Play again: the next %1-minute round starts when every player has finished.")
-                 .arg(state_->lastMinutes()));
+        line(QCoreApplication::translate("Room", "Play again: the next %n-minute round starts when every player has "
+                                                 "finished.", nullptr, state_->lastMinutes()));
     emit changed();
     rematchIfDue();
 }
@@ -464,12 +471,12 @@ void RoomPlay::rematchIfDue()
 void RoomPlay::startWith(int minutes)
 {
     if (state_->roundUnderWay(now())) {
-        line(QStringLiteral("A round is under way in the room: the next one starts when every player has finished "
-                            "it, or its time is up."));
+        line(QCoreApplication::translate("Room", "A round is under way in the room: the next one starts when every "
+                                                 "player has finished it, or its time is up."));
         return;
     }
     if (!connected()) {
-        line(QStringLiteral("Not connected: the round cannot reach the room."));
+        line(QCoreApplication::translate("Room", "Not connected: the round cannot reach the room."));
         return;
     }
     const QByteArray id = QByteArray::number(QRandomGenerator::system()->generate64(), 36).left(10);
@@ -497,11 +504,11 @@ void RoomPlay::linkConnected()
     if (!state_)
         return;
     if (!everConnected_)
-        line(QStringLiteral("You joined room %1 on %2 as %3. Friends join with %4")
+        line(QCoreApplication::translate("Room", "You joined room %1 on %2 as %3. Friends join with %4")
                  .arg(QString::fromStdString(state_->room()), server(), QString::fromStdString(state_->name()),
                       friendsAddress()));
     else if (outage_)
-        line(QStringLiteral("Connected to %1 again.").arg(server()));
+        line(QCoreApplication::translate("Room", "Connected to %1 again.").arg(server()));
     everConnected_ = true;
     outage_ = false;
     apply(state_->connected());
@@ -515,9 +522,9 @@ void RoomPlay::linkFailed(const QString& why)
     QString reason = why;
     while (reason.endsWith(QLatin1Char('.')))
         reason.chop(1);
-    line(QStringLiteral("%1 %2: %3. Playing on alone; trying again.")
-             .arg(everConnected_ ? QStringLiteral("Lost the connection to") : QStringLiteral("Cannot reach"), server(),
-                  reason));
+    line((everConnected_ ? QCoreApplication::translate("Room", "Lost the connection to %1: %2. Playing on alone; trying again.")
+                         : QCoreApplication::translate("Room", "Cannot reach %1: %2. Playing on alone; trying again."))
+             .arg(server(), reason));
 }
 
 void RoomPlay::yieldName()
@@ -526,7 +533,7 @@ void RoomPlay::yieldName()
         return;
     const QString name = QString::fromStdString(state_->name());
     leave(false);
-    notice_ = QStringLiteral("Someone in this room already goes by %1: choose another name, then Join.").arg(name);
+    notice_ = QCoreApplication::translate("Room", "Someone in this room already goes by %1: choose another name, then Join.").arg(name);
     emit nameTaken();
 }
 
@@ -546,9 +553,7 @@ void RoomPlay::linkArrived()
     batch_ = false;
     chat_->scrollToBottom();
     if (hereUnsaid_ > 0)
-        window_->say(QStringLiteral("%1 here already.")
-                         .arg(hereUnsaid_ == 1 ? QStringLiteral("1 player") : QStringLiteral("%1 players").arg(hereUnsaid_))
-                         .toStdString());
+        window_->say(QCoreApplication::translate("Room", "%n player(s) here already.", nullptr, hereUnsaid_).toStdString());
     hereUnsaid_ = 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <sodium.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
 
@@ -41,17 +42,17 @@ const SodiumApi* sodiumApi(QString* why)
         void* handle = dlopen(kLibraryFile, RTLD_NOW | RTLD_LOCAL); // kept open for the run
         if (!handle) {
             const char* e = dlerror();
-            problem = QStringLiteral("%1 (install the libsodium23 package)").arg(QString::fromLocal8Bit(e ? e : kLibraryFile));
+            problem = QCoreApplication::translate("PlayTogether", "%1 (install the libsodium23 package)").arg(QString::fromLocal8Bit(e ? e : kLibraryFile));
             return;
         }
         SodiumApi a;
         if (!symbol(handle, "sodium_init", a.init) || !symbol(handle, "crypto_sign_keypair", a.keypair)
             || !symbol(handle, "crypto_sign_detached", a.sign) || !symbol(handle, "crypto_sign_verify_detached", a.verify)) {
-            problem = QStringLiteral("%1 lacks the signing functions").arg(QLatin1String(kLibraryFile));
+            problem = QCoreApplication::translate("PlayTogether", "%1 lacks the signing functions").arg(QLatin1String(kLibraryFile));
             return;
         }
         if (a.init() < 0) {
-            problem = QStringLiteral("%1 could not start").arg(QLatin1String(kLibraryFile));
+            problem = QCoreApplication::translate("PlayTogether", "%1 could not start").arg(QLatin1String(kLibraryFile));
             return;
         }
         api = a;

@@ -138,6 +138,9 @@ cat "$work/appstream.log"
 [ $st -eq 0 ] && ! grep -q '^[EWIP]: ' "$work/appstream.log" || fail "appstreamcli validate --pedantic has tags"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metainfo launches another desktop entry than $id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
+for language in de es fr it nl pt sv; do
+    grep -q "<lang percentage=\"100\">$language</lang>" "$metainfo" || fail "metainfo does not list the language $language"
+done
 ok "desktop entry and metainfo"
 man=$(gzip -dc "$root/usr/share/man/man6/golexorb.6.gz") || fail "the manual page does not unpack"
 echo "$man" | grep -q "^\.TH GOLEXORB 6 .*golexorb $version" || fail "the manual page's title line lacks version $version"
@@ -190,6 +193,9 @@ for option in --help --version; do
     grep -q -- "$option" "$work/o" || fail "--help does not list $option"
     echo "$man" | grep -q -- "$(echo "$option" | sed 's/-/\\\\-/g')" || fail "the manual page does not list $option"
 done
+# The translations travel inside the program.
+runs 0 "$work/o" "$work/e" --ui-language de --help
+grep -q "gegen die Uhr" "$work/o" || fail "--ui-language de --help is not in German: $(head -2 "$work/o")"
 runs 2 "$work/o" "$work/e" --no-such-option
 [ ! -s "$work/o" ] && grep -q 'no-such-option' "$work/e" || fail "a bad option is not reported on standard error"
 runs 2 "$work/o" "$work/e" -platform offscreen --no-such-option

@@ -473,7 +473,7 @@ void TestWindows::rareWords()
     }
     const AllWordsSeen& seen = *rareRound_;
     QCOMPARE(seen.items.size(), 136); // 135 words and the caption
-    const QString note = QString::fromLatin1(game::kRareWordNote.data(), qsizetype(game::kRareWordNote.size()));
+    const QString note = QString::fromLatin1(game::kRareWordNote);
     if (behaviour == "common words first, longest first") {
         QCOMPARE(seen.items[0].text, QString("readiest"));
         for (int i = 1; i < 101; ++i)
