@@ -271,6 +271,16 @@ std::string_view describe(CacheState state)
     return "";
 }
 
+namespace {
+// memcpy's source may not be null even for no bytes, and an empty list's
+// data() may be.
+void copyBytes(char* to, const void* from, std::size_t n)
+{
+    if (n != 0)
+        std::memcpy(to, from, n);
+}
+} // namespace
+
 std::string cacheBytes(const Lexicon& lexicon, const SourceStamp& stamp)
 {
     const auto& tiles = lexicon.tiles();
@@ -299,22 +309,22 @@ std::string cacheBytes(const Lexicon& lexicon, const SourceStamp& stamp)
     std::string out(l.end, '\0');
     std::memcpy(out.data(), &h, kHeaderSize);
     for (std::size_t t = 0; t < tiles.size(); ++t)
-        std::memcpy(out.data() + l.tiles + t * kTileBytes, tiles[t].data(), std::min(tiles[t].size(), kTileBytes - 1));
-    std::memcpy(out.data() + l.weights, lexicon.weights().data(), tiles.size() * 4);
+        copyBytes(out.data() + l.tiles + t * kTileBytes, tiles[t].data(), std::min(tiles[t].size(), kTileBytes - 1));
+    copyBytes(out.data() + l.weights, lexicon.weights().data(), tiles.size() * 4);
     const auto putStarts = [&out](std::uint64_t at, const WordList& list) {
         std::uint32_t pos = 0;
         for (std::size_t i = 0; i <= list.size(); ++i) {
             std::memcpy(out.data() + at + i * 4, &pos, 4);
             if (i < list.size()) {
                 const std::string_view w = list[i];
-                std::memcpy(out.data() + at + 4 * (std::uint64_t(list.size()) + 1) + pos, w.data(), w.size());
+                copyBytes(out.data() + at + 4 * (std::uint64_t(list.size()) + 1) + pos, w.data(), w.size());
                 pos += static_cast<std::uint32_t>(w.size());
             }
         }
     };
     // The text follows the positions directly, as the layout lays them out.
     putStarts(l.starts, words);
-    std::memcpy(out.data() + l.spellingEntries, spellings.entries.data(), spellings.entries.size() * 4);
+    copyBytes(out.data() + l.spellingEntries, spellings.entries.data(), spellings.entries.size() * 4);
     putStarts(l.spellingStarts, spellings.texts);
     fixChecksum(out);
     return out;
