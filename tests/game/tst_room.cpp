@@ -739,7 +739,7 @@ void TestRoom::scorerAsEveryone_data()
                              "a player left mid-round", "another round's results", "a late result", "a forged line",
                              "results over 4 KB"})
         for (int seed = 1; seed <= 6; ++seed)
-            QTest::addRow("%s, seed %d", what, seed) << QString::fromUtf8(what);
+            QTest::addRow("%s, seed %d", qPrintable(QString::fromUtf8(what)), seed) << QString::fromUtf8(what);
 }
 
 void TestRoom::scorerAsEveryone()
