@@ -453,13 +453,37 @@ void RoomState::showIfDue(Effects& e)
     Tracked& t = *round_;
     t.shownCounted = t.kept->counted;
     // Who found each word, from the message as it came, for the shared words' line.
-    Standings s{t.kept->players, {}};
-    for (std::size_t p = 0; p < t.kept->players.size() && p < t.kept->found.size(); ++p)
-        for (const std::size_t n : t.kept->found[p])
-            if (n < t.kept->words.size())
-                s.finders[t.kept->words[n]].push_back(t.kept->players[p].name);
-    for (auto& [word, names] : s.finders)
-        std::sort(names.begin(), names.end());
+    // Gathered by the words' places, which come sorted, and the players
+    // taken in name order: a room of hundreds builds it with no lookup by
+    // text and no sorting for every word found.
+    const Scored& k = *t.kept;
+    Standings s{k.players, {}};
+    const std::size_t counted = std::min(k.players.size(), k.found.size());
+    std::vector<std::size_t> byName(counted);
+    for (std::size_t p = 0; p < counted; ++p)
+        byName[p] = p;
+    std::sort(byName.begin(), byName.end(), [&](std::size_t a, std::size_t b) { return k.players[a].name < k.players[b].name; });
+    std::vector<std::size_t> first(k.words.size() + 1, 0); // where each word's finders begin in `who`
+    for (std::size_t p = 0; p < counted; ++p)
+        for (const std::size_t n : k.found[p])
+            if (n < k.words.size())
+                ++first[n + 1];
+    for (std::size_t n = 0; n < k.words.size(); ++n)
+        first[n + 1] += first[n];
+    std::vector<std::size_t> who(first.back()), next(first.begin(), first.end() - 1);
+    for (const std::size_t p : byName)
+        for (const std::size_t n : k.found[p])
+            if (n < k.words.size())
+                who[next[n]++] = p;
+    for (std::size_t n = 0; n < k.words.size(); ++n) {
+        if (first[n] == first[n + 1])
+            continue;
+        std::vector<std::string> names;
+        names.reserve(first[n + 1] - first[n]);
+        for (std::size_t i = first[n]; i < first[n + 1]; ++i)
+            names.push_back(k.players[who[i]].name);
+        s.finders.emplace_hint(s.finders.end(), k.words[n], std::move(names));
+    }
     const auto shown = [this](std::string_view n) { return show(n); };
     const auto lines = standingsLines(s, shown);
     e.lines.insert(e.lines.end(), lines.begin(), lines.end());
