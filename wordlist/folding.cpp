@@ -133,7 +133,7 @@ Folding::Folding(const Language& language)
         const auto it = std::find(tiles_.begin(), tiles_.end(), s);
         return it == tiles_.end() ? kNone : static_cast<std::uint8_t>(it - tiles_.begin());
     };
-    const auto foldTo = [this](std::string_view letters) {
+    const auto foldTo = [](std::string_view letters) {
         Fold f{kNone, kNone};
         for (std::size_t k = 0; k < letters.size() && k < 2; ++k)
             f[k] = static_cast<std::uint8_t>(letters[k] - 'A');
