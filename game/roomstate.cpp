@@ -423,12 +423,12 @@ void RoomState::scoreIfDue(Millis now, Effects& e)
         return;
     }
     Scored out = scored(standings(t.results, *board), t.round.id, name_, counted);
-    Outgoing message = write(room_, out);
+    Outgoing message = send(out);
     if (message.payload.size() > kMaxStandingsBytes) {
         // Never so far: who found which word goes, the scores stay.
         out.words.clear();
         out.found.assign(out.players.size(), {});
-        message = write(room_, out);
+        message = send(out);
     }
     t.published = counted;
     t.lastStandings = message;
@@ -754,6 +754,14 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
     }
 
     if (auto* st = std::get_if<Scored>(&*r.message)) {
+        // From a scorer here (the broker's may come before its "here"), signed
+        // with the name's key when it has one.
+        if (!retained && st->by != name_ && !here_.count(st->by)) {
+            count(Ignored::absent);
+            return e;
+        }
+        if (!verified(*st, st->by, st->sig))
+            return e;
         if (round_ && st->round == round_->round.id) {
             keep(std::move(*st), now, e);
         } else if (retained && shownOther_.empty() && !(round_ && round_->kept)) {

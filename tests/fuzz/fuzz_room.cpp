@@ -13,7 +13,10 @@
 // room's limit. The player signs (Ed25519, libsodium): what it publishes
 // verifies with its key; the flood's names have keys, and a line of theirs
 // signed with another key, or changed after signing, never shows (but as
-// unverified, when the name came first without a key).
+// unverified, when the name came first without a key). A keyed flood brings
+// standings under the player's own name too: signed with its key they are
+// taken, signed with another or changed after signing they show nothing
+// and are counted.
 
 #include "fuzz.h"
 
@@ -72,14 +75,21 @@ constexpr unsigned kDatedRound = 0x3E, kFlood = 0x3D;
 struct Made {
     std::string topic, payload;
     Millis at;
+    int sig = 0; // standings under the player's name: 1 signed with its key, 2 forged
 };
+
+const Signing& mine()
+{
+    static const Signing s = sodiumSigning(1);
+    return s;
+}
 
 // The messages a choice of kDatedRound or kFlood makes.
 void make(unsigned kind, fuzz::Bytes& in, Millis now, std::deque<Made>& out)
 {
-    const auto add = [&](const Message& m, Millis at) {
+    const auto add = [&](const Message& m, Millis at, int sig = 0) {
         const Outgoing o = write("den", m);
-        out.push_back({o.topic, o.payload, at});
+        out.push_back({o.topic, o.payload, at, sig});
     };
     if (kind == kDatedRound) {
         // Seconds, or days, either way of now.
@@ -115,6 +125,17 @@ void make(unsigned kind, fuzz::Bytes& in, Millis now, std::deque<Made>& out)
         }
         add(c, now + i * step);
     }
+    if (keyed) {
+        Scored s{"r1", "Ann", 1, {"EAT", "TEA"}, {{"Signed", 6, 6, 2}}, {{0, 1}}};
+        s.sig = mine().sign(signedText("den", s));
+        add(s, now + lines * step, 1);
+        if (forge) {
+            s.players[0].name = "Forger";
+            add(s, now + lines * step, 2);
+            s.sig = other.sign(signedText("den", s));
+            add(s, now + lines * step, 2);
+        }
+    }
 }
 
 } // namespace
@@ -123,9 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     fuzz::Bytes in(data, size);
     Millis now = 1'800'000'000'000;
-    static const Signing mine = sodiumSigning(1);
     RoomState me("den", "Ann", Masker("badword\n"), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{"TEA", "EAT"}); },
-                 Session{"tok", now}, mine);
+                 Session{"tok", now}, mine());
     std::deque<Made> made;
     std::deque<Millis> chatLines; // when the chat lines of the last second were shown
     unsigned choice = 0;
@@ -137,10 +157,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const bool retained = (choice & 0x80) != 0;
         std::string topic, payload;
+        int ownStandings = 0;
         if (!made.empty()) {
             topic = std::move(made.front().topic);
             payload = std::move(made.front().payload);
             now = std::max(now, made.front().at);
+            ownStandings = made.front().sig;
             made.pop_front();
         } else {
             if ((choice & 0x7F) < std::size(kTopics))
@@ -163,7 +185,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const Read again = read("den", out.topic, out.payload);
             FUZZ_CHECK(again.message && *again.message == *r.message, out.payload);
         }
+        const int badBefore = me.ignored(Ignored::badSignature);
         const auto effects = me.receive(topic, payload, retained, (choice & 0x40) != 0, now);
+        if (ownStandings)
+            FUZZ_CHECK(ownStandings == 1 ? me.ignored(Ignored::badSignature) == badBefore
+                                : effects.lines.empty() && me.ignored(Ignored::badSignature) == badBefore + 1,
+                       payload);
         for (const auto& line : effects.lines)
             checkLine(line);
         for (const auto& out : effects.publish) {
@@ -174,7 +201,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::string sig;
             std::visit([&](const auto& x) { if constexpr (requires { x.sig; }) sig = x.sig; }, *back.message);
             const std::string text = signedText("den", *back.message);
-            FUZZ_CHECK(text.empty() || mine.verify(mine.publicKey, text, sig), out.payload);
+            FUZZ_CHECK(text.empty() || mine().verify(mine().publicKey, text, sig), out.payload);
         }
         for (const auto& line : effects.lines)
             FUZZ_CHECK(line.find(": forged") == std::string::npos || line.find(" (unverified): ") != std::string::npos, line);

@@ -216,6 +216,10 @@ void TestRoom::read_data()
                                  R"({"name":"Bob","score":7,"room":4,"only":1,"found":"6"},)"
                                  R"({"name":"Ann","score":6,"room":3,"only":1,"found":"a"}]})";
     row("standings", kBase + "standings/r1", standings, "standings r1 by Ann of 2: Bob 7/4/1 HOTS TEA Ann 6/3/1 EAT TEA");
+    row("standings signed", kBase + "standings/r1", QByteArray(standings).replace("]}", "],\"sig\":\"" + QByteArray(128, '0') + "\"}"),
+        "standings r1 by Ann of 2: Bob 7/4/1 HOTS TEA Ann 6/3/1 EAT TEA");
+    row("standings signature too short", kBase + "standings/r1", QByteArray(standings).replace("]}", "],\"sig\":\"00\"}"),
+        "ignored: bad signature");
     row("standings without words", kBase + "standings/r1", R"({"by":"Ann","counted":1,"players":[{"name":"Ann","score":0,"room":0,"only":0}]})",
         "standings r1 by Ann of 1: Ann 0/0/0");
     row("standings counting another number", kBase + "standings/r1", QByteArray(standings).replace("\"counted\":2", "\"counted\":3"),
@@ -892,6 +896,7 @@ void TestRoom::scorerAsEveryone()
         forged.players[std::size_t(victim)].score += 5;
         forged.players.push_back({"Mallory", 0, 0, 0});
         forged.found.push_back({});
+        net.queue.push_back({-1, write("den", Presence{"Mallory", true}), false});
         net.queue.push_back({-1, write("den", forged), false});
         net.run(now);
         for (int m = 0; m < n; ++m) {
@@ -1046,7 +1051,7 @@ void TestRoom::acceptedWords()
 // counted as this.
 void TestRoom::signatures_data()
 {
-    QTest::addColumn<int>("kind");   // 0 chat, 1 presence, 2 round
+    QTest::addColumn<int>("kind");   // 0 chat, 1 presence, 2 round, 3 standings (kept from before)
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("signer"); // the seed of the key that signs; 0: none
     QTest::addColumn<bool>("tamper"); // the text changed after signing
@@ -1061,6 +1066,13 @@ void TestRoom::signatures_data()
     QTest::newRow("no key under a taken name") << 1 << "Bob" << 0 << false << "key taken";
     QTest::newRow("round, good") << 2 << "Bob" << 2 << false << "Bob started a 1-minute round.";
     QTest::newRow("round, bad") << 2 << "Bob" << 3 << false << "bad signature";
+    const QString standings = "Standings (a word two or more found scores nothing in the room score):";
+    QTest::newRow("standings, good") << 3 << "Bob" << 2 << false << standings;
+    QTest::newRow("standings, bad") << 3 << "Bob" << 3 << false << "bad signature";
+    QTest::newRow("standings, changed after signing") << 3 << "Bob" << 2 << true << "bad signature";
+    QTest::newRow("standings, missing") << 3 << "Bob" << 0 << false << "bad signature";
+    QTest::newRow("standings under this player's own name") << 3 << "Ann" << 0 << false << "bad signature";
+    QTest::newRow("standings, keyless bot") << 3 << "Zed" << 0 << false << standings;
 }
 
 void TestRoom::signatures()
@@ -1088,8 +1100,10 @@ void TestRoom::signatures()
             const std::string sig = sodiumSigning(static_cast<unsigned char>(signer)).sign(signedText("den", m));
             std::visit([&](auto& x) { if constexpr (requires { x.sig; }) x.sig = sig; }, m);
         }
-        if (tamper)
+        if (tamper && kind == 0)
             std::get<Chat>(m).text = "hi";
+        if (tamper && kind == 3)
+            std::get<Scored>(m).players[0].score = 30;
         return write("den", m);
     };
     Outgoing o;
@@ -1100,10 +1114,12 @@ void TestRoom::signatures()
         if (signer)
             p.key = sodiumSigning(static_cast<unsigned char>(signer)).publicKey;
         o = write("den", p);
-    } else {
+    } else if (kind == 2) {
         o = signedBy(RoundStart{"r1", kLetters, 1, t0 + 3000, who});
+    } else {
+        o = signedBy(Scored{"r0", who, 2, {"EAT", "TEA"}, {{"Ann", 6, 6, 2}, {"Bob", 0, 0, 0}}, {{0, 1}, {}}});
     }
-    const auto e = me.receive(o.topic, o.payload, false, false, t0 + 10);
+    const auto e = me.receive(o.topic, o.payload, kind == 3, false, t0 + 10);
     if (expected == "bad signature" || expected == "key taken") {
         QVERIFY(e.lines.empty() && !e.start);
         QCOMPARE(me.ignored(expected == "key taken" ? Ignored::keyTaken : Ignored::badSignature), 1);
