@@ -965,6 +965,10 @@ Prueba «%1 --help» para más información.
             <numerusform>Palabras compartidas, que no puntúan en la sala: %1; y %n más.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These standings leave out your words: the message was forged or broken on the way.</source>
+        <translation>Esta clasificación deja fuera tus palabras: el mensaje se falsificó o se dañó por el camino.</translation>
+    </message>
 </context>
 <context>
     <name>RoomAddress</name>

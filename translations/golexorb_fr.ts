@@ -965,6 +965,10 @@ Essayez « %1 --help » pour en savoir plus.
             <numerusform>Mots partagés, qui ne rapportent rien au score du salon : %1 ; et %n autres.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These standings leave out your words: the message was forged or broken on the way.</source>
+        <translation>Ce classement omet vos mots : le message a été falsifié ou abîmé en route.</translation>
+    </message>
 </context>
 <context>
     <name>RoomAddress</name>

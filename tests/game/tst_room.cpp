@@ -565,7 +565,7 @@ void TestRoom::roomThroughARound()
     const auto send = [&](const Outgoing& o, bool retained, bool busy, Millis now) {
         return ann.receive(o.topic, o.payload, retained, busy, now);
     };
-    QCOMPARE(ann.connected().publish.at(0).topic, kBase + "players/Ann");
+    QCOMPARE(ann.connected(t0).publish.at(0).topic, kBase + "players/Ann");
     QCOMPARE(send(write("den", Presence{"Bob", true}), true, false, t0).lines.at(0), std::string("Bob is here."));
 
     // Chat: masked, and no more than five lines a second from one player.
@@ -786,7 +786,7 @@ void TestRoom::scorerAsEveryone()
                                {}});
     }
     for (int i = 0; i < n; ++i) {
-        net.apply(joinOrder[std::size_t(i)], net.members[std::size_t(joinOrder[std::size_t(i)])].state->connected());
+        net.apply(joinOrder[std::size_t(i)], net.members[std::size_t(joinOrder[std::size_t(i)])].state->connected(t0));
         net.run(t0 + 100);
     }
     const int scorer = joinOrder[0], standby = n > 1 ? joinOrder[1] : -1;
@@ -885,8 +885,9 @@ void TestRoom::scorerAsEveryone()
         QCOMPARE(Net::lastStandings(member.lines), std::vector<std::string>(lines.begin() + 1, lines.end()));
         for (const auto& [word, finders] : expected.finders)
             QCOMPARE(member.state->findersOf(word), finders);
-        QVERIFY(std::none_of(member.lines.begin(), member.lines.end(),
-                             [](const std::string& l) { return l.starts_with("These standings are not"); }));
+        QVERIFY(std::none_of(member.lines.begin(), member.lines.end(), [](const std::string& l) {
+            return l.starts_with("These standings are not") || l.starts_with("These standings leave out");
+        }));
     }
 
     if (what == "a forged line") {
@@ -899,10 +900,26 @@ void TestRoom::scorerAsEveryone()
         net.queue.push_back({-1, write("den", Presence{"Mallory", true}), false});
         net.queue.push_back({-1, write("den", forged), false});
         net.run(now);
-        for (int m = 0; m < n; ++m) {
+        const auto count = [&](int m, std::string_view start) {
             const auto& l = net.members[std::size_t(m)].lines;
-            QCOMPARE(std::count_if(l.begin(), l.end(), [](const std::string& line) { return line.starts_with("These standings are not"); }),
-                     "p" + std::to_string(m) == forged.players[std::size_t(victim)].name ? 1 : 0);
+            return std::count_if(l.begin(), l.end(), [&](const std::string& line) { return line.starts_with(start); });
+        };
+        for (int m = 0; m < n; ++m)
+            QCOMPARE(count(m, "These standings are not"), "p" + std::to_string(m) == forged.players[std::size_t(victim)].name ? 1 : 0);
+        // Standings that leave a player's line out, long after its results
+        // went out: that player says so, the others do not.
+        Scored without = scored(expected, "r1", "Mallory", int(results.size()) + 2);
+        const int left = below(int(without.players.size()));
+        const std::string leftOut = without.players[std::size_t(left)].name;
+        without.players[std::size_t(left)].name = "Nemo";
+        without.players.push_back({"Mallory", 0, 0, 0});
+        without.players.push_back({"Oz", 0, 0, 0});
+        without.found.resize(without.players.size());
+        net.queue.push_back({-1, write("den", without), false});
+        net.run(now);
+        for (int m = 0; m < n; ++m) {
+            QCOMPARE(count(m, "These standings leave out"), "p" + std::to_string(m) == leftOut ? 1 : 0);
+            QCOMPARE(count(m, "These standings are not"), "p" + std::to_string(m) == forged.players[std::size_t(victim)].name ? 1 : 0);
         }
     }
 }
@@ -916,14 +933,14 @@ void TestRoom::namesakes()
         return RoomState("den", "Ann", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{token, since});
     };
     RoomState first = ann("tokA", t0), later = ann("tokB", t0 + 5000), tie = ann("tokC", t0), untold = ann("", 0);
-    const Outgoing firstHere = first.connected().publish.at(0);
+    const Outgoing firstHere = first.connected(t0).publish.at(0);
     const auto hear = [](RoomState& s, const Outgoing& o) { return s.receive(o.topic, o.payload, false, false, t0 + 6000); };
     QVERIFY(hear(later, firstHere).nameTaken);
     QVERIFY(hear(tie, firstHere).nameTaken); // the same moment: the smaller token counts as first
     QVERIFY(!hear(untold, firstHere).nameTaken);
     // The first says "here" again over a namesake's "here" or will; its own, an
     // earlier run's will and a presence nobody can tell apart change nothing.
-    for (const Outgoing& o : {later.connected().publish.at(0), later.will(), tie.connected().publish.at(0)})
+    for (const Outgoing& o : {later.connected(t0).publish.at(0), later.will(), tie.connected(t0).publish.at(0)})
         QCOMPARE(hear(first, o).publish, std::vector<Outgoing>{firstHere});
     for (const Outgoing& o : {firstHere, first.will(), write("den", Presence{"Ann", true})}) {
         const auto e = hear(first, o);
@@ -934,12 +951,12 @@ void TestRoom::namesakes()
     RoomState cyrillic("den", "\u0410nn", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); },
                        Session{"tokD", t0 + 5000});
     QVERIFY(hear(cyrillic, firstHere).nameTaken);
-    const auto e = hear(first, cyrillic.connected().publish.at(0));
+    const auto e = hear(first, cyrillic.connected(t0).publish.at(0));
     QVERIFY(!e.nameTaken && e.publish.empty() && e.lines.empty());
     // Nor does anyone else let a lookalike in, session or not: its lines are not shown.
     RoomState bob("den", "Bob", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{"tokE", t0});
     QCOMPARE(hear(bob, firstHere).lines, std::vector<std::string>{"Ann joined the room."});
-    for (const Outgoing& o : {cyrillic.connected().publish.at(0), write("den", Presence{"aNN", true}),
+    for (const Outgoing& o : {cyrillic.connected(t0).publish.at(0), write("den", Presence{"aNN", true}),
                               write("den", Chat{"aNN", "it is me"})})
         QVERIFY(hear(bob, o).lines.empty());
     QCOMPARE(bob.ignored(Ignored::nameTaken), 2);
