@@ -466,7 +466,7 @@ void RoomState::showIfDue(Millis now, Effects& e)
     for (auto& [word, names] : s.finders)
         std::sort(names.begin(), names.end());
     const auto shown = [this](std::string_view n) { return show(n); };
-    const auto lines = standingsLines(s, shown);
+    const auto lines = standingsLines(s, shown, name_);
     e.lines.insert(e.lines.end(), lines.begin(), lines.end());
     if (const std::string shared = sharedWordsLine(s, shown); !shared.empty())
         e.lines.push_back(shared);
@@ -792,7 +792,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
         } else if (retained && shownOther_.empty() && !(round_ && round_->kept)) {
             // The last round's, kept from before this player came.
             shownOther_ = st->round;
-            const auto lines = standingsLines(st->players, [this](std::string_view n) { return show(n); });
+            const auto lines = standingsLines(st->players, [this](std::string_view n) { return show(n); }, name_);
             e.lines.insert(e.lines.end(), lines.begin(), lines.end());
             e.lines.push_back(fill(translate("Room", "Scored by %1 from %n result(s).", nullptr, st->counted),
                                    {show(st->by)}));

@@ -464,31 +464,45 @@ void TestRoom::challengeTypos()
 
 // Each player's words as sent, and the lines after the heading: a shared
 // word scores nothing in the room score; equal room scores share a rank,
-// the better score first, then by name.
+// the better score first, then by name. Of more players than the lines
+// shown, one's own line and how many more there are.
 void TestRoom::standingsCancelShared_data()
 {
     QTest::addColumn<QStringList>("sent"); // "NAME:WORD WORD"
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<int>("most");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("a shared word cancels") // TEA by both; XYZ is no word of the board
-        << QStringList{"Ann:EAT TEA XYZ", "Bob:TEA HOTS TEA"}
+        << QStringList{"Ann:EAT TEA XYZ", "Bob:TEA HOTS TEA"} << "Ann" << 2
         << QStringList{"1. Bob: score 7, room score 4, 1 word only Bob found",
                        "2. Ann: score 6, room score 3, 1 word only Ann found"};
     QTest::newRow("equal room scores tie, by name")
-        << QStringList{"Cy:HOTS", "Ann:SHOT", "Bob:TOSH"}
+        << QStringList{"Cy:HOTS", "Ann:SHOT", "Bob:TOSH"} << "" << 20
         << QStringList{"1. Ann: score 4, room score 4, 1 word only Ann found",
                        "1. Bob: score 4, room score 4, 1 word only Bob found",
                        "1. Cy: score 4, room score 4, 1 word only Cy found"};
     QTest::newRow("equal room scores tie, the better score first")
-        << QStringList{"Ann:EAT", "Bob:EAT HOTS", "Cy:HOTS", "Dee:TOSH"}
+        << QStringList{"Ann:EAT", "Bob:EAT HOTS", "Cy:HOTS", "Dee:TOSH"} << "" << 4
         << QStringList{"1. Dee: score 4, room score 4, 1 word only Dee found",
                        "2. Bob: score 7, room score 0, 0 words only Bob found",
                        "2. Cy: score 4, room score 0, 0 words only Cy found",
                        "2. Ann: score 3, room score 0, 0 words only Ann found"};
+    QTest::newRow("cut, one's own line below")
+        << QStringList{"Ann:EAT", "Bob:EAT HOTS", "Cy:HOTS", "Dee:TOSH"} << "Ann" << 2
+        << QStringList{"1. Dee: score 4, room score 4, 1 word only Dee found",
+                       "2. Bob: score 7, room score 0, 0 words only Bob found",
+                       "2. Ann: score 3, room score 0, 0 words only Ann found", "...and 1 more."};
+    QTest::newRow("cut, one's own line among the first")
+        << QStringList{"Ann:EAT", "Bob:EAT HOTS", "Cy:HOTS", "Dee:TOSH"} << "Dee" << 2
+        << QStringList{"1. Dee: score 4, room score 4, 1 word only Dee found",
+                       "2. Bob: score 7, room score 0, 0 words only Bob found", "...and 2 more."};
 }
 
 void TestRoom::standingsCancelShared()
 {
     QFETCH(QStringList, sent);
+    QFETCH(QString, own);
+    QFETCH(int, most);
     QFETCH(QStringList, lines);
     std::map<std::string, std::vector<std::string>> words;
     for (const QString& player : sent) {
@@ -499,7 +513,7 @@ void TestRoom::standingsCancelShared()
     const std::set<std::string> board{"EAT", "TEA", "HOTS", "SHOT", "TOSH"};
     const auto s = standings(words, board);
     QStringList got;
-    const auto all = standingsLines(s, [](std::string_view n) { return std::string(n); });
+    const auto all = standingsLines(s, [](std::string_view n) { return std::string(n); }, own.toStdString(), std::size_t(most));
     for (std::size_t i = 1; i < all.size(); ++i)
         got << QString::fromStdString(all[i]);
     QCOMPARE(got, lines);
