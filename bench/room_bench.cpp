@@ -219,7 +219,7 @@ public:
             }
             for (const auto& filter : subscriptions(name_))
                 mosquitto_subscribe(p->client, nullptr, filter.c_str(), 1);
-            p->apply(p->state->connected());
+            p->apply(p->state->connected(wallNow()));
             players_.push_back(std::move(p));
         }
         for (int i = 0; i < 400; ++i)

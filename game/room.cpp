@@ -180,8 +180,8 @@ std::string wordsJson(const std::vector<std::string>& words)
     return out + "]";
 }
 
-// Which of the standings' words a player found: a hex digit for each four
-// words, the first of them its highest bit (8), trailing zeros left out.
+} // namespace
+
 std::string foundMarks(const std::vector<std::size_t>& found)
 {
     static constexpr char kHex[] = "0123456789abcdef";
@@ -195,6 +195,8 @@ std::string foundMarks(const std::vector<std::size_t>& found)
     }
     return out;
 }
+
+namespace {
 
 std::optional<std::vector<std::size_t>> readMarks(std::string_view marks, std::size_t words)
 {
@@ -442,9 +444,7 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
     if (!doc || doc->kind != json::Value::Kind::object)
         return ignored(Ignored::malformed);
     const auto str = [&](std::string_view key) { return member(*doc, key, json::Value::Kind::string); };
-    if (kind == Kind::standings)
-        return readStandings(level[3], *doc);
-    const json::Value* name = str(kind == Kind::round ? "by" : "name");
+    const json::Value* name = str(kind == Kind::round || kind == Kind::standings ? "by" : "name");
     if (!name)
         return ignored(Ignored::malformed);
     if (!validName(name->string))
@@ -466,6 +466,12 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
     }
 
     switch (kind) {
+    case Kind::standings: {
+        Read r = readStandings(level[3], *doc);
+        if (r.message)
+            std::get<Scored>(*r.message).sig = std::move(sig);
+        return r;
+    }
     case Kind::players: {
         const json::Value* state = str("state");
         if (!state || (state->string != "here" && state->string != "gone"))
@@ -550,7 +556,6 @@ Read read(std::string_view room, std::string_view topic, std::string_view payloa
         r.sig = std::move(sig);
         return {std::move(r), Ignored::none};
     }
-    case Kind::standings: break;
     }
     return ignored(Ignored::unknownTopic);
 }
@@ -618,7 +623,7 @@ Outgoing write(std::string_view room, const Message& message)
                     payload += ",\"found\":\"" + foundMarks(s.found[i]) + "\"";
                 payload += "}";
             }
-            return {base + "standings/" + s.round, payload + "]}", true};
+            return {base + "standings/" + s.round, payload + "]" + sigJson(s.sig) + "}", true};
         }
         Outgoing operator()(const Cleared& c) const { return {c.topic, "", true}; }
     };

@@ -146,8 +146,13 @@ struct Scored {
     std::vector<std::string> words;
     std::vector<Standing> players;
     std::vector<std::vector<std::size_t>> found; // each player's, ascending; empty lists when left out
+    std::string sig{};
     friend bool operator==(const Scored&, const Scored&) = default;
 };
+// Which of the standings' words a player found, as its line writes it: a
+// hex digit for each four words, the first of them its highest bit (8),
+// trailing zeros left out.
+std::string foundMarks(const std::vector<std::size_t>& found);
 Scored scored(const Standings& s, std::string round, std::string by, int counted);
 // The standings again, finders in name order, as standings() gives them.
 Standings standingsOf(const Scored& s);

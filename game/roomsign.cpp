@@ -64,6 +64,22 @@ std::string signedText(std::string_view room, const Message& m)
         field(res->name);
         for (const auto& w : res->words)
             field(w);
+    } else if (const auto* st = std::get_if<Scored>(&m)) {
+        field("standings");
+        field(st->round);
+        field(st->by);
+        field(std::to_string(st->counted));
+        field(std::to_string(st->words.size()));
+        for (const auto& w : st->words)
+            field(w);
+        for (std::size_t i = 0; i < st->players.size(); ++i) {
+            const Standing& p = st->players[i];
+            field(p.name);
+            field(std::to_string(p.score));
+            field(std::to_string(p.roomScore));
+            field(std::to_string(p.onlyTheirs));
+            field(i < st->found.size() ? foundMarks(st->found[i]) : std::string());
+        }
     } else {
         return {};
     }

@@ -2,8 +2,8 @@
 // Names nobody can borrow: each copy of the game signs what it says in a
 // room with an Ed25519 key of its player's (libsodium's, opened by the
 // window layer when joining; tests and tools bring their own). Presence
-// carries the public key; chat, rounds and results carry a signature over
-// what they say. No cryptography here: only what is signed, and its
+// carries the public key; chat, rounds, results and standings carry a
+// signature over what they say. No cryptography here: only what is signed, and its
 // encoding.
 
 #include "room.h"

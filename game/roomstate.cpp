@@ -184,6 +184,7 @@ void RoomState::releaseIfDue(Millis now, Effects& e)
     myResultsTopic_ = held_->topic;
     e.publish.push_back(std::move(*held_));
     held_.reset();
+    round_->resultsOut = now;
 }
 
 Outgoing RoomState::will() const
@@ -191,14 +192,16 @@ Outgoing RoomState::will() const
     return send(presence(false));
 }
 
-RoomState::Effects RoomState::connected()
+RoomState::Effects RoomState::connected(Millis now)
 {
     Effects e;
     e.publish.push_back(send(presence(true)));
     // A broker that restarted has lost what it kept; put this player's
     // results of the round back for whoever has not got them yet.
-    if (round_ && !myResultsTopic_.empty() && round_->sent && !held_)
+    if (round_ && !myResultsTopic_.empty() && round_->sent && !held_) {
         e.publish.push_back(send(Results{round_->round.id, name_, round_->mine}));
+        round_->resultsOut = now;
+    }
     // And the standings this player scored.
     if (round_ && round_->lastStandings)
         e.publish.push_back(*round_->lastStandings);
@@ -233,6 +236,8 @@ std::optional<Millis> RoomState::nextDeadline() const
         else if (!round_->scoring && !round_->kept && !round_->standbyLooked)
             soonest(round_->deadline() + kStandbyWait);
     }
+    if (round_ && round_->lineMissing && round_->resultsOut)
+        soonest(round_->leftOutAt());
     return at;
 }
 
@@ -423,12 +428,12 @@ void RoomState::scoreIfDue(Millis now, Effects& e)
         return;
     }
     Scored out = scored(standings(t.results, *board), t.round.id, name_, counted);
-    Outgoing message = write(room_, out);
+    Outgoing message = send(out);
     if (message.payload.size() > kMaxStandingsBytes) {
         // Never so far: who found which word goes, the scores stay.
         out.words.clear();
         out.found.assign(out.players.size(), {});
-        message = write(room_, out);
+        message = send(out);
     }
     t.published = counted;
     t.lastStandings = message;
@@ -436,16 +441,16 @@ void RoomState::scoreIfDue(Millis now, Effects& e)
     keep(std::move(out), now, e);
 }
 
-void RoomState::keep(Scored s, Millis, Effects& e)
+void RoomState::keep(Scored s, Millis now, Effects& e)
 {
     Tracked& t = *round_;
     if (t.kept && s.counted <= t.kept->counted)
         return; // the standings that counted the most stay
     t.kept = std::move(s);
-    showIfDue(e);
+    showIfDue(now, e);
 }
 
-void RoomState::showIfDue(Effects& e)
+void RoomState::showIfDue(Millis now, Effects& e)
 {
     // Until this board's own round has ended its words are not in.
     if (!round_ || !round_->kept || playing() || round_->kept->counted <= round_->shownCounted)
@@ -485,7 +490,7 @@ void RoomState::showIfDue(Effects& e)
         s.finders.emplace_hint(s.finders.end(), k.words[n], std::move(names));
     }
     const auto shown = [this](std::string_view n) { return show(n); };
-    const auto lines = standingsLines(s, shown);
+    const auto lines = standingsLines(s, shown, name_);
     e.lines.insert(e.lines.end(), lines.begin(), lines.end());
     if (const std::string shared = sharedWordsLine(s, shown); !shared.empty())
         e.lines.push_back(shared);
@@ -495,20 +500,24 @@ void RoomState::showIfDue(Effects& e)
                                           : fill(translate("Room", "Scored by %1 from %n result(s).", nullptr, t.kept->counted),
                                                  {show(t.kept->by)}));
     lastStandings_ = std::move(s);
-    checkOwnLine(e);
+    checkOwnLine(now, e);
 }
 
 // This player's line against the words it sent: a difference means the
 // standings were forged or broken on the way.
-void RoomState::checkOwnLine(Effects& e)
+void RoomState::checkOwnLine(Millis now, Effects& e)
 {
     Tracked& t = *round_;
     const Scored& s = *t.kept;
+    const auto line = std::find_if(s.players.begin(), s.players.end(), [&](const Standing& p) { return p.name == name_; });
+    t.lineMissing = t.sent && line == s.players.end();
+    if (t.lineMissing) {
+        // Not counted yet, perhaps: a scorer that hears it late publishes again.
+        leftOutIfDue(now, e);
+        return;
+    }
     if (!t.sent)
         return;
-    const auto line = std::find_if(s.players.begin(), s.players.end(), [&](const Standing& p) { return p.name == name_; });
-    if (line == s.players.end())
-        return; // not counted yet: a scorer that hears it late publishes again
     const std::set<std::string>* words = boardWordsOf(t);
     if (!words)
         return; // nothing to check them with
@@ -545,6 +554,22 @@ void RoomState::checkOwnLine(Effects& e)
                                                  "score %3, not %4): the message was forged or broken on the way."),
                                {std::to_string(expected.score), std::to_string(line->score),
                                 std::to_string(expected.roomScore), std::to_string(line->roomScore)}));
+}
+
+// Standings without this player's line are what a scorer publishes before
+// its results reach it: it publishes again when they come, and waits for
+// results until kStandingsWait after the round's end. Standings that still
+// lack the line kStandbyWait after that wait, and after the results went
+// out, left it out: said, unless their scorer has gone and can publish no
+// more.
+void RoomState::leftOutIfDue(Millis now, Effects& e)
+{
+    if (!round_ || !round_->lineMissing || round_->resultsOut == 0 || now < round_->leftOutAt())
+        return;
+    round_->lineMissing = false;
+    const std::string& by = round_->kept->by;
+    if (by == name_ || here_.count(by))
+        e.lines.push_back(translate("Room", "These standings leave out your words: the message was forged or broken on the way."));
 }
 
 // A presence under this player's own name: its own (ignored), or a
@@ -729,7 +754,7 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
         saidBusy_ = false;
         // The next round comes before the last one's standings here (the
         // starter had every result first): show them with what came in.
-        showIfDue(e);
+        showIfDue(now, e);
         RoundStart mine = *rs;
         const Millis ahead = rs->start - now;
         if (ahead < -kTolerance || ahead > kLead + kTolerance)
@@ -778,12 +803,20 @@ RoomState::Effects RoomState::receive(std::string_view topic, std::string_view p
     }
 
     if (auto* st = std::get_if<Scored>(&*r.message)) {
+        // From a scorer here (the broker's may come before its "here"), signed
+        // with the name's key when it has one.
+        if (!retained && st->by != name_ && !here_.count(st->by)) {
+            count(Ignored::absent);
+            return e;
+        }
+        if (!verified(*st, st->by, st->sig))
+            return e;
         if (round_ && st->round == round_->round.id) {
             keep(std::move(*st), now, e);
         } else if (retained && shownOther_.empty() && !(round_ && round_->kept)) {
             // The last round's, kept from before this player came.
             shownOther_ = st->round;
-            const auto lines = standingsLines(st->players, [this](std::string_view n) { return show(n); });
+            const auto lines = standingsLines(st->players, [this](std::string_view n) { return show(n); }, name_);
             e.lines.insert(e.lines.end(), lines.begin(), lines.end());
             e.lines.push_back(fill(translate("Room", "Scored by %1 from %n result(s).", nullptr, st->counted),
                                    {show(st->by)}));
@@ -854,7 +887,7 @@ RoomState::Effects RoomState::roundEnded(const std::vector<std::string>& words, 
     }
     releaseIfDue(now, e);
     scoreIfDue(now, e);
-    showIfDue(e);
+    showIfDue(now, e);
     return e;
 }
 
@@ -864,7 +897,8 @@ RoomState::Effects RoomState::tick(Millis now)
     releaseIfDue(now, e);
     reconsider(now, e);
     scoreIfDue(now, e);
-    showIfDue(e);
+    showIfDue(now, e);
+    leftOutIfDue(now, e);
     return e;
 }
 

@@ -95,7 +95,7 @@ public:
     // The Last Will: "gone", published by the broker when this player drops.
     Outgoing will() const;
     // Connected (again): "here", and this player's results the broker may have lost.
-    Effects connected();
+    Effects connected(Millis now);
     // Leaving: "gone".
     Effects leaving() const;
     // A message from the broker. `retained`: the broker kept it from before
@@ -175,7 +175,13 @@ private:
         // The standings that counted most, and how many results those shown counted.
         std::optional<Scored> kept;
         int shownCounted = 0;
+        // When this player's results last went out (0: not yet), and whether
+        // the standings shown lack its line, not yet said.
+        Millis resultsOut = 0;
+        bool lineMissing = false;
         Millis deadline() const;
+        // When standings still lacking this player's line were left so on purpose.
+        Millis leftOutAt() const { return std::max(deadline(), resultsOut) + kStandbyWait; }
     };
 
     std::string show(std::string_view text) const { return masker_.mask(text); }
@@ -195,8 +201,9 @@ private:
     void reconsider(Millis now, Effects& e);
     void scoreIfDue(Millis now, Effects& e);
     void keep(Scored s, Millis now, Effects& e);
-    void showIfDue(Effects& e);
-    void checkOwnLine(Effects& e);
+    void showIfDue(Millis now, Effects& e);
+    void checkOwnLine(Millis now, Effects& e);
+    void leftOutIfDue(Millis now, Effects& e);
     Presence presence(bool here) const
     {
         Presence p{name_, here, session_.token, session_.since};

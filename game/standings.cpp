@@ -67,9 +67,12 @@ Standings standings(const std::map<std::string, std::vector<std::string>>& words
 }
 
 std::vector<std::string> standingsLines(const std::vector<Standing>& players,
-                                        const std::function<std::string(std::string_view)>& show)
+                                        const std::function<std::string(std::string_view)>& show, std::string_view own,
+                                        std::size_t most)
 {
     std::vector<std::string> lines{translate("Room", "Standings (a word two or more found scores nothing in the room score):")};
+    const bool cut = players.size() > most;
+    std::size_t shown = 0;
     // Equal room scores share a rank, and the next rank skips as many
     // places as shared it (1, 2, 2, 4).
     int rank = 0;
@@ -77,10 +80,17 @@ std::vector<std::string> standingsLines(const std::vector<Standing>& players,
         const Standing& p = players[i];
         if (i == 0 || p.roomScore != players[i - 1].roomScore)
             rank = static_cast<int>(i) + 1;
+        if (cut && i >= most && p.name != own)
+            continue;
+        ++shown;
         const std::string name = show(p.name);
         lines.push_back(fill(translate("Room", "%1. %2: score %3, room score %4, %n word(s) only %2 found", nullptr,
                                        p.onlyTheirs),
                              {std::to_string(rank), name, std::to_string(p.score), std::to_string(p.roomScore)}));
+    }
+    if (cut) {
+        const int more = static_cast<int>(players.size() - shown);
+        lines.push_back(translate("Room", "...and %n more.", nullptr, more));
     }
     return lines;
 }

@@ -34,13 +34,21 @@ struct Standings {
 Standings standings(const std::map<std::string, std::vector<std::string>>& words,
                     const std::set<std::string>& boardWords);
 
+// The players' lines the chat shows of a big room's standings: the chat
+// list keeps its last 500 lines, and a room holds up to 1,000 players.
+inline constexpr std::size_t kMostStandingsLines = 20;
+
 // The lines the chat shows, names written through `show`: players of equal
-// room scores share a rank ("1.", "1.", "3.").
+// room scores share a rank ("1.", "1.", "3."). Of more than `most` players
+// only the first `most` are shown, then the line of `own` (this player)
+// when it is not among them, then how many more there are.
 std::vector<std::string> standingsLines(const std::vector<Standing>& players,
-                                        const std::function<std::string(std::string_view)>& show);
-inline std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show)
+                                        const std::function<std::string(std::string_view)>& show,
+                                        std::string_view own = {}, std::size_t most = kMostStandingsLines);
+inline std::vector<std::string> standingsLines(const Standings& s, const std::function<std::string(std::string_view)>& show,
+                                               std::string_view own = {}, std::size_t most = kMostStandingsLines)
 {
-    return standingsLines(s.players, show);
+    return standingsLines(s.players, show, own, most);
 }
 
 // One line that names the winner, or those who tie for the win, and the

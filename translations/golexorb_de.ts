@@ -965,6 +965,17 @@ Mehr dazu mit „%1 --help“.
             <numerusform>Gemeinsame Wörter, die in der Raumwertung nichts zählen: %1; und %n weitere.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These standings leave out your words: the message was forged or broken on the way.</source>
+        <translation>Dieser Stand lässt deine Wörter aus: Die Nachricht wurde gefälscht oder unterwegs beschädigt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...und %n weiterer.</numerusform>
+            <numerusform>...und %n weitere.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RoomAddress</name>

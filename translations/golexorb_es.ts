@@ -965,6 +965,17 @@ Prueba «%1 --help» para más información.
             <numerusform>Palabras compartidas, que no puntúan en la sala: %1; y %n más.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These standings leave out your words: the message was forged or broken on the way.</source>
+        <translation>Esta clasificación deja fuera tus palabras: el mensaje se falsificó o se dañó por el camino.</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...y %n más.</numerusform>
+            <numerusform>...y %n más.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RoomAddress</name>

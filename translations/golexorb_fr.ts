@@ -965,6 +965,17 @@ Essayez « %1 --help » pour en savoir plus.
             <numerusform>Mots partagés, qui ne rapportent rien au score du salon : %1 ; et %n autres.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These standings leave out your words: the message was forged or broken on the way.</source>
+        <translation>Ce classement omet vos mots : le message a été falsifié ou abîmé en route.</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...et %n autre.</numerusform>
+            <numerusform>...et %n autres.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RoomAddress</name>

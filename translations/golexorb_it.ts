@@ -965,6 +965,17 @@ Prova «%1 --help» per saperne di più.
             <numerusform>Parole condivise, che non valgono nulla nel punteggio della stanza: %1; e altre %n.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These standings leave out your words: the message was forged or broken on the way.</source>
+        <translation>Questa classifica lascia fuori le tue parole: il messaggio è stato falsificato o rovinato per strada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...e %n altro.</numerusform>
+            <numerusform>...e altri %n.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RoomAddress</name>

@@ -965,6 +965,17 @@ Probeer ‘%1 --help’ voor meer informatie.
             <numerusform>Gedeelde woorden, die niet meetellen in de kamerscore: %1; en nog %n.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These standings leave out your words: the message was forged or broken on the way.</source>
+        <translation>Deze stand laat je woorden weg: het bericht is vervalst of onderweg beschadigd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...en nog %n.</numerusform>
+            <numerusform>...en nog %n.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RoomAddress</name>

@@ -965,6 +965,17 @@ Experimente “%1 --help” para mais informações.
             <numerusform>Palavras compartilhadas, que não valem nada na pontuação da sala: %1; e mais %n.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These standings leave out your words: the message was forged or broken on the way.</source>
+        <translation>Esta classificação deixa de fora as suas palavras: a mensagem foi forjada ou danificada no caminho.</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...e mais %n.</numerusform>
+            <numerusform>...e mais %n.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RoomAddress</name>

@@ -965,6 +965,17 @@ Prova ”%1 --help” för mer information.
             <numerusform>Delade ord, som inte ger något i rummets poäng: %1; och %n till.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>These standings leave out your words: the message was forged or broken on the way.</source>
+        <translation>Den här ställningen utelämnar dina ord: meddelandet förfalskades eller skadades på vägen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>...and %n more.</source>
+        <translation>
+            <numerusform>...och %n till.</numerusform>
+            <numerusform>...och %n till.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RoomAddress</name>

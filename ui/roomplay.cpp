@@ -511,7 +511,7 @@ void RoomPlay::linkConnected()
         line(QCoreApplication::translate("Room", "Connected to %1 again.").arg(server()));
     everConnected_ = true;
     outage_ = false;
-    apply(state_->connected());
+    apply(state_->connected(now()));
 }
 
 void RoomPlay::linkFailed(const QString& why)

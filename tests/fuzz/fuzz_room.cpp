@@ -13,7 +13,9 @@
 // room's limit. The player signs (Ed25519, libsodium): what it publishes
 // verifies with its key; the flood's names have keys, and a line of theirs
 // signed with another key, or changed after signing, never shows (but as
-// unverified, when the name came first without a key).
+// unverified, when the name came first without a key); standings under the
+// player's own name count when signed with its key, and when changed after
+// signing show nothing and are counted.
 
 #include "fuzz.h"
 
@@ -72,14 +74,15 @@ constexpr unsigned kDatedRound = 0x3E, kFlood = 0x3D;
 struct Made {
     std::string topic, payload;
     Millis at;
+    int sig = 0; // standings under the player's name: 1 signed with its key, 2 forged
 };
 
 // The messages a choice of kDatedRound or kFlood makes.
 void make(unsigned kind, fuzz::Bytes& in, Millis now, std::deque<Made>& out)
 {
-    const auto add = [&](const Message& m, Millis at) {
+    const auto add = [&](const Message& m, Millis at, int sig = 0) {
         const Outgoing o = write("den", m);
-        out.push_back({o.topic, o.payload, at});
+        out.push_back({o.topic, o.payload, at, sig});
     };
     if (kind == kDatedRound) {
         // Seconds, or days, either way of now.
@@ -93,7 +96,7 @@ void make(unsigned kind, fuzz::Bytes& in, Millis now, std::deque<Made>& out)
     const unsigned names = 1 + in.below(8), lines = 1 + in.byte() * 4, step = in.below(4);
     // Signed lines, some with another key or changed after signing (marked "forged").
     const bool keyed = in.flag(), forge = in.flag();
-    static const Signing theirs = sodiumSigning(7), other = sodiumSigning(8);
+    static const Signing theirs = sodiumSigning(7), other = sodiumSigning(8), own = sodiumSigning(1);
     if (in.flag())
         for (unsigned n = 0; n < names; ++n) {
             Presence p{"f" + std::to_string(n), true};
@@ -114,6 +117,13 @@ void make(unsigned kind, fuzz::Bytes& in, Millis now, std::deque<Made>& out)
                 c.sig = other.sign(signedText("den", c));
         }
         add(c, now + i * step);
+    }
+    if (keyed) {
+        Scored s{"r1", "Ann", 1, {"EAT", "TEA"}, {{"Signed", 6, 6, 2}}, {{0, 1}}};
+        s.sig = own.sign(signedText("den", s));
+        add(s, now, 1);
+        s.players[0].name = "Forger";
+        add(s, now, 2);
     }
 }
 
@@ -137,10 +147,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const bool retained = (choice & 0x80) != 0;
         std::string topic, payload;
+        int ownStandings = 0;
         if (!made.empty()) {
             topic = std::move(made.front().topic);
             payload = std::move(made.front().payload);
             now = std::max(now, made.front().at);
+            ownStandings = made.front().sig;
             made.pop_front();
         } else {
             if ((choice & 0x7F) < std::size(kTopics))
@@ -163,7 +175,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const Read again = read("den", out.topic, out.payload);
             FUZZ_CHECK(again.message && *again.message == *r.message, out.payload);
         }
+        const int badBefore = me.ignored(Ignored::badSignature);
         const auto effects = me.receive(topic, payload, retained, (choice & 0x40) != 0, now);
+        if (ownStandings)
+            FUZZ_CHECK(ownStandings == 1 ? me.ignored(Ignored::badSignature) == badBefore
+                                : effects.lines.empty() && me.ignored(Ignored::badSignature) == badBefore + 1,
+                       payload);
         for (const auto& line : effects.lines)
             checkLine(line);
         for (const auto& out : effects.publish) {

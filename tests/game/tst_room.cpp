@@ -216,6 +216,8 @@ void TestRoom::read_data()
                                  R"({"name":"Bob","score":7,"room":4,"only":1,"found":"6"},)"
                                  R"({"name":"Ann","score":6,"room":3,"only":1,"found":"a"}]})";
     row("standings", kBase + "standings/r1", standings, "standings r1 by Ann of 2: Bob 7/4/1 HOTS TEA Ann 6/3/1 EAT TEA");
+    row("standings signed", kBase + "standings/r1", QByteArray(standings).replace("]}", "],\"sig\":\"" + QByteArray(128, '0') + "\"}"),
+        "standings r1 by Ann of 2: Bob 7/4/1 HOTS TEA Ann 6/3/1 EAT TEA");
     row("standings without words", kBase + "standings/r1", R"({"by":"Ann","counted":1,"players":[{"name":"Ann","score":0,"room":0,"only":0}]})",
         "standings r1 by Ann of 1: Ann 0/0/0");
     row("standings counting another number", kBase + "standings/r1", QByteArray(standings).replace("\"counted\":2", "\"counted\":3"),
@@ -460,31 +462,41 @@ void TestRoom::challengeTypos()
 
 // Each player's words as sent, and the lines after the heading: a shared
 // word scores nothing in the room score; equal room scores share a rank,
-// the better score first, then by name.
+// the better score first, then by name. Of more players than the lines
+// shown, one's own line and how many more there are.
 void TestRoom::standingsCancelShared_data()
 {
     QTest::addColumn<QStringList>("sent"); // "NAME:WORD WORD"
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<int>("most");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("a shared word cancels") // TEA by both; XYZ is no word of the board
-        << QStringList{"Ann:EAT TEA XYZ", "Bob:TEA HOTS TEA"}
+        << QStringList{"Ann:EAT TEA XYZ", "Bob:TEA HOTS TEA"} << "Ann" << 2
         << QStringList{"1. Bob: score 7, room score 4, 1 word only Bob found",
                        "2. Ann: score 6, room score 3, 1 word only Ann found"};
     QTest::newRow("equal room scores tie, by name")
-        << QStringList{"Cy:HOTS", "Ann:SHOT", "Bob:TOSH"}
+        << QStringList{"Cy:HOTS", "Ann:SHOT", "Bob:TOSH"} << "" << 20
         << QStringList{"1. Ann: score 4, room score 4, 1 word only Ann found",
                        "1. Bob: score 4, room score 4, 1 word only Bob found",
                        "1. Cy: score 4, room score 4, 1 word only Cy found"};
     QTest::newRow("equal room scores tie, the better score first")
-        << QStringList{"Ann:EAT", "Bob:EAT HOTS", "Cy:HOTS", "Dee:TOSH"}
+        << QStringList{"Ann:EAT", "Bob:EAT HOTS", "Cy:HOTS", "Dee:TOSH"} << "" << 4
         << QStringList{"1. Dee: score 4, room score 4, 1 word only Dee found",
                        "2. Bob: score 7, room score 0, 0 words only Bob found",
                        "2. Cy: score 4, room score 0, 0 words only Cy found",
                        "2. Ann: score 3, room score 0, 0 words only Ann found"};
+    QTest::newRow("cut, one's own line below")
+        << QStringList{"Ann:EAT", "Bob:EAT HOTS", "Cy:HOTS", "Dee:TOSH"} << "Ann" << 2
+        << QStringList{"1. Dee: score 4, room score 4, 1 word only Dee found",
+                       "2. Bob: score 7, room score 0, 0 words only Bob found",
+                       "2. Ann: score 3, room score 0, 0 words only Ann found", "...and 1 more."};
 }
 
 void TestRoom::standingsCancelShared()
 {
     QFETCH(QStringList, sent);
+    QFETCH(QString, own);
+    QFETCH(int, most);
     QFETCH(QStringList, lines);
     std::map<std::string, std::vector<std::string>> words;
     for (const QString& player : sent) {
@@ -495,7 +507,7 @@ void TestRoom::standingsCancelShared()
     const std::set<std::string> board{"EAT", "TEA", "HOTS", "SHOT", "TOSH"};
     const auto s = standings(words, board);
     QStringList got;
-    const auto all = standingsLines(s, [](std::string_view n) { return std::string(n); });
+    const auto all = standingsLines(s, [](std::string_view n) { return std::string(n); }, own.toStdString(), std::size_t(most));
     for (std::size_t i = 1; i < all.size(); ++i)
         got << QString::fromStdString(all[i]);
     QCOMPARE(got, lines);
@@ -561,7 +573,7 @@ void TestRoom::roomThroughARound()
     const auto send = [&](const Outgoing& o, bool retained, bool busy, Millis now) {
         return ann.receive(o.topic, o.payload, retained, busy, now);
     };
-    QCOMPARE(ann.connected().publish.at(0).topic, kBase + "players/Ann");
+    QCOMPARE(ann.connected(t0).publish.at(0).topic, kBase + "players/Ann");
     QCOMPARE(send(write("den", Presence{"Bob", true}), true, false, t0).lines.at(0), std::string("Bob is here."));
 
     // Chat: masked, and no more than five lines a second from one player.
@@ -782,7 +794,7 @@ void TestRoom::scorerAsEveryone()
                                {}});
     }
     for (int i = 0; i < n; ++i) {
-        net.apply(joinOrder[std::size_t(i)], net.members[std::size_t(joinOrder[std::size_t(i)])].state->connected());
+        net.apply(joinOrder[std::size_t(i)], net.members[std::size_t(joinOrder[std::size_t(i)])].state->connected(t0));
         net.run(t0 + 100);
     }
     const int scorer = joinOrder[0], standby = n > 1 ? joinOrder[1] : -1;
@@ -881,8 +893,9 @@ void TestRoom::scorerAsEveryone()
         QCOMPARE(Net::lastStandings(member.lines), std::vector<std::string>(lines.begin() + 1, lines.end()));
         for (const auto& [word, finders] : expected.finders)
             QCOMPARE(member.state->findersOf(word), finders);
-        QVERIFY(std::none_of(member.lines.begin(), member.lines.end(),
-                             [](const std::string& l) { return l.starts_with("These standings are not"); }));
+        QVERIFY(std::none_of(member.lines.begin(), member.lines.end(), [](const std::string& l) {
+            return l.starts_with("These standings are not") || l.starts_with("These standings leave out");
+        }));
     }
 
     if (what == "a forged line") {
@@ -892,13 +905,25 @@ void TestRoom::scorerAsEveryone()
         forged.players[std::size_t(victim)].score += 5;
         forged.players.push_back({"Mallory", 0, 0, 0});
         forged.found.push_back({});
+        net.queue.push_back({-1, write("den", Presence{"Mallory", true}), false});
         net.queue.push_back({-1, write("den", forged), false});
         net.run(now);
-        for (int m = 0; m < n; ++m) {
+        const auto count = [&](int m, std::string_view start) {
             const auto& l = net.members[std::size_t(m)].lines;
-            QCOMPARE(std::count_if(l.begin(), l.end(), [](const std::string& line) { return line.starts_with("These standings are not"); }),
-                     "p" + std::to_string(m) == forged.players[std::size_t(victim)].name ? 1 : 0);
-        }
+            return std::count_if(l.begin(), l.end(), [&](const std::string& line) { return line.starts_with(start); });
+        };
+        for (int m = 0; m < n; ++m)
+            QCOMPARE(count(m, "These standings are not"), "p" + std::to_string(m) == forged.players[std::size_t(victim)].name ? 1 : 0);
+        // Standings that leave a player's line out (renamed), long after its
+        // results went out: that player says so, the others do not.
+        Scored without = scored(expected, "r1", "Mallory", int(results.size()) + 2);
+        const std::string leftOut = std::exchange(without.players[std::size_t(below(n))].name, "Nemo");
+        without.players.insert(without.players.end(), {{"Mallory", 0, 0, 0}, {"Oz", 0, 0, 0}});
+        without.found.resize(without.players.size());
+        net.queue.push_back({-1, write("den", without), false});
+        net.run(now);
+        for (int m = 0; m < n; ++m)
+            QCOMPARE(count(m, "These standings leave out"), "p" + std::to_string(m) == leftOut ? 1 : 0);
     }
 }
 
@@ -911,14 +936,14 @@ void TestRoom::namesakes()
         return RoomState("den", "Ann", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{token, since});
     };
     RoomState first = ann("tokA", t0), later = ann("tokB", t0 + 5000), tie = ann("tokC", t0), untold = ann("", 0);
-    const Outgoing firstHere = first.connected().publish.at(0);
+    const Outgoing firstHere = first.connected(t0).publish.at(0);
     const auto hear = [](RoomState& s, const Outgoing& o) { return s.receive(o.topic, o.payload, false, false, t0 + 6000); };
     QVERIFY(hear(later, firstHere).nameTaken);
     QVERIFY(hear(tie, firstHere).nameTaken); // the same moment: the smaller token counts as first
     QVERIFY(!hear(untold, firstHere).nameTaken);
     // The first says "here" again over a namesake's "here" or will; its own, an
     // earlier run's will and a presence nobody can tell apart change nothing.
-    for (const Outgoing& o : {later.connected().publish.at(0), later.will(), tie.connected().publish.at(0)})
+    for (const Outgoing& o : {later.connected(t0).publish.at(0), later.will(), tie.connected(t0).publish.at(0)})
         QCOMPARE(hear(first, o).publish, std::vector<Outgoing>{firstHere});
     for (const Outgoing& o : {firstHere, first.will(), write("den", Presence{"Ann", true})}) {
         const auto e = hear(first, o);
@@ -929,12 +954,12 @@ void TestRoom::namesakes()
     RoomState cyrillic("den", "\u0410nn", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); },
                        Session{"tokD", t0 + 5000});
     QVERIFY(hear(cyrillic, firstHere).nameTaken);
-    const auto e = hear(first, cyrillic.connected().publish.at(0));
+    const auto e = hear(first, cyrillic.connected(t0).publish.at(0));
     QVERIFY(!e.nameTaken && e.publish.empty() && e.lines.empty());
     // Nor does anyone else let a lookalike in, session or not: its lines are not shown.
     RoomState bob("den", "Bob", Masker(), [](const Board&, const wordlist::Language&) { return std::optional(std::set<std::string>{}); }, Session{"tokE", t0});
     QCOMPARE(hear(bob, firstHere).lines, std::vector<std::string>{"Ann joined the room."});
-    for (const Outgoing& o : {cyrillic.connected().publish.at(0), write("den", Presence{"aNN", true}),
+    for (const Outgoing& o : {cyrillic.connected(t0).publish.at(0), write("den", Presence{"aNN", true}),
                               write("den", Chat{"aNN", "it is me"})})
         QVERIFY(hear(bob, o).lines.empty());
     QCOMPARE(bob.ignored(Ignored::nameTaken), 2);
@@ -1046,7 +1071,7 @@ void TestRoom::acceptedWords()
 // counted as this.
 void TestRoom::signatures_data()
 {
-    QTest::addColumn<int>("kind");   // 0 chat, 1 presence, 2 round
+    QTest::addColumn<int>("kind");   // 0 chat, 1 presence, 2 round, 3 standings (kept from before)
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("signer"); // the seed of the key that signs; 0: none
     QTest::addColumn<bool>("tamper"); // the text changed after signing
@@ -1061,6 +1086,12 @@ void TestRoom::signatures_data()
     QTest::newRow("no key under a taken name") << 1 << "Bob" << 0 << false << "key taken";
     QTest::newRow("round, good") << 2 << "Bob" << 2 << false << "Bob started a 1-minute round.";
     QTest::newRow("round, bad") << 2 << "Bob" << 3 << false << "bad signature";
+    const QString standings = "Standings (a word two or more found scores nothing in the room score):";
+    QTest::newRow("standings, good") << 3 << "Bob" << 2 << false << standings;
+    QTest::newRow("standings, bad") << 3 << "Bob" << 3 << false << "bad signature";
+    QTest::newRow("standings, changed after signing") << 3 << "Bob" << 2 << true << "bad signature";
+    QTest::newRow("standings, missing") << 3 << "Bob" << 0 << false << "bad signature";
+    QTest::newRow("standings, keyless bot") << 3 << "Zed" << 0 << false << standings;
 }
 
 void TestRoom::signatures()
@@ -1088,8 +1119,10 @@ void TestRoom::signatures()
             const std::string sig = sodiumSigning(static_cast<unsigned char>(signer)).sign(signedText("den", m));
             std::visit([&](auto& x) { if constexpr (requires { x.sig; }) x.sig = sig; }, m);
         }
-        if (tamper)
+        if (tamper && kind == 0)
             std::get<Chat>(m).text = "hi";
+        if (tamper && kind == 3)
+            std::get<Scored>(m).players[0].score = 30;
         return write("den", m);
     };
     Outgoing o;
@@ -1100,10 +1133,12 @@ void TestRoom::signatures()
         if (signer)
             p.key = sodiumSigning(static_cast<unsigned char>(signer)).publicKey;
         o = write("den", p);
-    } else {
+    } else if (kind == 2) {
         o = signedBy(RoundStart{"r1", kLetters, 1, t0 + 3000, who});
+    } else {
+        o = signedBy(Scored{"r0", who, 2, {"EAT", "TEA"}, {{"Ann", 6, 6, 2}, {"Bob", 0, 0, 0}}, {{0, 1}, {}}});
     }
-    const auto e = me.receive(o.topic, o.payload, false, false, t0 + 10);
+    const auto e = me.receive(o.topic, o.payload, kind == 3, false, t0 + 10);
     if (expected == "bad signature" || expected == "key taken") {
         QVERIFY(e.lines.empty() && !e.start);
         QCOMPARE(me.ignored(expected == "key taken" ? Ignored::keyTaken : Ignored::badSignature), 1);

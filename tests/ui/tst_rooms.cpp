@@ -590,8 +590,10 @@ void TestRooms::lateJoinerReadsStandings()
 }
 
 // Standings that give Hal another score, counting one more result so that
-// they are kept: Hal says they are not what its words make; Ivy, whose line
-// is right, says nothing.
+// they would be kept: unsigned under Hal's name, or from Zed before Zed is
+// here, they are dropped and counted. Zed, a tool without a key, comes in
+// and sends them: Hal says they are not what its words make; Ivy, whose
+// line is right, says nothing.
 void TestRooms::forgedStandingsReported()
 {
     Sender zed;
@@ -599,8 +601,18 @@ void TestRooms::forgedStandingsReported()
     hall.room = "hall";
     QVERIFY(zed.start(hall));
     QTRY_VERIFY(zed.link.isConnected());
-    zed.say(game::room::Scored{hal_->room()->state()->roundId(), "Zed", 3, {},
-                               {{"Hal", 30, 30, 1}, {"Ivy", 3, 3, 1}, {"Zed", 0, 0, 0}}, {{}, {}, {}}});
+    using game::room::Ignored;
+    const game::room::RoomState& ivy = *ivy_->room()->state();
+    const int unsignedBefore = ivy.ignored(Ignored::badSignature), absentBefore = ivy.ignored(Ignored::absent);
+    game::room::Scored forged{hal_->room()->state()->roundId(), "Hal", 3, {},
+                              {{"Hal", 30, 30, 1}, {"Ivy", 3, 3, 1}, {"Zed", 0, 0, 0}}, {{}, {}, {}}};
+    zed.say(forged);
+    forged.by = "Zed";
+    zed.say(forged);
+    QTRY_VERIFY(ivy.ignored(Ignored::badSignature) == unsignedBefore + 1 && ivy.ignored(Ignored::absent) == absentBefore + 1);
+    QVERIFY(!said(*hal_, "These standings are not"));
+    zed.say(game::room::Presence{"Zed", true});
+    zed.say(forged);
     QTRY_VERIFY(said(*hal_, "These standings are not what your words make (score 3, not 30"));
     QTRY_VERIFY(said(*ivy_, "Scored by Zed from 3 results."));
     QVERIFY(!said(*ivy_, "These standings are not"));
