@@ -152,17 +152,24 @@ const std::string& Lexicon::drawnTile(double r) const
 std::vector<std::uint32_t> letterWeights(const Folding& folding, const WordList& words)
 {
     std::vector<std::uint64_t> counts(folding.tiles().size(), 0);
-    for (const std::string_view w : words) {
-        const std::size_t n = tileCount(w);
-        if (n < kShortestWord || n > kLongestWeighedWord)
-            continue;
-        for (std::size_t i = 0; i < w.size();) {
-            const auto [tile, bytes] = tileAt(folding, w.substr(i));
-            if (tile < counts.size())
-                ++counts[tile];
-            i += bytes;
+    const auto count = [&](std::size_t longest) {
+        for (const std::string_view w : words) {
+            const std::size_t n = tileCount(w);
+            if (n < kShortestWord || n > longest)
+                continue;
+            for (std::size_t i = 0; i < w.size();) {
+                const auto [tile, bytes] = tileAt(folding, w.substr(i));
+                if (tile < counts.size())
+                    ++counts[tile];
+                i += bytes;
+            }
         }
-    }
+    };
+    count(kLongestWeighedWord);
+    // A list with no short word at all still draws its own letters, not a
+    // board of A's that its cache would refuse as weighing nothing.
+    if (std::all_of(counts.begin(), counts.end(), [](std::uint64_t c) { return c == 0; }))
+        count(kLongestWord);
     std::vector<std::uint32_t> out(counts.size());
     for (std::size_t t = 0; t < counts.size(); ++t)
         out[t] = static_cast<std::uint32_t>(std::min<std::uint64_t>(counts[t], std::numeric_limits<std::uint32_t>::max()));
