@@ -296,6 +296,10 @@ def main():
             GLib.timeout_add(int(next(run) * 1000), step)
         except StopIteration:
             pyatspi.Registry.stop()
+        except Exception as e:  # a step that failed ends the run rather than stall it
+            print('FAIL:', e)
+            game.terminate()
+            pyatspi.Registry.stop()
     GLib.idle_add(step)
     pyatspi.Registry.start()
     game.wait(10)
