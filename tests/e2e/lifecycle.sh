@@ -206,6 +206,8 @@ def steps(game):
         if found:
             break
         key('F3')
+        # Its end heard before the next board's start is marked.
+        yield from until(lambda: said[-1:] and said[-1].startswith('Round over'), 2)
     for word in found[:1] + sorted({a + b + c for a in letters for b in letters for c in letters} - set(WORDS)):
         if not spells(letters, word):
             continue
@@ -471,6 +473,10 @@ def steps(game):
         if umlaut and other:
             break
         key('F3')
+        for _ in range(20):  # its end heard before the next board's start is marked
+            if said[-1:] and said[-1].startswith('Round over'):
+                break
+            yield 0.1
     else:
         state['fail'] = 'no board with a word with Ä and an English word in 400 rounds'
         game.terminate()
