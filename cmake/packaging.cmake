@@ -54,9 +54,10 @@ lists Debian ships for them, read where they are installed.")
 # cannot see is the WordNet library, opened when a word is first looked up;
 # the game plays without it. `wordnet` brings its database (wordnet-base).
 set(_recommends "wordnet")
-# Rooms open libmosquitto at the first join, so the linker cannot see it
-# either; "Host on this computer" runs Debian's broker when it is there.
-set(_depends "libmosquitto1")
+# Rooms open libmosquitto and libsodium (the names' signatures) at the first
+# join, so the linker cannot see them either; "Host on this computer" runs
+# Debian's broker when it is there.
+set(_depends "libmosquitto1, libsodium23")
 # The board languages' word lists, read where they are installed (the
 # packages of wordlist/languages.cpp's table; tests/wordlist checks that
 # they agree).

@@ -269,6 +269,8 @@ void AllWordsFrm::fill(const game::Report& r)
     }
     code_ = QString::fromStdString(r.challengecode);
     ui->challengetxt->setText(code_.isEmpty() ? QString() : QCoreApplication::translate("AllWords", "Code: %1").arg(code_));
+    // Without a code neither takes a place in the Tab order.
+    ui->challengetxt->setVisible(!code_.isEmpty());
     ui->copybtn->setVisible(!code_.isEmpty());
     showLetters();
     update();

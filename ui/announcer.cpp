@@ -27,6 +27,7 @@ public:
 };
 
 const QString kSettingKey = QStringLiteral("announcements");
+constexpr qsizetype kKeptNotes = 32;
 
 } // namespace
 
@@ -76,12 +77,21 @@ void Announcer::tell(const QString& text)
 
 void Announcer::speak(const QString& text)
 {
-    note_->setAccessibleName(text);
-    // Hidden and shown again: each piece of news is a notification of its own.
+    // Each piece of news is a notification of its own, in a note of its own:
+    // a screen reader reads the note's name when it comes to the event, and
+    // a note renamed by the next piece said at once (a round's end and the
+    // room's standings) would be read twice, the first piece never. The
+    // last few stay for a reader that lags behind.
     QAccessibleEvent hide(note_, QAccessible::ObjectHide);
     QAccessible::updateAccessibility(&hide);
+    note_ = new AnnouncerNote(bar_);
+    note_->setObjectName(QStringLiteral("announcement"));
+    note_->setAccessibleName(text);
     QAccessibleEvent show(note_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&show);
+    const auto notes = bar_->findChildren<AnnouncerNote*>(Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i + kKeptNotes < notes.size(); ++i)
+        delete notes[i];
     emit said(text);
 }
 

@@ -22,12 +22,18 @@
 # what reaches AT-SPI: the start, a counted and a rejected word, the last
 # seconds and the end as notifications, and Tab's focus never on the chat
 # controls below the window's edge.
+# With "screen-reader-room" it joins a room on a private broker (what
+# scripts/mqtt-broker fetched into GOLEXORB_MQTT_STATE) instead: a keyless
+# bot comes in, chats and leaves by mosquitto_pub, the player starts a round
+# and ends it with F3, then the broker is stopped; it checks that AT-SPI
+# hears the join, the line, 3, 2, 1, the board's rows, the leave, the winner
+# line and the lost connection, in that order.
 # With "german" it plays German rounds by keyboard from the installed
 # wngerman list (started with --language de, its words made at the start):
 # the title names the language, a word with Ä that the game's solver finds
 # on the board is typed and counted by its tiles, an English word is not a
 # word, and the round is kept in records-de.txt.
-# Usage: lifecycle.sh GAME_BINARY [screen-reader|german]
+# Usage: lifecycle.sh GAME_BINARY [screen-reader|screen-reader-room|german]
 set -u
 game=$(realpath "$1")
 mode=${2:-lifecycle}
@@ -115,15 +121,36 @@ status_of() {
     wait "$1"; st=$?
 }
 
-if [ "$mode" = screen-reader ]; then
+if [ "$mode" = screen-reader ] || [ "$mode" = screen-reader-room ]; then
     command -v dbus-run-session >/dev/null 2>&1 || { echo "skipped: dbus-run-session is not installed"; exit 77; }
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is not installed"; exit 77; }
     [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
-    echo "a round heard over AT-SPI"
+    set --
+    if [ "$mode" = screen-reader-room ]; then
+        state=${GOLEXORB_MQTT_STATE:-}
+        [ -n "$state" ] || { echo "skipped: GOLEXORB_MQTT_STATE names no folder of scripts/mqtt-broker"; exit 77; }
+        [ ! -f "$state/unavailable" ] || { echo "skipped: no private MQTT broker: $(cat "$state/unavailable")"; exit 77; }
+        libs=$(cat "$state/libs" 2>/dev/null) broker=$state/root/usr/sbin/mosquitto pub=$state/root/usr/bin/mosquitto_pub
+        LD_LIBRARY_PATH=$libs "$pub" --help 2>&1 | grep -q 'mosquitto_pub version' ||
+            { echo "skipped: no mosquitto_pub that runs in $state/root"; exit 77; }
+        echo "a room heard over AT-SPI"
+        port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+        printf 'listener %s 127.0.0.1\nallow_anonymous true\npersistence false\n' "$port" >"$work/mosquitto.conf"
+        (LD_LIBRARY_PATH=$libs exec "$broker" -c "$work/mosquitto.conf") >"$work/broker.log" 2>&1 & mqtt=$!
+        pids="$pids $mqtt"
+        i=0; until LD_LIBRARY_PATH=$libs "$pub" -h 127.0.0.1 -p "$port" -t ready -n >/dev/null 2>&1; do
+            i=$((i + 1)); [ $i -gt 50 ] && fail "the broker did not start"; sleep 0.2
+        done
+        set -- room "$port" "$mqtt" "$pub" "$libs"
+    else
+        echo "a round heard over AT-SPI"
+    fi
     cat >"$work/screenreader.py" <<'PY'
 # Plays a one-minute round as a screen-reader user would; checks what
-# reaches AT-SPI: the news as notifications that show, and the focus.
-import re, subprocess, sys
+# reaches AT-SPI: the news as notifications that show, and the focus. With
+# "room PORT BROKER_PID MOSQUITTO_PUB LIBS": a room's round instead, on the
+# broker of that port and process, with a keyless bot in it for a while.
+import os, re, signal, subprocess, sys
 import pyatspi
 from gi.repository import GLib
 
@@ -179,6 +206,8 @@ def steps(game):
         if found:
             break
         key('F3')
+        # Its end heard before the next board's start is marked.
+        yield from until(lambda: said[-1:] and said[-1].startswith('Round over'), 2)
     for word in found[:1] + sorted({a + b + c for a in letters for b in letters for c in letters} - set(WORDS)):
         if not spells(letters, word):
             continue
@@ -201,23 +230,85 @@ def steps(game):
 steps.heard = []
 
 
+def until(done, seconds):
+    for _ in range(int(seconds * 5)):
+        if done():
+            return
+        yield 0.2
+
+
+def room(game, port, broker, pub, libs):
+    def publish(topic, message, *flags):
+        subprocess.run([pub, '-h', '127.0.0.1', '-p', port, '-q', '1', '-t', 'golexorb/2/den/' + topic, '-m', message,
+                        *flags], env=dict(os.environ, LD_LIBRARY_PATH=libs), check=True, timeout=10)
+
+    def heard(test):
+        return lambda: any(test(h) for h in said[start:])
+    yield from until(lambda: any(h.startswith('You joined room den') for h in said), 30)
+    start = len(said)
+    publish('players/bot', '{"name":"bot","state":"here"}', '-r')
+    yield from until(heard(lambda h: h == 'bot joined the room.'), 10)
+    publish('chat', '{"name":"bot","text":"hello"}')
+    yield from until(heard(lambda h: h.startswith('bot (unverified)')), 10)
+    key('Down')  # one minute, which F3 cuts short
+    key('F2')
+    yield from until(heard(lambda h: h.startswith('Row 1: ')), 15)
+    room.letters = [c.upper() for c in board()]
+    publish('players/bot', '{"name":"bot","state":"gone"}', '-r')
+    yield from until(heard(lambda h: h == 'bot left the room.'), 10)
+    key('F3')  # the last player here ends the round: the standings come at once
+    yield from until(heard(lambda h: ' wins with ' in h), 20)
+    os.kill(int(broker), signal.SIGTERM)
+    yield from until(heard(lambda h: h.startswith('Lost the connection to ')), 20)
+    steps.heard = said[start:]
+    game.terminate()
+
+
+room.letters = []
+
+
+def check_room(heard):
+    rows = ' '.join(f'Row {r + 1}: {" ".join(room.letters[4 * r:4 * r + 4])}.' for r in range(4))
+    wanted = [('the join', lambda h: h == 'bot joined the room.'),
+              ('the chat line', lambda h: h == 'bot (unverified): hello'),
+              ('3', lambda h: h == '3...'), ('2', lambda h: h == '2...'), ('1', lambda h: h == '1...'),
+              ("the board's rows", lambda h: len(room.letters) == 16 and h == rows),
+              ('the leave', lambda h: h == 'bot left the room.'),
+              ('the winner line', lambda h: re.fullmatch(r'Ann wins with \d+\.', h)),
+              ('the lost connection', lambda h: h.startswith('Lost the connection to mqtt://127.0.0.1:'))]
+    for h in heard:  # in this order, whatever comes between
+        if wanted and wanted[0][1](h):
+            wanted.pop(0)
+    if wanted:
+        print('FAIL: not heard in order from', wanted[0][0], 'on')
+    return 1 if wanted else 0
+
+
 def main():
-    game = subprocess.Popen([sys.argv[1]])
+    in_room = sys.argv[2:3] == ['room']
+    game = subprocess.Popen([sys.argv[1]] + (['--join', f'mqtt://127.0.0.1:{sys.argv[3]}/den', '--name', 'Ann']
+                                             if in_room else []))
     # Name changes too, as a screen reader listens: the names read stay current.
     pyatspi.Registry.registerEventListener(listen, 'object:state-changed:showing', 'object:state-changed:focused',
                                            'object:property-change:accessible-name')
-    run = steps(game)
+    run = room(game, *sys.argv[3:]) if in_room else steps(game)
 
     def step():
         try:
             GLib.timeout_add(int(next(run) * 1000), step)
         except StopIteration:
             pyatspi.Registry.stop()
+        except Exception as e:  # a step that failed ends the run rather than stall it
+            print('FAIL:', e)
+            game.terminate()
+            pyatspi.Registry.stop()
     GLib.idle_add(step)
     pyatspi.Registry.start()
     game.wait(10)
     heard = steps.heard
     print('heard:', ' | '.join(heard))
+    if in_room:
+        return check_room(heard)
     words = [h for h in heard if h.endswith(' points') or h.endswith(', not a word')]
     score = sum(int(h.split(', ')[1].split()[0]) for h in words if h.endswith(' points'))
     ends = [f'{n} seconds left' for n in (30, 10, 5, 4, 3, 2)] + ['1 second left', f'Round over. Your score: {score}']
@@ -239,8 +330,13 @@ PY
     mkdir "$work/home" "$work/tmp"
     (cd "$work" && HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
         TMPDIR="$work/tmp" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-        exec dbus-run-session -- /usr/bin/python3 "$work/screenreader.py" "$game") >"$work/screenreader.log" 2>&1
+        exec dbus-run-session -- /usr/bin/python3 "$work/screenreader.py" "$game" "$@") >"$work/screenreader.log" 2>&1
     st=$?
+    if [ "$mode" = screen-reader-room ]; then
+        heard=$st
+        kill "$mqtt" 2>/dev/null; status_of "$mqtt"
+        st=$heard
+    fi
     grep '^heard:' "$work/screenreader.log"
     [ "$st" = 0 ] || fail "$(grep '^FAIL' "$work/screenreader.log" || echo "status $st")"
     [ -z "$(ls -A "$work/tmp")" ] || fail "left behind in the temporary folder: $(ls -A "$work/tmp")"
@@ -377,6 +473,10 @@ def steps(game):
         if umlaut and other:
             break
         key('F3')
+        for _ in range(20):  # its end heard before the next board's start is marked
+            if said[-1:] and said[-1].startswith('Round over'):
+                break
+            yield 0.1
     else:
         state['fail'] = 'no board with a word with Ä and an English word in 400 rounds'
         game.terminate()

@@ -107,7 +107,7 @@ for f in "$game" "$module" "$lookup"; do
     readelf -d "$f" | grep -q 'BIND_NOW' || fail "${f#"$root"} is not built with the hardening flags (no BIND_NOW)"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6charts6 libc6 libmosquitto1; do
+for d in libqt6widgets6 libqt6charts6 libc6 libmosquitto1 libsodium23; do
     echo "$depends" | grep -q "\b$d\b" || fail "Depends lacks $d (dpkg-shlibdeps): $depends"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = wordnet ] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends), not wordnet alone"

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -305,8 +306,10 @@ void TestMainFrm::accessible_data()
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("spoken");
     QTest::addColumn<bool>("press");
-    auto row = [](const char* window, const char* name, QAccessible::Role role, const char* spoken, bool press = false) {
-        QTest::newRow(qPrintable(QString("%1 %2").arg(window, name))) << window << name << int(role) << spoken << press;
+    QTest::addColumn<bool>("tab"); // reached with Tab from where the window opens
+    auto row = [](const char* window, const char* name, QAccessible::Role role, const char* spoken, bool press = false,
+                  bool tab = false) {
+        QTest::newRow(qPrintable(QString("%1 %2").arg(window, name))) << window << name << int(role) << spoken << press << tab;
     };
     row("mainfrm", "", QAccessible::Window, "Go LEXORB");
     row("mainfrm", "startbtn", QAccessible::Button, "Start Game", true);
@@ -317,21 +320,24 @@ void TestMainFrm::accessible_data()
     row("mainfrm", "multiplaybtn", QAccessible::Button, "multiplayer", true);
     row("mainfrm", "scoretxt", QAccessible::Button, "Your Score:", true);
     row("mainfrm", "l_6", QAccessible::Button, "?, row 2, column 3", true);
-    row("mainfrm", "Combo1", QAccessible::ComboBox, "Game time in minutes", true);
-    row("mainfrm", "wordlst", QAccessible::List, "Your words");
+    row("mainfrm", "Combo1", QAccessible::ComboBox, "Game time in minutes", true, true);
+    row("mainfrm", "wordlst", QAccessible::List, "Your words", false, true);
     row("mainfrm", "searchtxt", QAccessible::EditableText, "Search the word list");
     row("resultsfrm", "", QAccessible::Dialog, "Results");
-    row("resultsfrm", "Label8", QAccessible::Button, "Print", true);
-    row("resultsfrm", "acceptedtxt", QAccessible::EditableText, "Accepted words");
-    row("resultsfrm", "rejectedtxt", QAccessible::EditableText, "Rejected words");
-    row("resultsfrm", "awardstxt", QAccessible::EditableText, "Awards");
+    row("resultsfrm", "Label8", QAccessible::Button, "Print", true, true);
+    row("resultsfrm", "acceptedtxt", QAccessible::EditableText, "Accepted words", false, true);
+    row("resultsfrm", "rejectedtxt", QAccessible::EditableText, "Rejected words", false, true);
+    row("resultsfrm", "awardstxt", QAccessible::EditableText, "Awards", false, true);
     row("loadingfrm", "", QAccessible::Window, "Loading");
-    row("allwordsfrm", "allwordslst", QAccessible::List, "All words on the board");
-    row("allwordsfrm", "progressbtn", QAccessible::Button, "Progress", true);
+    row("allwordsfrm", "allwordslst", QAccessible::List, "All words on the board", false, true);
+    row("allwordsfrm", "meaningtxt", QAccessible::EditableText, "Meaning", false, true);
+    row("allwordsfrm", "challengetxt", QAccessible::StaticText, "Code: 7QXF-2M4K-9RTA-8CWN-B3D", false, true);
+    row("allwordsfrm", "copybtn", QAccessible::Button, "Copy", true, true);
+    row("allwordsfrm", "progressbtn", QAccessible::Button, "Progress", true, true);
     row("howtoplayfrm", "", QAccessible::Dialog, "How to Play");
-    row("howtoplayfrm", "rulestxt", QAccessible::StaticText, "How to play");
+    row("howtoplayfrm", "rulestxt", QAccessible::StaticText, "How to play", false, true);
     row("languagefrm", "", QAccessible::Dialog, "Language");
-    row("languagefrm", "languagelst", QAccessible::List, "Board languages");
+    row("languagefrm", "languagelst", QAccessible::List, "Board languages", false, true);
     row("languagefrm", "choosebtn", QAccessible::Button, "Play it", true);
 }
 
@@ -342,11 +348,18 @@ void TestMainFrm::accessible()
     QFETCH(int, role);
     QFETCH(QString, spoken);
     QFETCH(bool, press);
+    QFETCH(bool, tab);
     std::unique_ptr<QWidget> w;
     if (window == "mainfrm")
         w = std::make_unique<MainFrm>();
     else
         w = makeWindow(window);
+    if (auto* all = qobject_cast<AllWordsFrm*>(w.get())) {
+        game::Report report; // a round of a length, with a code to pass on
+        report.progress.minutes = 3;
+        report.challengecode = "7QXF-2M4K-9RTA-8CWN-B3D";
+        all->fill(report);
+    }
     QObject* object = name.isEmpty() ? w.get() : w->findChild<QWidget*>(name);
     QVERIFY(object);
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
@@ -355,6 +368,17 @@ void TestMainFrm::accessible()
     QCOMPARE(a->text(QAccessible::Name), spoken);
     const QStringList actions = a->actionInterface() ? a->actionInterface()->actionNames() : QStringList();
     QCOMPARE(actions.contains(QAccessibleActionInterface::pressAction()), press);
+    if (name.isEmpty())
+        return;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QApplication::setActiveWindow(w.get());
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 40 && QApplication::focusWidget(); ++i) {
+        reached << QApplication::focusWidget();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(reached.contains(static_cast<QWidget*>(object)), tab);
 }
 
 void TestMainFrm::accessiblePresses()
