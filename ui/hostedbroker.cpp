@@ -147,11 +147,14 @@ bool HostedBroker::tryPort(int port, bool loopbackOnly, QString* why, bool* port
 {
     // Anyone who reaches the port may join, as a home network's game
     // should; nothing is kept on disk; messages are no bigger than a room's
-    // biggest, the standings (RoomLink::kMaxPacketBytes).
+    // biggest, the standings (RoomLink::kMaxPacketBytes); each message
+    // leaves at once, not held by Nagle's algorithm for the last one's
+    // acknowledgement.
     const QByteArray text = QStringLiteral("listener %1%2\n").arg(port).arg(loopbackOnly ? QStringLiteral(" 127.0.0.1") : QString()).toUtf8()
                             + "allow_anonymous true\n"
                               "persistence false\n"
                               "max_packet_size 528384\n"
+                              "set_tcp_nodelay true\n"
                               "log_dest stderr\n"
                               "log_type error\n"
                               "log_type warning\n"

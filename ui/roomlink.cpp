@@ -287,6 +287,9 @@ bool RoomLink::start(const Settings& settings, QString* why)
     }
     api->threaded_set(s->client, true);
     api->int_option(s->client, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V5);
+    // Each message goes at once: Nagle's algorithm held a round's results
+    // for the broker's delayed acknowledgement, 40 ms at every round's end.
+    api->int_option(s->client, MOSQ_OPT_TCP_NODELAY, 1);
     if (api->property_add_int32(&s->connectProperties, MQTT_PROP_MAXIMUM_PACKET_SIZE, kMaxPacketBytes)
         != MOSQ_ERR_SUCCESS) {
         *why = QCoreApplication::translate("PlayTogether", "the network library could not make a client");
