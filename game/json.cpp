@@ -211,6 +211,12 @@ private:
         return true;
     }
 
+    static bool plain(char c)
+    {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 0x20 && u < 0x80 && c != '"' && c != '\\';
+    }
+
     bool string(std::string& out)
     {
         ++i_; // "
@@ -223,6 +229,16 @@ private:
             if (static_cast<unsigned char>(c) < 0x20)
                 return false;
             if (c != '\\') {
+                // Plain ASCII goes over in one piece: a standings message
+                // is mostly long runs of it.
+                std::size_t end = i_;
+                while (end < s_.size() && plain(s_[end]))
+                    ++end;
+                if (end > i_) {
+                    out.append(s_.substr(i_, end - i_));
+                    i_ = end;
+                    continue;
+                }
                 char32_t cp;
                 const std::size_t n = decodeOne(s_, i_, cp);
                 if (n == 0)

@@ -208,6 +208,8 @@ std::optional<std::vector<std::size_t>> readMarks(std::string_view marks, std::s
         const int value = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
         if (value < 0)
             return std::nullopt;
+        if (value == 0)
+            continue; // most of a big board's words, for any one player
         for (std::size_t bit = 0; bit < 4; ++bit)
             if (value & (8 >> bit)) {
                 if (i * 4 + bit >= words)
@@ -262,7 +264,8 @@ Read readStandings(std::string_view id, const json::Value& doc)
             s.words.push_back(w.string);
         }
     }
-    std::set<std::string> names;
+    std::vector<std::string_view> names; // each once, looked at when all are read
+    names.reserve(players->array.size());
     for (const auto& p : players->array) {
         if (p.kind != json::Value::Kind::object)
             return ignored(Ignored::malformed);
@@ -270,8 +273,9 @@ Read readStandings(std::string_view id, const json::Value& doc)
         const json::Value* marks = p.find("found");
         if (!name || (marks && marks->kind != json::Value::Kind::string))
             return ignored(Ignored::malformed);
-        if (!validName(name->string) || !names.insert(name->string).second)
+        if (!validName(name->string))
             return ignored(Ignored::badName);
+        names.push_back(name->string);
         Standing line{name->string, wholeNumber(p.find("score"), 100'000), wholeNumber(p.find("room"), 100'000),
                       wholeNumber(p.find("only"), 100'000)};
         if (line.score < 0 || line.roomScore < 0 || line.onlyTheirs < 0 || line.roomScore > line.score)
@@ -282,6 +286,9 @@ Read readStandings(std::string_view id, const json::Value& doc)
         s.players.push_back(std::move(line));
         s.found.push_back(std::move(*found));
     }
+    std::sort(names.begin(), names.end());
+    if (std::adjacent_find(names.begin(), names.end()) != names.end())
+        return ignored(Ignored::badName);
     return {std::move(s), Ignored::none};
 }
 
@@ -317,7 +324,15 @@ Standings standingsOf(const Scored& s)
 
 bool validName(std::string_view name)
 {
-    if (name.empty() || !json::validUtf8(name))
+    if (name.empty())
+        return false;
+    // Printable ASCII, the names of most rooms, needs no look at Unicode's
+    // tables: a standings message holds a name for every player.
+    if (name.size() <= kMaxNameChars && name.front() != ' ' && name.back() != ' '
+        && std::all_of(name.begin(), name.end(),
+                       [](char c) { return c >= 0x20 && c < 0x7F && c != '/' && c != '+' && c != '#'; }))
+        return true;
+    if (!json::validUtf8(name))
         return false;
     const auto points = json::codePoints(name);
     if (points.size() > kMaxNameChars || isSpace(points.front()) || isSpace(points.back()))

@@ -457,49 +457,44 @@ void RoomState::showIfDue(Millis now, Effects& e)
         return;
     Tracked& t = *round_;
     t.shownCounted = t.kept->counted;
-    // Who found each word, from the message as it came, for the shared words' line.
-    // Gathered by the words' places, which come sorted, and the players
-    // taken in name order: a room of hundreds builds it with no lookup by
-    // text and no sorting for every word found.
+    // The shared words' line names the finders of its first few words
+    // only: a room of hundreds has hundreds of shared words, and each of
+    // its players reads the standings.
     const Scored& k = *t.kept;
-    Standings s{k.players, {}};
     const std::size_t counted = std::min(k.players.size(), k.found.size());
-    std::vector<std::size_t> byName(counted);
-    for (std::size_t p = 0; p < counted; ++p)
-        byName[p] = p;
-    std::sort(byName.begin(), byName.end(), [&](std::size_t a, std::size_t b) { return k.players[a].name < k.players[b].name; });
-    std::vector<std::size_t> first(k.words.size() + 1, 0); // where each word's finders begin in `who`
+    std::vector<std::size_t> finders(k.words.size(), 0);
     for (std::size_t p = 0; p < counted; ++p)
         for (const std::size_t n : k.found[p])
             if (n < k.words.size())
-                ++first[n + 1];
-    for (std::size_t n = 0; n < k.words.size(); ++n)
-        first[n + 1] += first[n];
-    std::vector<std::size_t> who(first.back()), next(first.begin(), first.end() - 1);
-    for (const std::size_t p : byName)
-        for (const std::size_t n : k.found[p])
-            if (n < k.words.size())
-                who[next[n]++] = p;
+                ++finders[n];
+    constexpr std::size_t kNamed = 30; // as many as the line shows
+    std::vector<SharedWord> shared;
+    std::vector<std::size_t> slot(k.words.size(), kNamed);
+    std::size_t total = 0;
     for (std::size_t n = 0; n < k.words.size(); ++n) {
-        if (first[n] == first[n + 1])
+        if (finders[n] < 2)
             continue;
-        std::vector<std::string> names;
-        names.reserve(first[n + 1] - first[n]);
-        for (std::size_t i = first[n]; i < first[n + 1]; ++i)
-            names.push_back(k.players[who[i]].name);
-        s.finders.emplace_hint(s.finders.end(), k.words[n], std::move(names));
+        if (total++ < kNamed) {
+            slot[n] = shared.size();
+            shared.push_back({k.words[n], {}});
+        }
     }
+    for (std::size_t p = 0; p < counted; ++p)
+        for (const std::size_t n : k.found[p])
+            if (n < k.words.size() && slot[n] < kNamed)
+                shared[slot[n]].finders.push_back(k.players[p].name);
+    for (auto& w : shared)
+        std::sort(w.finders.begin(), w.finders.end());
     const auto shown = [this](std::string_view n) { return show(n); };
-    const auto lines = standingsLines(s, shown, name_);
+    const auto lines = standingsLines(k.players, shown, name_);
     e.lines.insert(e.lines.end(), lines.begin(), lines.end());
-    if (const std::string shared = sharedWordsLine(s, shown); !shared.empty())
-        e.lines.push_back(shared);
-    if (const std::string winner = winnerLine(s, shown); !winner.empty())
+    e.lines.push_back(sharedWordsLine(shared, total, shown, kNamed));
+    if (const std::string winner = winnerLine(k.players, shown); !winner.empty())
         e.lines.push_back(winner);
     e.lines.push_back(t.kept->by == name_ ? translate("Room", "Scored by you from %n result(s).", nullptr, t.kept->counted)
                                           : fill(translate("Room", "Scored by %1 from %n result(s).", nullptr, t.kept->counted),
                                                  {show(t.kept->by)}));
-    lastStandings_ = std::move(s);
+    lastStandings_ = k.players;
     checkOwnLine(now, e);
 }
 

@@ -130,8 +130,9 @@ public:
     Doing doing(const std::string& name, Millis now) const;
     // The length of the room's last round, in minutes (0: none yet).
     int lastMinutes() const { return round_ ? round_->round.minutes : 0; }
-    // The standings of the last round shown, if any.
-    const std::optional<Standings>& lastStandings() const { return lastStandings_; }
+    // The players' lines of the last round's standings shown, if any (who
+    // found which word: findersOf).
+    const std::optional<std::vector<Standing>>& lastStandings() const { return lastStandings_; }
     // When tick() next has something to do.
     std::optional<Millis> nextDeadline() const;
     // The id of the room round tracked now ("" if none).
@@ -253,7 +254,7 @@ private:
     std::optional<Outgoing> held_; // this player's results, waiting for the round's time
     std::string finishedEarly_;    // the round this player ended before its time
     std::map<std::string, std::string> finished_; // who said they ended which round early
-    std::optional<Standings> lastStandings_;
+    std::optional<std::vector<Standing>> lastStandings_;
     std::array<int, static_cast<std::size_t>(Ignored::count)> ignored_{};
 };
 

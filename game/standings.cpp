@@ -110,11 +110,11 @@ std::string andList(const std::vector<std::string>& names)
 
 } // namespace
 
-std::string winnerLine(const Standings& s, const std::function<std::string(std::string_view)>& show)
+std::string winnerLine(const std::vector<Standing>& players, const std::function<std::string(std::string_view)>& show)
 {
     // The players of the two best room scores, each group as it ranks.
     std::vector<std::pair<int, std::vector<std::string>>> groups;
-    for (const auto& p : s.players) {
+    for (const auto& p : players) {
         if (groups.empty() || groups.back().first != p.roomScore) {
             if (groups.size() == 2)
                 break;
@@ -142,22 +142,30 @@ std::string winnerLine(const Standings& s, const std::function<std::string(std::
 std::string sharedWordsLine(const Standings& s, const std::function<std::string(std::string_view)>& show,
                             std::size_t most)
 {
-    std::string line;
-    std::size_t shown = 0, shared = 0;
+    std::vector<SharedWord> first;
+    std::size_t total = 0;
     for (const auto& [word, names] : s.finders) {
-        if (names.size() < 2)
+        if (names.size() < 2 || ++total > most)
             continue;
-        if (++shared > most)
-            continue;
-        std::vector<std::string> shownNames;
-        for (const auto& n : names)
-            shownNames.push_back(show(n));
-        line += (shown++ == 0 ? "" : "; ") + word + " (" + andList(shownNames) + ")";
+        first.push_back({word, {names.begin(), names.end()}});
     }
-    if (shared == 0)
+    return sharedWordsLine(first, total, show, most);
+}
+
+std::string sharedWordsLine(const std::vector<SharedWord>& first, std::size_t total,
+                            const std::function<std::string(std::string_view)>& show, std::size_t most)
+{
+    if (total == 0)
         return translate("Room", "No word was shared.");
-    if (shared > most) {
-        const int more = static_cast<int>(shared - most);
+    std::string line;
+    for (std::size_t i = 0; i < first.size() && i < most; ++i) {
+        std::vector<std::string> shownNames;
+        for (const auto& n : first[i].finders)
+            shownNames.push_back(show(n));
+        line += (i == 0 ? "" : "; ") + std::string(first[i].word) + " (" + andList(shownNames) + ")";
+    }
+    if (total > most) {
+        const int more = static_cast<int>(total - most);
         return fill(translate("Room", "Shared words, which score nothing in the room score: %1; and %n more.", nullptr, more),
                     {line});
     }

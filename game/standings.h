@@ -53,11 +53,24 @@ inline std::vector<std::string> standingsLines(const Standings& s, const std::fu
 
 // One line that names the winner, or those who tie for the win, and the
 // next best: "Bob wins with 18; Ann and Cy tie on 13." Empty without players.
-std::string winnerLine(const Standings& s, const std::function<std::string(std::string_view)>& show);
+std::string winnerLine(const std::vector<Standing>& players, const std::function<std::string(std::string_view)>& show);
+inline std::string winnerLine(const Standings& s, const std::function<std::string(std::string_view)>& show)
+{
+    return winnerLine(s.players, show);
+}
 
 // The words two or more players found, each with its finders, at most
 // `most` of them (the rest counted).
 std::string sharedWordsLine(const Standings& s, const std::function<std::string(std::string_view)>& show,
                             std::size_t most = 30);
+// The same line from the shared words in order, `total` of them, of which
+// only the first `most` need their finders (in name order): a player
+// reading a big room's standings names no more than it shows.
+struct SharedWord {
+    std::string_view word;
+    std::vector<std::string_view> finders;
+};
+std::string sharedWordsLine(const std::vector<SharedWord>& first, std::size_t total,
+                            const std::function<std::string(std::string_view)>& show, std::size_t most = 30);
 
 } // namespace game

@@ -101,7 +101,7 @@ void PlayTogetherFrm::showRoom()
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     std::map<std::string, int> last;
     if (const auto& s = state->lastStandings())
-        for (const auto& p : s->players)
+        for (const auto& p : *s)
             last[p.name] = p.roomScore;
     std::vector<std::string> names = state->playersHere();
     names.insert(names.begin(), state->name());

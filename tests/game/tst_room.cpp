@@ -152,6 +152,12 @@ void TestRoom::read_data()
         "ignored: bad signature");
     row("finished not an id", kBase + "players/Ann", R"({"name":"Ann","state":"here","finished":"r 1"})", "ignored: bad id");
     row("name with slash", kBase + "chat", R"({"name":"a/b","text":"x"})", "ignored: bad name");
+    row("name with plus", kBase + "chat", R"({"name":"a+b","text":"x"})", "ignored: bad name");
+    row("name with hash", kBase + "chat", R"({"name":"#ab","text":"x"})", "ignored: bad name");
+    row("name with a space after", kBase + "chat", R"({"name":"Ann ","text":"x"})", "ignored: bad name");
+    row("name with delete", kBase + "chat", "{\"name\":\"An\x7fn\",\"text\":\"x\"}", "ignored: bad name");
+    row("chat raw control byte", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"hello\x01there\"}", "ignored: malformed");
+    row("chat broken UTF-8", kBase + "chat", "{\"name\":\"Ann\",\"text\":\"hello\xc3(there\"}", "ignored: malformed");
     row("name with spaces around", kBase + "chat", R"({"name":" Ann","text":"x"})", "ignored: bad name");
     row("name control", kBase + "chat", R"({"name":"A\u0000n","text":"x"})", "ignored: bad name");
     row("name not a string", kBase + "chat", R"({"name":7,"text":"x"})", "ignored: malformed");
@@ -226,6 +232,9 @@ void TestRoom::read_data()
         "ignored: bad standings");
     row("standings mark past the words", kBase + "standings/r1", QByteArray(standings).replace("\"6\"", "\"61\""),
         "ignored: bad standings");
+    row("standings mark after blank ones", kBase + "standings/r1",
+        QByteArray(standings).replace("\"TEA\"]", "\"TEA\",\"TEAS\",\"TOES\"]").replace("\"6\"", "\"08\""),
+        "standings r1 by Ann of 2: Bob 7/4/1 TOES Ann 6/3/1 EAT TEA");
     row("standings mark not hex", kBase + "standings/r1", QByteArray(standings).replace("\"6\"", "\"g\""),
         "ignored: bad standings");
     row("standings room over score", kBase + "standings/r1", QByteArray(standings).replace("\"room\":4", "\"room\":8"),
