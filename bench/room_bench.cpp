@@ -89,7 +89,7 @@ public:
         std::filesystem::create_directories(dir_);
         for (port_ = 21000 + getpid() % 1000; port_ < 21000 + getpid() % 1000 + 20; ++port_) {
             std::ofstream(dir_ / "mosquitto.conf") << "listener " << port_ << " 127.0.0.1\nallow_anonymous true\n"
-                                                      "persistence false\nmax_connections -1\nlog_dest stderr\n"
+                                                      "persistence false\nmax_connections -1\nset_tcp_nodelay true\nlog_dest stderr\n"
                                                       "log_type error\nlog_type information\n";
             const std::string program = state + "/root/usr/sbin/mosquitto";
             const std::string conf = (dir_ / "mosquitto.conf").string();
@@ -202,6 +202,8 @@ public:
             p->state = std::make_unique<RoomState>(name_, name, Masker(), [this](const game::Board&, const wordlist::Language&) { return std::optional(words_); },
                                                    Session{session, wallNow() + i});
             p->client = mosquitto_new(nullptr, true, p.get());
+            // As the game's own client and broker: no message waits on Nagle's algorithm.
+            mosquitto_int_option(p->client, MOSQ_OPT_TCP_NODELAY, 1);
             mosquitto_message_callback_set(p->client, [](mosquitto*, void* data, const mosquitto_message* m) {
                 auto* player = static_cast<Player*>(data);
                 ++player->room->received_;
@@ -485,6 +487,41 @@ void roundAndStandings(benchmark::State& st)
     st.counters["standings_bytes"] = standingsBytes;
 }
 BENCHMARK(roundAndStandings)->Arg(200)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// What one player does with a round's standings, with no broker: read the
+// message, check its own line and write the chat lines. In the room
+// benchmark every player does this on one thread, one after another.
+void standingsRead(benchmark::State& st)
+{
+    const int size = int(st.range(0));
+    std::set<std::string> all;
+    for (int i = 0; i < 400; ++i)
+        all.insert(Room::word(i));
+    const RoomState::BoardWords words = [&](const game::Board&, const wordlist::Language&) { return std::optional(all); };
+    std::map<std::string, std::vector<std::string>> results;
+    for (int p = 0; p < size; ++p)
+        for (int k = 0; k < 20; ++k)
+            results["P" + std::to_string(p)].push_back(Room::word((p * 7 + k * 13) % 400));
+    game::Board board;
+    for (auto& cell : board)
+        cell.assign(1, 'E');
+    const Millis now = wallNow();
+    RoomState starter("bench", "P0", Masker(), words);
+    const Outgoing round = starter.startRound(board, 1, "r1", now).publish.back();
+    const Outgoing standings = write("bench", scored(game::standings(results, all), "r1", "P0", size));
+    std::size_t lines = 0;
+    for (auto _ : st) {
+        st.PauseTiming();
+        RoomState reader("bench", "P1", Masker(), words);
+        reader.receive(round.topic, round.payload, false, false, now);
+        reader.roundEnded(results["P1"], now + 61'000);
+        st.ResumeTiming();
+        lines = reader.receive(standings.topic, standings.payload, true, false, now + 62'000).lines.size();
+    }
+    st.counters["lines"] = double(lines);
+    st.counters["bytes"] = double(standings.payload.size());
+}
+BENCHMARK(standingsRead)->Arg(200)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 // Every player chats at the same rate for 3 s; what arrives, how fast.
 void chatRate(benchmark::State& st)
