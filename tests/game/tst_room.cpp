@@ -894,12 +894,17 @@ void TestRoom::scorerAsEveryone()
         QVERIFY(net.members[std::size_t(standby)].state->scoring());
 
     const auto expected = standings(results, board);
-    const auto lines = standingsLines(expected, [](std::string_view name) { return std::string(name); });
+    const auto same = [](std::string_view name) { return std::string(name); };
+    const auto lines = standingsLines(expected, same);
     for (int m = 0; m < n; ++m) {
         const Net::Member& member = net.members[std::size_t(m)];
         if (!member.connected)
             continue;
         QCOMPARE(Net::lastStandings(member.lines), std::vector<std::string>(lines.begin() + 1, lines.end()));
+        // The shared words' line and the winner's, as every player writes them from the message.
+        for (const std::string& line : {sharedWordsLine(expected, same), winnerLine(expected, same)})
+            QVERIFY2(std::find(member.lines.begin(), member.lines.end(), line) != member.lines.end(),
+                     (seedText + ": " + line).c_str());
         for (const auto& [word, finders] : expected.finders)
             QCOMPARE(member.state->findersOf(word), finders);
         QVERIFY(std::none_of(member.lines.begin(), member.lines.end(), [](const std::string& l) {
