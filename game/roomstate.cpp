@@ -467,7 +467,7 @@ void RoomState::showIfDue(Millis now, Effects& e)
         for (const std::size_t n : k.found[p])
             if (n < k.words.size())
                 ++finders[n];
-    constexpr std::size_t kNamed = 30; // as many as the line shows
+    constexpr std::size_t kNamed = kMostSharedWords; // as many as the line shows
     std::vector<SharedWord> shared;
     std::vector<std::size_t> slot(k.words.size(), kNamed);
     std::size_t total = 0;

@@ -61,8 +61,9 @@ inline std::string winnerLine(const Standings& s, const std::function<std::strin
 
 // The words two or more players found, each with its finders, at most
 // `most` of them (the rest counted).
+inline constexpr std::size_t kMostSharedWords = 30;
 std::string sharedWordsLine(const Standings& s, const std::function<std::string(std::string_view)>& show,
-                            std::size_t most = 30);
+                            std::size_t most = kMostSharedWords);
 // The same line from the shared words in order, `total` of them, of which
 // only the first `most` need their finders (in name order): a player
 // reading a big room's standings names no more than it shows.
@@ -71,6 +72,7 @@ struct SharedWord {
     std::vector<std::string_view> finders;
 };
 std::string sharedWordsLine(const std::vector<SharedWord>& first, std::size_t total,
-                            const std::function<std::string(std::string_view)>& show, std::size_t most = 30);
+                            const std::function<std::string(std::string_view)>& show,
+                            std::size_t most = kMostSharedWords);
 
 } // namespace game
