@@ -495,12 +495,12 @@ void RoomState::showIfDue(Millis now, Effects& e)
                                           : fill(translate("Room", "Scored by %1 from %n result(s).", nullptr, t.kept->counted),
                                                  {show(t.kept->by)}));
     lastStandings_ = k.players;
-    checkOwnLine(now, e);
+    checkOwnLine(now, finders, e);
 }
 
 // This player's line against the words it sent: a difference means the
 // standings were forged or broken on the way.
-void RoomState::checkOwnLine(Millis now, Effects& e)
+void RoomState::checkOwnLine(Millis now, const std::vector<std::size_t>& finders, Effects& e)
 {
     Tracked& t = *round_;
     const Scored& s = *t.kept;
@@ -518,10 +518,6 @@ void RoomState::checkOwnLine(Millis now, Effects& e)
         return; // nothing to check them with
     const auto& board = *words;
     const std::set<std::string> mine(t.mine.begin(), t.mine.end());
-    std::vector<int> finders(s.words.size(), 0);
-    for (const auto& found : s.found)
-        for (const std::size_t n : found)
-            ++finders[n];
     Standing expected{name_, 0, 0, 0};
     for (const auto& w : mine) {
         if (!board.count(w))

@@ -203,7 +203,8 @@ private:
     void scoreIfDue(Millis now, Effects& e);
     void keep(Scored s, Millis now, Effects& e);
     void showIfDue(Millis now, Effects& e);
-    void checkOwnLine(Millis now, Effects& e);
+    // `finders`: how many found each of the standings' words.
+    void checkOwnLine(Millis now, const std::vector<std::size_t>& finders, Effects& e);
     void leftOutIfDue(Millis now, Effects& e);
     Presence presence(bool here) const
     {
